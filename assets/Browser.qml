@@ -1,0 +1,343 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import bb.cascades 1.0 as BB
+
+// The folder listing: path and tools at the top, the entries below.
+Page {
+    id: browser
+
+    // Asks the scene to open a file that was chosen in the listing.
+    signal openFile(string path)
+    signal showAbout()
+
+    property var entries: null
+    property var history: []
+    property bool kindFirst: true
+    property bool ascending: true
+    readonly property string folder: _vantrel.currentPath
+    readonly property bool atRoot: folder === "/" || folder === "//"
+    property alias list: list
+
+    focus: true
+
+    function sortingKeys() {
+        if (!kindFirst)
+            return ["fileName"]
+        // Folders first either way; "-" turns the key against the direction.
+        return ascending ? ["-isDir", "fileName"] : ["isDir", "fileName"]
+    }
+
+    function applySorting() {
+        if (!entries)
+            return
+        const current = list.currentItem ? list.currentItem.completePath : ""
+        entries.sortedAscending = ascending
+        entries.sortingKeys = sortingKeys()
+        select(current)
+    }
+
+    // Lists a folder; remember pushes the folder being left onto the history.
+    function open(path, remember, selectPath) {
+        const leaving = folder
+        const model = _vantrel.getFileInfoList(path)
+        model.sortedAscending = ascending
+        model.sortingKeys = sortingKeys()
+        entries = model
+        if (remember && leaving !== folder)
+            history = history.concat([leaving])
+        select(selectPath || "")
+        list.forceActiveFocus()
+    }
+
+    function select(completePath) {
+        list.currentIndex = entries && entries.size() > 0 ? 0 : -1
+        if (completePath === "")
+            return
+        for (let i = 0; i < entries.size(); ++i) {
+            if (entries.data([i]).completePath === completePath) {
+                list.currentIndex = i
+                list.positionViewAtIndex(i, ListView.Contain)
+                return
+            }
+        }
+    }
+
+    function parentOf(path) {
+        let trimmed = path.replace(/\/+$/, "")
+        const cut = trimmed.lastIndexOf("/")
+        return cut <= 0 ? "/" : trimmed.substring(0, cut + 1)
+    }
+
+    function goUp() {
+        if (atRoot)
+            return
+        const leaving = folder
+        open(parentOf(folder), true, "")
+        selectChild(leaving)
+    }
+
+    function goBack() {
+        if (history.length === 0) {
+            goUp()
+            return
+        }
+        const leaving = folder
+        const target = history[history.length - 1]
+        history = history.slice(0, history.length - 1)
+        open(target, false, "")
+        selectChild(leaving)
+    }
+
+    // The same folder reads "//usr/" in the root's listing and "/usr" when
+    // typed; compare them in one form.
+    function samePlace(a, b) {
+        const norm = (p) => p.replace(/^\/+/, "/").replace(/\/*$/, "/")
+        return norm(a) === norm(b)
+    }
+
+    // Selects the entry through which the folder child is reached, if listed.
+    function selectChild(child) {
+        if (!entries)
+            return
+        for (let i = 0; i < entries.size(); ++i) {
+            if (samePlace(entries.data([i]).completePath, child)) {
+                list.currentIndex = i
+                list.positionViewAtIndex(i, ListView.Contain)
+                return
+            }
+        }
+    }
+
+    function activate(index) {
+        if (!entries || index < 0 || index >= entries.size())
+            return
+        const entry = entries.data([index])
+        if (entry.isDir)
+            open(entry.completePath, true, "")
+        else
+            openFile(entry.completePath)
+    }
+
+    function formatSize(bytes) {
+        if (bytes < 0)
+            return ""
+        const units = [qsTr("B"), qsTr("KB"), qsTr("MB"), qsTr("GB"), qsTr("TB")]
+        let value = bytes
+        let unit = 0
+        while (value >= 1024 && unit < units.length - 1) {
+            value /= 1024
+            ++unit
+        }
+        return (unit === 0 ? value : value.toFixed(value < 10 ? 1 : 0)) + " " + units[unit]
+    }
+
+    readonly property string emptyReason: {
+        if (!entries || entries.count > 0)
+            return ""
+        if (!BB.FileSystem.exists(folder))
+            return qsTr("This folder does not exist.")
+        if (!BB.FileSystem.isReadable(folder))
+            return qsTr("This folder cannot be read: you do not have permission.")
+        return qsTr("This folder is empty.")
+    }
+
+    Component.onCompleted: open(folder, false, "")
+
+    header: ToolBar {
+        RowLayout {
+            anchors.fill: parent
+            spacing: _ui.du(0.4)
+
+            ToolButton {
+                id: backButton
+                text: qsTr("Back")
+                icon.name: "go-previous"
+                enabled: browser.history.length > 0 || !browser.atRoot
+                focusPolicy: Qt.NoFocus
+                onClicked: browser.goBack()
+                ToolTip.visible: hovered
+                ToolTip.text: qsTr("Back to the previous folder (Alt+Left)")
+            }
+            ToolButton {
+                id: upButton
+                text: qsTr("Up")
+                enabled: !browser.atRoot
+                focusPolicy: Qt.NoFocus
+                onClicked: browser.goUp()
+                ToolTip.visible: hovered
+                ToolTip.text: qsTr("Up to the parent folder (Backspace, Alt+Up)")
+            }
+            Label {
+                id: pathLabel
+                objectName: "pathLabel"
+                Layout.fillWidth: true
+                text: browser.folder === "//" ? "/" : browser.folder
+                elide: Text.ElideMiddle
+                font.bold: true
+                verticalAlignment: Text.AlignVCenter
+            }
+            BusyIndicator {
+                running: _vantrel.isRunning
+                visible: running
+                Layout.preferredHeight: _ui.du(2.4)
+                Layout.preferredWidth: _ui.du(2.4)
+            }
+            ToolButton {
+                id: sortButton
+                text: browser.kindFirst ? qsTr("Folders first") : qsTr("By name")
+                focusPolicy: Qt.NoFocus
+                onClicked: browser.kindFirst = !browser.kindFirst
+                ToolTip.visible: hovered
+                ToolTip.text: qsTr("Switch between folders first and plain name order (Ctrl+K)")
+            }
+            ToolButton {
+                id: directionButton
+                text: browser.ascending ? qsTr("A\u2192Z") : qsTr("Z\u2192A")
+                focusPolicy: Qt.NoFocus
+                onClicked: browser.ascending = !browser.ascending
+                ToolTip.visible: hovered
+                ToolTip.text: qsTr("Reverse the name order (Ctrl+R)")
+            }
+            ToolButton {
+                text: qsTr("About")
+                focusPolicy: Qt.NoFocus
+                onClicked: browser.showAbout()
+            }
+        }
+    }
+
+    onKindFirstChanged: applySorting()
+    onAscendingChanged: applySorting()
+
+    ListView {
+        id: list
+        objectName: "entryList"
+        anchors.fill: parent
+        model: browser.entries
+        clip: true
+        focus: true
+        keyNavigationEnabled: true
+        highlightMoveDuration: 0
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar { }
+
+        // Type-ahead: letters jump to the next entry whose name starts with them.
+        property string typed: ""
+        Timer {
+            id: typedReset
+            interval: 900
+            onTriggered: list.typed = ""
+        }
+        function typeAhead(text) {
+            if (!browser.entries)
+                return false
+            typed += text.toLowerCase()
+            typedReset.restart()
+            const n = browser.entries.size()
+            const start = typed.length > 1 ? Math.max(currentIndex, 0) : currentIndex + 1
+            for (let k = 0; k < n; ++k) {
+                const i = (start + k) % n
+                if (browser.entries.data([i]).fileName.toLowerCase().startsWith(typed)) {
+                    currentIndex = i
+                    positionViewAtIndex(i, ListView.Contain)
+                    return true
+                }
+            }
+            return true
+        }
+
+        Keys.onPressed: (event) => {
+            const alt = event.modifiers & Qt.AltModifier
+            const ctrl = event.modifiers & Qt.ControlModifier
+            if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+                browser.activate(currentIndex)
+            } else if (event.key === Qt.Key_Backspace || (alt && event.key === Qt.Key_Up)) {
+                browser.goUp()
+            } else if (alt && event.key === Qt.Key_Left) {
+                browser.goBack()
+            } else if (event.key === Qt.Key_Home) {
+                currentIndex = count > 0 ? 0 : -1
+            } else if (event.key === Qt.Key_End) {
+                currentIndex = count - 1
+            } else if (event.key === Qt.Key_PageDown) {
+                currentIndex = Math.min(count - 1, currentIndex + Math.max(1, Math.floor(height / _ui.du(4))))
+            } else if (event.key === Qt.Key_PageUp) {
+                currentIndex = Math.max(count > 0 ? 0 : -1, currentIndex - Math.max(1, Math.floor(height / _ui.du(4))))
+            } else if (ctrl && event.key === Qt.Key_K) {
+                browser.kindFirst = !browser.kindFirst
+            } else if (ctrl && event.key === Qt.Key_R) {
+                browser.ascending = !browser.ascending
+            } else if (!ctrl && !alt && event.text.length === 1 && event.text > " ") {
+                typeAhead(event.text)
+            } else {
+                return
+            }
+            event.accepted = true
+        }
+
+        delegate: ItemDelegate {
+            id: row
+            required property int index
+            required property string fileName
+            required property string completePath
+            required property bool isDir
+            required property bool isReadable
+            readonly property bool isLink: BB.FileSystem.isSymLink(completePath)
+
+            width: ListView.view.width
+            height: _ui.du(4)
+            highlighted: ListView.isCurrentItem
+            focusPolicy: Qt.NoFocus
+            onClicked: {
+                list.currentIndex = index
+                browser.activate(index)
+            }
+
+            contentItem: RowLayout {
+                spacing: _ui.du(1)
+                EntryIcon {
+                    Layout.preferredWidth: _ui.du(2.4)
+                    Layout.preferredHeight: _ui.du(2.4)
+                    kind: row.isDir ? "folder" : "file"
+                    link: row.isLink
+                    accent: row.palette.highlight
+                    ink: row.palette.text
+                    opacity: row.isReadable ? 1 : 0.45
+                }
+                Label {
+                    Layout.fillWidth: true
+                    text: row.fileName
+                    elide: Text.ElideRight
+                    color: row.highlighted ? row.palette.highlightedText : row.palette.text
+                    opacity: row.isReadable ? 1 : 0.6
+                }
+                Label {
+                    visible: !row.isReadable
+                    text: qsTr("no access")
+                    font.italic: true
+                    color: row.highlighted ? row.palette.highlightedText : row.palette.text
+                    opacity: 0.7
+                }
+                Label {
+                    visible: !row.isDir && text !== ""
+                    text: row.isDir ? "" : browser.formatSize(BB.FileSystem.fileSize(row.completePath))
+                    color: row.highlighted ? row.palette.highlightedText : row.palette.text
+                    opacity: 0.7
+                }
+            }
+        }
+    }
+
+    Label {
+        objectName: "emptyMessage"
+        anchors.centerIn: parent
+        width: parent.width - _ui.du(4)
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WordWrap
+        visible: text !== ""
+        text: browser.emptyReason
+        opacity: 0.75
+        font.pixelSize: _ui.du(1.6)
+    }
+}

@@ -1,0 +1,23 @@
+import QtQuick
+import QtQuick.Controls as Controls
+import bb.cascades 1.0
+
+// The application's one scene: the browser, and the views it opens on top.
+Page {
+    id: root
+
+    Controls.Pane {
+        anchors.fill: parent
+        padding: 0
+
+        Controls.StackView {
+            id: stack
+            objectName: "stack"
+            anchors.fill: parent
+            focus: true
+            initialItem: Browser {
+                onOpenFile: (path) => {}
+            }
+        }
+    }
+}

@@ -1,0 +1,60 @@
+#include "Application"
+
+#include "AbstractPane"
+#include "QmlDocument"
+
+#include <QQmlEngine>
+#include <QQuickWindow>
+
+namespace bb::cascades {
+
+Application::Application(int &argc, char **argv) : QGuiApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Vantrel"));
+    setApplicationDisplayName(QStringLiteral("Vantrel"));
+    setDesktopFileName(QStringLiteral("vantrel"));
+}
+
+Application::~Application()
+{
+    // Scene and window go before the engine that runs their bindings, and all
+    // of it before the GUI itself is torn down.
+    delete m_scene;
+    delete m_window;
+    QmlDocument::releaseDefaultDeclarativeEngine();
+}
+
+Application *Application::instance()
+{
+    return qobject_cast<Application *>(QCoreApplication::instance());
+}
+
+void Application::setScene(AbstractPane *scene)
+{
+    if (!m_window) {
+        m_window = new QQuickWindow;
+        m_window->setTitle(QStringLiteral("Vantrel"));
+        m_window->resize(960, 720);
+        m_window->setMinimumSize(QSize(320, 240));
+        connect(m_window, &QQuickWindow::widthChanged, this, &Application::fitScene);
+        connect(m_window, &QQuickWindow::heightChanged, this, &Application::fitScene);
+    }
+    if (m_scene && m_scene != scene)
+        delete m_scene;
+    m_scene = scene;
+    if (scene) {
+        scene->setParent(this);
+        scene->setParentItem(m_window->contentItem());
+        fitScene();
+        scene->forceActiveFocus();
+    }
+    m_window->show();
+}
+
+void Application::fitScene()
+{
+    if (m_scene)
+        m_scene->setSize(QSizeF(m_window->width(), m_window->height()));
+}
+
+} // namespace bb::cascades

@@ -1,0 +1,166 @@
+#include "QmlDocument"
+
+#include "AbstractPane"
+#include "FileSystem"
+#include "GroupDataModel"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QQmlAbstractUrlInterceptor>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QtQml>
+
+namespace bb::cascades {
+
+namespace {
+
+class AssetInterceptor : public QQmlAbstractUrlInterceptor
+{
+public:
+    QUrl intercept(const QUrl &url, DataType) override { return QmlDocument::resolveAsset(url); }
+};
+
+// A plain QQmlEngine does not retranslate by itself; the handset's framework
+// does, so a newly installed translator shows at once.
+class RetranslateFilter : public QObject
+{
+public:
+    explicit RetranslateFilter(QQmlEngine *engine) : QObject(engine), m_engine(engine) {}
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange)
+            m_engine->retranslate();
+        return false;
+    }
+
+private:
+    QQmlEngine *m_engine;
+};
+
+AssetInterceptor *assetInterceptor()
+{
+    static AssetInterceptor interceptor;
+    return &interceptor;
+}
+
+QPointer<QQmlEngine> &engineSlot()
+{
+    static QPointer<QQmlEngine> engine;
+    return engine;
+}
+
+void registerPlatformTypes()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    qmlRegisterType<Page>("bb.cascades", 1, 0, "Page");
+    qmlRegisterUncreatableType<AbstractPane>("bb.cascades", 1, 0, "AbstractPane", QString());
+    qmlRegisterType<GroupDataModel>("bb.cascades", 1, 0, "GroupDataModel");
+    qmlRegisterSingletonType<FileSystem>("bb.cascades", 1, 0, "FileSystem",
+                                         [](QQmlEngine *, QJSEngine *) -> QObject * {
+                                             return new FileSystem;
+                                         });
+}
+
+void warnAll(const QList<QQmlError> &errors)
+{
+    for (const QQmlError &error : errors)
+        qWarning().noquote() << error.toString();
+}
+
+} // namespace
+
+QmlDocument::QmlDocument(const QUrl &url, QObject *parent) : QObject(parent), m_url(url)
+{
+    m_context = new QQmlContext(defaultDeclarativeEngine(), this);
+}
+
+QmlDocument::~QmlDocument() = default;
+
+QQmlEngine *QmlDocument::defaultDeclarativeEngine()
+{
+    QPointer<QQmlEngine> &engine = engineSlot();
+    if (!engine) {
+        registerPlatformTypes();
+        engine = new QQmlEngine(QCoreApplication::instance());
+        engine->addUrlInterceptor(assetInterceptor());
+        QCoreApplication::instance()->installEventFilter(new RetranslateFilter(engine));
+        QObject::connect(engine, &QQmlEngine::quit, QCoreApplication::instance(),
+                         &QCoreApplication::quit, Qt::QueuedConnection);
+        QObject::connect(engine, &QQmlEngine::exit, QCoreApplication::instance(),
+                         &QCoreApplication::exit, Qt::QueuedConnection);
+        QObject::connect(engine, &QQmlEngine::warnings, engine, &warnAll);
+        engine->setOutputWarningsToStandardError(false);
+    }
+    return engine;
+}
+
+void QmlDocument::releaseDefaultDeclarativeEngine()
+{
+    delete engineSlot().data();
+}
+
+QUrl QmlDocument::resolveAsset(const QUrl &url)
+{
+    if (url.scheme() != QLatin1String("asset"))
+        return url;
+    const QString root = QDir::cleanPath(QDir::currentPath() + QStringLiteral("/app/native/assets"));
+    const QString path = url.path(QUrl::FullyDecoded);
+    const QString file = QDir::cleanPath(root + QLatin1Char('/') + path);
+    if (file != root && !file.startsWith(root + QLatin1Char('/')))
+        return QUrl();
+    QUrl mapped = QUrl::fromLocalFile(file);
+    mapped.setQuery(url.query());
+    mapped.setFragment(url.fragment());
+    return mapped;
+}
+
+bool QmlDocument::load()
+{
+    if (!m_component) {
+        m_component = new QQmlComponent(defaultDeclarativeEngine(), this);
+        const QUrl file = resolveAsset(m_url);
+        if (file.isEmpty()) {
+            qWarning().noquote() << m_url.toString() << ": address outside the assets folder";
+            return false;
+        }
+        m_component->loadUrl(file);
+    }
+    warnAll(m_component->errors());
+    return m_component->isReady();
+}
+
+bool QmlDocument::hasErrors() const
+{
+    return !m_component || m_component->isError();
+}
+
+void QmlDocument::setContextProperty(const QString &name, QObject *object)
+{
+    m_context->setContextProperty(name, object);
+}
+
+QQmlContext *QmlDocument::documentContext() const
+{
+    return m_context;
+}
+
+QObject *QmlDocument::createRootObject(QQmlContext *context)
+{
+    if (!m_component || !m_component->isReady())
+        return nullptr;
+    QObject *root = m_component->create(context ? context : m_context);
+    if (!root) {
+        warnAll(m_component->errors());
+        return nullptr;
+    }
+    QQmlEngine::setObjectOwnership(root, QQmlEngine::CppOwnership);
+    return root;
+}
+
+} // namespace bb::cascades

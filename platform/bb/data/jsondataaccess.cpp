@@ -1,0 +1,74 @@
+#include "JsonDataAccess"
+
+#include <QFile>
+#include <QJSValue>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+namespace bb::data {
+
+QVariant JsonDataAccess::load(const QString &filePath)
+{
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return QVariant();
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    if (error.error != QJsonParseError::NoError)
+        return QVariant();
+    return document.isObject() ? QVariant(document.object().toVariantMap())
+                               : QVariant(document.array().toVariantList());
+}
+
+bool JsonDataAccess::save(const QVariant &value, const QString &filePath)
+{
+    const QJsonValue json = toJson(value);
+    const QByteArray text = json.isArray() ? QJsonDocument(json.toArray()).toJson()
+                                           : QJsonDocument(json.toObject()).toJson();
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // On a full disk write() can come back short without an error.
+    if (file.write(text) != text.size()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
+}
+
+QJsonValue JsonDataAccess::toJson(const QVariant &value)
+{
+    if (value.metaType() == QMetaType::fromType<QJSValue>())
+        return toJson(value.value<QJSValue>().toVariant());
+    switch (value.typeId()) {
+    case QMetaType::QVariantMap: {
+        QJsonObject object;
+        const QVariantMap map = value.toMap();
+        for (auto it = map.cbegin(); it != map.cend(); ++it)
+            object.insert(it.key(), toJson(it.value()));
+        return object;
+    }
+    case QMetaType::QVariantHash: {
+        QJsonObject object;
+        const QVariantHash hash = value.toHash();
+        for (auto it = hash.cbegin(); it != hash.cend(); ++it)
+            object.insert(it.key(), toJson(it.value()));
+        return object;
+    }
+    case QMetaType::QVariantList:
+    case QMetaType::QStringList: {
+        QJsonArray array;
+        const QVariantList list = value.toList();
+        for (const QVariant &item : list)
+            array.append(toJson(item));
+        return array;
+    }
+    default:
+        return QJsonValue::fromVariant(value);
+    }
+}
+
+} // namespace bb::data

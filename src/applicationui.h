@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+
+class DesignUnits;
+class MyApps;
+class QTranslator;
+class Settings;
+class Vantrel;
+
+namespace bb::cascades {
+class LocaleHandler;
+}
+
+// Starts the application: creates the services, publishes them to the scene
+// and hands the scene's root pane to the application.
+class ApplicationUI : public QObject
+{
+    Q_OBJECT
+public:
+    ApplicationUI();
+    ~ApplicationUI() override = default;
+
+private Q_SLOTS:
+    void onSystemLanguageChanged();
+
+private:
+    // The services have no parent and live until the process ends.
+    DesignUnits *m_designUnits;
+    Vantrel *m_vantrel;
+    MyApps *m_myApps;
+    Settings *m_settings;
+    QTranslator *m_translator;
+    bb::cascades::LocaleHandler *m_localeHandler;
+};
