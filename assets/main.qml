@@ -16,8 +16,19 @@ Page {
             anchors.fill: parent
             focus: true
             initialItem: Browser {
-                onOpenFile: (path) => {}
+                onOpenFile: (path) => {
+                    const view = _vantrel.checkIfIsImage(path) ? "ImageView.qml" : "TextView.qml"
+                    stack.push(Qt.resolvedUrl(view), { path: path })
+                }
+                onShowAbout: stack.push(Qt.resolvedUrl("About.qml"))
             }
         }
+    }
+
+    // Every view on top of the browser closes through this.
+    function closeView() {
+        if (stack.depth > 1)
+            stack.pop()
+        stack.currentItem.forceActiveFocus()
     }
 }

@@ -1,0 +1,37 @@
+#!/bin/sh
+# Installs what Vantrel needs to build, run and test on Debian 12, if it is
+# missing, and lays out the handset's shared storage that copies go to.
+set -eu
+
+packages="cmake g++ make libgl-dev
+qt6-base-dev qt6-declarative-dev qt6-declarative-dev-tools qt6-tools-dev
+qt6-l10n-tools qt6-image-formats-plugins qml6-module-qtqml qml6-module-qtqml-models
+qml6-module-qtqml-workerscript qml6-module-qtquick qml6-module-qtquick-controls
+qml6-module-qtquick-templates qml6-module-qtquick-layouts qml6-module-qtquick-window
+qml6-module-qttest"
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+
+missing=""
+for p in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    $sudo apt-get update -q
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
+fi
+
+# The shared documents folder of the handset lives under /accounts/1000/shared;
+# a desktop has none, so make it, owned by whoever runs this.
+owner="${SUDO_USER:-$(id -un)}"
+if [ ! -d /accounts/1000/shared ]; then
+    $sudo mkdir -p /accounts/1000/shared
+    $sudo chown -R "$owner:" /accounts
+fi

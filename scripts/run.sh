@@ -1,0 +1,10 @@
+#!/bin/sh
+# Installs what is missing, builds, and starts Vantrel in the build's sandbox.
+set -eu
+here="$(cd "$(dirname "$0")/.." && pwd)"
+"$here/scripts/install-deps.sh"
+cd "$here"
+cmake --preset default
+cmake --build --preset default
+cd "$here/build/default/sandbox"
+exec "$here/build/default/src/vantrel" "$@"
