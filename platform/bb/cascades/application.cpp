@@ -4,6 +4,7 @@
 #include "QmlDocument"
 
 #include <QQmlEngine>
+#include <QQuickStyle>
 #include <QQuickWindow>
 
 namespace bb::cascades {
@@ -13,6 +14,10 @@ Application::Application(int &argc, char **argv) : QGuiApplication(argc, argv)
     setApplicationName(QStringLiteral("Vantrel"));
     setApplicationDisplayName(QStringLiteral("Vantrel"));
     setDesktopFileName(QStringLiteral("vantrel"));
+    // Fusion follows the desktop's palette, light or dark; a person can
+    // still pick another style through QT_QUICK_CONTROLS_STYLE.
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_STYLE"))
+        QQuickStyle::setStyle(QStringLiteral("Fusion"));
 }
 
 Application::~Application()

@@ -11,6 +11,10 @@ constexpr int SectionRoleId = Qt::UserRole;
 
 GroupDataModel::GroupDataModel(QObject *parent) : QAbstractListModel(parent)
 {
+    // The C locale's collator compares code points and ignores numeric mode,
+    // which would put "file10" before "file2"; collate as English instead.
+    if (m_collator.locale().language() == QLocale::C)
+        m_collator.setLocale(QLocale(QLocale::English));
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
     m_collator.setNumericMode(true);
     m_collator.setIgnorePunctuation(false);

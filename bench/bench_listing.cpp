@@ -1,0 +1,216 @@
+// Time and memory of a folder listing against the bare directory read.
+//
+//   bench_listing              timings for 1,000, 10,000 and 100,000 entries
+//   bench_listing --memory D   (internal) peak memory of one listing of D
+#include "vantrel.h"
+
+#include <bb/cascades/GroupDataModel>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <fcntl.h>
+#include <functional>
+#include <malloc.h>
+#include <unistd.h>
+
+namespace {
+
+// As the service lists a folder.
+constexpr QDir::Filters ListingFilter = QDir::Dirs | QDir::Files | QDir::Drives | QDir::Hidden |
+                                        QDir::System | QDir::AllDirs | QDir::NoDotAndDotDot;
+constexpr QDir::SortFlags ListingSort = QDir::Name | QDir::Reversed | QDir::DirsLast;
+
+FILE *devNull = nullptr;
+
+void toDevNull(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    std::fputs(message.toUtf8().constData(), devNull);
+    std::fputc('\n', devNull);
+}
+
+void setDebugOutput(bool on)
+{
+    QLoggingCategory::setFilterRules(on ? QStringLiteral("default.debug=true")
+                                        : QStringLiteral("default.debug=false"));
+}
+
+bool makeFolder(const QString &path, int files)
+{
+    if (!QDir().mkpath(path))
+        return false;
+    for (int i = 0; i < files; ++i) {
+        const QByteArray name =
+            QFile::encodeName(path + QStringLiteral("/file%1.txt").arg(i, 6, 10, QLatin1Char('0')));
+        const int fd = ::open(name.constData(), O_CREAT | O_WRONLY, 0644);
+        if (fd < 0)
+            return false;
+        ::close(fd);
+    }
+    return true;
+}
+
+// Milliseconds of one run; what the run returns is deleted outside the timing.
+double timeMs(const std::function<QObject *()> &work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QObject *result = work();
+    const double ms = timer.nsecsElapsed() / 1e6;
+    delete result;
+    return ms;
+}
+
+double median(QList<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times.at(times.size() / 2);
+}
+
+qint64 statusKb(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray prefix = QByteArray(field) + ':';
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+// Run in a fresh process, so that the peak is the listing's own.
+int measureMemory(const QString &folder)
+{
+    setDebugOutput(false);
+    Vantrel vantrel;
+    delete vantrel.getFileInfoList(QStringLiteral("/nonexistent"));
+    const qint64 peakBefore = statusKb("VmHWM");
+    const size_t heapBefore = mallinfo2().uordblks;
+    bb::cascades::GroupDataModel *model = vantrel.getFileInfoList(folder);
+    const qint64 peakAfter = statusKb("VmHWM");
+    // Freed memory need not go back to the system, so the heap in use tells
+    // what the model itself keeps.
+    const size_t heapAfter = mallinfo2().uordblks;
+    const int entries = model->size();
+    std::printf("%d %lld %lld\n", entries, (peakAfter - peakBefore) * 1024,
+                qint64(heapAfter) - qint64(heapBefore));
+    delete model;
+    return entries > 0 && peakBefore > 0 ? 0 : 1;
+}
+
+const char *verdict(bool pass)
+{
+    return pass ? "PASS" : "FAIL";
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 3 && args.at(1) == QLatin1String("--memory"))
+        return measureMemory(args.at(2));
+
+    devNull = std::fopen("/dev/null", "w");
+    QTemporaryDir root;
+    if (!root.isValid() || !devNull) {
+        std::fprintf(stderr, "cannot make the temporary folder\n");
+        return 1;
+    }
+
+    struct Size
+    {
+        int entries;
+        int runs;
+        double a = 0, b = 0, c = 0;
+    };
+    Size sizes[] = {{1000, 15}, {10000, 7}, {100000, 5}};
+
+    std::printf("%9s %14s %14s %14s %7s %7s\n", "entries", "a: QDir ms", "b: model ms",
+                "c: +debug ms", "b/a", "c/a");
+    QString largest;
+    Vantrel vantrel;
+    for (Size &size : sizes) {
+        const QString folder = root.filePath(QString::number(size.entries));
+        if (!makeFolder(folder, size.entries)) {
+            std::fprintf(stderr, "cannot fill %s\n", qPrintable(folder));
+            return 1;
+        }
+        largest = folder;
+
+        const auto bare = [&]() -> QObject * {
+            QDir dir(folder);
+            dir.setFilter(ListingFilter);
+            dir.setSorting(ListingSort);
+            if (dir.entryInfoList().size() != size.entries)
+                std::fprintf(stderr, "short listing\n");
+            return nullptr;
+        };
+        const auto quiet = [&]() -> QObject * {
+            setDebugOutput(false);
+            return vantrel.getFileInfoList(folder);
+        };
+        const auto logged = [&]() -> QObject * {
+            setDebugOutput(true);
+            const QtMessageHandler previous = qInstallMessageHandler(toDevNull);
+            QObject *model = vantrel.getFileInfoList(folder);
+            qInstallMessageHandler(previous);
+            setDebugOutput(false);
+            return model;
+        };
+        // One warm-up each, then the three in turn, so that a change in the
+        // machine's load falls on all of them alike.
+        timeMs(bare);
+        timeMs(quiet);
+        timeMs(logged);
+        QList<double> a, b, c;
+        for (int run = 0; run < size.runs; ++run) {
+            a << timeMs(bare);
+            b << timeMs(quiet);
+            c << timeMs(logged);
+        }
+        size.a = median(a);
+        size.b = median(b);
+        size.c = median(c);
+
+        std::printf("%9d %14.2f %14.2f %14.2f %7.2f %7.2f\n", size.entries, size.a, size.b, size.c,
+                    size.b / size.a, size.c / size.a);
+        std::fflush(stdout);
+    }
+
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--memory"), largest});
+    child.waitForFinished(-1);
+    const QList<QByteArray> memory = child.readAllStandardOutput().trimmed().split(' ');
+    const bool measured = child.exitCode() == 0 && memory.size() == 3;
+    const double entries = measured ? memory.at(0).toDouble() : 0;
+    const double peakPerEntry = measured ? memory.at(1).toDouble() / entries : -1;
+    const double keptPerEntry = measured ? memory.at(2).toDouble() / entries : -1;
+
+    const Size &large = sizes[2];
+    const double ratio = large.b / large.a;
+    const double growth = large.b / sizes[1].b;
+    std::printf("\ngrowth from 10,000 to 100,000 entries: b %.2fx (a %.2fx)\n", growth,
+                large.a / sizes[1].a);
+    std::printf("memory per entry at %d entries: %.0f bytes of peak RSS during the call, "
+                "%.0f bytes of heap kept by the model\n",
+                large.entries, peakPerEntry, keptPerEntry);
+    std::printf("\ntargets:\n");
+    std::printf("  b/a at 100,000 entries <= 2.0     %8.2f   %s\n", ratio, verdict(ratio <= 2.0));
+    std::printf("  growth 10,000 -> 100,000 <= 12x   %8.2f   %s\n", growth,
+                verdict(growth <= 12.0));
+    std::printf("  peak memory <= 1000 bytes/entry   %8.0f   %s\n", peakPerEntry,
+                verdict(measured && peakPerEntry <= 1000.0));
+    std::fclose(devNull);
+    return 0;
+}
