@@ -1,13 +1,20 @@
 #include "vantrel.h"
 
+#include <bb/PpsObject>
 #include <bb/cascades/GroupDataModel>
 
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QLoggingCategory>
 #include <QSet>
+#include <QTemporaryFile>
 #include <QVariantMap>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using bb::cascades::GroupDataModel;
 
@@ -19,9 +26,48 @@ constexpr QDir::Filters ListingFilter = QDir::Dirs | QDir::Files | QDir::Drives 
 // Files before folders, each group in descending, case-sensitive name order.
 constexpr QDir::SortFlags ListingSort = QDir::Name | QDir::Reversed | QDir::DirsLast;
 
+const QString MissingFileError = QStringLiteral("No such file or directory");
+
+// Extensions worth an attempt to decode; case-sensitive.
+const QStringList ImageExtensions = {
+    QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("jpe"), QStringLiteral("jfif"),
+    QStringLiteral("png"), QStringLiteral("bmp"),  QStringLiteral("gif"), QStringLiteral("pdn"),
+    QStringLiteral("tif"), QStringLiteral("tiff"), QStringLiteral("tga"), QStringLiteral("dds"),
+};
+
+// A descriptor for path only if it is a regular file, -1 otherwise. Opening
+// without waiting and checking the open descriptor means a pipe or a device
+// never holds the caller, even if it replaced the file a moment ago.
+int openRegularFile(const QString &path, mode_t *mode)
+{
+    if (path.contains(QChar(0)))
+        return -1;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    *mode = status.st_mode;
+    return fd;
+}
+
 } // namespace
 
-Vantrel::Vantrel() : QObject(nullptr), m_currentPath(QStringLiteral("//")), m_isRunning(false) {}
+Vantrel::Vantrel()
+    : QObject(nullptr), m_currentPath(QStringLiteral("//")), m_isRunning(false),
+      m_documentsFolder(QStringLiteral("/accounts/1000/shared/documents/Vantrel/"))
+{
+}
+
+void Vantrel::setDocumentsFolder(const QString &folder)
+{
+    m_documentsFolder = folder;
+    if (!m_documentsFolder.endsWith(QLatin1Char('/')))
+        m_documentsFolder += QLatin1Char('/');
+}
 
 void Vantrel::setCurrentPath(const QString &currentPath)
 {
@@ -99,4 +145,92 @@ GroupDataModel *Vantrel::getFileInfoList(QString path)
 
     setIsRunning(false);
     return model;
+}
+
+QString Vantrel::loadFile(QString path)
+{
+    qDebug() << "loadFile in";
+    setIsRunning(true);
+
+    QString result;
+    bb::PpsObject ppsObject(path);
+    if (ppsObject.open(bb::PpsOpenMode::Subscribe)) {
+        bool ok = false;
+        const QByteArray content = ppsObject.read(&ok);
+        const qsizetype end = content.indexOf('\0');
+        result = QString::fromLatin1(content.constData(), end < 0 ? content.size() : end);
+    } else if (ppsObject.errorString() != MissingFileError) {
+        result = QStringLiteral("Can't open file: ") + ppsObject.errorString();
+    }
+    ppsObject.close();
+
+    setIsRunning(false);
+    return result;
+}
+
+bool Vantrel::copy(QString path)
+{
+    if (!QDir(m_documentsFolder).exists())
+        QDir().mkpath(m_documentsFolder);
+
+    const QString name = path.split(QLatin1Char('/')).last();
+    if (name.isEmpty())
+        return false;
+    const QString destination = m_documentsFolder + name;
+    const QFileInfo existing(destination);
+    if (existing.exists() || existing.isSymLink())
+        return false;
+
+    // Only a regular file has an end: /dev/zero would fill the disk, a pipe
+    // would wait for a writer.
+    mode_t mode = 0;
+    const int fd = openRegularFile(path, &mode);
+    if (fd < 0)
+        return false;
+    QFile source;
+    if (!source.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+
+    // Written beside the destination and renamed only when complete, so a
+    // failure half way leaves nothing under the destination's name; the
+    // rename refuses to replace a file that appeared in the meantime.
+    QTemporaryFile part(m_documentsFolder + QStringLiteral(".vantrel-copy-XXXXXX"));
+    if (!part.open())
+        return false;
+    QByteArray buffer(64 * 1024, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = source.read(buffer.data(), buffer.size());
+        if (got < 0)
+            return false;
+        if (got == 0)
+            break;
+        if (part.write(buffer.constData(), got) != got)
+            return false;
+    }
+    if (!part.flush())
+        return false;
+    ::fchmod(part.handle(), mode & 07777);
+    if (!part.rename(destination))
+        return false;
+    // The temporary file now carries the destination's name.
+    part.setAutoRemove(false);
+    return true;
+}
+
+bool Vantrel::checkIfIsImage(QString path)
+{
+    const QString extension = path.split(QLatin1Char('.')).last();
+    if (!ImageExtensions.contains(extension))
+        return false;
+    // Decoding reads the whole file: a pipe named x.png would never end.
+    if (!QFileInfo(path).isFile())
+        return false;
+    QImage image;
+    image.load(path);
+    if (image.isNull())
+        return false;
+    qDebug() << "************ Image was loaded ************";
+    return true;
 }

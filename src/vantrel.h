@@ -24,6 +24,17 @@ public:
 
     // The caller owns the returned model.
     Q_INVOKABLE bb::cascades::GroupDataModel *getFileInfoList(QString path);
+    // The file's text up to its first zero byte, "" for a missing file, or
+    // "Can't open file: " and the reason.
+    Q_INVOKABLE QString loadFile(QString path);
+    // Copies a regular file into the shared documents folder; an existing
+    // file there is never replaced.
+    Q_INVOKABLE bool copy(QString path);
+    Q_INVOKABLE bool checkIfIsImage(QString path);
+
+    // Where copy() puts files, with a trailing "/". Not offered to QML.
+    QString documentsFolder() const { return m_documentsFolder; }
+    void setDocumentsFolder(const QString &folder);
 
 Q_SIGNALS:
     void currentPathChanged();
@@ -33,4 +44,5 @@ Q_SIGNALS:
 private:
     QString m_currentPath;
     bool m_isRunning;
+    QString m_documentsFolder;
 };
