@@ -13,13 +13,29 @@ Page {
 
     property var entries: null
     property var history: []
-    property bool kindFirst: true
-    property bool ascending: true
+    // Choices kept in the settings between runs.
+    property bool kindFirst: setting("sortKindFirst", true)
+    property bool ascending: setting("sortAscending", true)
+    property bool rememberFolder: setting("rememberFolder", true)
+    // Change handlers also run while those are first set; only later changes
+    // are the person's.
+    property bool restored: false
     readonly property string folder: _vantrel.currentPath
     readonly property bool atRoot: folder === "/" || folder === "//"
     property alias list: list
 
     focus: true
+
+    // A stored value of the wrong type (a hand-edited file) counts as unset.
+    function setting(key, fallback) {
+        const stored = _settings.value(key, fallback)
+        return typeof stored === typeof fallback ? stored : fallback
+    }
+
+    function startFolder() {
+        const last = rememberFolder ? setting("lastFolder", "") : ""
+        return last !== "" && BB.FileSystem.exists(last) && BB.FileSystem.isDir(last) ? last : "//"
+    }
 
     function sortingKeys() {
         if (!kindFirst)
@@ -142,7 +158,35 @@ Page {
         return qsTr("This folder is empty.")
     }
 
-    Component.onCompleted: open(folder, false, "")
+    Component.onCompleted: {
+        open(startFolder(), false, "")
+        restored = true
+    }
+
+    onFolderChanged: {
+        if (restored && rememberFolder)
+            _settings.setValue("lastFolder", folder)
+    }
+    onRememberFolderChanged: {
+        if (!restored)
+            return
+        // Forgetting also drops the folder already stored.
+        if (rememberFolder)
+            _settings.setValue("lastFolder", folder)
+        else
+            _settings.remove("lastFolder")
+        _settings.setValue("rememberFolder", rememberFolder)
+    }
+    onKindFirstChanged: {
+        if (restored)
+            _settings.setValue("sortKindFirst", kindFirst)
+        applySorting()
+    }
+    onAscendingChanged: {
+        if (restored)
+            _settings.setValue("sortAscending", ascending)
+        applySorting()
+    }
 
     header: ToolBar {
         RowLayout {
@@ -184,31 +228,71 @@ Page {
                 Layout.preferredWidth: _ui.du(2.4)
             }
             ToolButton {
-                id: sortButton
-                text: browser.kindFirst ? qsTr("Folders first") : qsTr("By name")
+                id: menuButton
+                objectName: "menuButton"
+                text: qsTr("\u22EE")
+                Accessible.name: qsTr("Menu")
                 focusPolicy: Qt.NoFocus
-                onClicked: browser.kindFirst = !browser.kindFirst
-                ToolTip.visible: hovered
-                ToolTip.text: qsTr("Switch between folders first and plain name order (Ctrl+K)")
-            }
-            ToolButton {
-                id: directionButton
-                text: browser.ascending ? qsTr("A\u2192Z") : qsTr("Z\u2192A")
-                focusPolicy: Qt.NoFocus
-                onClicked: browser.ascending = !browser.ascending
-                ToolTip.visible: hovered
-                ToolTip.text: qsTr("Reverse the name order (Ctrl+R)")
-            }
-            ToolButton {
-                text: qsTr("About")
-                focusPolicy: Qt.NoFocus
-                onClicked: browser.showAbout()
+                onClicked: menu.open()
+                ToolTip.visible: hovered && !menu.visible
+                ToolTip.text: qsTr("Sort order (Ctrl+K, Ctrl+R), remembering the folder, about")
+
+                Menu {
+                    id: menu
+                    objectName: "browserMenu"
+                    y: menuButton.height
+                    onClosed: list.forceActiveFocus()
+
+                    ButtonGroup { id: orderGroup }
+                    ButtonGroup { id: directionGroup }
+
+                    // The checks follow the browser; a click sets it.
+                    MenuItem {
+                        text: qsTr("Folders first")
+                        checkable: true
+                        checked: browser.kindFirst
+                        ButtonGroup.group: orderGroup
+                        onTriggered: browser.kindFirst = true
+                    }
+                    MenuItem {
+                        text: qsTr("By name")
+                        checkable: true
+                        checked: !browser.kindFirst
+                        ButtonGroup.group: orderGroup
+                        onTriggered: browser.kindFirst = false
+                    }
+                    MenuSeparator { }
+                    MenuItem {
+                        text: qsTr("Ascending, A\u2192Z")
+                        checkable: true
+                        checked: browser.ascending
+                        ButtonGroup.group: directionGroup
+                        onTriggered: browser.ascending = true
+                    }
+                    MenuItem {
+                        text: qsTr("Descending, Z\u2192A")
+                        checkable: true
+                        checked: !browser.ascending
+                        ButtonGroup.group: directionGroup
+                        onTriggered: browser.ascending = false
+                    }
+                    MenuSeparator { }
+                    MenuItem {
+                        objectName: "rememberFolderItem"
+                        text: qsTr("Remember last folder")
+                        checkable: true
+                        checked: browser.rememberFolder
+                        onTriggered: browser.rememberFolder = checked
+                    }
+                    MenuSeparator { }
+                    MenuItem {
+                        text: qsTr("About")
+                        onTriggered: browser.showAbout()
+                    }
+                }
             }
         }
     }
-
-    onKindFirstChanged: applySorting()
-    onAscendingChanged: applySorting()
 
     ListView {
         id: list

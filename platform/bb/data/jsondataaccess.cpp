@@ -25,15 +25,22 @@ QVariant JsonDataAccess::load(const QString &filePath)
 bool JsonDataAccess::save(const QVariant &value, const QString &filePath)
 {
     const QJsonValue json = toJson(value);
-    const QByteArray text = json.isArray() ? QJsonDocument(json.toArray()).toJson()
-                                           : QJsonDocument(json.toObject()).toJson();
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
+    QByteArray text;
+    if (json.isObject())
+        text = QJsonDocument(json.toObject()).toJson();
+    else if (json.isArray())
+        text = QJsonDocument(json.toArray()).toJson();
+    else
         return false;
-    // On a full disk write() can come back short without an error.
+    // Unbuffered, so that a short write shows here: with a buffer it shows
+    // only when commit() flushes, and commit() ignores it and puts the
+    // truncated text in place. On a full disk write() can also come back
+    // short without an error.
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
     if (file.write(text) != text.size()) {
         file.cancelWriting();
-        file.commit();
         return false;
     }
     return file.commit();
@@ -41,8 +48,14 @@ bool JsonDataAccess::save(const QVariant &value, const QString &filePath)
 
 QJsonValue JsonDataAccess::toJson(const QVariant &value)
 {
-    if (value.metaType() == QMetaType::fromType<QJSValue>())
-        return toJson(value.value<QJSValue>().toVariant());
+    if (value.metaType() == QMetaType::fromType<QJSValue>()) {
+        const QVariant converted = value.value<QJSValue>().toVariant();
+        // A function stays a QJSValue when converted; following it would
+        // never end.
+        if (converted.metaType() == QMetaType::fromType<QJSValue>())
+            return QJsonValue(QJsonValue::Null);
+        return toJson(converted);
+    }
     switch (value.typeId()) {
     case QMetaType::QVariantMap: {
         QJsonObject object;
