@@ -8,8 +8,8 @@ Item {
     property color ink: "#5f6b7a"
     property color accent: "#2a8fbd"
 
-    implicitWidth: 24
-    implicitHeight: 24
+    implicitWidth: _ui.du(2.4)
+    implicitHeight: _ui.du(2.4)
 
     // Folder: a tab above a body.
     Rectangle {
@@ -41,7 +41,7 @@ Item {
         radius: width / 10
         color: "transparent"
         border.color: icon.ink
-        border.width: Math.max(1, icon.width / 16)
+        border.width: Math.max(_ui.du(0.1), icon.width / 16)
 
         Column {
             visible: icon.kind === "file"
@@ -51,7 +51,7 @@ Item {
                 model: 3
                 Rectangle {
                     width: icon.width * 0.34
-                    height: Math.max(1, icon.height / 16)
+                    height: Math.max(_ui.du(0.1), icon.height / 16)
                     color: icon.ink
                 }
             }

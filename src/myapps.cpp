@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-MyApps::MyApps() : QObject(nullptr) {}
+MyApps::MyApps() : QObject(nullptr)
+{
+}
 
 QString MyApps::getRandomAppImage()
 {
@@ -23,9 +25,13 @@ QString MyApps::getRandomAppImage()
 
 int MyApps::pickIndex(int r, int s, int n)
 {
-    // Signed overflow is undefined, so multiply unsigned, where wrapping is
-    // defined; the conversion back is two's complement on our compilers.
-    const auto p = std::int32_t(std::uint32_t(r) * std::uint32_t(s));
-    const int m = p % n;
-    return m >= 0 ? m : 0;
+    if (n < 1)
+        return 0;
+    // Signed overflow is undefined: multiply unsigned, where wrapping is
+    // defined, and read the low 32 bits back as two's complement by hand.
+    const std::uint32_t bits = std::uint32_t(r) * std::uint32_t(s);
+    const std::int64_t p =
+        bits <= 0x7fffffffu ? std::int64_t(bits) : std::int64_t(bits) - (std::int64_t(1) << 32);
+    const std::int64_t m = p % n;
+    return m >= 0 ? int(m) : 0;
 }

@@ -16,6 +16,6 @@ public:
 
     // The index picked from names listed n for a draw r and s seconds left in
     // the day: the wrapped 32-bit product r * s, its remainder by n, and the
-    // first name whenever that remainder is negative.
+    // first name whenever that remainder is negative (or n is not positive).
     static int pickIndex(int r, int s, int n);
 };

@@ -5,43 +5,54 @@
 namespace bb::device {
 
 namespace {
-QString &nameOverride()
+
+struct Override
 {
-    static QString text;
-    return text;
-}
-QString &numberOverride()
+    bool active = false;
+    QString modelName;
+    QString modelNumber;
+};
+
+Override &overrideTexts()
 {
-    static QString text;
-    return text;
+    static Override texts;
+    return texts;
 }
+
+// The kernel lets every user read these; a machine without DMI has none.
+QString readDmi(const char *file)
+{
+    QFile in(QString::fromLatin1(file));
+    if (!in.open(QIODevice::ReadOnly))
+        return QString();
+    // The texts are one short line; cap the read regardless.
+    return QString::fromUtf8(in.read(256)).trimmed();
+}
+
 } // namespace
 
 QString HardwareInfo::modelName() const
 {
-    return read("/sys/class/dmi/id/product_name", nameOverride());
+    if (overrideTexts().active)
+        return overrideTexts().modelName;
+    return readDmi("/sys/class/dmi/id/product_name");
 }
 
 QString HardwareInfo::modelNumber() const
 {
-    return read("/sys/class/dmi/id/product_version", numberOverride());
+    if (overrideTexts().active)
+        return overrideTexts().modelNumber;
+    return readDmi("/sys/class/dmi/id/product_version");
 }
 
 void HardwareInfo::setOverride(const QString &modelName, const QString &modelNumber)
 {
-    nameOverride() = modelName;
-    numberOverride() = modelNumber;
+    overrideTexts() = Override{true, modelName, modelNumber};
 }
 
-QString HardwareInfo::read(const char *file, const QString &override)
+void HardwareInfo::clearOverride()
 {
-    if (!override.isNull())
-        return override;
-    QFile in(QString::fromLatin1(file));
-    if (!in.open(QIODevice::ReadOnly))
-        return QString();
-    // The kernel's DMI texts are one short line; cap the read regardless.
-    return QString::fromUtf8(in.read(256)).trimmed();
+    overrideTexts() = Override();
 }
 
 } // namespace bb::device
