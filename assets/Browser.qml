@@ -145,7 +145,8 @@ Page {
             value /= 1024
             ++unit
         }
-        return (unit === 0 ? value : value.toFixed(value < 10 ? 1 : 0)) + " " + units[unit]
+        return qsTr("%1 %2", "file size: number, unit")
+                .arg(unit === 0 ? value : Number(value).toLocaleString(Qt.locale(), "f", value < 10 ? 1 : 0)).arg(units[unit])
     }
 
     readonly property string emptyReason: {
@@ -241,6 +242,13 @@ Page {
                     id: menu
                     objectName: "browserMenu"
                     y: menuButton.height
+                    // As wide as its widest entry, so that no language cuts one off.
+                    width: {
+                        let widest = 0
+                        for (let i = 0; i < count; ++i)
+                            widest = Math.max(widest, itemAt(i).implicitWidth)
+                        return widest + leftPadding + rightPadding
+                    }
                     onClosed: list.forceActiveFocus()
 
                     ButtonGroup { id: orderGroup }
@@ -385,8 +393,8 @@ Page {
                     Layout.preferredHeight: _ui.du(2.4)
                     kind: row.isDir ? "folder" : "file"
                     link: row.isLink
-                    accent: row.palette.highlight
-                    ink: row.palette.text
+                    accent: row.highlighted ? row.palette.highlightedText : row.palette.highlight
+                    ink: row.highlighted ? row.palette.highlightedText : row.palette.text
                     opacity: row.isReadable ? 1 : 0.45
                 }
                 Label {

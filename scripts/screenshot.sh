@@ -1,12 +1,12 @@
 #!/bin/sh
-# Renders the scene offscreen to a PNG: scripts/screenshot.sh [OUTPUT.png]
+# Renders the scene offscreen to a PNG, showing FOLDER (/etc by
+# default): scripts/screenshot.sh [OUTPUT.png [FOLDER]]
 set -eu
 here="$(cd "$(dirname "$0")/.." && pwd)"
 out="$(realpath -m "${1:-$here/docs/screenshot.png}")"
 mkdir -p "$(dirname "$out")"
 cmake --preset default >/dev/null
 cmake --build --preset default --target vantrel_scenegrab vantrel_sandbox >/dev/null
-cd "$here/build/default/sandbox"
 QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software QT_LOGGING_RULES="default.debug=false" \
-    "$here/build/default/tests/vantrel_scenegrab" "$out"
+    "$here/build/default/tests/vantrel_scenegrab" "$out" "${2:-/etc}"
 echo "$out"

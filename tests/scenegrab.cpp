@@ -1,21 +1,40 @@
-// Starts the application as usual, lets the scene settle, and saves the
-// window as a picture: scenegrab OUTPUT.png [FOLDER]
+// Starts the application as usual in a throwaway sandbox, lets the scene
+// settle, and saves the window as a picture: scenegrab OUTPUT.png [FOLDER]
 #include "applicationui.h"
 
 #include <bb/cascades/Application>
 
-#include <QDebug>
+#include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QQuickWindow>
+#include <QTemporaryDir>
 #include <QTimer>
 
 int main(int argc, char **argv)
 {
     if (argc < 2) {
-        qWarning("usage: scenegrab OUTPUT.png");
+        qWarning("usage: scenegrab OUTPUT.png [FOLDER]");
         return 2;
     }
-    const QString output = QString::fromLocal8Bit(argv[1]);
+    const QString output = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    const QString folder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("/");
+
+    // The scene starts in the folder the settings remember.
+    QTemporaryDir sandbox;
+    QDir(sandbox.path()).mkpath(QStringLiteral("app"));
+    QDir(sandbox.path()).mkpath(QStringLiteral("data"));
+    QFile::link(QStringLiteral(VANTREL_SANDBOX_DIR "/app/native"),
+                sandbox.filePath(QStringLiteral("app/native")));
+    QFile settings(sandbox.filePath(QStringLiteral("data/settings.json")));
+    if (!settings.open(QIODevice::WriteOnly) ||
+        settings.write(QJsonDocument(QJsonObject{{QStringLiteral("lastFolder"), folder}}).toJson()) < 0)
+        return 1;
+    settings.close();
+    QDir::setCurrent(sandbox.path());
+
     bb::cascades::Application app(argc, argv);
     ApplicationUI appui;
     QQuickWindow *window = bb::cascades::Application::instance()->window();

@@ -70,8 +70,12 @@ int GroupDataModel::columnOf(const QString &key)
 void GroupDataModel::insert(const QVariantMap &item)
 {
     Row row(m_keys.size());
-    for (auto it = item.cbegin(); it != item.cend(); ++it) {
-        const int column = columnOf(it.key());
+    qsizetype position = 0;
+    for (auto it = item.cbegin(); it != item.cend(); ++it, ++position) {
+        // Items of one model mostly share their keys, in the map's order.
+        const int column = position < m_keys.size() && m_keys.at(position) == it.key()
+                               ? int(position)
+                               : columnOf(it.key());
         if (column >= row.size())
             row.resize(column + 1);
         row[column] = it.value();

@@ -1,0 +1,313 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>About</name>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabetaste</translation>
+    </message>
+    <message>
+        <source>Opens the chosen folder or file</source>
+        <translation>Öffnet den gewählten Ordner oder die gewählte Datei</translation>
+    </message>
+    <message>
+        <source>Backspace, Alt+Up</source>
+        <translation>Rücktaste, Alt+Hoch</translation>
+    </message>
+    <message>
+        <source>Goes up to the parent folder</source>
+        <translation>Wechselt zum übergeordneten Ordner</translation>
+    </message>
+    <message>
+        <source>Alt+Left</source>
+        <translation>Alt+Links</translation>
+    </message>
+    <message>
+        <source>Goes back to the previous folder</source>
+        <translation>Kehrt zum vorherigen Ordner zurück</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Tippen</translation>
+    </message>
+    <message>
+        <source>Jumps to the next name that starts with the typed letters</source>
+        <translation>Springt zum nächsten Namen, der mit den getippten Buchstaben beginnt</translation>
+    </message>
+    <message>
+        <source>Ctrl+K</source>
+        <translation>Strg+K</translation>
+    </message>
+    <message>
+        <source>Switches between folders first and plain name order</source>
+        <translation>Wechselt zwischen „Ordner zuerst“ und reiner Sortierung nach Name</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Strg+R</translation>
+    </message>
+    <message>
+        <source>Reverses the name order</source>
+        <translation>Kehrt die Reihenfolge der Namen um</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Closes this page</source>
+        <translation>Schließt diese Seite</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Back to the folder listing (Escape, Alt+Left)</source>
+        <translation>Zurück zur Ordneransicht (Esc, Alt+Links)</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Vantrel</translation>
+    </message>
+    <message>
+        <source>Show another</source>
+        <translation>Anderes Bild zeigen</translation>
+    </message>
+    <message>
+        <source>A file browser that lists every folder it may read, hidden and system entries included, and shows files as text or as pictures.</source>
+        <translation>Ein Dateibrowser, der jeden Ordner auflistet, den er lesen darf, versteckte und Systemeinträge eingeschlossen, und Dateien als Text oder als Bild anzeigt.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+</context>
+<context>
+    <name>Browser</name>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>TB</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>file size: number, unit</comment>
+        <translation>%1&#xa0;%2</translation>
+    </message>
+    <message>
+        <source>This folder does not exist.</source>
+        <translation>Dieser Ordner existiert nicht.</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: you do not have permission.</source>
+        <translation>Dieser Ordner kann nicht gelesen werden: Sie haben keine Berechtigung.</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>Dieser Ordner ist leer.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Back to the previous folder (Alt+Left)</source>
+        <translation>Zurück zum vorherigen Ordner (Alt+Links)</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Up to the parent folder (Backspace, Alt+Up)</source>
+        <translation>Zum übergeordneten Ordner (Rücktaste, Alt+Hoch)</translation>
+    </message>
+    <message>
+        <source>⋮</source>
+        <translation>⋮</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Sort order (Ctrl+K, Ctrl+R), remembering the folder, about</source>
+        <translation>Sortierung (Strg+K, Strg+R), letzten Ordner merken, Über Vantrel</translation>
+    </message>
+    <message>
+        <source>Folders first</source>
+        <translation>Ordner zuerst</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>Nach Name</translation>
+    </message>
+    <message>
+        <source>Ascending, A→Z</source>
+        <translation>Aufsteigend, A→Z</translation>
+    </message>
+    <message>
+        <source>Descending, Z→A</source>
+        <translation>Absteigend, Z→A</translation>
+    </message>
+    <message>
+        <source>Remember last folder</source>
+        <translation>Letzten Ordner merken</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Vantrel</translation>
+    </message>
+    <message>
+        <source>no access</source>
+        <translation>kein Zugriff</translation>
+    </message>
+</context>
+<context>
+    <name>ImageView</name>
+    <message>
+        <source>Could not copy: this file no longer exists.</source>
+        <translation>Kopieren fehlgeschlagen: Diese Datei existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Copied to Documents.</source>
+        <translation>In „Dokumente“ kopiert.</translation>
+    </message>
+    <message>
+        <source>Could not copy to Documents (a file of that name may already be there).</source>
+        <translation>Kopieren in „Dokumente“ fehlgeschlagen (dort liegt vielleicht schon eine gleichnamige Datei).</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Back to the folder listing (Escape, Alt+Left)</source>
+        <translation>Zurück zur Ordneransicht (Esc, Alt+Links)</translation>
+    </message>
+    <message>
+        <source>−</source>
+        <translation>−</translation>
+    </message>
+    <message>
+        <source>Zoom out (-, Ctrl+wheel)</source>
+        <translation>Verkleinern (-, Strg+Mausrad)</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Zoom in (+, Ctrl+wheel)</source>
+        <translation>Vergrößern (+, Strg+Mausrad)</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>One image pixel per screen pixel (1)</source>
+        <translation>Ein Bildpixel pro Bildschirmpixel (1)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>Fit the image to the window (0)</source>
+        <translation>Bild in das Fenster einpassen (0)</translation>
+    </message>
+    <message>
+        <source>Copy to Documents</source>
+        <translation>In Dokumente kopieren</translation>
+    </message>
+    <message>
+        <source>Copy this file into the shared Documents folder</source>
+        <translation>Diese Datei in den gemeinsamen Ordner „Dokumente“ kopieren</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels, %3%</source>
+        <translation>%1 × %2 Pixel, %3&#xa0;%</translation>
+    </message>
+    <message>
+        <source>This image cannot be shown.</source>
+        <translation>Dieses Bild kann nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>This file no longer exists.</source>
+        <translation>Diese Datei existiert nicht mehr.</translation>
+    </message>
+</context>
+<context>
+    <name>TextView</name>
+    <message>
+        <source>This file cannot be opened.</source>
+        <translation>Diese Datei kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>This file no longer exists.</source>
+        <translation>Diese Datei existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>This file is empty.</source>
+        <translation>Diese Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>There is no text to show: the file begins with a zero byte.</source>
+        <translation>Kein Text zum Anzeigen: Die Datei beginnt mit einem Nullbyte.</translation>
+    </message>
+    <message>
+        <source>There is no text to show.</source>
+        <translation>Kein Text zum Anzeigen.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 of the file&apos;s %2 bytes are shown.</source>
+        <translation>Nur die ersten %1 der %2 Bytes der Datei werden angezeigt.</translation>
+    </message>
+    <message>
+        <source>Could not copy: this file no longer exists.</source>
+        <translation>Kopieren fehlgeschlagen: Diese Datei existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Copied to Documents.</source>
+        <translation>In „Dokumente“ kopiert.</translation>
+    </message>
+    <message>
+        <source>Could not copy to Documents (a file of that name may already be there).</source>
+        <translation>Kopieren in „Dokumente“ fehlgeschlagen (dort liegt vielleicht schon eine gleichnamige Datei).</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Back to the folder listing (Escape, Alt+Left)</source>
+        <translation>Zurück zur Ordneransicht (Esc, Alt+Links)</translation>
+    </message>
+    <message>
+        <source>Copy to Documents</source>
+        <translation>In Dokumente kopieren</translation>
+    </message>
+    <message>
+        <source>Copy this file into the shared Documents folder</source>
+        <translation>Diese Datei in den gemeinsamen Ordner „Dokumente“ kopieren</translation>
+    </message>
+</context>
+</TS>

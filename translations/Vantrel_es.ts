@@ -1,0 +1,313 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>About</name>
+    <message>
+        <source>Enter</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>Opens the chosen folder or file</source>
+        <translation>Abre la carpeta o el archivo elegido</translation>
+    </message>
+    <message>
+        <source>Backspace, Alt+Up</source>
+        <translation>Retroceso, Alt+Arriba</translation>
+    </message>
+    <message>
+        <source>Goes up to the parent folder</source>
+        <translation>Sube a la carpeta superior</translation>
+    </message>
+    <message>
+        <source>Alt+Left</source>
+        <translation>Alt+Izquierda</translation>
+    </message>
+    <message>
+        <source>Goes back to the previous folder</source>
+        <translation>Vuelve a la carpeta anterior</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Escribir</translation>
+    </message>
+    <message>
+        <source>Jumps to the next name that starts with the typed letters</source>
+        <translation>Salta al siguiente nombre que empieza por las letras escritas</translation>
+    </message>
+    <message>
+        <source>Ctrl+K</source>
+        <translation>Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Switches between folders first and plain name order</source>
+        <translation>Alterna entre «carpetas primero» y el orden solo por nombre</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Reverses the name order</source>
+        <translation>Invierte el orden de los nombres</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Closes this page</source>
+        <translation>Cierra esta página</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Back to the folder listing (Escape, Alt+Left)</source>
+        <translation>Volver a la lista de la carpeta (Esc, Alt+Izquierda)</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de Vantrel</translation>
+    </message>
+    <message>
+        <source>Show another</source>
+        <translation>Mostrar otra</translation>
+    </message>
+    <message>
+        <source>A file browser that lists every folder it may read, hidden and system entries included, and shows files as text or as pictures.</source>
+        <translation>Un explorador de archivos que lista todas las carpetas que puede leer, incluidas las entradas ocultas y del sistema, y muestra los archivos como texto o como imagen.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+</context>
+<context>
+    <name>Browser</name>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>TB</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>file size: number, unit</comment>
+        <translation>%1&#xa0;%2</translation>
+    </message>
+    <message>
+        <source>This folder does not exist.</source>
+        <translation>Esta carpeta no existe.</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: you do not have permission.</source>
+        <translation>No se puede leer esta carpeta: no tiene permiso.</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>Esta carpeta está vacía.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Back to the previous folder (Alt+Left)</source>
+        <translation>Volver a la carpeta anterior (Alt+Izquierda)</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Up to the parent folder (Backspace, Alt+Up)</source>
+        <translation>Subir a la carpeta superior (Retroceso, Alt+Arriba)</translation>
+    </message>
+    <message>
+        <source>⋮</source>
+        <translation>⋮</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Sort order (Ctrl+K, Ctrl+R), remembering the folder, about</source>
+        <translation>Orden (Ctrl+K, Ctrl+R), recordar la carpeta, acerca de</translation>
+    </message>
+    <message>
+        <source>Folders first</source>
+        <translation>Carpetas primero</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>Por nombre</translation>
+    </message>
+    <message>
+        <source>Ascending, A→Z</source>
+        <translation>Ascendente, A→Z</translation>
+    </message>
+    <message>
+        <source>Descending, Z→A</source>
+        <translation>Descendente, Z→A</translation>
+    </message>
+    <message>
+        <source>Remember last folder</source>
+        <translation>Recordar la última carpeta</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de Vantrel</translation>
+    </message>
+    <message>
+        <source>no access</source>
+        <translation>sin acceso</translation>
+    </message>
+</context>
+<context>
+    <name>ImageView</name>
+    <message>
+        <source>Could not copy: this file no longer exists.</source>
+        <translation>No se pudo copiar: este archivo ya no existe.</translation>
+    </message>
+    <message>
+        <source>Copied to Documents.</source>
+        <translation>Copiado en Documentos.</translation>
+    </message>
+    <message>
+        <source>Could not copy to Documents (a file of that name may already be there).</source>
+        <translation>No se pudo copiar a Documentos (puede que ya haya allí un archivo con ese nombre).</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Back to the folder listing (Escape, Alt+Left)</source>
+        <translation>Volver a la lista de la carpeta (Esc, Alt+Izquierda)</translation>
+    </message>
+    <message>
+        <source>−</source>
+        <translation>−</translation>
+    </message>
+    <message>
+        <source>Zoom out (-, Ctrl+wheel)</source>
+        <translation>Alejar (-, Ctrl+rueda)</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Zoom in (+, Ctrl+wheel)</source>
+        <translation>Acercar (+, Ctrl+rueda)</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Tamaño real</translation>
+    </message>
+    <message>
+        <source>One image pixel per screen pixel (1)</source>
+        <translation>Un píxel de la imagen por píxel de la pantalla (1)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>Fit the image to the window (0)</source>
+        <translation>Ajustar la imagen a la ventana (0)</translation>
+    </message>
+    <message>
+        <source>Copy to Documents</source>
+        <translation>Copiar a Documentos</translation>
+    </message>
+    <message>
+        <source>Copy this file into the shared Documents folder</source>
+        <translation>Copiar este archivo en la carpeta compartida Documentos</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels, %3%</source>
+        <translation>%1 × %2 píxeles, %3&#xa0;%</translation>
+    </message>
+    <message>
+        <source>This image cannot be shown.</source>
+        <translation>No se puede mostrar esta imagen.</translation>
+    </message>
+    <message>
+        <source>This file no longer exists.</source>
+        <translation>Este archivo ya no existe.</translation>
+    </message>
+</context>
+<context>
+    <name>TextView</name>
+    <message>
+        <source>This file cannot be opened.</source>
+        <translation>No se puede abrir este archivo.</translation>
+    </message>
+    <message>
+        <source>This file no longer exists.</source>
+        <translation>Este archivo ya no existe.</translation>
+    </message>
+    <message>
+        <source>This file is empty.</source>
+        <translation>Este archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>There is no text to show: the file begins with a zero byte.</source>
+        <translation>No hay texto que mostrar: el archivo empieza por un byte nulo.</translation>
+    </message>
+    <message>
+        <source>There is no text to show.</source>
+        <translation>No hay texto que mostrar.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 of the file&apos;s %2 bytes are shown.</source>
+        <translation>Solo se muestran los primeros %1 de los %2 bytes del archivo.</translation>
+    </message>
+    <message>
+        <source>Could not copy: this file no longer exists.</source>
+        <translation>No se pudo copiar: este archivo ya no existe.</translation>
+    </message>
+    <message>
+        <source>Copied to Documents.</source>
+        <translation>Copiado en Documentos.</translation>
+    </message>
+    <message>
+        <source>Could not copy to Documents (a file of that name may already be there).</source>
+        <translation>No se pudo copiar a Documentos (puede que ya haya allí un archivo con ese nombre).</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Back to the folder listing (Escape, Alt+Left)</source>
+        <translation>Volver a la lista de la carpeta (Esc, Alt+Izquierda)</translation>
+    </message>
+    <message>
+        <source>Copy to Documents</source>
+        <translation>Copiar a Documentos</translation>
+    </message>
+    <message>
+        <source>Copy this file into the shared Documents folder</source>
+        <translation>Copiar este archivo en la carpeta compartida Documentos</translation>
+    </message>
+</context>
+</TS>

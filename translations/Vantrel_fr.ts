@@ -1,0 +1,313 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>About</name>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Opens the chosen folder or file</source>
+        <translation>Ouvre le dossier ou le fichier choisi</translation>
+    </message>
+    <message>
+        <source>Backspace, Alt+Up</source>
+        <translation>Retour arrière, Alt+Haut</translation>
+    </message>
+    <message>
+        <source>Goes up to the parent folder</source>
+        <translation>Remonte au dossier parent</translation>
+    </message>
+    <message>
+        <source>Alt+Left</source>
+        <translation>Alt+Gauche</translation>
+    </message>
+    <message>
+        <source>Goes back to the previous folder</source>
+        <translation>Revient au dossier précédent</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Saisie</translation>
+    </message>
+    <message>
+        <source>Jumps to the next name that starts with the typed letters</source>
+        <translation>Passe au nom suivant qui commence par les lettres tapées</translation>
+    </message>
+    <message>
+        <source>Ctrl+K</source>
+        <translation>Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Switches between folders first and plain name order</source>
+        <translation>Bascule entre «&#xa0;dossiers en premier&#xa0;» et le simple ordre des noms</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Reverses the name order</source>
+        <translation>Inverse l’ordre des noms</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Closes this page</source>
+        <translation>Ferme cette page</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Back to the folder listing (Escape, Alt+Left)</source>
+        <translation>Retour à la liste du dossier (Échap, Alt+Gauche)</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos de Vantrel</translation>
+    </message>
+    <message>
+        <source>Show another</source>
+        <translation>Afficher une autre</translation>
+    </message>
+    <message>
+        <source>A file browser that lists every folder it may read, hidden and system entries included, and shows files as text or as pictures.</source>
+        <translation>Un explorateur de fichiers qui liste chaque dossier qu’il peut lire, éléments cachés et système compris, et affiche les fichiers sous forme de texte ou d’image.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+</context>
+<context>
+    <name>Browser</name>
+    <message>
+        <source>B</source>
+        <translation>o</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>Ko</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>file size: number, unit</comment>
+        <translation>%1&#xa0;%2</translation>
+    </message>
+    <message>
+        <source>This folder does not exist.</source>
+        <translation>Ce dossier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>This folder cannot be read: you do not have permission.</source>
+        <translation>Impossible de lire ce dossier&#xa0;: vous n’en avez pas l’autorisation.</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation>Ce dossier est vide.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Back to the previous folder (Alt+Left)</source>
+        <translation>Retour au dossier précédent (Alt+Gauche)</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Dossier parent</translation>
+    </message>
+    <message>
+        <source>Up to the parent folder (Backspace, Alt+Up)</source>
+        <translation>Aller au dossier parent (Retour arrière, Alt+Haut)</translation>
+    </message>
+    <message>
+        <source>⋮</source>
+        <translation>⋮</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Sort order (Ctrl+K, Ctrl+R), remembering the folder, about</source>
+        <translation>Ordre de tri (Ctrl+K, Ctrl+R), mémorisation du dossier, à propos</translation>
+    </message>
+    <message>
+        <source>Folders first</source>
+        <translation>Dossiers en premier</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>Par nom</translation>
+    </message>
+    <message>
+        <source>Ascending, A→Z</source>
+        <translation>Croissant, A→Z</translation>
+    </message>
+    <message>
+        <source>Descending, Z→A</source>
+        <translation>Décroissant, Z→A</translation>
+    </message>
+    <message>
+        <source>Remember last folder</source>
+        <translation>Retenir le dernier dossier</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos de Vantrel</translation>
+    </message>
+    <message>
+        <source>no access</source>
+        <translation>accès refusé</translation>
+    </message>
+</context>
+<context>
+    <name>ImageView</name>
+    <message>
+        <source>Could not copy: this file no longer exists.</source>
+        <translation>Copie impossible&#xa0;: ce fichier n’existe plus.</translation>
+    </message>
+    <message>
+        <source>Copied to Documents.</source>
+        <translation>Copié dans Documents.</translation>
+    </message>
+    <message>
+        <source>Could not copy to Documents (a file of that name may already be there).</source>
+        <translation>Copie dans Documents impossible (un fichier du même nom s’y trouve peut-être déjà).</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Back to the folder listing (Escape, Alt+Left)</source>
+        <translation>Retour à la liste du dossier (Échap, Alt+Gauche)</translation>
+    </message>
+    <message>
+        <source>−</source>
+        <translation>−</translation>
+    </message>
+    <message>
+        <source>Zoom out (-, Ctrl+wheel)</source>
+        <translation>Zoom arrière (-, Ctrl+molette)</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Zoom in (+, Ctrl+wheel)</source>
+        <translation>Zoom avant (+, Ctrl+molette)</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Taille réelle</translation>
+    </message>
+    <message>
+        <source>One image pixel per screen pixel (1)</source>
+        <translation>Un pixel de l’image par pixel de l’écran (1)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>Fit the image to the window (0)</source>
+        <translation>Ajuster l’image à la fenêtre (0)</translation>
+    </message>
+    <message>
+        <source>Copy to Documents</source>
+        <translation>Copier dans Documents</translation>
+    </message>
+    <message>
+        <source>Copy this file into the shared Documents folder</source>
+        <translation>Copier ce fichier dans le dossier partagé Documents</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels, %3%</source>
+        <translation>%1 × %2 pixels, %3&#xa0;%</translation>
+    </message>
+    <message>
+        <source>This image cannot be shown.</source>
+        <translation>Impossible d’afficher cette image.</translation>
+    </message>
+    <message>
+        <source>This file no longer exists.</source>
+        <translation>Ce fichier n’existe plus.</translation>
+    </message>
+</context>
+<context>
+    <name>TextView</name>
+    <message>
+        <source>This file cannot be opened.</source>
+        <translation>Impossible d’ouvrir ce fichier.</translation>
+    </message>
+    <message>
+        <source>This file no longer exists.</source>
+        <translation>Ce fichier n’existe plus.</translation>
+    </message>
+    <message>
+        <source>This file is empty.</source>
+        <translation>Ce fichier est vide.</translation>
+    </message>
+    <message>
+        <source>There is no text to show: the file begins with a zero byte.</source>
+        <translation>Aucun texte à afficher&#xa0;: le fichier commence par un octet nul.</translation>
+    </message>
+    <message>
+        <source>There is no text to show.</source>
+        <translation>Aucun texte à afficher.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 of the file&apos;s %2 bytes are shown.</source>
+        <translation>Seuls les %1 premiers des %2 octets du fichier sont affichés.</translation>
+    </message>
+    <message>
+        <source>Could not copy: this file no longer exists.</source>
+        <translation>Copie impossible&#xa0;: ce fichier n’existe plus.</translation>
+    </message>
+    <message>
+        <source>Copied to Documents.</source>
+        <translation>Copié dans Documents.</translation>
+    </message>
+    <message>
+        <source>Could not copy to Documents (a file of that name may already be there).</source>
+        <translation>Copie dans Documents impossible (un fichier du même nom s’y trouve peut-être déjà).</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Back to the folder listing (Escape, Alt+Left)</source>
+        <translation>Retour à la liste du dossier (Échap, Alt+Gauche)</translation>
+    </message>
+    <message>
+        <source>Copy to Documents</source>
+        <translation>Copier dans Documents</translation>
+    </message>
+    <message>
+        <source>Copy this file into the shared Documents folder</source>
+        <translation>Copier ce fichier dans le dossier partagé Documents</translation>
+    </message>
+</context>
+</TS>
