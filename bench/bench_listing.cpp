@@ -224,8 +224,10 @@ int main(int argc, char **argv)
     const Size &large = sizes[2];
     const double ratio = large.b / large.a;
     const double growth = large.b / sizes[1].b;
-    std::printf("\ngrowth from 10,000 to 100,000 entries: b %.2fx (a %.2fx)\n", growth,
-                large.a / sizes[1].a);
+    // The listing's own work beside the directory read, which it cannot avoid.
+    const double ownGrowth = (large.b - large.a) / (sizes[1].b - sizes[1].a);
+    std::printf("\ngrowth from 10,000 to 100,000 entries: b %.2fx (a %.2fx, b - a %.2fx)\n", growth,
+                large.a / sizes[1].a, ownGrowth);
     std::printf("memory per entry at %d entries: peak RSS rise %.0f bytes during the call "
                 "(%.0f during entryInfoList alone); RSS kept by the model %.0f bytes\n",
                 large.entries, peakPerEntry, barePeakPerEntry, keptPerEntry);
@@ -233,6 +235,8 @@ int main(int argc, char **argv)
     std::printf("  b/a at 100,000 entries <= 2.0     %8.2f   %s\n", ratio, verdict(ratio <= 2.0));
     std::printf("  growth 10,000 -> 100,000 <= 12x   %8.2f   %s\n", growth,
                 verdict(growth <= 12.0));
+    std::printf("    of b - a alone                  %8.2f   %s\n", ownGrowth,
+                verdict(ownGrowth <= 12.0));
     std::printf("  model memory <= 1000 bytes/entry  %8.0f   %s\n", keptPerEntry,
                 verdict(measured && keptPerEntry <= 1000.0));
     std::printf("  call's peak over entryInfoList's  %8.0f   %s\n", peakPerEntry - barePeakPerEntry,

@@ -54,6 +54,26 @@ int openRegularFile(const QString &path, mode_t *mode)
     return fd;
 }
 
+struct Rights
+{
+    bool readable;
+    bool writable;
+};
+
+// What access() answers for the entry, as QFileInfo asks it, but looked up
+// relative to the open folder instead of along the whole path, and with one
+// call where both hold, which is most of the time.
+Rights rightsOf(int folder, const QFileInfo &entry)
+{
+    if (folder < 0)
+        return {entry.isReadable(), entry.isWritable()};
+    const QByteArray name = QFile::encodeName(entry.fileName());
+    if (::faccessat(folder, name.constData(), R_OK | W_OK, 0) == 0)
+        return {true, true};
+    const bool readable = ::faccessat(folder, name.constData(), R_OK, 0) == 0;
+    return {readable, !readable && ::faccessat(folder, name.constData(), W_OK, 0) == 0};
+}
+
 } // namespace
 
 Vantrel::Vantrel()
@@ -93,7 +113,7 @@ GroupDataModel *Vantrel::getFileInfoList(QString path)
     QDir dir(path);
     dir.setFilter(ListingFilter);
     dir.setSorting(ListingSort);
-    QFileInfoList entries = dir.entryInfoList();
+    const QFileInfoList entries = dir.entryInfoList();
 
     qDebug() << "File names:";
     // Formatting a debug line costs more than listing the entry; skip the
@@ -116,30 +136,20 @@ GroupDataModel *Vantrel::getFileInfoList(QString path)
     const QString isReadableKey = QStringLiteral("isReadable");
     const QString isWritableKey = QStringLiteral("isWritable");
 
-    // Asked relative to the open folder, access() looks up one name instead
-    // of walking the whole path for every entry; the answer is the same.
     const int folder =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    const auto allowed = [folder](const QFileInfo &entry, int mode) {
-        if (folder < 0)
-            return mode == R_OK ? entry.isReadable() : entry.isWritable();
-        return ::faccessat(folder, QFile::encodeName(entry.fileName()).constData(), mode, 0) == 0;
-    };
 
     QSet<QString> inserted;
     inserted.reserve(entries.size());
     QVariantMap record;
     QString entryPath;
-    // Each entry's information goes as soon as its record is in the model,
-    // so the two never both stand in full (removing the first is O(1)).
-    while (!entries.isEmpty()) {
-        const QFileInfo entry = entries.takeFirst();
+    for (const QFileInfo &entry : entries) {
         const QString fileName = entry.fileName();
         const bool isDir = entry.isDir();
         // All entries share one folder: keep one shared copy of its path.
-        const QString path = entry.path();
-        if (path != entryPath)
-            entryPath = path;
+        const QString dirPath = entry.path();
+        if (dirPath != entryPath)
+            entryPath = dirPath;
         QString completePath = entryPath + QLatin1Char('/') + fileName;
         if (isDir)
             completePath += QLatin1Char('/');
@@ -152,8 +162,9 @@ GroupDataModel *Vantrel::getFileInfoList(QString path)
         record[pathKey] = entryPath;
         record[completePathKey] = completePath;
         record[isDirKey] = isDir;
-        record[isReadableKey] = allowed(entry, R_OK);
-        record[isWritableKey] = allowed(entry, W_OK);
+        const Rights rights = rightsOf(folder, entry);
+        record[isReadableKey] = rights.readable;
+        record[isWritableKey] = rights.writable;
         model->insert(record);
     }
     if (folder >= 0)

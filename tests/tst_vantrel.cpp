@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using bb::cascades::GroupDataModel;
@@ -23,6 +24,30 @@ void captureDebug(QtMsgType type, const QMessageLogContext &, const QString &mes
 {
     if (type == QtDebugMsg)
         capturedLines << message;
+}
+
+// Entries whose isReadable/isWritable differ from QFileInfo's answer, and how
+// many distinct answers were seen, so a fixture that tells nothing fails.
+QStringList rightsMismatches(const QString &folder, int *distinct)
+{
+    Vantrel vantrel;
+    std::unique_ptr<GroupDataModel> model(vantrel.getFileInfoList(folder));
+    QStringList wrong;
+    QSet<QString> answers;
+    for (const QVariant &item : model->toListOfMaps()) {
+        const QVariantMap record = item.toMap();
+        const QFileInfo info(folder + '/' + record.value("fileName").toString());
+        const QString expected =
+            QStringLiteral("%1 %2").arg(info.isReadable()).arg(info.isWritable());
+        const QString got = QStringLiteral("%1 %2")
+                                .arg(record.value("isReadable").toBool())
+                                .arg(record.value("isWritable").toBool());
+        answers.insert(expected);
+        if (got != expected)
+            wrong << info.fileName() + ": " + got + ", expected " + expected;
+    }
+    *distinct = int(answers.size());
+    return wrong;
 }
 
 } // namespace
@@ -42,6 +67,7 @@ private Q_SLOTS:
     void rootEntries();
     void debugLines();
     void unreadableFolder();
+    void rightsAsAnotherUser();
     void metaInterface();
 
 private:
@@ -261,6 +287,46 @@ void TestVantrel::unreadableFolder()
     QVERIFY(seen);
 }
 
+// Rights come from access() relative to the folder; they must be what
+// QFileInfo says. Root may do anything, so as root the check runs as nobody.
+void TestVantrel::rightsAsAnotherUser()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("rights"));
+    QVERIFY(QDir().mkpath(folder + "/open"));
+    QVERIFY(QDir().mkpath(folder + "/closed"));
+    const struct
+    {
+        const char *name;
+        mode_t mode;
+    } files[] = {
+        {"shared", 0666}, {"public", 0644}, {"private", 0600}, {"dropbox", 0622}, {"none", 0000}};
+    for (const auto &file : files) {
+        const QString path = folder + '/' + QString::fromLatin1(file.name);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), file.mode), 0);
+    }
+    QCOMPARE(::chmod(QFile::encodeName(folder + "/closed").constData(), 0700), 0);
+    QVERIFY(QFile::link(folder + "/private", folder + "/to-private"));
+    QVERIFY(QFile::link(folder + "/missing", folder + "/dangling"));
+
+    if (geteuid() != 0) {
+        int distinct = 0;
+        QCOMPARE(rightsMismatches(folder, &distinct), QStringList());
+        QVERIFY(distinct >= 3);
+        return;
+    }
+    QCOMPARE(::chmod(QFile::encodeName(m_dir.path()).constData(), 0755), 0);
+    QProcess child;
+    child.setChildProcessModifier([] {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(3);
+    });
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--rights"), folder});
+    QVERIFY(child.waitForFinished(60000));
+    QVERIFY2(child.exitCode() == 0, child.readAllStandardError().constData());
+}
+
 void TestVantrel::metaInterface()
 {
     const QMetaObject *meta = &Vantrel::staticMetaObject;
@@ -297,5 +363,21 @@ void TestVantrel::metaInterface()
     QCOMPARE(meta->property(properties + 1).metaType(), QMetaType::fromType<bool>());
 }
 
-QTEST_GUILESS_MAIN(TestVantrel)
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--rights") == 0) {
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+        int distinct = 0;
+        const QStringList wrong = rightsMismatches(QString::fromLocal8Bit(argv[2]), &distinct);
+        for (const QString &line : wrong)
+            std::fprintf(stderr, "%s\n", qPrintable(line));
+        if (distinct < 3)
+            std::fprintf(stderr, "only %d distinct answers\n", distinct);
+        return wrong.isEmpty() && distinct >= 3 ? 0 : 1;
+    }
+    TestVantrel test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_vantrel.moc"
