@@ -18,6 +18,8 @@ Page {
         { keys: qsTr("Typing"), action: qsTr("Jumps to the next name that starts with the typed letters") },
         { keys: qsTr("Ctrl+K"), action: qsTr("Switches between folders first and plain name order") },
         { keys: qsTr("Ctrl+R"), action: qsTr("Reverses the name order") },
+        { keys: qsTr("F10, Menu"), action: qsTr("Opens the menu: sort order, remembering the folder, about") },
+        { keys: qsTr("Ctrl+S"), action: qsTr("Copies the open file to Documents") },
         { keys: qsTr("Escape"), action: qsTr("Closes this page") }
     ]
 

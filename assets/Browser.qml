@@ -356,6 +356,9 @@ Page {
                 currentIndex = Math.min(count - 1, currentIndex + Math.max(1, Math.floor(height / _ui.du(4))))
             } else if (event.key === Qt.Key_PageUp) {
                 currentIndex = Math.max(count > 0 ? 0 : -1, currentIndex - Math.max(1, Math.floor(height / _ui.du(4))))
+            } else if (event.key === Qt.Key_F10 || event.key === Qt.Key_Menu) {
+                menu.open()
+                menu.currentIndex = 0
             } else if (ctrl && event.key === Qt.Key_K) {
                 browser.kindFirst = !browser.kindFirst
             } else if (ctrl && event.key === Qt.Key_R) {

@@ -73,6 +73,8 @@ Page {
         if (event.key === Qt.Key_Escape || event.key === Qt.Key_Backspace
                 || (alt && event.key === Qt.Key_Left))
             close()
+        else if ((event.modifiers & Qt.ControlModifier) && event.key === Qt.Key_S)
+            copyToDocuments()
         else if (event.key === Qt.Key_Plus || event.key === Qt.Key_Equal)
             zoomBy(1.25)
         else if (event.key === Qt.Key_Minus)

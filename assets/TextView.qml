@@ -76,8 +76,10 @@ Page {
         if (event.key === Qt.Key_Escape || event.key === Qt.Key_Backspace
                 || (alt && event.key === Qt.Key_Left))
             close()
-        else if (message !== "")
-            return
+        else if ((event.modifiers & Qt.ControlModifier) && event.key === Qt.Key_S)
+            copyToDocuments()
+        else if (message !== "" || (event.modifiers & Qt.ShiftModifier))
+            return // with Shift the arrows extend the selection
         else if (event.key === Qt.Key_Up)
             scrollBy(0, -line)
         else if (event.key === Qt.Key_Down)

@@ -31,7 +31,9 @@ fi
 # The shared documents folder of the handset lives under /accounts/1000/shared;
 # a desktop has none, so make it, owned by whoever runs this.
 owner="${SUDO_USER:-$(id -un)}"
-if [ ! -d /accounts/1000/shared ]; then
-    $sudo mkdir -p /accounts/1000/shared
-    $sudo chown -R "$owner:" /accounts
-fi
+for dir in /accounts /accounts/1000 /accounts/1000/shared; do
+    if [ ! -d "$dir" ]; then
+        $sudo mkdir "$dir"
+        $sudo chown "$owner:" "$dir"
+    fi
+done

@@ -36,13 +36,18 @@ const QStringList ImageExtensions = {
 };
 
 // A descriptor for path only if it is a regular file, -1 otherwise. Opening
-// without waiting and checking the open descriptor means a pipe or a device
-// never holds the caller, even if it replaced the file a moment ago.
+// a device can act on it (a serial line resets its board), so anything else
+// is refused before the open; the open never waits, and the check is made
+// again on the descriptor in case a pipe or a device took the file's place.
 int openRegularFile(const QString &path, mode_t *mode)
 {
     if (path.contains(QChar(0)))
         return -1;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const QByteArray name = QFile::encodeName(path);
+    struct stat before;
+    if (::stat(name.constData(), &before) != 0 || !S_ISREG(before.st_mode))
+        return -1;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return -1;
     struct stat status;
@@ -238,7 +243,7 @@ bool Vantrel::copy(QString path)
     }
     if (!part.flush())
         return false;
-    ::fchmod(part.handle(), mode & 07777);
+    ::fchmod(part.handle(), mode & 0777); // never set-user-ID or the like
     if (!part.rename(destination))
         return false;
     // The temporary file now carries the destination's name.

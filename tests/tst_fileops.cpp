@@ -171,6 +171,7 @@ private Q_SLOTS:
         QTest::newRow("missing") << "none.txt" << false;
         QTest::newRow("pipe") << "pipe" << false;
         QTest::newRow("endless device") << "/dev/zero" << false;
+        QTest::newRow("empty device") << "/dev/null" << false;
         QTest::newRow("read error") << "/proc/self/mem" << false;
     }
 
@@ -184,8 +185,10 @@ private Q_SLOTS:
             source = path(source);
         const QString name = source.split(QLatin1Char('/')).last();
         const QByteArray content = QByteArray("first ") + QTest::currentDataTag();
-        if (copied)
+        if (copied) {
             writeFile(source, content);
+            QCOMPARE(::chmod(QFile::encodeName(source).constData(), 04751), 0);
+        }
         Vantrel vantrel;
         vantrel.setDocumentsFolder(folder);
         QSignalSpy current(&vantrel, &Vantrel::currentPathChanged);
@@ -197,6 +200,10 @@ private Q_SLOTS:
         if (!copied)
             return;
         QCOMPARE(readFile(folder + name), content);
+        // The permissions come along, but never set-user-ID.
+        struct stat copiedStatus;
+        QCOMPARE(::stat(QFile::encodeName(folder + name).constData(), &copiedStatus), 0);
+        QCOMPARE(copiedStatus.st_mode & 07777, mode_t(0751));
         writeFile(source, "second");
         QVERIFY(!vantrel.copy(source));
         QCOMPARE(readFile(folder + name), content);

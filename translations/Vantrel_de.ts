@@ -83,6 +83,22 @@
         <source>Keyboard</source>
         <translation>Tastatur</translation>
     </message>
+    <message>
+        <source>F10, Menu</source>
+        <translation>F10, Menütaste</translation>
+    </message>
+    <message>
+        <source>Opens the menu: sort order, remembering the folder, about</source>
+        <translation>Öffnet das Menü: Sortierung, Ordner merken, Info</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Strg+S</translation>
+    </message>
+    <message>
+        <source>Copies the open file to Documents</source>
+        <translation>Kopiert die geöffnete Datei in „Dokumente“</translation>
+    </message>
 </context>
 <context>
     <name>Browser</name>

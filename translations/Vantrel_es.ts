@@ -83,6 +83,22 @@
         <source>Keyboard</source>
         <translation>Teclado</translation>
     </message>
+    <message>
+        <source>F10, Menu</source>
+        <translation>F10, Menú</translation>
+    </message>
+    <message>
+        <source>Opens the menu: sort order, remembering the folder, about</source>
+        <translation>Abre el menú: orden, recordar la carpeta, acerca de</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Copies the open file to Documents</source>
+        <translation>Copia el archivo abierto en Documentos</translation>
+    </message>
 </context>
 <context>
     <name>Browser</name>

@@ -83,6 +83,22 @@
         <source>Keyboard</source>
         <translation>Clavier</translation>
     </message>
+    <message>
+        <source>F10, Menu</source>
+        <translation>F10, Menu</translation>
+    </message>
+    <message>
+        <source>Opens the menu: sort order, remembering the folder, about</source>
+        <translation>Ouvre le menu : ordre de tri, dossier retenu, à propos</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Copies the open file to Documents</source>
+        <translation>Copie le fichier ouvert dans Documents</translation>
+    </message>
 </context>
 <context>
     <name>Browser</name>

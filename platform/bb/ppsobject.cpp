@@ -51,7 +51,8 @@ bool PpsObject::open(PpsOpenMode::Types mode)
     }
     // Without O_NONBLOCK a pipe that nobody writes to, or a terminal, would
     // hold the caller here indefinitely.
-    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         m_error = errno;
         return false;

@@ -1,6 +1,7 @@
 #include "QmlDocument"
 
 #include "AbstractPane"
+#include "Application"
 #include "FileSystem"
 #include "GroupDataModel"
 
@@ -61,10 +62,9 @@ void registerPlatformTypes()
     qmlRegisterType<Page>("bb.cascades", 1, 0, "Page");
     qmlRegisterUncreatableType<AbstractPane>("bb.cascades", 1, 0, "AbstractPane", QString());
     qmlRegisterType<GroupDataModel>("bb.cascades", 1, 0, "GroupDataModel");
-    qmlRegisterSingletonType<FileSystem>("bb.cascades", 1, 0, "FileSystem",
-                                         [](QQmlEngine *, QJSEngine *) -> QObject * {
-                                             return new FileSystem;
-                                         });
+    qmlRegisterSingletonType<FileSystem>(
+        "bb.cascades", 1, 0, "FileSystem",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new FileSystem; });
 }
 
 void warnAll(const QList<QQmlError> &errors)
@@ -80,7 +80,17 @@ QmlDocument::QmlDocument(const QUrl &url, QObject *parent) : QObject(parent), m_
     m_context = new QQmlContext(defaultDeclarativeEngine(), this);
 }
 
-QmlDocument::~QmlDocument() = default;
+QmlDocument::~QmlDocument()
+{
+    // A scene made from this document must not outlive the context its
+    // bindings read from.
+    Application *app = Application::instance();
+    if (app && app->scene()) {
+        const QQmlContext *context = QQmlEngine::contextForObject(app->scene());
+        if (context && context->parentContext() == m_context)
+            app->setScene(nullptr);
+    }
+}
 
 QQmlEngine *QmlDocument::defaultDeclarativeEngine()
 {
@@ -109,7 +119,8 @@ QUrl QmlDocument::resolveAsset(const QUrl &url)
 {
     if (url.scheme() != QLatin1String("asset"))
         return url;
-    const QString root = QDir::cleanPath(QDir::currentPath() + QStringLiteral("/app/native/assets"));
+    const QString root =
+        QDir::cleanPath(QDir::currentPath() + QStringLiteral("/app/native/assets"));
     const QString path = url.path(QUrl::FullyDecoded);
     const QString file = QDir::cleanPath(root + QLatin1Char('/') + path);
     if (file != root && !file.startsWith(root + QLatin1Char('/')))

@@ -35,14 +35,18 @@ QString HardwareInfo::modelName() const
 {
     if (overrideTexts().active)
         return overrideTexts().modelName;
-    return readDmi("/sys/class/dmi/id/product_name");
+    // The firmware's texts do not change while the program runs, and the
+    // scene asks for them with every size it converts.
+    static const QString modelName = readDmi("/sys/class/dmi/id/product_name");
+    return modelName;
 }
 
 QString HardwareInfo::modelNumber() const
 {
     if (overrideTexts().active)
         return overrideTexts().modelNumber;
-    return readDmi("/sys/class/dmi/id/product_version");
+    static const QString modelNumber = readDmi("/sys/class/dmi/id/product_version");
+    return modelNumber;
 }
 
 void HardwareInfo::setOverride(const QString &modelName, const QString &modelNumber)
