@@ -23,73 +23,54 @@ private Q_SLOTS:
         QTest::addColumn<double>("units");
         QTest::addColumn<int>("pixels");
 
-        const QString plain = QStringLiteral("STL100-1");
-        QTest::newRow("Passport") << "Passport" << plain << 1.5 << 18;
-        QTest::newRow("Z10") << "Z10" << plain << 1.5 << 15;
-        QTest::newRow("Q10 truncated") << "Q10" << plain << 1.5 << 13;
-        QTest::newRow("Q5 truncated") << "Q5" << plain << 2.5 << 22;
-        QTest::newRow("Z30") << "Z30" << plain << 1.5 << 12;
-        QTest::newRow("Classic") << "Classic" << plain << 1.5 << 12;
-        QTest::newRow("Z3 truncated") << "Z3" << plain << 0.7 << 5;
-        QTest::newRow("contains P'9983") << "Porsche Design P'9983 Graphite" << plain << 1.0 << 9;
-        QTest::newRow("contains P'9982") << "Porsche Design P'9982" << plain << 1.0 << 10;
-        QTest::newRow("P'9982 row wins") << "P'9983 P'9982" << plain << 1.0 << 10;
-        QTest::newRow("Passport as Q10") << "Passport"
-                                         << "SQN100-3" << 1.0 << 9;
-        QTest::newRow("SQN100 mid-number") << "Z30"
-                                           << "x-SQN100" << 2.0 << 18;
-        QTest::newRow("sqn100 lower") << "Passport"
-                                      << "sqn100-1" << 1.0 << 12;
-        QTest::newRow("classic lower") << "classic" << plain << 1.0 << 10;
-        QTest::newRow("Z30 and a blank") << "Z30 " << plain << 1.0 << 10;
-        QTest::newRow("Z30 inside a name") << "Z300" << plain << 1.0 << 10;
-        QTest::newRow("empty texts") << ""
-                                     << "" << 3.0 << 30;
-        QTest::newRow("negative toward zero") << "Q10" << plain << -1.5 << -13;
-        QTest::newRow("zero") << "Passport" << plain << 0.0 << 0;
-
         constexpr int top = std::numeric_limits<int>::max();
         constexpr int bottom = std::numeric_limits<int>::min();
         const double inf = std::numeric_limits<double>::infinity();
-        QTest::newRow("above the range") << ""
-                                         << "" << 1e10 << top;
-        QTest::newRow("below the range") << ""
-                                         << "" << -1e10 << bottom;
-        QTest::newRow("a fraction past the top") << ""
-                                                 << "" << 214748364.79 << top;
-        QTest::newRow("just past the bottom") << ""
-                                              << "" << -214748364.89 << bottom;
-        QTest::newRow("inside the bottom") << ""
-                                           << "" << -214748364.75 << bottom + 1;
-        QTest::newRow("infinity") << ""
-                                  << "" << inf << top;
-        QTest::newRow("minus infinity") << ""
-                                        << "" << -inf << bottom;
-        QTest::newRow("NaN") << ""
-                             << "" << std::nan("") << 0;
+        const auto row = [](const char *tag, const char *name, const char *number, double units,
+                            int pixels) {
+            QTest::newRow(tag) << QString::fromUtf8(name) << QString::fromUtf8(number) << units
+                               << pixels;
+        };
+        row("Passport", "Passport", "STL100-1", 1.5, 18);
+        row("Z10", "Z10", "", 1.5, 15);
+        row("Q10 truncated", "Q10", "", 1.5, 13);
+        row("Q5 truncated", "Q5", "", 2.5, 22);
+        row("Z30", "Z30", "", 1.5, 12);
+        row("Z3 truncated", "Z3", "", 0.7, 5);
+        row("Classic", "Classic", "", 1.5, 12);
+        row("contains P'9983", "Porsche Design P'9983 Graphite", "", 1, 9);
+        row("contains P'9982", "Porsche Design P'9982", "", 1, 10);
+        row("P'9982 row first", "P'9983 P'9982", "", 1, 10);
+        row("SQN100 makes a Q10", "Passport", "SQN100-3", 1, 9);
+        row("SQN100 mid-number", "Z30", "x-SQN100", 2, 18);
+        row("sqn100 lower case", "Passport", "sqn100-1", 1, 12);
+        row("classic lower case", "classic", "", 1, 10);
+        row("Z30 and a blank", "Z30 ", "", 1, 10);
+        row("Z30 inside a name", "Z300", "", 1, 10);
+        row("empty texts", "", "", 3, 30);
+        row("negative toward zero", "Q10", "", -1.5, -13);
+        row("zero", "Passport", "", 0, 0);
+        row("above the range", "", "", 1e10, top);
+        row("below the range", "", "", -1e10, bottom);
+        row("a fraction past the top", "", "", 214748364.79, top);
+        row("just past the bottom", "", "", -214748364.89, bottom);
+        row("inside the bottom", "", "", -214748364.75, bottom + 1);
+        row("infinity", "", "", inf, top);
+        row("minus infinity", "", "", -inf, bottom);
+        row("NaN", "", "", std::nan(""), 0);
     }
-
     void du()
     {
         QFETCH(QString, name);
         QFETCH(QString, number);
         QFETCH(double, units);
         QFETCH(int, pixels);
-        HardwareInfo::setOverride(name, number);
+        // The texts are asked anew at each call: an earlier answer must not stick.
         DesignUnits designUnits;
+        HardwareInfo::setOverride(QStringLiteral("Passport"), QStringLiteral("SQN100"));
+        QCOMPARE(designUnits.du(1), 9);
+        HardwareInfo::setOverride(name, number);
         QCOMPARE(designUnits.du(units), pixels);
-    }
-
-    // The handset's texts are read at each call, never remembered.
-    void asksEveryTime()
-    {
-        DesignUnits units;
-        HardwareInfo::setOverride(QStringLiteral("Passport"), QString());
-        QCOMPARE(units.du(1), 12);
-        HardwareInfo::setOverride(QStringLiteral("Z30"), QString());
-        QCOMPARE(units.du(1), 8);
-        HardwareInfo::setOverride(QStringLiteral("Z30"), QStringLiteral("SQN100"));
-        QCOMPARE(units.du(1), 9);
     }
 };
 

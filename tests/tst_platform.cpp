@@ -1,286 +1,172 @@
+#include "scenefixture.h"
+
 #include <bb/cascades/GroupDataModel>
 #include <bb/cascades/QmlDocument>
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using bb::cascades::GroupDataModel;
 using bb::cascades::QmlDocument;
 
-namespace {
-
-QVariantMap entry(const QString &fileName, bool isDir)
-{
-    return {{QStringLiteral("fileName"), fileName}, {QStringLiteral("isDir"), isDir}};
-}
-
-QStringList fileNames(const GroupDataModel &model)
-{
-    QStringList names;
-    for (const QVariant &item : model.toListOfMaps())
-        names << item.toMap().value(QStringLiteral("fileName")).toString();
-    return names;
-}
-
-int roleOf(const GroupDataModel &model, const QByteArray &name)
-{
-    return model.roleNames().key(name, -1);
-}
-
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
-} // namespace
-
 class TestPlatform : public QObject
 {
     Q_OBJECT
 
+    Sandbox m_sandbox{false, false};
+    QString m_previousDir = QDir::currentPath();
+
 private Q_SLOTS:
-    void initTestCase();
-    void cleanupTestCase();
-    void sorting_data();
-    void sorting();
-    void grouping_data();
-    void grouping();
-    void accessors();
-    void resolveAsset_data();
-    void resolveAsset();
-    void documentLoadsAssets();
-    void loadErrorIsReported();
+    void initTestCase() { QVERIFY(m_sandbox.isValid() && QDir::setCurrent(m_sandbox.path())); }
+    void cleanupTestCase() { QDir::setCurrent(m_previousDir); }
 
-private:
-    QTemporaryDir m_sandbox;
-    QString m_previousDir;
+    // The names as the view shows them, with "[section]" where a group begins.
+    void model_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("ascending");
+        QTest::addColumn<GroupDataModel::Grouping>("grouping");
+        QTest::addColumn<QString>("expected");
+        const auto none = GroupDataModel::None;
+        QTest::newRow("no keys keeps insertion order")
+            << "" << true << none << "file2 b File10 A c";
+        QTest::newRow("name") << "fileName" << true << none << "A b c file2 File10";
+        QTest::newRow("name descending") << "fileName" << false << none << "File10 file2 c b A";
+        QTest::newRow("folders first") << "-isDir fileName" << true << none << "c File10 A b file2";
+        QTest::newRow("files first descending")
+            << "-isDir fileName" << false << none << "file2 b A File10 c";
+        QTest::newRow("folders first descending")
+            << "isDir fileName" << false << none << "File10 c file2 b A";
+        QTest::newRow("by first char") << "fileName" << true << GroupDataModel::ByFirstChar
+                                       << "[A] A [B] b [C] c [F] file2 File10";
+        QTest::newRow("by full value") << "fileName" << true << GroupDataModel::ByFullValue
+                                       << "[A] A [b] b [c] c [file2] file2 [File10] File10";
+        QTest::newRow("by kind") << "-isDir fileName" << true << GroupDataModel::ByFullValue
+                                 << "[true] c File10 [false] A b file2";
+    }
+
+    // Keys set before and after the items are inserted give the same model.
+    void model()
+    {
+        QFETCH(QString, keys);
+        QFETCH(bool, ascending);
+        QFETCH(GroupDataModel::Grouping, grouping);
+        QFETCH(QString, expected);
+        for (bool keysFirst : {true, false}) {
+            GroupDataModel model;
+            for (int step = 0; step < 2; ++step) {
+                if (keysFirst == (step == 0)) {
+                    model.setSortedAscending(ascending);
+                    model.setSortingKeys(keys.split(' ', Qt::SkipEmptyParts));
+                    model.setGrouping(grouping);
+                    continue;
+                }
+                for (const QString entry : {"file2", "b", "File10/", "A", "c/"})
+                    model.insert({{"fileName", entry.chopped(entry.endsWith('/'))},
+                                  {"isDir", entry.endsWith('/')}});
+            }
+            // The view reads rows through the roles; toListOfMaps() gives the same order.
+            const QHash<int, QByteArray> roles = model.roleNames();
+            QStringList shown, sections;
+            for (int row = 0; row < model.rowCount(); ++row) {
+                const QModelIndex index = model.index(row);
+                sections << model.data(index, roles.key(GroupDataModel::SectionRole)).toString();
+                if (!sections[row].isEmpty() && (row == 0 || sections[row] != sections[row - 1]))
+                    shown << '[' + sections[row] + ']';
+                shown << model.data(index, roles.key("fileName")).toString();
+                const QVariant item = model.toListOfMaps().at(row);
+                QCOMPARE(item.toMap().value("fileName").toString(), shown.last());
+                QCOMPARE(model.data(QVariantList{row}), item);
+            }
+            QCOMPARE(shown.join(' '), expected);
+            QVERIFY(!model.data(QVariantList{model.size()}).isValid());
+
+            // data([group, item]) walks the same groups.
+            int row = 0;
+            for (int group = 0; model.data(QVariantList{group, 0}).isValid(); ++group) {
+                for (int item = 0; model.data(QVariantList{group, item}).isValid(); ++item, ++row) {
+                    QCOMPARE(model.data(QVariantList{group, item}), model.data(QVariantList{row}));
+                    QCOMPARE(item == 0, row == 0 || sections[row] != sections[row - 1]);
+                }
+            }
+            QCOMPARE(row, grouping == GroupDataModel::None ? 0 : model.size());
+            QVERIFY(!model.data(QVariantList{0, -1}).isValid());
+        }
+    }
+
+    void countAndClear()
+    {
+        GroupDataModel model;
+        QSignalSpy counted(&model, &GroupDataModel::countChanged);
+        const QVariantMap item{{"fileName", "a"}, {"isDir", false}, {"path", "/x"}};
+        model.insert(item);
+        model.insert(item);
+        QCOMPARE(counted.size(), 2);
+        QCOMPARE(model.toListOfMaps(), (QVariantList{item, item}));
+        model.clear();
+        QVERIFY(model.isEmpty() && model.toListOfMaps().isEmpty());
+    }
+
+    void resolveAsset_data()
+    {
+        // Expected under the assets folder; "" for none, "=" for the URL as it is.
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("document") << "asset:///main.qml"
+                                  << "main.qml";
+        QTest::newRow("nested") << "asset:///MyApps/dune.png"
+                                << "MyApps/dune.png";
+        QTest::newRow("dot dot inside") << "asset:///a/../b.qml"
+                                        << "b.qml";
+        QTest::newRow("parent") << "asset:///../x"
+                                << "";
+        QTest::newRow("encoded parent") << "asset:///%2e%2e/x"
+                                        << "";
+        QTest::newRow("climbs out") << "asset:///a/../../x"
+                                    << "";
+        QTest::newRow("file") << "file:///etc/hosts"
+                              << "=";
+        QTest::newRow("qrc") << "qrc:/main.qml"
+                             << "=";
+        QTest::newRow("relative") << "Child.qml"
+                                  << "=";
+    }
+
+    void resolveAsset()
+    {
+        QFETCH(QString, url);
+        QFETCH(QString, expected);
+        const QUrl mapped = QUrl::fromLocalFile(m_sandbox.path("app/native/assets/" + expected));
+        QCOMPARE(QmlDocument::resolveAsset(QUrl(url)), expected == "="      ? QUrl(url)
+                                                       : expected.isEmpty() ? QUrl()
+                                                                            : mapped);
+    }
+
+    // The engine maps the addresses a document uses, too.
+    void documentLoadsAssets()
+    {
+        QImage picture(7, 3, QImage::Format_RGB32);
+        QVERIFY(picture.save(m_sandbox.path("app/native/assets/picture.png")));
+        QVERIFY(m_sandbox.write("app/native/assets/scene.qml",
+                                "import QtQuick\nImage { source: \"asset:///picture.png\" }\n"));
+        QmlDocument document(QUrl("asset:///scene.qml"));
+        QVERIFY(document.load() && !document.hasErrors());
+        std::unique_ptr<QObject> root(document.createRootObject());
+        QVERIFY(root);
+        QTRY_COMPARE(root->property("sourceSize").toSize(), picture.size());
+    }
+
+    void loadErrorNamesFileAndLine()
+    {
+        QVERIFY(m_sandbox.write("app/native/assets/broken.qml",
+                                "import QtQuick\nItem {\n    width: (\n}\n"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("broken\\.qml:4"));
+        QmlDocument document(QUrl("asset:///broken.qml"));
+        QVERIFY(!document.load() && document.hasErrors());
+        QCOMPARE(document.createRootObject(), nullptr);
+    }
 };
-
-void TestPlatform::initTestCase()
-{
-    QVERIFY(m_sandbox.isValid());
-    QVERIFY(QDir(m_sandbox.path()).mkpath(QStringLiteral("app/native/assets")));
-    m_previousDir = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(m_sandbox.path()));
-}
-
-void TestPlatform::cleanupTestCase()
-{
-    QDir::setCurrent(m_previousDir);
-}
-
-void TestPlatform::sorting_data()
-{
-    QTest::addColumn<QStringList>("keys");
-    QTest::addColumn<bool>("ascending");
-    QTest::addColumn<bool>("keysFirst");
-    QTest::addColumn<QStringList>("expected");
-
-    const QStringList byName{"A", "b", "c", "file2", "File10"};
-    QTest::newRow("no keys keeps insertion order")
-        << QStringList() << true << false << QStringList{"file2", "b", "File10", "A", "c"};
-    QTest::newRow("name") << QStringList{"fileName"} << true << false << byName;
-    QTest::newRow("name, inserted into sorted model")
-        << QStringList{"fileName"} << true << true << byName;
-    QTest::newRow("name descending") << QStringList{"fileName"} << false << false
-                                     << QStringList{"File10", "file2", "c", "b", "A"};
-    QTest::newRow("folders first") << QStringList{"-isDir", "fileName"} << true << false
-                                   << QStringList{"A", "b", "c", "file2", "File10"};
-    QTest::newRow("folders first, inserted into sorted model")
-        << QStringList{"-isDir", "fileName"} << true << true
-        << QStringList{"A", "b", "c", "file2", "File10"};
-    QTest::newRow("files first descending") << QStringList{"-isDir", "fileName"} << false << false
-                                            << QStringList{"File10", "file2", "c", "b", "A"};
-    QTest::newRow("folders first descending") << QStringList{"isDir", "fileName"} << false << true
-                                              << QStringList{"b", "A", "File10", "file2", "c"};
-}
-
-void TestPlatform::sorting()
-{
-    QFETCH(QStringList, keys);
-    QFETCH(bool, ascending);
-    QFETCH(bool, keysFirst);
-    QFETCH(QStringList, expected);
-
-    GroupDataModel model;
-    if (keysFirst) {
-        model.setSortedAscending(ascending);
-        model.setSortingKeys(keys);
-    }
-    model.insert(entry(QStringLiteral("file2"), false));
-    model.insert(entry(QStringLiteral("b"), true));
-    model.insert(entry(QStringLiteral("File10"), false));
-    model.insert(entry(QStringLiteral("A"), true));
-    model.insert(entry(QStringLiteral("c"), false));
-    if (!keysFirst) {
-        model.setSortedAscending(ascending);
-        model.setSortingKeys(keys);
-    }
-    QCOMPARE(fileNames(model), expected);
-
-    // The view reads rows through the roles, not through toListOfMaps().
-    const int role = roleOf(model, "fileName");
-    for (int row = 0; row < expected.size(); ++row)
-        QCOMPARE(model.data(model.index(row), role).toString(), expected.at(row));
-}
-
-void TestPlatform::grouping_data()
-{
-    QTest::addColumn<GroupDataModel::Grouping>("grouping");
-    QTest::addColumn<QStringList>("sections");
-    QTest::addColumn<QStringList>("secondOfEachGroup");
-
-    QTest::newRow("none") << GroupDataModel::None << QStringList(5, QString()) << QStringList();
-    QTest::newRow("first char") << GroupDataModel::ByFirstChar
-                                << QStringList{"A", "A", "B", "B", "C"}
-                                << QStringList{"Avocado", "berry", QString()};
-    QTest::newRow("full value") << GroupDataModel::ByFullValue
-                                << QStringList{"apple", "Avocado", "banana", "berry", "cherry"}
-                                << QStringList(5, QString());
-}
-
-void TestPlatform::grouping()
-{
-    QFETCH(GroupDataModel::Grouping, grouping);
-    QFETCH(QStringList, sections);
-    QFETCH(QStringList, secondOfEachGroup);
-
-    GroupDataModel model;
-    for (const char *name : {"cherry", "berry", "apple", "banana", "Avocado"})
-        model.insert(entry(QString::fromLatin1(name), false));
-    model.setSortingKeys({QStringLiteral("fileName")});
-    model.setGrouping(grouping);
-
-    const int sectionRole = roleOf(model, GroupDataModel::SectionRole);
-    QVERIFY(sectionRole >= 0);
-    QStringList seen;
-    for (int row = 0; row < model.size(); ++row)
-        seen << model.data(model.index(row), sectionRole).toString();
-    QCOMPARE(seen, sections);
-
-    if (grouping == GroupDataModel::None) {
-        QVERIFY(!model.data(QVariantList{0, 0}).isValid());
-        return;
-    }
-    // [group, 0] heads each group; [group, 1] is its second item, if any.
-    int first = 0;
-    for (int group = 0; group < secondOfEachGroup.size(); ++group) {
-        QCOMPARE(model.data(QVariantList{group, 0}).toMap().value("fileName"),
-                 model.data(QVariantList{first}).toMap().value("fileName"));
-        const QVariant second = model.data(QVariantList{group, 1});
-        QCOMPARE(second.toMap().value("fileName").toString(), secondOfEachGroup.at(group));
-        QCOMPARE(second.isValid(), !secondOfEachGroup.at(group).isNull());
-        first += second.isValid() ? 2 : 1;
-    }
-    QVERIFY(!model.data(QVariantList{int(secondOfEachGroup.size()), 0}).isValid());
-    QVERIFY(!model.data(QVariantList{0, -1}).isValid());
-}
-
-void TestPlatform::accessors()
-{
-    GroupDataModel model;
-    QVERIFY(model.isEmpty());
-    QCOMPARE(model.size(), 0);
-    QVERIFY(!model.data(QVariantList{0}).isValid());
-
-    const QVariantMap first{{"fileName", "a"}, {"isDir", false}, {"path", "/x"}};
-    const QVariantMap second{{"fileName", "b"}, {"isDir", true}, {"path", "/x"}};
-    QSignalSpy counted(&model, &GroupDataModel::countChanged);
-    model.insert(first);
-    model.insert(second);
-    QCOMPARE(counted.size(), 2);
-    QVERIFY(!model.isEmpty());
-    QCOMPARE(model.size(), 2);
-    QCOMPARE(model.rowCount(), 2);
-    QCOMPARE(model.data(QVariantList{1}).toMap(), second);
-    QVERIFY(!model.data(QVariantList{2}).isValid());
-    QCOMPARE(model.toListOfMaps(), (QVariantList{first, second}));
-
-    QSet<QByteArray> roles;
-    for (const QByteArray &name : model.roleNames())
-        roles.insert(name);
-    QCOMPARE(roles, (QSet<QByteArray>{"fileName", "isDir", "path", GroupDataModel::SectionRole}));
-
-    model.clear();
-    QVERIFY(model.isEmpty());
-    QCOMPARE(model.toListOfMaps(), QVariantList());
-}
-
-void TestPlatform::resolveAsset_data()
-{
-    QTest::addColumn<QUrl>("url");
-    QTest::addColumn<QString>("expected"); // under the assets folder; "" for none, "=" for as is
-
-    QTest::newRow("document") << QUrl("asset:///main.qml") << "main.qml";
-    QTest::newRow("nested") << QUrl("asset:///MyApps/dune.png") << "MyApps/dune.png";
-    QTest::newRow("dot dot inside") << QUrl("asset:///a/../b.qml") << "b.qml";
-    QTest::newRow("parent") << QUrl("asset:///../x") << "";
-    QTest::newRow("encoded parent") << QUrl("asset:///%2e%2e/x") << "";
-    QTest::newRow("climbs out") << QUrl("asset:///a/../../x") << "";
-    QTest::newRow("file") << QUrl("file:///etc/hosts") << "=";
-    QTest::newRow("qrc") << QUrl("qrc:/main.qml") << "=";
-    QTest::newRow("relative") << QUrl("Child.qml") << "=";
-}
-
-void TestPlatform::resolveAsset()
-{
-    QFETCH(QUrl, url);
-    QFETCH(QString, expected);
-
-    const QUrl resolved = QmlDocument::resolveAsset(url);
-    if (expected == QLatin1String("="))
-        QCOMPARE(resolved, url);
-    else if (expected.isEmpty())
-        QVERIFY2(resolved.isEmpty(), qPrintable(resolved.toString()));
-    else
-        QCOMPARE(resolved,
-                 QUrl::fromLocalFile(m_sandbox.filePath("app/native/assets/" + expected)));
-}
-
-void TestPlatform::documentLoadsAssets()
-{
-    const QDir assets(m_sandbox.filePath(QStringLiteral("app/native/assets")));
-    QImage picture(7, 3, QImage::Format_RGB32);
-    picture.fill(Qt::red);
-    QVERIFY(picture.save(assets.filePath(QStringLiteral("picture.png"))));
-    QVERIFY(writeFile(assets.filePath(QStringLiteral("Badge.qml")),
-                      "import QtQuick\nItem { property string label: \"badge\" }\n"));
-    QVERIFY(writeFile(assets.filePath(QStringLiteral("scene.qml")),
-                      "import QtQuick\n"
-                      "Item {\n"
-                      "    property alias label: badge.label\n"
-                      "    property alias image: image\n"
-                      "    Badge { id: badge }\n"
-                      "    Image { id: image; source: \"asset:///picture.png\" }\n"
-                      "}\n"));
-
-    QmlDocument document(QUrl(QStringLiteral("asset:///scene.qml")));
-    QVERIFY(document.load());
-    QVERIFY(!document.hasErrors());
-    std::unique_ptr<QObject> root(document.createRootObject());
-    QVERIFY(root);
-    QCOMPARE(root->property("label").toString(), QStringLiteral("badge"));
-    auto *image = root->property("image").value<QObject *>();
-    QVERIFY(image);
-    QTRY_COMPARE(image->property("sourceSize").toSize(), picture.size());
-}
-
-void TestPlatform::loadErrorIsReported()
-{
-    QVERIFY(writeFile(m_sandbox.filePath(QStringLiteral("app/native/assets/broken.qml")),
-                      "import QtQuick\nItem {\n    width: (\n}\n"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("broken\\.qml:4")));
-
-    QmlDocument document(QUrl(QStringLiteral("asset:///broken.qml")));
-    QVERIFY(!document.load());
-    QVERIFY(document.hasErrors());
-    QCOMPARE(document.createRootObject(), nullptr);
-}
 
 QTEST_MAIN(TestPlatform)
 #include "tst_platform.moc"

@@ -1,181 +1,108 @@
-#include "applicationui.h"
+#include "scenefixture.h"
 
-#include <bb/cascades/AbstractPane>
-#include <bb/cascades/Application>
-
-#include <QDir>
-#include <QFile>
 #include <QLoggingCategory>
-#include <QQuickItem>
 #include <QQuickWindow>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <memory>
-
-using bb::cascades::Application;
 
 class TestScene : public QObject
 {
     Q_OBJECT
 
+    Sandbox m_sandbox;
+    std::unique_ptr<RunningScene> m_scene;
+    const QString m_tree = m_sandbox.path("tree");
+
+    static QQuickItem *list() { return RunningScene::find(RunningScene::browser(), "entryList"); }
+    static QString folder() { return RunningScene::browser()->property("folder").toString(); }
+    static QQuickItem *row(int index)
+    {
+        QQuickItem *delegate = nullptr;
+        QMetaObject::invokeMethod(list(), "itemAtIndex", Q_RETURN_ARG(QQuickItem *, delegate),
+                                  Q_ARG(int, index));
+        return delegate;
+    }
+    // The names of the delegates the list has made, in row order.
+    static QStringList shownNames()
+    {
+        QStringList names;
+        for (int index = 0; index < list()->property("count").toInt(); ++index)
+            names << (row(index) ? row(index)->property("fileName").toString() : QString());
+        return names;
+    }
+
 private Q_SLOTS:
-    void initTestCase();
-    void cleanupTestCase();
-    void listsFolder();
-    void opensAndGoesBack_data();
-    void opensAndGoesBack();
+    void initTestCase()
+    {
+        for (const char *file :
+             {"alpha/a1.txt", "beta/b1.txt", "beta/b2.txt", "one.txt", "two.txt"})
+            QVERIFY(m_sandbox.write(QStringLiteral("tree/") + file, {}));
+        QVERIFY(QDir().mkpath(m_tree + "/empty"));
+        m_scene = std::make_unique<RunningScene>(m_sandbox);
+        QQuickWindow *window = bb::cascades::Application::instance()->window();
+        window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(list());
+    }
 
-private:
-    QQuickItem *browser() const;
-    QQuickItem *list() const;
-    void open(const QString &path);
-    QString folder() const { return browser()->property("folder").toString(); }
-    QStringList shownNames() const;
+    void cleanupTestCase() { m_scene.reset(); }
 
-    QString m_previousDir;
-    QTemporaryDir m_sandbox;
-    QString m_tree;
-    std::unique_ptr<ApplicationUI> m_shell;
+    // Opens tree, then a folder in it by click or Enter, then goes back up.
+    void opensAndGoesBack_data()
+    {
+        QTest::addColumn<bool>("byMouse");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QStringList>("inside");
+        QTest::newRow("click alpha") << true << 0 << QStringList{"a1.txt"};
+        QTest::newRow("click beta") << true << 1 << QStringList{"b1.txt", "b2.txt"};
+        QTest::newRow("enter beta") << false << 1 << QStringList{"b1.txt", "b2.txt"};
+        QTest::newRow("enter empty") << false << 2 << QStringList();
+    }
+
+    void opensAndGoesBack()
+    {
+        QFETCH(bool, byMouse);
+        QFETCH(int, index);
+        QFETCH(QStringList, inside);
+        QQuickWindow *window = bb::cascades::Application::instance()->window();
+        auto *empty = RunningScene::find(RunningScene::browser(), "emptyMessage");
+        QVERIFY(QMetaObject::invokeMethod(RunningScene::browser(), "open", Q_ARG(QVariant, m_tree),
+                                          Q_ARG(QVariant, true), Q_ARG(QVariant, QString())));
+        QCOMPARE(folder(), m_tree);
+        // Folders first, each kind by name.
+        const QStringList all{"alpha", "beta", "empty", "one.txt", "two.txt"};
+        QTRY_COMPARE(shownNames(), all);
+        QCOMPARE(list()->property("currentIndex").toInt(), 0);
+        QVERIFY(list()->hasActiveFocus() && !empty->isVisible());
+
+        if (byMouse) {
+            QQuickItem *delegate = row(index);
+            const QPointF centre =
+                delegate->mapToScene({delegate->width() / 2, delegate->height() / 2});
+            QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+        } else {
+            for (int i = 0; i < index; ++i)
+                QTest::keyClick(window, Qt::Key_Down);
+            QCOMPARE(list()->property("currentIndex").toInt(), index);
+            QTest::keyClick(window, Qt::Key_Return);
+        }
+        QTRY_COMPARE(folder(), m_tree + "/" + all[index] + "/");
+        QTRY_COMPARE(shownNames(), inside);
+        QCOMPARE(empty->isVisible(), inside.isEmpty());
+
+        // Backspace goes up and selects the folder just left.
+        QTest::keyClick(window, Qt::Key_Backspace);
+        QTRY_COMPARE(folder(), m_tree + "/");
+        QTRY_COMPARE(shownNames(), all);
+        QCOMPARE(list()->property("currentIndex").toInt(), index);
+        QCOMPARE(
+            list()->property("currentItem").value<QQuickItem *>()->property("fileName").toString(),
+            all[index]);
+    }
 };
-
-void TestScene::initTestCase()
-{
-    QVERIFY(m_sandbox.isValid());
-    QDir sandbox(m_sandbox.path());
-    QVERIFY(sandbox.mkpath(QStringLiteral("app")));
-    QVERIFY(sandbox.mkpath(QStringLiteral("data")));
-    QVERIFY(QFile::link(QStringLiteral(VANTREL_SANDBOX_DIR "/app/native"),
-                        sandbox.filePath(QStringLiteral("app/native"))));
-
-    m_tree = sandbox.filePath(QStringLiteral("tree"));
-    for (const char *folder : {"tree/alpha", "tree/beta", "tree/empty"})
-        QVERIFY(sandbox.mkpath(QString::fromLatin1(folder)));
-    for (const char *file : {"tree/one.txt", "tree/two.txt", "tree/alpha/a1.txt",
-                             "tree/beta/b1.txt", "tree/beta/b2.txt"}) {
-        QFile f(sandbox.filePath(QString::fromLatin1(file)));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-    }
-
-    m_previousDir = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(m_sandbox.path()));
-    m_shell = std::make_unique<ApplicationUI>();
-    QVERIFY(Application::instance()->scene());
-    QQuickWindow *window = Application::instance()->window();
-    QVERIFY(window);
-    window->requestActivate();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-    QVERIFY(browser());
-    QVERIFY(list());
-}
-
-void TestScene::cleanupTestCase()
-{
-    Application::instance()->setScene(nullptr);
-    m_shell.reset();
-    QDir::setCurrent(m_previousDir);
-}
-
-QQuickItem *TestScene::browser() const
-{
-    auto *stack = Application::instance()->scene()->findChild<QObject *>(QStringLiteral("stack"));
-    return stack ? stack->property("currentItem").value<QQuickItem *>() : nullptr;
-}
-
-QQuickItem *TestScene::list() const
-{
-    return browser()->findChild<QQuickItem *>(QStringLiteral("entryList"));
-}
-
-void TestScene::open(const QString &path)
-{
-    QVERIFY(QMetaObject::invokeMethod(browser(), "open", Q_ARG(QVariant, path),
-                                      Q_ARG(QVariant, true), Q_ARG(QVariant, QString())));
-}
-
-// The names of the delegates the list has made, in row order.
-QStringList TestScene::shownNames() const
-{
-    QStringList names;
-    const int count = list()->property("count").toInt();
-    for (int row = 0; row < count; ++row) {
-        QQuickItem *delegate = nullptr;
-        QMetaObject::invokeMethod(list(), "itemAtIndex", Q_RETURN_ARG(QQuickItem *, delegate),
-                                  Q_ARG(int, row));
-        names << (delegate ? delegate->property("fileName").toString() : QString());
-    }
-    return names;
-}
-
-void TestScene::listsFolder()
-{
-    open(m_tree);
-    QCOMPARE(folder(), m_tree);
-    // Folders first, each kind by name.
-    const QStringList expected{"alpha", "beta", "empty", "one.txt", "two.txt"};
-    QTRY_COMPARE(shownNames(), expected);
-    QCOMPARE(list()->property("currentIndex").toInt(), 0);
-    QVERIFY(list()->hasActiveFocus());
-    auto *empty = browser()->findChild<QQuickItem *>(QStringLiteral("emptyMessage"));
-    QVERIFY(empty);
-    QVERIFY(!empty->isVisible());
-}
-
-void TestScene::opensAndGoesBack_data()
-{
-    QTest::addColumn<bool>("byMouse");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QStringList>("inside");
-
-    QTest::newRow("click alpha") << true << 0 << "alpha" << QStringList{"a1.txt"};
-    QTest::newRow("click beta") << true << 1 << "beta" << QStringList{"b1.txt", "b2.txt"};
-    QTest::newRow("enter beta") << false << 1 << "beta" << QStringList{"b1.txt", "b2.txt"};
-    QTest::newRow("enter empty") << false << 2 << "empty" << QStringList();
-}
-
-void TestScene::opensAndGoesBack()
-{
-    QFETCH(bool, byMouse);
-    QFETCH(int, row);
-    QFETCH(QString, name);
-    QFETCH(QStringList, inside);
-
-    QQuickWindow *window = Application::instance()->window();
-    open(m_tree);
-    QTRY_COMPARE(shownNames().value(row), name);
-
-    if (byMouse) {
-        QQuickItem *delegate = nullptr;
-        QMetaObject::invokeMethod(list(), "itemAtIndex", Q_RETURN_ARG(QQuickItem *, delegate),
-                                  Q_ARG(int, row));
-        QVERIFY(delegate);
-        const QPointF centre =
-            delegate->mapToScene(QPointF(delegate->width() / 2, delegate->height() / 2));
-        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
-    } else {
-        for (int i = 0; i < row; ++i)
-            QTest::keyClick(window, Qt::Key_Down);
-        QCOMPARE(list()->property("currentIndex").toInt(), row);
-        QTest::keyClick(window, Qt::Key_Return);
-    }
-    QTRY_COMPARE(folder(), m_tree + "/" + name + "/");
-    QTRY_COMPARE(shownNames(), inside);
-    auto *empty = browser()->findChild<QQuickItem *>(QStringLiteral("emptyMessage"));
-    QCOMPARE(empty->isVisible(), inside.isEmpty());
-
-    // Backspace goes up and selects the folder just left.
-    QTest::keyClick(window, Qt::Key_Backspace);
-    QTRY_COMPARE(folder(), m_tree + "/");
-    QTRY_COMPARE(shownNames().size(), 5);
-    QCOMPARE(list()->property("currentIndex").toInt(), row);
-    QCOMPARE(list()->property("currentItem").value<QQuickItem *>()->property("fileName"),
-             QVariant(name));
-}
 
 int main(int argc, char **argv)
 {
-    Application app(argc, argv);
+    bb::cascades::Application app(argc, argv);
     // Each listing logs every name; the root listing at start-up is long.
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     TestScene test;

@@ -1,34 +1,15 @@
-#include "applicationui.h"
+#include "scenefixture.h"
 
-#include <bb/cascades/Application>
-
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
-#include <QQuickItem>
 #include <QQuickWindow>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
 constexpr int imageReady = 1; // Image.Ready
-
-// Points every file name of a folder at its shipped twin.
-bool linkAll(const QString &from, const QString &to, const QString &skip = QString())
-{
-    const QStringList names =
-        QDir(from).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    for (const QString &name : names) {
-        if (name != skip &&
-            !QFile::link(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name))
-            return false;
-    }
-    return true;
-}
+const QString shipped = QStringLiteral(VANTREL_SANDBOX_DIR "/app/native/assets/");
+const QString prefix = QStringLiteral("asset:///MyApps/");
 
 } // namespace
 
@@ -36,90 +17,75 @@ class TestSceneAbout : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_root;
-    QString m_images; // the app image folder the scene sees
-    std::unique_ptr<ApplicationUI> m_app;
-    QQuickItem *m_stack = nullptr;
+    Sandbox m_box{false, true}; // the app image folder is ours
+    QString m_images = m_box.path(QStringLiteral("app/native/assets/MyApps/"));
+    std::unique_ptr<RunningScene> m_scene;
 
-    QQuickItem *openAbout()
+    static int depth() { return RunningScene::stack()->property("depth").toInt(); }
+    static QQuickItem *openAbout()
     {
-        QObject *browser = m_stack->property("currentItem").value<QObject *>();
-        if (!browser || !QMetaObject::invokeMethod(browser, "showAbout"))
+        if (!QMetaObject::invokeMethod(RunningScene::browser(), "showAbout") ||
+            !QTest::qWaitFor([] { return depth() == 2; }))
             return nullptr;
-        if (!QTest::qWaitFor([&] { return m_stack->property("depth").toInt() == 2; }))
-            return nullptr;
-        auto *about = m_stack->property("currentItem").value<QQuickItem *>();
+        QQuickItem *about = RunningScene::current();
         return about && about->objectName() == QLatin1String("aboutPage") ? about : nullptr;
     }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        // Shipped assets and translations, but an app image folder of our own.
-        QVERIFY(m_root.isValid());
-        const QString shipped = QStringLiteral(VANTREL_SANDBOX_DIR "/app/native");
-        const QString assets = m_root.filePath(QStringLiteral("app/native/assets"));
-        m_images = assets + QStringLiteral("/MyApps");
-        QVERIFY(QDir().mkpath(m_images));
-        QVERIFY(QDir().mkpath(m_root.filePath(QStringLiteral("data"))));
-        QVERIFY(QFile::link(shipped + QStringLiteral("/qm"),
-                            m_root.filePath(QStringLiteral("app/native/qm"))));
-        QVERIFY(linkAll(shipped + QStringLiteral("/assets"), assets, QStringLiteral("MyApps")));
-        QVERIFY(linkAll(shipped + QStringLiteral("/assets/MyApps"), m_images));
-        QVERIFY(QDir::setCurrent(m_root.path()));
-
-        m_app = std::make_unique<ApplicationUI>();
-        QVERIFY(bb::cascades::Application::instance()->scene());
-        m_stack = bb::cascades::Application::instance()->scene()->findChild<QQuickItem *>(
-            QStringLiteral("stack"));
-        QVERIFY(m_stack);
+        QVERIFY(m_box.isValid());
+        QDirIterator files(shipped, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString target =
+                m_box.path("app/native/assets/" + files.next().mid(shipped.size()));
+            QVERIFY(QDir().mkpath(QFileInfo(target).path()) &&
+                    QFile::link(files.filePath(), target));
+        }
+        m_scene = std::make_unique<RunningScene>(m_box);
+        QVERIFY(RunningScene::stack());
     }
 
     void appImage()
     {
         QQuickItem *about = openAbout();
         QVERIFY(about);
-        auto *image = about->findChild<QQuickItem *>(QStringLiteral("appImage"));
-        auto *another = about->findChild<QObject *>(QStringLiteral("showAnother"));
+        auto *image = RunningScene::find(about, "appImage");
+        auto *another = RunningScene::find<QObject>(about, "showAnother");
         QVERIFY(image && another);
-        const QStringList shipped = QDir(m_images).entryList(QDir::Files);
+        const QStringList names = QDir(m_images).entryList(QDir::Files);
         const QString address = about->property("appImage").toString();
-        QVERIFY2(address.startsWith(QLatin1String("asset:///MyApps/")) &&
-                     shipped.contains(address.mid(16)),
+        QVERIFY2(address.startsWith(prefix) && names.contains(address.mid(prefix.size())),
                  qPrintable(address));
         QTRY_COMPARE(image->property("status").toInt(), imageReady);
 
         // A name with blanks, as the service hands it over, still shows.
-        for (const QString &name : shipped)
-            QVERIFY(QFile::remove(m_images + QLatin1Char('/') + name));
-        QVERIFY(QFile::link(QStringLiteral(VANTREL_SANDBOX_DIR "/app/native/assets/MyApps/") +
-                                shipped.first(),
-                            m_images + QStringLiteral("/my app.png")));
+        for (const QString &name : names)
+            QVERIFY(QFile::remove(m_images + name));
+        QVERIFY(QFile::link(shipped + "MyApps/" + names.first(), m_images + "my app.png"));
         QVERIFY(QMetaObject::invokeMethod(another, "clicked"));
-        QCOMPARE(about->property("appImage").toString(),
-                 QStringLiteral("asset:///MyApps/my app.png"));
+        QCOMPARE(about->property("appImage").toString(), prefix + "my app.png");
         QTRY_COMPARE(image->property("status").toInt(), imageReady);
         QVERIFY(image->isVisible());
 
         // With nothing to show, the picture goes away rather than break.
-        QVERIFY(QFile::remove(m_images + QStringLiteral("/my app.png")));
+        QVERIFY(QFile::remove(m_images + "my app.png"));
         QVERIFY(QMetaObject::invokeMethod(another, "clicked"));
         QCOMPARE(about->property("appImage").toString(), QString());
         QVERIFY(!image->isVisible());
         QVERIFY(QMetaObject::invokeMethod(about, "close"));
-        QTRY_COMPARE(m_stack->property("depth").toInt(), 1);
+        QTRY_COMPARE(depth(), 1);
     }
 
     void closeAbout_data()
     {
-        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("key"); // none: the back button
         QTest::addColumn<int>("modifiers");
         QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier);
         QTest::newRow("Backspace") << int(Qt::Key_Backspace) << int(Qt::NoModifier);
         QTest::newRow("Alt+Left") << int(Qt::Key_Left) << int(Qt::AltModifier);
         QTest::newRow("Back button") << 0 << 0;
     }
-
     void closeAbout()
     {
         QFETCH(int, key);
@@ -127,16 +93,14 @@ private Q_SLOTS:
         QQuickItem *about = openAbout();
         QVERIFY(about);
         QTRY_VERIFY(about->hasActiveFocus());
-        if (key) {
+        if (key)
             QTest::keyClick(bb::cascades::Application::instance()->window(), Qt::Key(key),
                             Qt::KeyboardModifiers(modifiers));
-        } else {
-            auto *back = about->findChild<QObject *>(QStringLiteral("aboutBack"));
-            QVERIFY(back);
-            QVERIFY(QMetaObject::invokeMethod(back, "clicked"));
-        }
-        QTRY_COMPARE(m_stack->property("depth").toInt(), 1);
-        auto *list = m_stack->findChild<QQuickItem *>(QStringLiteral("entryList"));
+        else
+            QVERIFY(QMetaObject::invokeMethod(RunningScene::find<QObject>(about, "aboutBack"),
+                                              "clicked"));
+        QTRY_COMPARE(depth(), 1);
+        QQuickItem *list = RunningScene::find(RunningScene::stack(), "entryList");
         QVERIFY(list);
         QTRY_VERIFY(list->hasActiveFocus());
     }
@@ -144,42 +108,28 @@ private Q_SLOTS:
     // Sizes scale with the design units: no size is a fixed number of pixels.
     void noPixelSizes()
     {
-        static const QRegularExpression size(QStringLiteral(
-            R"((?<![\w$])((?:\w+\.)*(?:x|y|width|height|implicitWidth|implicitHeight|)"
-            R"(preferredWidth|preferredHeight|minimumWidth|minimumHeight|maximumWidth|)"
-            R"(maximumHeight|contentWidth|contentHeight|cellWidth|cellHeight|pixelSize|)"
-            R"(pointSize|letterSpacing|wordSpacing|spacing|rowSpacing|columnSpacing|)"
-            R"(\w*[mM]argins?|\w*[pP]adding|\w*[iI]nset|\w*Offset|radius))\s*:\s*)"
-            R"(([-+]?(?:\d*\.)?\d+)\s*(?:;|\}|$))"));
-        static const QRegularExpression zero(QStringLiteral(R"(^[-+]?0*\.?0+$)"));
+        static const QRegularExpression size(
+            QStringLiteral(R"((?<![\w$])((?:\w+\.)*(?:x|y|radius|\w*(?:[wW]idth|[hH]eight|)"
+                           R"(Size|[sS]pacing|[mM]argins?|[pP]adding|[iI]nset|Offset)))\s*:\s*)"
+                           R"(([-+]?(?:\d*\.)?\d+)\s*(?:;|\}|$))"),
+            QRegularExpression::MultilineOption);
         QStringList offenders;
         QDirIterator files(QStringLiteral(VANTREL_SOURCE_DIR "/assets"), {"*.qml"}, QDir::Files,
                            QDirIterator::Subdirectories);
         int scanned = 0;
-        while (files.hasNext()) {
+        for (; files.hasNext(); ++scanned) {
             QFile file(files.next());
             QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-            ++scanned;
-            const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-            for (int i = 0; i < lines.size(); ++i) {
-                const QString code = lines.at(i).section(QStringLiteral("//"), 0, 0);
-                auto it = size.globalMatch(code);
-                while (it.hasNext()) {
-                    const QRegularExpressionMatch match = it.next();
-                    if (zero.match(match.captured(2)).hasMatch())
-                        continue; // nothing is nothing at any scale
-                    offenders << QStringLiteral("%1:%2: %3")
-                                     .arg(QFileInfo(file.fileName()).fileName())
-                                     .arg(i + 1)
-                                     .arg(match.captured(0));
-                }
+            const QString code =
+                QString::fromUtf8(file.readAll()).remove(QRegularExpression("//[^\n]*"));
+            for (const QRegularExpressionMatch &match : size.globalMatch(code)) {
+                if (match.captured(2).toDouble() != 0) // nothing is nothing at any scale
+                    offenders << files.fileName() + ": " + match.captured(0).trimmed();
             }
         }
         QVERIFY(scanned > 0);
         QVERIFY2(offenders.isEmpty(), qPrintable(offenders.join(QStringLiteral("; "))));
     }
-
-    void cleanupTestCase() { m_app.reset(); }
 };
 
 int main(int argc, char **argv)

@@ -1,83 +1,48 @@
 // Choosing files in the browser opens the right view, which copies the file
-// and closes again.
-#include "applicationui.h"
+// on Ctrl+S and closes again.
+#include "scenefixture.h"
 #include "vantrel.h"
 
-#include <bb/cascades/Application>
-#include <bb/cascades/QmlDocument>
-
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QQmlContext>
-#include <QQuickItem>
 #include <QQuickWindow>
-#include <QTemporaryDir>
 #include <QTest>
 
 class TestSceneViewers : public QObject
 {
     Q_OBJECT
 
-private:
-    QTemporaryDir m_sandbox;
-    QTemporaryDir m_files;
-    ApplicationUI *m_ui = nullptr;
-    Vantrel *m_vantrel = nullptr;
-    QQuickItem *m_browser = nullptr;
-
-    QQuickWindow *window() const { return bb::cascades::Application::instance()->window(); }
-    QQuickItem *stack() const
-    {
-        return bb::cascades::Application::instance()->scene()->findChild<QQuickItem *>(
-            QStringLiteral("stack"));
-    }
-    QQuickItem *top() const { return stack()->property("currentItem").value<QQuickItem *>(); }
-    QString docs() const { return m_files.filePath(QStringLiteral("docs/")); }
+    Sandbox m_sandbox;
+    std::unique_ptr<RunningScene> m_scene;
+    const QString m_files = m_sandbox.path("files"), m_docs = m_sandbox.path("docs/");
 
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY(m_sandbox.isValid() && m_files.isValid());
-        QVERIFY(QFile::link(QStringLiteral(VANTREL_SANDBOX_DIR "/app"),
-                            m_sandbox.filePath(QStringLiteral("app"))));
-        QVERIFY(QDir(m_sandbox.path()).mkdir(QStringLiteral("data")));
-        QVERIFY(QDir::setCurrent(m_sandbox.path()));
-        QVERIFY(QDir(m_files.path()).mkdir(QStringLiteral("sub")));
-
-        m_ui = new ApplicationUI;
-        QVERIFY(bb::cascades::Application::instance()->scene());
-        QVERIFY(stack());
-        const auto *document = m_ui->findChild<bb::cascades::QmlDocument *>();
-        QVERIFY(document);
-        m_vantrel = qobject_cast<Vantrel *>(document->documentContext()
-                                                ->contextProperty(QStringLiteral("_vantrel"))
-                                                .value<QObject *>());
-        QVERIFY(m_vantrel);
-        m_vantrel->setDocumentsFolder(docs());
-        QVERIFY(QTest::qWaitForWindowExposed(window()));
-        m_browser = top();
+        QVERIFY(QDir().mkpath(m_files));
+        m_scene = std::make_unique<RunningScene>(m_sandbox);
+        auto *vantrel = qobject_cast<Vantrel *>(
+            qmlContext(RunningScene::scene())->contextProperty("_vantrel").value<QObject *>());
+        QVERIFY(vantrel);
+        vantrel->setDocumentsFolder(m_docs);
+        QVERIFY(QTest::qWaitForWindowExposed(bb::cascades::Application::instance()->window()));
     }
 
-    void cleanupTestCase() { delete m_ui; }
+    void cleanupTestCase() { m_scene.reset(); }
 
     void openEntry_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("content"); // null: gone after listing
         QTest::addColumn<QString>("view");
-        QImage picture(3, 2, QImage::Format_RGB32);
-        picture.fill(Qt::darkMagenta);
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        picture.save(&buffer, "PNG");
-
+        QImage(3, 2, QImage::Format_RGB32).save(&buffer, "PNG");
         QTest::newRow("text") << "notes.txt" << QByteArray("line one\nline two\n") << "textView";
         QTest::newRow("image") << "pic #1.png" << png << "imageView";
         QTest::newRow("deleted after listing") << "gone.txt" << QByteArray() << "textView";
-        QTest::newRow("folder") << "sub" << QByteArray() << "";
     }
 
     void openEntry()
@@ -85,53 +50,40 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QByteArray, content);
         QFETCH(QString, view);
-        const QString path = m_files.filePath(name);
-        if (!view.isEmpty()) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
-        }
-        QQuickItem *browser = m_browser;
-        QVERIFY(QMetaObject::invokeMethod(browser, "open", Q_ARG(QVariant, m_files.path()),
+        QQuickWindow *window = bb::cascades::Application::instance()->window();
+        QQuickItem *browser = RunningScene::browser();
+        const QString path = m_files + '/' + name;
+        QVERIFY(m_sandbox.write("files/" + name, content));
+        QVERIFY(QMetaObject::invokeMethod(browser, "open", Q_ARG(QVariant, m_files),
                                           Q_ARG(QVariant, false), Q_ARG(QVariant, QString())));
-        const QString completePath = view.isEmpty() ? path + QLatin1Char('/') : path;
-        QVERIFY(QMetaObject::invokeMethod(browser, "select", Q_ARG(QVariant, completePath)));
-        if (content.isNull() && !view.isEmpty())
-            QVERIFY(QFile::remove(path));
-        QTest::keyClick(window(), Qt::Key_Return);
+        QVERIFY(QMetaObject::invokeMethod(browser, "select", Q_ARG(QVariant, path)));
+        QVERIFY(!content.isNull() || QFile::remove(path));
+        QTest::keyClick(window, Qt::Key_Return);
 
-        if (view.isEmpty()) {
-            QCOMPARE(stack()->property("depth").toInt(), 1);
-            QCOMPARE(m_vantrel->currentPath(), completePath);
-            return;
-        }
-        QTRY_COMPARE(top()->objectName(), view);
-        QQuickItem *page = top();
-        if (view == QLatin1String("imageView")) {
-            auto *image = page->findChild<QQuickItem *>(QStringLiteral("picture"));
+        QTRY_COMPARE(RunningScene::current()->objectName(), view);
+        QQuickItem *page = RunningScene::current();
+        if (view == "imageView") {
+            auto *image = RunningScene::find(page, "picture");
             QTRY_COMPARE(image->property("status").toInt(), 1); // Image.Ready
             QCOMPARE(image->property("implicitWidth").toInt(), 3);
         } else {
-            auto *area = page->findChild<QQuickItem *>(QStringLiteral("textArea"));
-            auto *message = page->findChild<QQuickItem *>(QStringLiteral("textMessage"));
+            auto *area = RunningScene::find(page, "textArea");
             QCOMPARE(area->property("text").toString(), QString::fromLatin1(content));
             QCOMPARE(area->isVisible(), !content.isNull());
-            QCOMPARE(message->isVisible(), content.isNull());
+            QCOMPARE(RunningScene::find(page, "textMessage")->isVisible(), content.isNull());
         }
 
-        const QString copied = docs() + name;
-        QVERIFY(QMetaObject::invokeMethod(page, "copyToDocuments"));
-        QCOMPARE(QFile::exists(copied), !content.isNull());
-        const QString firstStatus = page->property("copyStatus").toString();
-        QVERIFY(!firstStatus.isEmpty());
-        if (!content.isNull()) {
-            QVERIFY(QMetaObject::invokeMethod(page, "copyToDocuments"));
-            QVERIFY(page->property("copyStatus").toString() != firstStatus);
-        }
+        // A second copy is refused, and says so.
+        QTRY_VERIFY(!RunningScene::stack()->property("busy").toBool());
+        QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(QFileInfo(m_docs + name).size(), content.size());
+        const QString status = page->property("copyStatus").toString();
+        QVERIFY(!status.isEmpty());
+        QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(page->property("copyStatus").toString() == status, content.isNull());
 
-        QTRY_VERIFY(!stack()->property("busy").toBool());
-        QTest::keyClick(window(), Qt::Key_Escape);
-        QTRY_COMPARE(stack()->property("depth").toInt(), 1);
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_COMPARE(RunningScene::stack()->property("depth").toInt(), 1);
         QTRY_VERIFY(browser->property("list").value<QQuickItem *>()->hasActiveFocus());
     }
 };
