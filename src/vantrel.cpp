@@ -68,11 +68,11 @@ struct Rights
 // What access() answers for the entry, as QFileInfo asks it, but looked up
 // relative to the open folder instead of along the whole path, and with one
 // call where both hold, which is most of the time.
-Rights rightsOf(int folder, const QFileInfo &entry)
+Rights rightsOf(int folder, const QFileInfo &entry, const QString &fileName)
 {
     if (folder < 0)
         return {entry.isReadable(), entry.isWritable()};
-    const QByteArray name = QFile::encodeName(entry.fileName());
+    const QByteArray name = QFile::encodeName(fileName);
     if (::faccessat(folder, name.constData(), R_OK | W_OK, 0) == 0)
         return {true, true};
     const bool readable = ::faccessat(folder, name.constData(), R_OK, 0) == 0;
@@ -167,7 +167,7 @@ GroupDataModel *Vantrel::getFileInfoList(QString path)
         record[pathKey] = entryPath;
         record[completePathKey] = completePath;
         record[isDirKey] = isDir;
-        const Rights rights = rightsOf(folder, entry);
+        const Rights rights = rightsOf(folder, entry, fileName);
         record[isReadableKey] = rights.readable;
         record[isWritableKey] = rights.writable;
         model->insert(record);
