@@ -30,7 +30,8 @@ int main(int argc, char **argv)
                 sandbox.filePath(QStringLiteral("app/native")));
     QFile settings(sandbox.filePath(QStringLiteral("data/settings.json")));
     if (!settings.open(QIODevice::WriteOnly) ||
-        settings.write(QJsonDocument(QJsonObject{{QStringLiteral("lastFolder"), folder}}).toJson()) < 0)
+        settings.write(
+            QJsonDocument(QJsonObject{{QStringLiteral("lastFolder"), folder}}).toJson()) < 0)
         return 1;
     settings.close();
     QDir::setCurrent(sandbox.path());
