@@ -47,10 +47,13 @@ Page {
                     : qsTr("There is no text to show.")
         } else {
             content = text
+            // The reader returns at most 1 MiB; shorter text stopped at a zero byte.
+            const capped = text.length === 1024 * 1024
+            const shown = Number(text.length).toLocaleString(Qt.locale(), "f", 0)
+            const total = Number(size).toLocaleString(Qt.locale(), "f", 0)
             if (size > text.length)
-                note = qsTr("Only the first %1 of the file's %2 bytes are shown.")
-                        .arg(Number(text.length).toLocaleString(Qt.locale(), "f", 0))
-                        .arg(Number(size).toLocaleString(Qt.locale(), "f", 0))
+                note = capped ? qsTr("Only the first %1 of the file's %2 bytes are shown.").arg(shown).arg(total)
+                              : qsTr("Only the first %1 of the file's %2 bytes are shown: the text stops at a zero byte.").arg(shown).arg(total)
         }
     }
 

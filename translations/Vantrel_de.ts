@@ -325,5 +325,9 @@
         <source>Copy this file into the shared Documents folder</source>
         <translation>Diese Datei in den gemeinsamen Ordner „Dokumente“ kopieren</translation>
     </message>
+    <message>
+        <source>Only the first %1 of the file&apos;s %2 bytes are shown: the text stops at a zero byte.</source>
+        <translation>Nur die ersten %1 der %2 Bytes der Datei werden angezeigt: der Text endet an einem Nullbyte.</translation>
+    </message>
 </context>
 </TS>

@@ -325,5 +325,9 @@
         <source>Copy this file into the shared Documents folder</source>
         <translation>Copiar este archivo en la carpeta compartida Documentos</translation>
     </message>
+    <message>
+        <source>Only the first %1 of the file&apos;s %2 bytes are shown: the text stops at a zero byte.</source>
+        <translation>Solo se muestran los primeros %1 de los %2 bytes del archivo: el texto termina en un byte nulo.</translation>
+    </message>
 </context>
 </TS>

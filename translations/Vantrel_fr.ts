@@ -325,5 +325,9 @@
         <source>Copy this file into the shared Documents folder</source>
         <translation>Copier ce fichier dans le dossier partagé Documents</translation>
     </message>
+    <message>
+        <source>Only the first %1 of the file&apos;s %2 bytes are shown: the text stops at a zero byte.</source>
+        <translation>Seuls les %1 premiers des %2 octets du fichier sont affichés : le texte s’arrête à un octet nul.</translation>
+    </message>
 </context>
 </TS>
