@@ -66,12 +66,13 @@ Page {
         list.forceActiveFocus()
     }
 
-    function select(completePath) {
+    // Makes the entry for path current, or the first entry when none is.
+    function select(path) {
         list.currentIndex = entries && entries.size() > 0 ? 0 : -1
-        if (completePath === "")
+        if (path === "")
             return
         for (let i = 0; i < entries.size(); ++i) {
-            if (entries.data([i]).completePath === completePath) {
+            if (samePlace(entries.data([i]).completePath, path)) {
                 list.currentIndex = i
                 list.positionViewAtIndex(i, ListView.Contain)
                 return
@@ -88,9 +89,7 @@ Page {
     function goUp() {
         if (atRoot)
             return
-        const leaving = folder
-        open(parentOf(folder), true, "")
-        selectChild(leaving)
+        open(parentOf(folder), true, folder)
     }
 
     function goBack() {
@@ -98,11 +97,9 @@ Page {
             goUp()
             return
         }
-        const leaving = folder
         const target = history[history.length - 1]
         history = history.slice(0, history.length - 1)
-        open(target, false, "")
-        selectChild(leaving)
+        open(target, false, folder)
     }
 
     // The same folder reads "//usr/" in the root's listing and "/usr" when
@@ -110,19 +107,6 @@ Page {
     function samePlace(a, b) {
         const norm = (p) => p.replace(/^\/+/, "/").replace(/\/*$/, "/")
         return norm(a) === norm(b)
-    }
-
-    // Selects the entry through which the folder child is reached, if listed.
-    function selectChild(child) {
-        if (!entries)
-            return
-        for (let i = 0; i < entries.size(); ++i) {
-            if (samePlace(entries.data([i]).completePath, child)) {
-                list.currentIndex = i
-                list.positionViewAtIndex(i, ListView.Contain)
-                return
-            }
-        }
     }
 
     function activate(index) {
