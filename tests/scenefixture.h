@@ -66,9 +66,7 @@ public:
     }
     ~RunningScene()
     {
-        // The scene goes before the document its bindings read from.
-        bb::cascades::Application::instance()->setScene(nullptr);
-        m_shell.reset();
+        m_shell.reset(); // takes its scene along
         QDir::setCurrent(m_previous);
     }
 
