@@ -9,9 +9,9 @@
 #include "imageloader.h"
 #include "textloader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -53,7 +53,7 @@ bool makePhoto(const QString &path, int width, int height)
 
 int main(int argc, char **argv)
 {
-    QGuiApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     QTemporaryDir temporary(argc > 1 ? QString::fromLocal8Bit(argv[1]) + "/bench-XXXXXX"
                                      : QDir::tempPath() + "/bench-XXXXXX");
     if (!temporary.isValid())
