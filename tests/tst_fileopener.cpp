@@ -245,6 +245,8 @@ private Q_SLOTS:
         QVERIFY(!failed.value("ok").toBool());
         QVERIFY(!failed.value("reason").toString().isEmpty());
         QCOMPARE(launched.size(), 2);
+        // QTemporaryDir would not find the name to remove it.
+        QCOMPARE(::unlink(PathCodec::encode(path).constData()), 0);
     }
 
     void properties_data()

@@ -202,6 +202,8 @@ private Q_SLOTS:
         QCOMPARE(response->errorString(), QString());
         std::unique_ptr<QQuickTextureFactory> texture(response->textureFactory());
         QCOMPARE(texture->image().size(), QSize(40, 30));
+        // QTemporaryDir would not find the name to remove it.
+        QCOMPARE(::unlink(PathCodec::encode(path).constData()), 0);
     }
 
     void neighbours_data()
