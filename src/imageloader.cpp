@@ -142,6 +142,7 @@ QVariantMap probeMap(const QString &path)
         return map;
     }
     map[QStringLiteral("missing")] = false;
+    const QByteArray head = file.peek(4096);
     QImageReader reader(&file);
     const QSize size = reader.canRead() ? shownSize(reader) : QSize();
     if (!size.isValid()) {
@@ -151,8 +152,7 @@ QVariantMap probeMap(const QString &path)
     map[QStringLiteral("ok")] = true;
     map[QStringLiteral("error")] = QString();
     map[QStringLiteral("format")] = QString::fromLatin1(reader.format());
-    map[QStringLiteral("mimeType")] =
-        QMimeDatabase().mimeTypeForData(QByteArray(file.peek(512))).name();
+    map[QStringLiteral("mimeType")] = QMimeDatabase().mimeTypeForData(head).name();
     map[QStringLiteral("width")] = size.width();
     map[QStringLiteral("height")] = size.height();
     const int frames = reader.supportsAnimation() ? reader.imageCount() : 1;
@@ -304,6 +304,10 @@ QImage ImageLoader::decode(const QString &path, const QSize &requested, bool ful
         if (reader.transformation() & QImageIOHandler::TransformationRotate90)
             target.transpose();
         reader.setScaledSize(target);
+        // Without scaling while decoding (PNG, for one) the whole picture is
+        // decoded first.
+        if (!reader.supportsOption(QImageIOHandler::ScaledSize) && fullBytes <= memoryLimit())
+            allowAllocation(fullBytes);
     } else {
         allowAllocation(fullBytes);
     }

@@ -122,6 +122,7 @@ private Q_SLOTS:
         if (!ok)
             return;
         QCOMPARE(QSize(info.value("width").toInt(), info.value("height").toInt()), size);
+        QVERIFY(info.value("mimeType").toString().startsWith("image/"));
         QCOMPARE(info.value("frameCount").toInt(), frames);
         QCOMPARE(info.value("animated").toBool(), frames > 1);
         const qint64 bytes = qint64(size.width()) * size.height() * 4;
