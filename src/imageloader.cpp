@@ -1,0 +1,360 @@
+#include "imageloader.h"
+
+#include "fileprobe.h"
+#include "pathcodec.h"
+
+#include <QCollator>
+#include <QFile>
+#include <QImageReader>
+#include <QMimeDatabase>
+#include <QMutex>
+#include <QRunnable>
+#include <QSet>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <dirent.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr qint64 MiB = 1024 * 1024;
+// Qt's own default for QImageReader::allocationLimit().
+constexpr int UsualLimitMiB = 128;
+
+// Opens the regular file at path for a reader; the reader sniffs the
+// content, so neither the extension nor its case matters.
+bool openForReader(const QString &path, QFile *file, QString *error, bool *missing = nullptr)
+{
+    int code = 0;
+    const int fd = FileProbe::openRegular(path, &code);
+    if (fd < 0) {
+        if (missing)
+            *missing = code == ENOENT || code == ENOTDIR;
+        *error = code == ENODEV ? QStringLiteral("Not a regular file") : FileProbe::errorText(code);
+        return false;
+    }
+    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        *error = file->errorString();
+        return false;
+    }
+    return true;
+}
+
+QSize shownSize(QImageReader &reader)
+{
+    const QSize stored = reader.size();
+    return reader.transformation() & QImageIOHandler::TransformationRotate90 ? stored.transposed()
+                                                                             : stored;
+}
+
+// QImageReader's limit is global; it only ever goes up, to what one picture
+// needs, never past memoryLimit().
+void allowAllocation(qint64 bytes)
+{
+    static QMutex mutex;
+    QMutexLocker lock(&mutex);
+    const int wanted = int((bytes + MiB - 1) / MiB);
+    if (QImageReader::allocationLimit() != 0 && QImageReader::allocationLimit() < wanted)
+        QImageReader::setAllocationLimit(wanted);
+}
+
+const QSet<QString> &pictureSuffixes()
+{
+    static const QSet<QString> suffixes = [] {
+        QSet<QString> set;
+        for (const QByteArray &format : QImageReader::supportedImageFormats())
+            set.insert(QString::fromLatin1(format).toLower());
+        // Common names for formats Qt reads under another name.
+        set.insert(QStringLiteral("jpe"));
+        set.insert(QStringLiteral("jfif"));
+        return set;
+    }();
+    return suffixes;
+}
+
+// Numbers in names by value ("img2" before "img10"), letters as the locale
+// orders them, case aside. Without ICU, QCollator has no numeric mode; the
+// pieces are then compared one by one.
+int compareNames(const QString &a, const QString &b)
+{
+    static thread_local const QCollator collator = [] {
+        QCollator c;
+        c.setNumericMode(true);
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    static const bool numeric = collator.compare(QStringLiteral("a2"), QStringLiteral("a10")) < 0;
+    if (numeric)
+        return collator.compare(a, b);
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a.at(i).isDigit() && b.at(j).isDigit()) {
+            while (i < a.size() && a.at(i) == QLatin1Char('0'))
+                ++i;
+            while (j < b.size() && b.at(j) == QLatin1Char('0'))
+                ++j;
+            qsizetype ei = i;
+            qsizetype ej = j;
+            while (ei < a.size() && a.at(ei).isDigit())
+                ++ei;
+            while (ej < b.size() && b.at(ej).isDigit())
+                ++ej;
+            if (ei - i != ej - j)
+                return ei - i < ej - j ? -1 : 1;
+            if (const int order =
+                    QStringView(a).mid(i, ei - i).compare(QStringView(b).mid(j, ej - j)))
+                return order;
+            i = ei;
+            j = ej;
+            continue;
+        }
+        qsizetype ei = i;
+        qsizetype ej = j;
+        while (ei < a.size() && !a.at(ei).isDigit())
+            ++ei;
+        while (ej < b.size() && !b.at(ej).isDigit())
+            ++ej;
+        if (const int order =
+                collator.compare(QStringView(a).mid(i, ei - i), QStringView(b).mid(j, ej - j)))
+            return order;
+        i = ei;
+        j = ej;
+    }
+    return (i < a.size()) - (j < b.size());
+}
+
+QVariantMap probeMap(const QString &path)
+{
+    QVariantMap map;
+    map[QStringLiteral("path")] = path;
+    map[QStringLiteral("ok")] = false;
+    map[QStringLiteral("limitMiB")] = ImageLoader::memoryLimit() / MiB;
+    QFile file;
+    QString error;
+    bool missing = false;
+    if (!openForReader(path, &file, &error, &missing)) {
+        map[QStringLiteral("missing")] = missing;
+        map[QStringLiteral("error")] = error;
+        return map;
+    }
+    map[QStringLiteral("missing")] = false;
+    const QByteArray head = file.peek(4096);
+    QImageReader reader(&file);
+    const QSize size = reader.canRead() ? shownSize(reader) : QSize();
+    if (!size.isValid()) {
+        map[QStringLiteral("error")] = reader.errorString();
+        return map;
+    }
+    map[QStringLiteral("ok")] = true;
+    map[QStringLiteral("error")] = QString();
+    map[QStringLiteral("format")] = QString::fromLatin1(reader.format());
+    map[QStringLiteral("mimeType")] = QMimeDatabase().mimeTypeForData(head).name();
+    map[QStringLiteral("width")] = size.width();
+    map[QStringLiteral("height")] = size.height();
+    const int frames = reader.supportsAnimation() ? reader.imageCount() : 1;
+    map[QStringLiteral("frameCount")] = qMax(frames, 1);
+    map[QStringLiteral("animated")] = frames > 1;
+    const qint64 full = qint64(size.width()) * size.height() * 4;
+    map[QStringLiteral("fullBytes")] = full;
+    map[QStringLiteral("fullAllowed")] = full <= ImageLoader::memoryLimit();
+    map[QStringLiteral("needsRaisedLimit")] = full > qint64(UsualLimitMiB) * MiB;
+    return map;
+}
+
+class DecodeJob : public QObject, public QRunnable
+{
+    Q_OBJECT
+public:
+    DecodeJob(const QString &path, const QSize &requested, bool fullSize)
+        : m_path(path), m_requested(requested), m_fullSize(fullSize)
+    {
+    }
+    void run() override
+    {
+        QString error;
+        const QImage image = ImageLoader::decode(m_path, m_requested, m_fullSize, &error);
+        Q_EMIT done(image, error);
+    }
+Q_SIGNALS:
+    void done(const QImage &image, const QString &error);
+
+private:
+    QString m_path;
+    QSize m_requested;
+    bool m_fullSize;
+};
+
+class DecodeResponse : public QQuickImageResponse
+{
+public:
+    DecodeResponse(const QString &id, const QSize &requested)
+    {
+        bool full = false;
+        const QString path = ImageLoader::pathFromId(id, &full);
+        auto *job = new DecodeJob(path, requested, full);
+        connect(job, &DecodeJob::done, this, [this](const QImage &image, const QString &error) {
+            m_image = image;
+            m_error = error;
+            Q_EMIT finished();
+        });
+        FileProbe::ioPool()->start(job);
+    }
+    QQuickTextureFactory *textureFactory() const override
+    {
+        return QQuickTextureFactory::textureFactoryForImage(m_image);
+    }
+    QString errorString() const override { return m_error; }
+
+private:
+    QImage m_image;
+    QString m_error;
+};
+
+} // namespace
+
+ImageLoader::ImageLoader(QObject *parent) : QObject(parent)
+{
+}
+
+qint64 ImageLoader::memoryLimit()
+{
+    static const qint64 limit = [] {
+        const long pages = ::sysconf(_SC_PHYS_PAGES);
+        const long pageSize = ::sysconf(_SC_PAGESIZE);
+        const qint64 quarter = pages > 0 && pageSize > 0 ? qint64(pages) * pageSize / 4 : 0;
+        return qMax(quarter, qint64(UsualLimitMiB) * MiB);
+    }();
+    return limit;
+}
+
+QVariantMap ImageLoader::probe(const QString &path) const
+{
+    return probeMap(path);
+}
+
+void ImageLoader::requestProbe(const QString &path)
+{
+    FileProbe::runOffThread<QVariantMap>(
+        this, [path] { return probeMap(path); },
+        [this, path](const QVariantMap &info) { Q_EMIT probed(path, info); });
+}
+
+QString ImageLoader::imageUrl(const QString &path, bool fullSize) const
+{
+    // The name's bytes, so that no character of it is taken as URL syntax
+    // and undecodable names come through unchanged.
+    const QByteArray name = PathCodec::encode(path).toBase64(QByteArray::Base64UrlEncoding |
+                                                             QByteArray::OmitTrailingEquals);
+    return QStringLiteral("image://%1/%2/%3")
+        .arg(QLatin1String(ProviderId), fullSize ? QLatin1String("full") : QLatin1String("fit"),
+             QString::fromLatin1(name));
+}
+
+QString ImageLoader::pathFromId(const QString &id, bool *fullSize)
+{
+    const qsizetype slash = id.indexOf(QLatin1Char('/'));
+    *fullSize = id.left(slash) == QLatin1String("full");
+    const auto decoded = QByteArray::fromBase64Encoding(
+        id.mid(slash + 1).toLatin1(),
+        QByteArray::Base64UrlEncoding | QByteArray::AbortOnBase64DecodingErrors);
+    return decoded ? PathCodec::decode(*decoded) : QString();
+}
+
+QImage ImageLoader::decode(const QString &path, const QSize &requested, bool fullSize,
+                           QString *error)
+{
+    QFile file;
+    if (!openForReader(path, &file, error))
+        return QImage();
+    QImageReader reader(&file);
+    reader.setAutoTransform(true);
+    const QSize shown = reader.canRead() ? shownSize(reader) : QSize();
+    if (!shown.isValid()) {
+        *error = reader.errorString();
+        return QImage();
+    }
+    const qint64 fullBytes = qint64(shown.width()) * shown.height() * 4;
+    double scale = 1;
+    if (fullSize) {
+        if (fullBytes > memoryLimit()) {
+            *error = QStringLiteral("At full size it needs %1 MiB, more than the %2 MiB this "
+                                    "computer allows for one picture")
+                         .arg((fullBytes + MiB - 1) / MiB)
+                         .arg(memoryLimit() / MiB);
+            return QImage();
+        }
+    } else {
+        // A side of 0 follows the other, as with an Image's sourceSize.
+        if (requested.width() > 0)
+            scale = qMin(scale, double(requested.width()) / shown.width());
+        if (requested.height() > 0)
+            scale = qMin(scale, double(requested.height()) / shown.height());
+        // Nothing asked: as large as Qt's usual limit allows.
+        if (fullBytes * scale * scale > double(UsualLimitMiB) * MiB)
+            scale = std::sqrt(double(UsualLimitMiB) * MiB / fullBytes) * 0.99;
+    }
+    if (scale < 1) {
+        QSize target(qMax(1, int(std::lround(shown.width() * scale))),
+                     qMax(1, int(std::lround(shown.height() * scale))));
+        // The reader scales before it turns the picture.
+        if (reader.transformation() & QImageIOHandler::TransformationRotate90)
+            target.transpose();
+        reader.setScaledSize(target);
+        // Without scaling while decoding (PNG, for one) the whole picture is
+        // decoded first.
+        if (!reader.supportsOption(QImageIOHandler::ScaledSize) && fullBytes <= memoryLimit())
+            allowAllocation(fullBytes);
+    } else {
+        allowAllocation(fullBytes);
+    }
+    QImage image = reader.read();
+    if (image.isNull())
+        *error = reader.errorString();
+    return image;
+}
+
+QVariantMap ImageLoader::neighbours(const QString &path) const
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString folder = path.left(slash + 1);
+    const QString own = path.mid(slash + 1);
+    QStringList names;
+    if (DIR *dir = ::opendir(
+            PathCodec::encode(folder.isEmpty() ? QStringLiteral(".") : folder).constData())) {
+        while (const struct dirent *entry = ::readdir(dir)) {
+            if (entry->d_type == DT_DIR)
+                continue;
+            const QString name = PathCodec::decode(entry->d_name, qsizetype(strlen(entry->d_name)));
+            const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+            if (name == own || (dot > 0 && pictureSuffixes().contains(name.mid(dot + 1).toLower())))
+                names << name;
+        }
+        ::closedir(dir);
+    }
+    if (!names.contains(own))
+        names << own;
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int order = compareNames(a, b);
+        return order != 0 ? order < 0 : a < b;
+    });
+    const qsizetype index = names.indexOf(own);
+    QVariantMap map;
+    map[QStringLiteral("index")] = index;
+    map[QStringLiteral("count")] = names.size();
+    map[QStringLiteral("previous")] = index > 0 ? folder + names.at(index - 1) : QString();
+    map[QStringLiteral("next")] =
+        index + 1 < names.size() ? folder + names.at(index + 1) : QString();
+    return map;
+}
+
+QQuickImageResponse *ImageProvider::requestImageResponse(const QString &id,
+                                                         const QSize &requestedSize)
+{
+    return new DecodeResponse(id, requestedSize);
+}
+
+#include "imageloader.moc"

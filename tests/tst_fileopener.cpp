@@ -1,0 +1,357 @@
+#include "fileopener.h"
+#include "pathcodec.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QImage>
+#include <QMimeType>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray jpegBytes()
+{
+    QImage image(32, 24, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG");
+    return bytes;
+}
+
+// The head of this very test program: an ELF executable.
+QByteArray elfBytes()
+{
+    QFile self(QCoreApplication::applicationFilePath());
+    return self.open(QIODevice::ReadOnly) ? self.read(16 * 1024) : QByteArray();
+}
+
+} // namespace
+
+class TstFileOpener : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString write(const QString &name, const QByteArray &content, int mode = 0644)
+    {
+        const QString path = m_dir.filePath(name);
+        const QByteArray bytes = PathCodec::encode(path);
+        const int fd = ::open(bytes.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        if (fd < 0)
+            return QString();
+        const bool written =
+            ::write(fd, content.constData(), size_t(content.size())) == ssize_t(content.size());
+        ::close(fd);
+        // Set after writing: the umask has no say.
+        if (!written || ::chmod(bytes.constData(), mode_t(mode)) != 0)
+            return QString();
+        return path;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(elfBytes().startsWith("\x7f"
+                                      "ELF"));
+    }
+
+    void type_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("mime");
+        QTest::addColumn<QString>("viewer");
+
+        const QByteArray jpeg = jpegBytes();
+        const QByteArray pdf = "%PDF-1.4\n1 0 obj\n<<>>\nendobj\n";
+        QTest::newRow("upper-case extension") << "PHOTO.JPG" << jpeg << "image/jpeg"
+                                              << "image";
+        QTest::newRow("no extension") << "photo" << jpeg << "image/jpeg"
+                                      << "image";
+        QTest::newRow("content over name") << "picture.png" << jpeg << "image/jpeg"
+                                           << "image";
+        QTest::newRow("text") << "notes.TXT" << QByteArray("hello\n") << "text/plain"
+                              << "text";
+        QTest::newRow("source code")
+            << "main.cpp" << QByteArray("int main() {}\n") << "text/x-c++src"
+            << "text";
+        QTest::newRow("text without extension") << "notes" << QByteArray("hello\n") << "text/plain"
+                                                << "text";
+        QTest::newRow("text named PDF") << "fake.pdf" << QByteArray("just words\n") << "text/plain"
+                                        << "text";
+        QTest::newRow("PDF") << "Report.PDF" << pdf << "application/pdf"
+                             << "external";
+        QTest::newRow("PDF without extension") << "report" << pdf << "application/pdf"
+                                               << "external";
+        QTest::newRow("unknown binary")
+            << "data.bin" << QByteArray("\x01\x02\0\xff\xfe", 5) << "application/octet-stream"
+            << "hex";
+        QTest::newRow("empty") << "empty.txt" << QByteArray() << "application/x-zerosize"
+                               << "text";
+    }
+
+    void type()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, mime);
+        QFETCH(QString, viewer);
+        const QString path = write(name, content);
+        QVERIFY(!path.isEmpty());
+        const QVariantMap type = FileOpener().fileType(path);
+        QCOMPARE(type.value("mimeType").toString(), mime);
+        QCOMPARE(type.value("viewer").toString(), viewer);
+        QVERIFY(!type.value("description").toString().isEmpty());
+        QCOMPARE(type.value("isSpecial").toBool(), false);
+        QCOMPARE(type.value("isExecutable").toBool(), false);
+    }
+
+    void confirmation_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("runs"); // %1 stands for the path
+
+        QTest::newRow("ELF without execute bit") << "prog" << elfBytes() << 0644 << "%1";
+        QTest::newRow("shell script")
+            << "run.sh" << QByteArray("#!/bin/sh\necho hi\n") << 0644 << "/bin/sh %1";
+        QTest::newRow("script with execute bit")
+            << "tool" << QByteArray("#!/usr/bin/python3\nprint(1)\n") << 0755
+            << "/usr/bin/python3 %1";
+        QTest::newRow("script without execute bit")
+            << "tool.py" << QByteArray("#!/usr/bin/python3\nprint(1)\n") << 0644 << "";
+        QTest::newRow("desktop entry")
+            << "app.desktop"
+            << QByteArray("[Desktop Entry]\nType=Application\nName=X\nExec=xmessage hi\n"
+                          "[Desktop Action A]\nExec=other\n")
+            << 0644 << "xmessage hi";
+        QTest::newRow("text with execute bit")
+            << "notes.txt" << QByteArray("just notes\n") << 0755 << "";
+        QTest::newRow("picture with execute bit") << "p.jpg" << jpegBytes() << 0755 << "";
+    }
+
+    void confirmation()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(int, mode);
+        QFETCH(QString, runs);
+        const QString path = write(name, content, mode);
+        QVERIFY(!path.isEmpty());
+        FileOpener opener;
+        QList<QUrl> launched;
+        opener.setLauncher([&launched](const QUrl &url) {
+            launched << url;
+            return true;
+        });
+        const QString expected = runs.isEmpty() ? QString() : runs.arg(path);
+        const QVariantMap type = opener.fileType(path);
+        QCOMPARE(type.value("runs").toString(), expected);
+        QCOMPARE(type.value("isExecutable").toBool(), !expected.isEmpty());
+
+        const QVariantMap first = opener.openExternally(path);
+        QCOMPARE(first.value("needsConfirmation").toBool(), !expected.isEmpty());
+        QCOMPARE(first.value("ok").toBool(), expected.isEmpty());
+        QCOMPARE(launched.size(), expected.isEmpty() ? 1 : 0);
+        const QVariantMap confirmed = opener.openExternallyConfirmed(path);
+        QVERIFY(confirmed.value("ok").toBool());
+        QCOMPARE(launched.last(), QUrl::fromLocalFile(path));
+    }
+
+    void special_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << m_dir.filePath("fifo.pdf") << "pipe";
+        QTest::newRow("socket") << m_dir.filePath("s.txt") << "socket";
+        QTest::newRow("device") << "/dev/null"
+                                << "character device";
+    }
+
+    void special()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, kind);
+        const QByteArray name = QFile::encodeName(path);
+        if (kind == QLatin1String("pipe") && !QFile::exists(path))
+            QVERIFY(::mkfifo(name.constData(), 0600) == 0);
+        if (kind == QLatin1String("socket") && !QFile::exists(path)) {
+            sockaddr_un address = {};
+            if (size_t(name.size()) >= sizeof address.sun_path)
+                QSKIP("The temporary folder's path is too long for a socket");
+            address.sun_family = AF_UNIX;
+            memcpy(address.sun_path, name.constData(), size_t(name.size()));
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            QVERIFY(fd >= 0);
+            const int bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address);
+            ::close(fd);
+            QCOMPARE(bound, 0);
+        }
+        FileOpener opener;
+        int launches = 0;
+        opener.setLauncher([&launches](const QUrl &) {
+            ++launches;
+            return true;
+        });
+        const QVariantMap type = opener.fileType(path);
+        QCOMPARE(type.value("kind").toString(), kind);
+        QVERIFY(type.value("isSpecial").toBool());
+        QCOMPARE(type.value("viewer").toString(), QStringLiteral("none"));
+        QVERIFY(!opener.openExternally(path).value("ok").toBool());
+        const QVariantMap confirmed = opener.openExternallyConfirmed(path);
+        QVERIFY(!confirmed.value("ok").toBool());
+        QVERIFY(!confirmed.value("reason").toString().isEmpty());
+        QCOMPARE(launches, 0);
+    }
+
+    void opening()
+    {
+        FileOpener opener;
+        QList<QUrl> launched;
+        bool succeed = true;
+        opener.setLauncher([&](const QUrl &url) {
+            launched << url;
+            return succeed;
+        });
+        // A name that is not UTF-8 reaches the desktop as the same bytes.
+        const QString odd = PathCodec::decode(QByteArray("caf\xE9 #1.pdf"));
+        const QString path = write(odd, "%PDF-1.4\n");
+        if (path.isEmpty())
+            QSKIP("This file system does not take names that are not UTF-8");
+        QVERIFY(opener.openExternally(path).value("ok").toBool());
+        QCOMPARE(launched.size(), 1);
+        QVERIFY(launched.first().toEncoded().endsWith("/caf%E9%20%231.pdf"));
+
+        const QVariantMap missing = opener.openExternally(m_dir.filePath("gone.pdf"));
+        QVERIFY(missing.value("missing").toBool());
+        QVERIFY(!missing.value("ok").toBool());
+
+        succeed = false;
+        const QVariantMap failed = opener.openExternally(path);
+        QVERIFY(!failed.value("ok").toBool());
+        QVERIFY(!failed.value("reason").toString().isEmpty());
+        QCOMPARE(launched.size(), 2);
+        // QTemporaryDir would not find the name to remove it.
+        QCOMPARE(::unlink(PathCodec::encode(path).constData()), 0);
+    }
+
+    void properties_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("permissions");
+        QTest::addColumn<QString>("octal");
+        QTest::newRow("0644") << 0644 << "rw-r--r--"
+                              << "0644";
+        QTest::newRow("0640") << 0640 << "rw-r-----"
+                              << "0640";
+        QTest::newRow("0751") << 0751 << "rwxr-x--x"
+                              << "0751";
+        QTest::newRow("set-user-ID") << 04755 << "rwsr-xr-x"
+                                     << "4755";
+        QTest::newRow("set-user-ID, no x") << 04644 << "rwSr--r--"
+                                           << "4644";
+    }
+
+    void properties()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, permissions);
+        QFETCH(QString, octal);
+        const QString path = write(QStringLiteral("p%1").arg(mode, 0, 8), "12345", mode);
+        QVERIFY(!path.isEmpty());
+        struct stat st;
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
+        if (int(st.st_mode & 07777) != mode)
+            QSKIP("This file system does not keep these permission bits");
+        const QVariantMap map = FileOpener().properties(path);
+        QCOMPARE(map.value("permissions").toString(), permissions);
+        QCOMPARE(map.value("octal").toString(), octal);
+        QCOMPARE(map.value("size").toLongLong(), 5);
+        QCOMPARE(map.value("mimeType").toString(), QStringLiteral("text/plain"));
+        QCOMPARE(map.value("isSymLink").toBool(), false);
+        const struct passwd *me = ::getpwuid(::geteuid());
+        if (me)
+            QCOMPARE(map.value("owner").toString(), QString::fromLocal8Bit(me->pw_name));
+        QCOMPARE(map.value("modified").toDateTime().toSecsSinceEpoch(), qint64(st.st_mtime));
+    }
+
+    void links()
+    {
+        const QString target = write("target.txt", "text");
+        QVERIFY(!target.isEmpty());
+        const QString link = m_dir.filePath("link");
+        const QString broken = m_dir.filePath("broken");
+        QVERIFY(QFile::link("target.txt", link));
+        QVERIFY(QFile::link("nowhere/none.txt", broken));
+        FileOpener opener;
+
+        const QVariantMap good = opener.properties(link);
+        QVERIFY(good.value("isSymLink").toBool());
+        QVERIFY(!good.value("isBrokenLink").toBool());
+        QCOMPARE(good.value("linkTarget").toString(), QStringLiteral("target.txt"));
+        QCOMPARE(good.value("linkTargetPath").toString(), QDir::cleanPath(target));
+        QCOMPARE(good.value("size").toLongLong(), 4);
+
+        const QVariantMap bad = opener.properties(broken);
+        QVERIFY(bad.value("isBrokenLink").toBool());
+        QCOMPARE(bad.value("kind").toString(), QStringLiteral("missing"));
+        QCOMPARE(bad.value("linkTargetPath").toString(), m_dir.filePath("nowhere/none.txt"));
+        QVERIFY(bad.contains("owner")); // the link itself has one
+        QVERIFY(opener.openExternally(broken).value("missing").toBool());
+    }
+
+    void defaultApplication()
+    {
+        const QString config = m_dir.filePath("config");
+        const QString data = m_dir.filePath("data");
+        QVERIFY(QDir().mkpath(config) && QDir().mkpath(data + "/applications"));
+        const QByteArray saved[] = {qgetenv("XDG_CONFIG_HOME"), qgetenv("XDG_CONFIG_DIRS"),
+                                    qgetenv("XDG_DATA_HOME"), qgetenv("XDG_DATA_DIRS")};
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(config));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data));
+        qputenv("XDG_DATA_DIRS", QFile::encodeName(data));
+        QFile list(config + "/mimeapps.list");
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("[Added Associations]\napplication/x-vantrel-test=wrong.desktop;\n"
+                   "[Default Applications]\napplication/x-vantrel-test=gone.desktop;"
+                   "foo.desktop;\n");
+        list.close();
+        QFile entry(data + "/applications/foo.desktop");
+        QVERIFY(entry.open(QIODevice::WriteOnly));
+        entry.write("[Desktop Entry]\nType=Application\nName[de]=Betrachter\nName=Foo Viewer\n"
+                    "Exec=foo %f\n");
+        entry.close();
+
+        FileOpener opener;
+        const QString found = opener.defaultApplicationFor("application/x-vantrel-test");
+        const QString none = opener.defaultApplicationFor("application/x-vantrel-none");
+        const char *names[] = {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME",
+                               "XDG_DATA_DIRS"};
+        for (int i = 0; i < 4; ++i) {
+            if (saved[i].isNull())
+                qunsetenv(names[i]);
+            else
+                qputenv(names[i], saved[i]);
+        }
+        QCOMPARE(found, QStringLiteral("Foo Viewer"));
+        QCOMPARE(none, QString());
+    }
+};
+
+QTEST_MAIN(TstFileOpener)
+#include "tst_fileopener.moc"

@@ -1,0 +1,253 @@
+#include "imageloader.h"
+#include "pathcodec.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <QQuickTextureFactory>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+QByteArray encoded(const QImage &image, const char *format,
+                   QImageIOHandler::Transformations turn = QImageIOHandler::TransformationNone)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setTransformation(turn);
+    writer.write(image);
+    return bytes;
+}
+
+QImage picture(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    return image;
+}
+
+// A JPEG whose frame header claims another size: the header says what a
+// huge photo's says, without the megabytes.
+QByteArray withClaimedSize(QByteArray jpeg, int width, int height)
+{
+    const qsizetype sof = jpeg.indexOf("\xFF\xC0");
+    if (sof < 0)
+        return QByteArray();
+    jpeg[sof + 5] = char(height >> 8);
+    jpeg[sof + 6] = char(height & 0xFF);
+    jpeg[sof + 7] = char(width >> 8);
+    jpeg[sof + 8] = char(width & 0xFF);
+    return jpeg;
+}
+
+// A GIF of 1x1 frames, frames of them.
+QByteArray gif(int frames)
+{
+    QByteArray bytes("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00", 19);
+    bytes += QByteArray("!\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00", 19);
+    for (int i = 0; i < frames; ++i) {
+        bytes += QByteArray("!\xF9\x04\x04\x0A\x00\x00\x00", 8);
+        bytes += QByteArray(",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00", 15);
+    }
+    bytes += ';';
+    return bytes;
+}
+
+} // namespace
+
+class TstImageLoader : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString write(const QString &name, const QByteArray &content)
+    {
+        QFile file(m_dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+            return QString();
+        return file.fileName();
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void probe_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("frames");
+
+        const QByteArray jpeg = encoded(picture(64, 48), "jpeg");
+        const QByteArray png = encoded(picture(40, 30), "png");
+        QTest::newRow("upper-case extension") << "PHOTO.JPG" << jpeg << true << QSize(64, 48) << 1;
+        QTest::newRow("no extension") << "photo" << png << true << QSize(40, 30) << 1;
+        QTest::newRow("wrong extension") << "photo.txt" << jpeg << true << QSize(64, 48) << 1;
+        QTest::newRow("108 megapixels, header only")
+            << "huge.jpg" << withClaimedSize(jpeg, 12000, 9000) << true << QSize(12000, 9000) << 1;
+        QTest::newRow("turned by EXIF")
+            << "turned.jpg"
+            << encoded(picture(64, 48), "jpeg", QImageIOHandler::TransformationRotate90) << true
+            << QSize(48, 64) << 1;
+        QTest::newRow("animated GIF") << "anim.gif" << gif(3) << true << QSize(1, 1) << 3;
+        QTest::newRow("still GIF") << "still.gif" << gif(1) << true << QSize(1, 1) << 1;
+        QTest::newRow("corrupt") << "bad.png" << QByteArray("\x89PNG\r\n\x1a\nnonsense") << false
+                                 << QSize() << 0;
+        QTest::newRow("text named JPEG")
+            << "text.jpg" << QByteArray("hello\n") << false << QSize() << 0;
+    }
+
+    void probe()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(bool, ok);
+        QFETCH(QSize, size);
+        QFETCH(int, frames);
+        const QString path = write(name, content);
+        QVERIFY(!path.isEmpty());
+        const QVariantMap info = ImageLoader().probe(path);
+        QCOMPARE(info.value("ok").toBool(), ok);
+        QCOMPARE(info.value("error").toString().isEmpty(), ok);
+        if (!ok)
+            return;
+        QCOMPARE(QSize(info.value("width").toInt(), info.value("height").toInt()), size);
+        QVERIFY(info.value("mimeType").toString().startsWith("image/"));
+        QCOMPARE(info.value("frameCount").toInt(), frames);
+        QCOMPARE(info.value("animated").toBool(), frames > 1);
+        const qint64 bytes = qint64(size.width()) * size.height() * 4;
+        QCOMPARE(info.value("fullBytes").toLongLong(), bytes);
+        QCOMPARE(info.value("fullAllowed").toBool(), bytes <= ImageLoader::memoryLimit());
+        QCOMPARE(info.value("needsRaisedLimit").toBool(), bytes > 128 * 1024 * 1024);
+    }
+
+    void decode_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QSize>("requested");
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<QSize>("size");
+
+        const QByteArray png = encoded(picture(400, 300), "png");
+        QTest::newRow("fits the view") << png << QSize(100, 100) << false << QSize(100, 75);
+        QTest::newRow("width only") << png << QSize(200, 0) << false << QSize(200, 150);
+        QTest::newRow("never enlarged") << png << QSize(800, 600) << false << QSize(400, 300);
+        QTest::newRow("nothing asked") << png << QSize() << false << QSize(400, 300);
+        QTest::newRow("full size") << png << QSize(100, 100) << true << QSize(400, 300);
+        QTest::newRow("turned by EXIF")
+            << encoded(picture(400, 300), "jpeg", QImageIOHandler::TransformationRotate90)
+            << QSize(100, 100) << false << QSize(75, 100);
+        QTest::newRow("truncated")
+            << png.left(png.size() / 2) << QSize(100, 100) << false << QSize();
+        QTest::newRow("not a picture") << QByteArray("text") << QSize() << false << QSize();
+    }
+
+    void decode()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QSize, requested);
+        QFETCH(bool, full);
+        QFETCH(QSize, size);
+        const QString path = write("decode", content);
+        QVERIFY(!path.isEmpty());
+        QString error;
+        const QImage image = ImageLoader::decode(path, requested, full, &error);
+        if (size.isValid())
+            QCOMPARE(image.size(), size);
+        else
+            QVERIFY(image.isNull());
+        QCOMPARE(error.isEmpty(), size.isValid());
+    }
+
+    void provider()
+    {
+        ImageLoader loader;
+        const QString name = PathCodec::decode(QByteArray("a #%?\xE9.png"));
+        const QByteArray png = encoded(picture(400, 300), "png");
+        const QString path = m_dir.filePath(name);
+        {
+            QFile raw;
+            const int fd = ::open(PathCodec::encode(path).constData(),
+                                  O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+            if (fd < 0)
+                QSKIP("This file system does not take names that are not UTF-8");
+            QVERIFY(raw.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+            QCOMPARE(raw.write(png), png.size());
+        }
+        const QString url = loader.imageUrl(path);
+        const QString prefix = QStringLiteral("image://vantrel/");
+        QVERIFY(url.startsWith(prefix));
+        QCOMPARE(QUrl(url).isValid(), true);
+        bool full = true;
+        QCOMPARE(ImageLoader::pathFromId(url.mid(prefix.size()), &full), path);
+        QVERIFY(!full);
+        QCOMPARE(ImageLoader::pathFromId(loader.imageUrl(path, true).mid(prefix.size()), &full),
+                 path);
+        QVERIFY(full);
+
+        ImageProvider provider;
+        std::unique_ptr<QQuickImageResponse> response(
+            provider.requestImageResponse(url.mid(prefix.size()), QSize(40, 40)));
+        QSignalSpy finished(response.get(), &QQuickImageResponse::finished);
+        QVERIFY(finished.wait());
+        QCOMPARE(response->errorString(), QString());
+        std::unique_ptr<QQuickTextureFactory> texture(response->textureFactory());
+        QCOMPARE(texture->image().size(), QSize(40, 30));
+        // QTemporaryDir would not find the name to remove it.
+        QCOMPARE(::unlink(PathCodec::encode(path).constData()), 0);
+    }
+
+    void neighbours_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("previous");
+        QTest::addColumn<QString>("next");
+        QTest::addColumn<int>("index");
+        QTest::newRow("first") << "img1.png"
+                               << ""
+                               << "img2.PNG" << 0;
+        QTest::newRow("upper case between") << "IMG3.JPG"
+                                            << "img2.PNG"
+                                            << "img10.jpg" << 2;
+        QTest::newRow("numbers in order") << "img10.jpg"
+                                          << "IMG3.JPG"
+                                          << "" << 3;
+        QTest::newRow("no extension") << "photo"
+                                      << "img10.jpg"
+                                      << "" << 4;
+    }
+
+    void neighbours()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, previous);
+        QFETCH(QString, next);
+        QFETCH(int, index);
+        const QString folder = m_dir.filePath("album") + "/";
+        QVERIFY(QDir().mkpath(folder + "sub.png"));
+        for (const char *file :
+             {"img10.jpg", "img2.PNG", "IMG3.JPG", "img1.png", "notes.txt", "photo", "zz.doc"}) {
+            QFile f(folder + file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        const QVariantMap map = ImageLoader().neighbours(folder + name);
+        QCOMPARE(map.value("previous").toString(), previous.isEmpty() ? "" : folder + previous);
+        QCOMPARE(map.value("next").toString(), next.isEmpty() ? "" : folder + next);
+        QCOMPARE(map.value("index").toInt(), index);
+        // The name without an extension counts only when it is the one shown.
+        QCOMPARE(map.value("count").toInt(), name == "photo" ? 5 : 4);
+    }
+};
+
+QTEST_MAIN(TstImageLoader)
+#include "tst_imageloader.moc"
