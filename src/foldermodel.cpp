@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLocale>
 #include <QMimeDatabase>
+#include <QSet>
 
 #include <algorithm>
 #include <mutex>
@@ -130,17 +131,28 @@ quint8 kindOf(const Listing::Entry &entry, const QMimeDatabase &mimes,
         return Socket;
     MimeKind kind;
     const qsizetype dot = entry.name.lastIndexOf(QLatin1Char('.'));
+    QString key;
     if (dot > 0) {
         // Most folders repeat a handful of extensions.
-        const QString suffix = entry.name.mid(dot);
-        auto it = bySuffix.constFind(suffix);
-        if (it == bySuffix.cend())
-            it = bySuffix.insert(
-                suffix, mimeKind(mimes.mimeTypeForFile(entry.name, QMimeDatabase::MatchExtension)));
-        kind = *it;
+        key = entry.name.mid(dot);
+    } else if (entry.mode & 0111) {
+        return Program; // what fills bin folders; spares a slow lookup each
     } else {
-        kind = mimeKind(mimes.mimeTypeForFile(entry.name, QMimeDatabase::MatchExtension));
+        // Without an extension the lookup tries every pattern of the
+        // database; names like "notes1", "notes2" share their answer.
+        key.reserve(entry.name.size());
+        for (const QChar c : entry.name) {
+            if (!c.isDigit())
+                key += c;
+            else if (!key.endsWith(QLatin1Char('#')))
+                key += QLatin1Char('#');
+        }
     }
+    auto it = bySuffix.constFind(key);
+    if (it == bySuffix.cend())
+        it = bySuffix.insert(
+            key, mimeKind(mimes.mimeTypeForFile(entry.name, QMimeDatabase::MatchExtension)));
+    kind = *it;
     if (kind.runnable && (entry.mode & 0111))
         return Program;
     return kind.kind;
@@ -152,11 +164,6 @@ QString suffixOf(const QString &name)
     return dot > 0 ? name.mid(dot + 1).toCaseFolded() : QString();
 }
 
-int compare(qint64 a, qint64 b)
-{
-    return a < b ? -1 : a > b ? 1 : 0;
-}
-
 } // namespace
 
 struct FolderModel::Result
@@ -166,6 +173,7 @@ struct FolderModel::Result
     Status failure = Missing;
     std::vector<Row> rows;
     QHash<QString, int> byName;
+    std::vector<int> orders[4]; // per sort key, ties by name
 };
 
 struct FolderModel::Mailbox
@@ -222,6 +230,7 @@ std::shared_ptr<FolderModel::Result> prepare(const QString &path, const std::ato
     std::vector<QCollatorSortKey> keys;
     keys.reserve(count);
     std::vector<QString> suffixes(count);
+    QSet<QString> suffixSet;
     result->byName.reserve(count);
     for (qsizetype i = 0; i < count; ++i) {
         if ((i & 1023) == 0 && cancel)
@@ -230,6 +239,9 @@ std::shared_ptr<FolderModel::Result> prepare(const QString &path, const std::ato
         FolderModel::Row &row = rows[i];
         row.kind = kindOf(entry, mimes, bySuffix);
         row.name = std::move(entry.name);
+        row.folded = row.name.toCaseFolded();
+        if (row.folded == row.name)
+            row.folded = row.name; // one shared copy
         row.linkTarget = std::move(entry.linkTarget);
         row.size = entry.size;
         row.modified = entry.modified;
@@ -242,40 +254,53 @@ std::shared_ptr<FolderModel::Result> prepare(const QString &path, const std::ato
         row.hasUndecodable = PathCodec::hasUndecodable(row.name);
         keys.push_back(collator.sortKey(row.name));
         suffixes[i] = suffixOf(row.name);
+        suffixSet.insert(suffixes[i]);
         result->byName.insert(row.name, int(i));
     }
     entries.clear();
     if (cancel)
         return nullptr;
 
-    std::vector<int> order(count);
+    // Every order the person can choose, made here once: on the UI thread a
+    // new choice is then a walk over one of them, without a comparison.
+    std::vector<int> nameRank(count);
+    std::vector<int> &byName = result->orders[FolderModel::Name];
+    byName.resize(count);
     for (qsizetype i = 0; i < count; ++i)
-        order[i] = int(i);
+        byName[i] = int(i);
     // Names equal to the collator still get one fixed order.
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
+    std::sort(byName.begin(), byName.end(), [&](int a, int b) {
         const int c = keys[a].compare(keys[b]);
         return c != 0 ? c < 0 : rows[a].name < rows[b].name;
     });
+    keys.clear();
     for (qsizetype i = 0; i < count; ++i)
-        rows[order[i]].nameRank = int(i);
+        nameRank[byName[i]] = int(i);
     if (cancel)
         return nullptr;
 
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
-        if (rows[a].kind != rows[b].kind)
-            return rows[a].kind < rows[b].kind;
-        return suffixes[a] < suffixes[b];
-    });
-    int rank = 0;
-    for (qsizetype i = 0; i < count; ++i) {
-        const int at = order[i];
-        if (i > 0) {
-            const int before = order[i - 1];
-            if (rows[at].kind != rows[before].kind || suffixes[at] != suffixes[before])
-                ++rank;
-        }
-        rows[at].typeRank = rank;
-    }
+    // Each other order sorts compact (key, place by name) pairs: no string
+    // and no entry is touched while sorting.
+    std::vector<std::pair<qint64, int>> pairs(count);
+    auto orderBy = [&](FolderModel::SortKey sortKey, auto keyOf) {
+        for (qsizetype i = 0; i < count; ++i)
+            pairs[i] = {keyOf(int(i)), nameRank[i]};
+        std::sort(pairs.begin(), pairs.end());
+        std::vector<int> &order = result->orders[sortKey];
+        order.resize(count);
+        for (qsizetype i = 0; i < count; ++i)
+            order[i] = byName[pairs[i].second];
+    };
+    // A folder's own size says nothing about what it holds.
+    orderBy(FolderModel::Size, [&](int i) { return rows[i].isDir ? qint64(-1) : rows[i].size; });
+    orderBy(FolderModel::Date, [&](int i) { return rows[i].modified; });
+    QStringList distinct(suffixSet.cbegin(), suffixSet.cend());
+    distinct.sort();
+    QHash<QString, int> suffixRank;
+    for (int i = 0; i < distinct.size(); ++i)
+        suffixRank.insert(distinct.at(i), i);
+    orderBy(FolderModel::Type,
+            [&](int i) { return (qint64(rows[i].kind) << 32) + suffixRank.value(suffixes[i]); });
     result->ok = true;
     return result;
 }
@@ -394,6 +419,8 @@ void FolderModel::land(quint64 generation, std::shared_ptr<Result> result)
         beginResetModel();
         m_rows = std::move(result->rows);
         m_byName = std::move(result->byName);
+        for (int key = 0; key < 4; ++key)
+            m_orders[key] = std::move(result->orders[key]);
         m_shownPath = result->path;
         arrange();
         endResetModel();
@@ -432,6 +459,8 @@ void FolderModel::clearRows()
     m_visible.clear();
     m_rowOf.clear();
     m_byName.clear();
+    for (std::vector<int> &order : m_orders)
+        order.clear();
     m_shownPath.clear();
     endResetModel();
     if (oldCount != 0)
@@ -440,52 +469,30 @@ void FolderModel::clearRows()
         Q_EMIT totalCountChanged();
 }
 
-// Which entries show, in which order: integer comparisons over ranks the
-// worker computed, so that a new order costs no collator call.
+// Which entries show, in which order: a walk over the order the worker made
+// for the sort key, each entry dropped into its group (hidden last, folders
+// first), so that a new choice costs no comparison at all.
 void FolderModel::arrange()
 {
-    m_visible.clear();
-    m_visible.reserve(m_rows.size());
     const bool filtered = !m_filterText.isEmpty();
-    for (size_t i = 0; i < m_rows.size(); ++i) {
-        const Row &row = m_rows[i];
+    const bool hiddenLast = m_hiddenLast && m_showHidden;
+    std::vector<int> groups[4];
+    const std::vector<int> &order = m_orders[m_sortKey];
+    const qsizetype size = qsizetype(order.size());
+    for (qsizetype i = 0; i < size; ++i) {
+        const int entry = order[m_ascending ? i : size - 1 - i];
+        const Row &row = m_rows[entry];
         if (row.isHidden && !m_showHidden)
             continue;
-        if (filtered && !row.name.contains(m_filterText, Qt::CaseInsensitive))
+        if (filtered && !row.folded.contains(m_foldedFilter))
             continue;
-        m_visible.push_back(int(i));
+        groups[(hiddenLast && row.isHidden ? 2 : 0) + (m_foldersFirst && !row.isDir ? 1 : 0)]
+            .push_back(entry);
     }
-    const bool hiddenLast = m_hiddenLast && m_showHidden;
-    const bool foldersFirst = m_foldersFirst;
-    const bool ascending = m_ascending;
-    const SortKey key = m_sortKey;
-    const Row *rows = m_rows.data();
-    std::sort(m_visible.begin(), m_visible.end(), [=](int a, int b) {
-        const Row &x = rows[a];
-        const Row &y = rows[b];
-        if (hiddenLast && x.isHidden != y.isHidden)
-            return y.isHidden;
-        if (foldersFirst && x.isDir != y.isDir)
-            return x.isDir;
-        int c = 0;
-        switch (key) {
-        case Size:
-            // A folder's own size says nothing about what it holds.
-            c = compare(x.isDir ? -1 : x.size, y.isDir ? -1 : y.size);
-            break;
-        case Date:
-            c = compare(x.modified, y.modified);
-            break;
-        case Type:
-            c = compare(x.typeRank, y.typeRank);
-            break;
-        case Name:
-            break;
-        }
-        if (c == 0)
-            c = compare(x.nameRank, y.nameRank);
-        return ascending ? c < 0 : c > 0;
-    });
+    m_visible.clear();
+    m_visible.reserve(groups[0].size() + groups[1].size() + groups[2].size() + groups[3].size());
+    for (const std::vector<int> &group : groups)
+        m_visible.insert(m_visible.end(), group.cbegin(), group.cend());
     m_rowOf.assign(m_rows.size(), -1);
     for (size_t row = 0; row < m_visible.size(); ++row)
         m_rowOf[m_visible[row]] = int(row);
@@ -555,6 +562,7 @@ void FolderModel::setFilterText(const QString &text)
     if (text == m_filterText)
         return;
     m_filterText = text;
+    m_foldedFilter = text.toCaseFolded();
     applyArrangement();
     Q_EMIT filterTextChanged();
 }
@@ -618,9 +626,10 @@ int FolderModel::nextMatch(const QString &prefix, int from) const
         return -1;
     if (from < 0 || from >= rows)
         from = 0;
+    const QString folded = prefix.toCaseFolded();
     for (int step = 0; step < rows; ++step) {
         const int row = (from + step) % rows;
-        if (m_rows[m_visible[row]].name.startsWith(prefix, Qt::CaseInsensitive))
+        if (m_rows[m_visible[row]].folded.startsWith(folded))
             return row;
     }
     return -1;

@@ -111,11 +111,10 @@ public:
     struct Row
     {
         QString name;
+        QString folded; // the name case-folded, for filter and type-ahead
         QString linkTarget;
         qint64 size = -1;
         qint64 modified = 0;
-        int nameRank = 0; // place in the collated name order
-        int typeRank = 0; // place in the order of kinds and extensions
         quint8 kind = 0;
         bool isDir = false;
         bool isLink = false;
@@ -170,11 +169,13 @@ private:
     bool m_showHidden = false;
     bool m_hiddenLast = false;
     QString m_filterText;
+    QString m_foldedFilter;
 
     std::vector<Row> m_rows;
     std::vector<int> m_visible;   // row -> entry
     std::vector<int> m_rowOf;     // entry -> row, -1 when not shown
     QHash<QString, int> m_byName; // name -> entry
+    std::vector<int> m_orders[4]; // entries in ascending order, per sort key
 
     quint64 m_generation = 0;
     std::shared_ptr<std::atomic_bool> m_cancel;

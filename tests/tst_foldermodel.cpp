@@ -83,15 +83,16 @@ struct Gate
     bool open = false;
     std::atomic_int waiting{0};
 
-    void install()
+    // The hook keeps the gate alive while a worker is inside it.
+    static void install(const std::shared_ptr<Gate> &gate)
     {
-        FolderModel::setReadHookForTesting([this](const QString &folder) {
-            std::unique_lock<std::mutex> lock(mutex);
-            if (folder != held)
+        FolderModel::setReadHookForTesting([gate](const QString &folder) {
+            std::unique_lock<std::mutex> lock(gate->mutex);
+            if (folder != gate->held)
                 return;
-            ++waiting;
-            opened.wait(lock, [this] { return open; });
-            --waiting;
+            ++gate->waiting;
+            gate->opened.wait(lock, [&] { return gate->open; });
+            --gate->waiting;
         });
     }
     void release()
@@ -270,7 +271,7 @@ private Q_SLOTS:
         auto gate = std::make_shared<Gate>();
         gate->held = QDir::cleanPath(m_dir.path());
         if (stallFirst)
-            gate->install();
+            Gate::install(gate);
 
         auto model = std::make_unique<FolderModel>();
         QSignalSpy loaded(model.get(), &FolderModel::loaded);
