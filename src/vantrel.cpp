@@ -3,14 +3,19 @@
 #include <bb/PpsObject>
 #include <bb/cascades/GroupDataModel>
 
+#include "listing.h"
+#include "pathcodec.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QLoggingCategory>
-#include <QSet>
 #include <QTemporaryFile>
 #include <QVariantMap>
+
+#include <algorithm>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -19,12 +24,6 @@
 using bb::cascades::GroupDataModel;
 
 namespace {
-
-// Every entry, hidden and system ones included, never "." or "..".
-constexpr QDir::Filters ListingFilter = QDir::Dirs | QDir::Files | QDir::Drives | QDir::Hidden |
-                                        QDir::System | QDir::AllDirs | QDir::NoDotAndDotDot;
-// Files before folders, each group in descending, case-sensitive name order.
-constexpr QDir::SortFlags ListingSort = QDir::Name | QDir::Reversed | QDir::DirsLast;
 
 const QString MissingFileError = QStringLiteral("No such file or directory");
 
@@ -59,25 +58,49 @@ int openRegularFile(const QString &path, mode_t *mode)
     return fd;
 }
 
-struct Rights
+// One debug line holding the text in quotes, as qDebug() << text writes it.
+// QDebug leaves plain printable ASCII as it stands; such a line is handed to
+// the output directly, which costs a fraction of a QDebug stream.
+void debugQuoted(const QString &text)
 {
-    bool readable;
-    bool writable;
-};
-
-// What access() answers for the entry, as QFileInfo asks it, but looked up
-// relative to the open folder instead of along the whole path, and with one
-// call where both hold, which is most of the time.
-Rights rightsOf(int folder, const QFileInfo &entry, const QString &fileName)
-{
-    if (folder < 0)
-        return {entry.isReadable(), entry.isWritable()};
-    const QByteArray name = QFile::encodeName(fileName);
-    if (::faccessat(folder, name.constData(), R_OK | W_OK, 0) == 0)
-        return {true, true};
-    const bool readable = ::faccessat(folder, name.constData(), R_OK, 0) == 0;
-    return {readable, !readable && ::faccessat(folder, name.constData(), W_OK, 0) == 0};
+    for (const QChar c : text) {
+        const char16_t unit = c.unicode();
+        if (unit < 0x20 || unit > 0x7E || unit == '"' || unit == '\\') {
+            qDebug() << text;
+            return;
+        }
+    }
+    static const QMessageLogContext context(nullptr, 0, nullptr, "default");
+    QString line;
+    line.reserve(text.size() + 2);
+    line += QLatin1Char('"');
+    line += text;
+    line += QLatin1Char('"');
+    qt_message_output(QtDebugMsg, context, line);
 }
+
+// An entry's place in the listing: files before folders, each group in
+// descending name order by UTF-16 code units, as QDir sorts for Name |
+// Reversed | DirsLast.
+struct SortKey
+{
+    const QChar *name;
+    qsizetype size;
+    qsizetype index;
+    bool isDir;
+
+    QStringView view() const { return QStringView(name, size); }
+    bool operator<(const SortKey &other) const
+    {
+        if (isDir != other.isDir)
+            return other.isDir;
+        return other.view().compare(view()) < 0;
+    }
+    bool sameAs(const SortKey &other) const
+    {
+        return isDir == other.isDir && view() == other.view();
+    }
+};
 
 } // namespace
 
@@ -115,65 +138,78 @@ GroupDataModel *Vantrel::getFileInfoList(QString path)
         path.remove(0, 1);
     setCurrentPath(path);
 
-    QDir dir(path);
-    dir.setFilter(ListingFilter);
-    dir.setSorting(ListingSort);
-    const QFileInfoList entries = dir.entryInfoList();
+    // The folder as QDir names it ("" is "."), and its entries' path as
+    // QFileInfo::path gives it for them.
+    const QString folder = QDir(path).path();
+    const QString entryPath = QFileInfo(QDir(path).filePath(QStringLiteral("x"))).path();
+    const QString filePathPrefix =
+        folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+
+    QList<Listing::Entry> entries;
+    Listing::read(folder, Listing::Detail::Names, &entries);
+    std::vector<SortKey> order;
+    order.reserve(size_t(entries.size()));
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const Listing::Entry &entry = entries.at(i);
+        order.push_back({entry.name.constData(), entry.name.size(), i, entry.isDir});
+    }
+    std::sort(order.begin(), order.end());
 
     qDebug() << "File names:";
     // Formatting a debug line costs more than listing the entry; skip the
     // walk when nobody reads debug output.
     if (QLoggingCategory::defaultCategory()->isDebugEnabled()) {
-        for (auto it = entries.crbegin(); it != entries.crend(); ++it) {
-            qDebug() << it->fileName();
-            if (it->isSymLink())
-                qDebug() << it->symLinkTarget();
+        for (auto it = order.crbegin(); it != order.crend(); ++it) {
+            const Listing::Entry &entry = entries.at(it->index);
+            debugQuoted(entry.name);
+            if (!entry.isLink)
+                continue;
+            // QFileInfo gives a target of its own making in a relative
+            // folder; it is asked wherever it can name the file.
+            const QString filePath = filePathPrefix + entry.name;
+            debugQuoted(PathCodec::hasUndecodable(filePath) ? entry.linkTarget
+                                                            : QFileInfo(filePath).symLinkTarget());
         }
     }
 
     auto *model = new GroupDataModel();
     model->clear();
 
-    const QString fileNameKey = QStringLiteral("fileName");
-    const QString pathKey = QStringLiteral("path");
-    const QString completePathKey = QStringLiteral("completePath");
-    const QString isDirKey = QStringLiteral("isDir");
-    const QString isReadableKey = QStringLiteral("isReadable");
-    const QString isWritableKey = QStringLiteral("isWritable");
-
-    const int folder =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-
-    QSet<QString> inserted;
-    inserted.reserve(entries.size());
-    QVariantMap record;
-    QString entryPath;
-    for (const QFileInfo &entry : entries) {
-        const QString fileName = entry.fileName();
-        const bool isDir = entry.isDir();
-        // All entries share one folder: keep one shared copy of its path.
-        const QString dirPath = entry.path();
-        if (dirPath != entryPath)
-            entryPath = dirPath;
-        QString completePath = entryPath + QLatin1Char('/') + fileName;
-        if (isDir)
-            completePath += QLatin1Char('/');
-        const qsizetype known = inserted.size();
-        inserted.insert(completePath);
-        if (inserted.size() == known)
+    // Column by column, in the order a record's keys have.
+    QList<QString> completePaths, fileNames;
+    QList<bool> isDir, isReadable, isWritable;
+    completePaths.reserve(entries.size());
+    fileNames.reserve(entries.size());
+    isDir.reserve(entries.size());
+    isReadable.reserve(entries.size());
+    isWritable.reserve(entries.size());
+    const QString prefix = entryPath + QLatin1Char('/');
+    for (size_t i = 0; i < order.size(); ++i) {
+        // Names of one read are unique, but a folder changing while it is
+        // read can show an entry twice; equal entries sort side by side.
+        if (i > 0 && order[i].sameAs(order[i - 1]))
             continue;
-
-        record[fileNameKey] = fileName;
-        record[pathKey] = entryPath;
-        record[completePathKey] = completePath;
-        record[isDirKey] = isDir;
-        const Rights rights = rightsOf(folder, entry, fileName);
-        record[isReadableKey] = rights.readable;
-        record[isWritableKey] = rights.writable;
-        model->insert(record);
+        const Listing::Entry &entry = entries.at(order[i].index);
+        QString completePath;
+        completePath.reserve(prefix.size() + entry.name.size() + 1);
+        completePath += prefix;
+        completePath += entry.name;
+        if (entry.isDir)
+            completePath += QLatin1Char('/');
+        completePaths.append(std::move(completePath));
+        fileNames.append(entry.name);
+        isDir.append(entry.isDir);
+        isReadable.append(entry.isReadable);
+        isWritable.append(entry.isWritable);
     }
-    if (folder >= 0)
-        ::close(folder);
+    const qsizetype count = fileNames.size();
+    using Column = GroupDataModel::Column;
+    model->insertColumns(
+        {QStringLiteral("completePath"), QStringLiteral("fileName"), QStringLiteral("isDir"),
+         QStringLiteral("isReadable"), QStringLiteral("isWritable"), QStringLiteral("path")},
+        {Column(std::move(completePaths)), Column(std::move(fileNames)), Column(std::move(isDir)),
+         Column(std::move(isReadable)), Column(std::move(isWritable)), Column(QVariant(entryPath))},
+        count);
 
     setIsRunning(false);
     return model;

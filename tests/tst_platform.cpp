@@ -108,6 +108,86 @@ private Q_SLOTS:
         QVERIFY(model.isEmpty() && model.toListOfMaps().isEmpty());
     }
 
+    // Items put in at once, as maps or column by column, give the model that
+    // inserting them one by one gives, with one notification per call.
+    void bulkInsert_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("ascending");
+        QTest::newRow("insertion order") << "" << true;
+        QTest::newRow("name") << "fileName" << true;
+        QTest::newRow("files first descending") << "-isDir fileName" << false;
+        QTest::newRow("by a shared key, then name") << "path fileName" << true;
+    }
+
+    void bulkInsert()
+    {
+        QFETCH(QString, keys);
+        QFETCH(bool, ascending);
+        const QStringList names{"file2", "b", "File10", "A", "c", "\u00e9", "E", "b", "file1"};
+        const QStringList sortingKeys = keys.split(' ', Qt::SkipEmptyParts);
+        // Already there before the bulk call, so that new items must find their places.
+        const QVariantMap first{{"fileName", "d"}, {"isDir", true}, {"path", "/x"}, {"size", 5}};
+        QVariantList items;
+        QList<QString> fileNames;
+        QList<bool> isDir;
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            items.append(
+                QVariantMap{{"fileName", names[i]}, {"isDir", i % 3 == 0}, {"path", "/x"}});
+            fileNames << names[i];
+            isDir << (i % 3 == 0);
+        }
+
+        const auto prepared = [&](GroupDataModel &model) {
+            model.setSortedAscending(ascending);
+            model.setSortingKeys(sortingKeys);
+            model.insert(first);
+        };
+        GroupDataModel one, list, columns;
+        prepared(one);
+        for (const QVariant &item : std::as_const(items))
+            one.insert(item.toMap());
+        for (GroupDataModel *model : {&list, &columns}) {
+            prepared(*model);
+            QSignalSpy inserted(model, &GroupDataModel::rowsInserted);
+            QSignalSpy reset(model, &GroupDataModel::modelReset);
+            QSignalSpy counted(model, &GroupDataModel::countChanged);
+            if (model == &list) {
+                model->insertList(items);
+            } else {
+                using Column = GroupDataModel::Column;
+                model->insertColumns({"fileName", "isDir", "path"},
+                                     {Column(fileNames), Column(isDir), Column(QVariant("/x"))},
+                                     names.size());
+            }
+            QCOMPARE(inserted.size() + reset.size(), 1);
+            QCOMPARE(reset.size(), sortingKeys.isEmpty() ? 0 : 1);
+            QCOMPARE(counted.size(), 1);
+            QCOMPARE(model->size(), names.size() + 1);
+            QCOMPARE(model->toListOfMaps(), one.toListOfMaps());
+            QCOMPARE(model->roleNames(), one.roleNames());
+            const QHash<int, QByteArray> roles = model->roleNames();
+            for (int row = 0; row < model->rowCount(); ++row) {
+                for (auto role = roles.cbegin(); role != roles.cend(); ++role)
+                    QCOMPARE(model->data(model->index(row), role.key()),
+                             one.data(one.index(row), role.key()));
+            }
+            // Sorting again afterwards, from the keys made once per item,
+            // gives the order of one by one insertion too.
+            model->setSortedAscending(!ascending);
+            one.setSortedAscending(!ascending);
+            QCOMPARE(model->toListOfMaps(), one.toListOfMaps());
+            one.setSortedAscending(ascending);
+            // An item of another shape after the bulk ones: every value is kept.
+            const QVariantList before = model->toListOfMaps();
+            const QVariantMap odd{{"fileName", 7}, {"isDir", "no"}, {"size", 1.5}};
+            model->insert(odd);
+            QVariantList after = model->toListOfMaps();
+            QVERIFY(after.removeOne(odd));
+            QCOMPARE(after, before);
+        }
+    }
+
     void resolveAsset_data()
     {
         // Expected under the assets folder; "" for none, "=" for the URL as it is.

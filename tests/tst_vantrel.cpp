@@ -1,11 +1,16 @@
+#include "listing.h"
+#include "pathcodec.h"
 #include "vantrel.h"
 
 #include <bb/cascades/GroupDataModel>
 
 #include <QLoggingCategory>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <functional>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -49,6 +54,133 @@ QStringList rightsMismatches(const QString &folder, int distinct)
     return wrong;
 }
 
+// The debug lines written while work runs.
+QStringList debugOf(const std::function<void()> &work)
+{
+    debugLines.clear();
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=true"));
+    const QtMessageHandler previous = qInstallMessageHandler(keepDebug);
+    work();
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    return debugLines;
+}
+
+// What QDir and QFileInfo make of the folder, as the records and the debug
+// lines after "File names:" that the listing must give.
+struct Reference
+{
+    QVariantList records;
+    QStringList lines;
+};
+
+Reference referenceListing(const QString &folder)
+{
+    QDir dir(folder);
+    dir.setFilter(QDir::Dirs | QDir::Files | QDir::Drives | QDir::Hidden | QDir::System |
+                  QDir::AllDirs | QDir::NoDotAndDotDot);
+    dir.setSorting(QDir::Name | QDir::Reversed | QDir::DirsLast);
+    const QFileInfoList entries = dir.entryInfoList();
+    Reference reference;
+    reference.lines = debugOf([&] {
+        for (auto it = entries.crbegin(); it != entries.crend(); ++it) {
+            qDebug() << it->fileName();
+            if (it->isSymLink())
+                qDebug() << it->symLinkTarget();
+        }
+    });
+    QSet<QString> seen;
+    for (const QFileInfo &entry : entries) {
+        const QString completePath =
+            entry.path() + '/' + entry.fileName() + (entry.isDir() ? "/" : "");
+        if (seen.contains(completePath))
+            continue;
+        seen.insert(completePath);
+        reference.records.append(QVariantMap{{"fileName", entry.fileName()},
+                                             {"path", entry.path()},
+                                             {"completePath", completePath},
+                                             {"isDir", entry.isDir()},
+                                             {"isReadable", entry.isReadable()},
+                                             {"isWritable", entry.isWritable()}});
+    }
+    return reference;
+}
+
+// Records and the debug lines after "File names:" of one listing.
+Reference listed(const QString &path)
+{
+    Vantrel vantrel;
+    std::unique_ptr<GroupDataModel> model;
+    const QStringList lines = debugOf([&] { model.reset(vantrel.getFileInfoList(path)); });
+    return {model->toListOfMaps(), lines.mid(2)};
+}
+
+// A folder of random entries: names mixing case, digits, dots, punctuation and
+// characters beyond Latin-1 (also outside the BMP); files, folders, closed
+// files, fifos, links absolute and relative to files, folders and nothing.
+QString makeRandomFolder(const QString &folder, quint32 seed, int count)
+{
+    QRandomGenerator random(seed);
+    const QString alphabet = QStringLiteral("aAbBzZ0129._-~ \"#\u00e9\u00c9\u00df\u3042\uff21") +
+                             QString::fromUcs4(U"\U0001F600");
+    if (!QDir().mkpath(folder))
+        return QString();
+    QStringList names;
+    while (names.size() < count) {
+        QString name = random.bounded(5) == 0 ? "." : "";
+        const int length = 1 + random.bounded(6);
+        for (int i = 0; i < length; ++i) {
+            const int at = random.bounded(int(alphabet.size()));
+            if (alphabet.at(at).isHighSurrogate())
+                name += alphabet.mid(at, 2);
+            else if (!alphabet.at(at).isLowSurrogate())
+                name += alphabet.at(at);
+        }
+        if (name.isEmpty() || name == "." || name == ".." || names.contains(name))
+            continue;
+        names << name;
+    }
+    QStringList files, folders;
+    for (const QString &name : std::as_const(names)) {
+        const QString path = folder + '/' + name;
+        const QByteArray native = QFile::encodeName(path);
+        bool made = true;
+        switch (random.bounded(9)) {
+        case 0:
+        case 1:
+            made = QDir().mkdir(path);
+            folders << name;
+            break;
+        case 2:
+            made = ::mkfifo(native.constData(), 0644) == 0;
+            break;
+        case 3:
+            made = QFile(path).open(QIODevice::WriteOnly) && ::chmod(native.constData(), 0) == 0;
+            break;
+        case 4:
+        case 5: {
+            // Relative or absolute, to a file or to a folder.
+            const QStringList &targets = random.bounded(2) ? files : folders;
+            const QString target = targets.isEmpty() ? name : targets.last();
+            made = QFile::link(random.bounded(2) ? target : folder + '/' + target, path);
+            break;
+        }
+        case 6:
+            made = QFile::link(name + "-missing", path);
+            break;
+        default:
+            made = QFile(path).open(QIODevice::WriteOnly);
+            files << name;
+            break;
+        }
+        if (!made && !QFile(path).open(QIODevice::WriteOnly)) {
+            qWarning() << "cannot make" << path;
+            return QString();
+        }
+    }
+    return folder;
+}
+
 } // namespace
 
 class TestVantrel : public QObject
@@ -57,6 +189,8 @@ class TestVantrel : public QObject
 
     QTemporaryDir m_dir;
     QString m_fixture;
+    QString m_random;
+    quint32 m_seed = QRandomGenerator::global()->generate();
 
 private Q_SLOTS:
     // Files a.txt, B.txt, .hidden; folders docs, Zeta, .cfg; link -> docs; a dangling link.
@@ -71,6 +205,8 @@ private Q_SLOTS:
             QVERIFY(QFile(m_fixture + file).open(QIODevice::WriteOnly));
         QVERIFY(QFile::link(m_fixture + "/docs", m_fixture + "/link"));
         QVERIFY(QFile::link(m_fixture + "/gone", m_fixture + "/dangling"));
+        m_random = makeRandomFolder(m_dir.filePath(QStringLiteral("random")), m_seed, 400);
+        QVERIFY2(!m_random.isEmpty(), "cannot make the random folder");
     }
 
     void interface()
@@ -153,6 +289,180 @@ private Q_SLOTS:
         QCOMPARE(debugLines, lines);
     }
 
+    // Records and debug lines are what QDir and QFileInfo give for the same
+    // folder: same entries, order, keys and values, line for line.
+    void matchesQDir_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("workingFolder"); // for a relative path
+        QTest::newRow("fixture") << m_fixture << "";
+        QTest::newRow("fixture, trailing slashes") << m_fixture + "//"
+                                                   << "";
+        QTest::newRow("fixture, three leading slashes") << "//" + m_fixture << "";
+        QTest::newRow(qPrintable(QString("random, seed %1").arg(m_seed))) << m_random << "";
+        QTest::newRow("random, relative") << "random" << m_dir.path();
+        QTest::newRow("random, relative with dot") << "./random/" << m_dir.path();
+        QTest::newRow("empty path is the working folder") << "" << m_random;
+        const QString fixed = makeRandomFolder(m_dir.filePath("fixed"), 1, 300);
+        QTest::newRow("random, seed 1") << fixed << "";
+        for (const char *folder : {"/", "/etc", "/usr/bin"})
+            QTest::newRow(folder) << QString::fromLatin1(folder) << "";
+    }
+
+    void matchesQDir()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, workingFolder);
+        const QString previous = QDir::currentPath();
+        if (!workingFolder.isEmpty())
+            QVERIFY(QDir::setCurrent(workingFolder));
+        const Reference expected = referenceListing(path.startsWith("//") ? path.mid(1) : path);
+        const Reference got = listed(path);
+        QVERIFY(QDir::setCurrent(previous));
+        QVERIFY(!expected.records.isEmpty());
+        for (qsizetype i = 0; i < qMin(got.records.size(), expected.records.size()); ++i) {
+            const QVariantMap record = got.records.at(i).toMap();
+            QVERIFY2(
+                record == expected.records.at(i).toMap(),
+                qPrintable(
+                    QString("record %1: %2, expected %3")
+                        .arg(i)
+                        .arg(record.value("completePath").toString(),
+                             expected.records.at(i).toMap().value("completePath").toString())));
+        }
+        QCOMPARE(got.records.size(), expected.records.size());
+        QCOMPARE(got.lines, expected.lines);
+    }
+
+    // Names that are not UTF-8, which QDir leaves out, are listed; their
+    // complete paths give back the very bytes. Beside each: a plain file, and
+    // a link to it, whose target is written to the debug output.
+    void undecodableNames_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<bool>("folder");
+        QByteArray high;
+        for (int b = 0x80; b <= 0xFF; ++b)
+            high += char(b);
+        QTest::newRow("bytes 0x80-0xff") << high << false;
+        QTest::newRow("lone continuation byte") << QByteArray("a\x80z") << false;
+        QTest::newRow("overlong slash") << QByteArray("x\xc0\xafy") << false;
+        QTest::newRow("valid and invalid mixed")
+            << QByteArray("\xc3\xa9t\xe9 \xe2\x82\xac") << false;
+        QTest::newRow("latin-1 folder") << QByteArray("K\xf6ln") << true;
+    }
+
+    void undecodableNames()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(bool, folder);
+        QTemporaryDir odd(m_dir.filePath(QStringLiteral("odd-XXXXXX")));
+        QVERIFY(odd.isValid());
+        const QByteArray parent = QFile::encodeName(odd.path());
+        const QByteArray bytes = parent + '/' + name;
+        // QDir cannot name these to remove them.
+        const auto removeOdd = qScopeGuard([&] {
+            ::unlink((bytes + "-link").constData());
+            ::unlink(bytes.constData());
+            ::rmdir(bytes.constData());
+        });
+        const bool made = folder
+                              ? ::mkdir(bytes.constData(), 0755) == 0
+                              : ::close(::open(bytes.constData(), O_CREAT | O_WRONLY, 0644)) == 0;
+        if (!made)
+            QSKIP("This file system takes only UTF-8 names");
+        QCOMPARE(::symlink(name.constData(), (bytes + "-link").constData()), 0);
+        QVERIFY(QFile(odd.filePath("plain")).open(QIODevice::WriteOnly));
+
+        debugLines.clear();
+        const Reference got = listed(odd.path());
+        QCOMPARE(got.records.size(), 3);
+        QStringList seen;
+        for (qsizetype i = 0; i < got.records.size(); ++i) {
+            const QVariantMap record = got.records.at(i).toMap();
+            const QString fileName = record.value("fileName").toString();
+            seen << fileName;
+            const QByteArray real = PathCodec::encode(record.value("completePath").toString());
+            // The complete path names the entry on disk, folders with their "/".
+            QCOMPARE(::access(real.constData(), F_OK), 0);
+            QCOMPARE(real, parent + '/' + PathCodec::encode(fileName) +
+                               (record.value("isDir").toBool() ? "/" : ""));
+            if (fileName != "plain")
+                QCOMPARE(record.value("isDir").toBool(), folder);
+            QCOMPARE(record.value("isReadable").toBool(), ::access(real.constData(), R_OK) == 0);
+            QCOMPARE(record.value("isWritable").toBool(), ::access(real.constData(), W_OK) == 0);
+            if (i > 0) {
+                const QVariantMap before = got.records.at(i - 1).toMap();
+                const bool beforeIsDir = before.value("isDir").toBool();
+                QVERIFY(beforeIsDir < record.value("isDir").toBool() ||
+                        (beforeIsDir == record.value("isDir").toBool() &&
+                         before.value("fileName").toString() > fileName));
+            }
+        }
+        const QString decoded = PathCodec::decode(name);
+        QVERIFY(PathCodec::hasUndecodable(decoded));
+        QVERIFY(seen.contains(decoded) && seen.contains(decoded + "-link"));
+
+        // The lines QDebug writes for the names and the link's target.
+        const QStringList expected = debugOf([&] {
+            for (auto it = seen.crbegin(); it != seen.crend(); ++it) {
+                qDebug() << *it;
+                if (*it == decoded + "-link")
+                    qDebug() << odd.path() + '/' + decoded;
+            }
+        });
+        QCOMPARE(got.lines, expected);
+    }
+
+    // The engine on its own: what a full read adds, and a cancelled read.
+    void engine_data()
+    {
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<bool>("cancelled");
+        QTest::newRow("names") << false << false;
+        QTest::newRow("full") << true << false;
+        QTest::newRow("cancelled") << true << true;
+    }
+
+    void engine()
+    {
+        QFETCH(bool, full);
+        QFETCH(bool, cancelled);
+        std::atomic_bool cancel{cancelled};
+        QList<Listing::Entry> entries;
+        QCOMPARE(Listing::read(m_random, full ? Listing::Detail::Full : Listing::Detail::Names,
+                               &entries, &cancel),
+                 !cancelled);
+        if (cancelled) {
+            QVERIFY(entries.isEmpty());
+            return;
+        }
+        QCOMPARE(entries.size(), QDir(m_random)
+                                     .entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                                                QDir::NoDotAndDotDot)
+                                     .size());
+        int links = 0, broken = 0;
+        for (const Listing::Entry &entry : std::as_const(entries)) {
+            const QFileInfo info(m_random + '/' + entry.name);
+            QCOMPARE(entry.isLink, info.isSymLink());
+            QCOMPARE(entry.isBrokenLink, info.isSymLink() && !info.exists());
+            QCOMPARE(entry.isDir, info.isDir());
+            links += entry.isLink;
+            broken += entry.isBrokenLink;
+            if (entry.isLink)
+                QCOMPARE(entry.linkTarget, info.symLinkTarget());
+            if (!full || entry.isBrokenLink)
+                continue;
+            QCOMPARE(entry.size, info.size());
+            QCOMPARE(entry.modified, info.lastModified().toMSecsSinceEpoch());
+            QCOMPARE(bool(S_ISDIR(entry.mode)), info.isDir());
+            struct stat status;
+            QCOMPARE(::stat(QFile::encodeName(info.filePath()).constData(), &status), 0);
+            QCOMPARE(entry.mode, status.st_mode);
+        }
+        QVERIFY(links > 0 && broken > 0);
+    }
+
     void paths_data()
     {
         QTest::addColumn<QString>("path");
@@ -166,6 +476,10 @@ private Q_SLOTS:
         QTest::newRow("empty folder") << m_fixture + "/docs" << 0 << m_fixture + "/docs";
         QTest::newRow("nonexistent") << m_fixture + "/missing" << 0 << m_fixture + "/missing";
         QTest::newRow("a file") << m_fixture + "/a.txt" << 0 << m_fixture + "/a.txt";
+        // The zero must not end the path early and list the fixture.
+        const QString zero = m_fixture + QChar(0);
+        QTest::newRow("zero character at the end") << zero << 0 << zero;
+        QTest::newRow("zero character inside") << zero + "/docs" << 0 << zero + "/docs";
     }
 
     void paths()
