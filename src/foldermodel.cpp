@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QMimeDatabase>
 #include <QSet>
+#include <QStringMatcher>
 
 #include <algorithm>
 #include <mutex>
@@ -475,6 +476,7 @@ void FolderModel::clearRows()
 void FolderModel::arrange()
 {
     const bool filtered = !m_filterText.isEmpty();
+    const QStringMatcher matcher(m_foldedFilter);
     const bool hiddenLast = m_hiddenLast && m_showHidden;
     std::vector<int> groups[4];
     const std::vector<int> &order = m_orders[m_sortKey];
@@ -484,7 +486,7 @@ void FolderModel::arrange()
         const Row &row = m_rows[entry];
         if (row.isHidden && !m_showHidden)
             continue;
-        if (filtered && !row.folded.contains(m_foldedFilter))
+        if (filtered && matcher.indexIn(row.folded) < 0)
             continue;
         groups[(hiddenLast && row.isHidden ? 2 : 0) + (m_foldersFirst && !row.isDir ? 1 : 0)]
             .push_back(entry);
@@ -561,9 +563,35 @@ void FolderModel::setFilterText(const QString &text)
 {
     if (text == m_filterText)
         return;
+    const QString folded = text.toCaseFolded();
+    const bool narrower = !m_foldedFilter.isEmpty() && folded.contains(m_foldedFilter);
     m_filterText = text;
-    m_foldedFilter = text.toCaseFolded();
-    applyArrangement();
+    m_foldedFilter = folded;
+    if (narrower && !m_rows.empty()) {
+        // A keystroke that extends the filter can only drop rows: check the
+        // ones shown, in their order, instead of every entry.
+        Q_EMIT aboutToReload();
+        const int oldCount = count();
+        beginResetModel();
+        const QStringMatcher matcher(folded);
+        std::vector<int> kept;
+        kept.reserve(m_visible.size());
+        for (const int entry : m_visible) {
+            if (matcher.indexIn(m_rows[entry].folded) >= 0)
+                kept.push_back(entry);
+            else
+                m_rowOf[entry] = -1;
+        }
+        m_visible = std::move(kept);
+        for (size_t row = 0; row < m_visible.size(); ++row)
+            m_rowOf[m_visible[row]] = int(row);
+        endResetModel();
+        if (count() != oldCount)
+            Q_EMIT countChanged();
+        Q_EMIT reloaded();
+    } else {
+        applyArrangement();
+    }
     Q_EMIT filterTextChanged();
 }
 

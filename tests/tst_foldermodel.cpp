@@ -143,7 +143,8 @@ private Q_SLOTS:
             for (bool ascending : {true, false})
                 for (bool foldersFirst : {true, false})
                     for (int hidden : {0, 1, 2})
-                        for (const QString &filter : {QString(), QStringLiteral("I")}) {
+                        for (const QString &filter :
+                             {QString(), QStringLiteral("I"), QStringLiteral("Fil")}) {
                             QTest::addRow("%s %s %s hidden%d filter'%s'", keys[key],
                                           ascending ? "asc" : "desc",
                                           foldersFirst ? "dirsfirst" : "mixed", hidden,
@@ -169,7 +170,9 @@ private Q_SLOTS:
             model.setFoldersFirst(foldersFirst);
             model.setShowHidden(hidden != 0);
             model.setHiddenLast(hidden == 2);
-            model.setFilterText(filter);
+            // Typed a key at a time, each one narrowing the last.
+            for (qsizetype typed = 1; typed <= filter.size(); ++typed)
+                model.setFilterText(filter.left(typed));
         };
         if (!setAfterLoad)
             steer();
