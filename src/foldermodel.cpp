@@ -477,6 +477,7 @@ void FolderModel::arrange()
 {
     const bool filtered = !m_filterText.isEmpty();
     const QStringMatcher matcher(m_foldedFilter);
+    const bool single = m_foldedFilter.size() == 1; // a plain character search is faster
     const bool hiddenLast = m_hiddenLast && m_showHidden;
     std::vector<int> groups[4];
     const std::vector<int> &order = m_orders[m_sortKey];
@@ -486,7 +487,8 @@ void FolderModel::arrange()
         const Row &row = m_rows[entry];
         if (row.isHidden && !m_showHidden)
             continue;
-        if (filtered && matcher.indexIn(row.folded) < 0)
+        if (filtered && !(single ? row.folded.contains(m_foldedFilter.front())
+                                 : matcher.indexIn(row.folded) >= 0))
             continue;
         groups[(hiddenLast && row.isHidden ? 2 : 0) + (m_foldersFirst && !row.isDir ? 1 : 0)]
             .push_back(entry);
