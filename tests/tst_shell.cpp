@@ -35,7 +35,7 @@ private Q_SLOTS:
     void servicesAndElements()
     {
         QVERIFY(start(
-            "import QtQuick\nimport bb.cascades 1.0\nimport QTimer 1.0\nPage {\n"
+            "import QtQuick\nimport bb.cascades 1.0\nimport QTimer 1.0\nimport Vantrel\nPage {\n"
             "    property string pathAtCreation\n"
             "    property var services\n"
             "    property bool settingsAtCreation: FileSystem.exists(\"data/settings.json\")\n"
