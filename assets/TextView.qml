@@ -14,6 +14,8 @@ ViewerPage {
     property string message: ""
     property string reason: ""
     property bool failed: false
+    // The text shown stops at a zero byte before the file ends.
+    property bool stoppedAtZero: false
 
     function load() {
         const errorPrefix = "Can't open file: "
@@ -36,6 +38,7 @@ ViewerPage {
             content = text
             // The reader returns at most 1 MiB; shorter text stopped at a zero byte.
             const capped = text.length === 1024 * 1024
+            stoppedAtZero = size > text.length && !capped
             const shown = Number(text.length).toLocaleString(Qt.locale(), "f", 0)
             const total = Number(size).toLocaleString(Qt.locale(), "f", 0)
             if (size > text.length)

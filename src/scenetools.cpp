@@ -4,6 +4,19 @@
 #include <QKeySequence>
 #include <QLocale>
 
+namespace {
+// The names of the keys the scene's commands use, in the words QKeySequence
+// looks up; the application's translations carry them, as Qt's own need not
+// be installed.
+[[maybe_unused]] const char *const keyNames[] = {
+    QT_TRANSLATE_NOOP("QShortcut", "Alt"),       QT_TRANSLATE_NOOP("QShortcut", "Ctrl"),
+    QT_TRANSLATE_NOOP("QShortcut", "Shift"),     QT_TRANSLATE_NOOP("QShortcut", "Left"),
+    QT_TRANSLATE_NOOP("QShortcut", "Right"),     QT_TRANSLATE_NOOP("QShortcut", "Up"),
+    QT_TRANSLATE_NOOP("QShortcut", "Backspace"), QT_TRANSLATE_NOOP("QShortcut", "Esc"),
+    QT_TRANSLATE_NOOP("QShortcut", "Return"),    QT_TRANSLATE_NOOP("QShortcut", "Menu"),
+};
+} // namespace
+
 QString SceneTools::formatSize(double bytes) const
 {
     if (!(bytes >= 0))
@@ -24,8 +37,8 @@ QString SceneTools::keyText(const QStringList &sequences) const
 
 bool SceneTools::matches(const QStringList &sequences, int key, int modifiers) const
 {
-    const QKeySequence pressed(QKeyCombination(
-        Qt::KeyboardModifiers(modifiers) & ~Qt::KeypadModifier, Qt::Key(key)));
+    const QKeySequence pressed(
+        QKeyCombination(Qt::KeyboardModifiers(modifiers) & ~Qt::KeypadModifier, Qt::Key(key)));
     for (const QString &sequence : sequences) {
         if (QKeySequence(sequence, QKeySequence::PortableText) == pressed)
             return true;

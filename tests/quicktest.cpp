@@ -44,7 +44,8 @@ public Q_SLOTS:
         // it shows.
         for (const char *folder : {"tree/alpha/deeper", "tree/beta", "tree/Bravo"})
             root.mkpath(QString::fromLatin1(folder));
-        for (const char *file : {"tree/alpha/a1.txt", "tree/able.txt", "tree/one.txt", "tree/two.txt"}) {
+        for (const char *file :
+             {"tree/alpha/a1.txt", "tree/able.txt", "tree/one.txt", "tree/two.txt"}) {
             QFile f(root.filePath(QString::fromLatin1(file)));
             if (f.open(QIODevice::WriteOnly))
                 f.write("text\n");
@@ -63,7 +64,8 @@ public Q_SLOTS:
         context->setContextProperty(QStringLiteral("_vantrel"), m_vantrel.get());
         context->setContextProperty(QStringLiteral("_myApps"), m_myApps.get());
         context->setContextProperty(QStringLiteral("_settings"), m_settings.get());
-        context->setContextProperty(QStringLiteral("testTree"), m_dir.filePath(QStringLiteral("tree")));
+        context->setContextProperty(QStringLiteral("testTree"),
+                                    m_dir.filePath(QStringLiteral("tree")));
     }
 
     void cleanupTestCase() { QDir::setCurrent(m_previous); }

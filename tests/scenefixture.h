@@ -10,8 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QQuickItem>
-#include <QTemporaryDir>
 #include <QQuickWindow>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QVariant>
 

@@ -88,7 +88,8 @@ private Q_SLOTS:
         QVERIFY(m_sandbox->write("data/settings.json", R"({"kept": 1, "other": 2})"));
         QVERIFY(m_sandbox->write("app/native/assets/main.qml",
                                  "import QtQml\nimport bb.cascades 1.0\nPage {\n"
-                                 "    Component.onDestruction: " + call + "\n}\n"));
+                                 "    Component.onDestruction: " +
+                                     call + "\n}\n"));
         m_scene = std::make_unique<RunningScene>(*m_sandbox);
         QVERIFY(RunningScene::scene());
         m_scene.reset();

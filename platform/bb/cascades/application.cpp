@@ -62,8 +62,9 @@ void Application::setScene(AbstractPane *scene)
 void Application::showTitle()
 {
     const QString title = m_scene ? m_scene->title() : QString();
-    m_window->setTitle(title.isEmpty() ? applicationDisplayName()
-                                       : title + QStringLiteral(" \u2014 ") + applicationDisplayName());
+    m_window->setTitle(title.isEmpty()
+                           ? applicationDisplayName()
+                           : title + QStringLiteral(" \u2014 ") + applicationDisplayName());
 }
 
 void Application::fitScene()
