@@ -51,20 +51,29 @@ Item {
                 { tag: "at start", open: "" },
                 { tag: "after the text view", open: "one.txt" },
                 { tag: "after About", open: "about" },
+                { tag: "after the menu", open: "menu" },
             ]
         }
         function test_focus(data) {
             tryVerify(() => list.activeFocus)
             if (data.open === "")
                 return
-            if (data.open === "about")
-                actions.about.trigger()
-            else
-                choose(data.open)
-            tryCompare(stack, "depth", 2)
-            tryVerify(() => !stack.busy && !list.activeFocus)
-            keyClick(Qt.Key_Escape)
-            tryCompare(stack, "depth", 1)
+            if (data.open === "menu") {
+                const menu = findChild(scene, "browserMenu")
+                keySequence("F10")
+                tryVerify(() => menu.opened && !list.activeFocus)
+                keyClick(Qt.Key_Escape)
+                tryVerify(() => !menu.visible)
+            } else {
+                if (data.open === "about")
+                    actions.about.trigger()
+                else
+                    choose(data.open)
+                tryCompare(stack, "depth", 2)
+                tryVerify(() => !stack.busy && !list.activeFocus)
+                keyClick(Qt.Key_Escape)
+                tryCompare(stack, "depth", 1)
+            }
             tryVerify(() => list.activeFocus)
         }
 
@@ -109,6 +118,8 @@ Item {
                     keySequence(step)
             }
             compare(norm(browser.folder), here(data.folder))
+            // The window's title names the folder.
+            compare(scene.title, norm(browser.folder).split("/").pop())
             compare(actions.back.enabled, data.back)
             compare(actions.forward.enabled, data.forward)
         }
