@@ -23,8 +23,9 @@ class Setup : public QObject
 {
     Q_OBJECT
 
+    // The working directory stays in here to the end: the services, which
+    // go first, save into it.
     QTemporaryDir m_dir;
-    QString m_previous = QDir::currentPath();
     std::unique_ptr<DesignUnits> m_ui;
     std::unique_ptr<Vantrel> m_vantrel;
     std::unique_ptr<MyApps> m_myApps;
@@ -67,8 +68,6 @@ public Q_SLOTS:
         context->setContextProperty(QStringLiteral("testTree"),
                                     m_dir.filePath(QStringLiteral("tree")));
     }
-
-    void cleanupTestCase() { QDir::setCurrent(m_previous); }
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(vantrel_scene, Setup)
