@@ -1,36 +1,16 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
-import bb.cascades 1.0 as BB
 
 // What the application is, with one of its app images and the keys it knows.
-Page {
+ViewerPage {
     id: about
     objectName: "aboutPage"
+    part: "about"
+    canCopy: false
+    title: qsTr("About")
 
     property string appImage: _myApps.getRandomAppImage()
-
-    // One entry per key, what it does next to it.
-    readonly property var keys: [
-        { keys: qsTr("Enter"), action: qsTr("Opens the chosen folder or file") },
-        { keys: qsTr("Backspace, Alt+Up"), action: qsTr("Goes up to the parent folder") },
-        { keys: qsTr("Alt+Left"), action: qsTr("Goes back to the previous folder") },
-        { keys: qsTr("Typing"), action: qsTr("Jumps to the next name that starts with the typed letters") },
-        { keys: qsTr("Ctrl+K"), action: qsTr("Switches between folders first and plain name order") },
-        { keys: qsTr("Ctrl+R"), action: qsTr("Reverses the name order") },
-        { keys: qsTr("F10, Menu"), action: qsTr("Opens the menu: sort order, remembering the folder, about") },
-        { keys: qsTr("Ctrl+S"), action: qsTr("Copies the open file to Documents") },
-        { keys: qsTr("Escape"), action: qsTr("Closes this page") }
-    ]
-
-    focus: true
-
-    function close() {
-        // Once popped, this page no longer knows its view.
-        const view = StackView.view
-        view.pop()
-        view.get(0).list.forceActiveFocus()
-    }
 
     // A draw can repeat the image on show; a few more draws usually differ.
     function drawAnother() {
@@ -41,39 +21,6 @@ Page {
     }
 
     StackView.onActivated: forceActiveFocus()
-
-    Keys.onPressed: (event) => {
-        const alt = event.modifiers & Qt.AltModifier
-        if (event.key === Qt.Key_Escape || event.key === Qt.Key_Backspace
-                || (alt && event.key === Qt.Key_Left)) {
-            event.accepted = true
-            about.close()
-        }
-    }
-
-    header: ToolBar {
-        RowLayout {
-            anchors.fill: parent
-            spacing: _ui.du(0.4)
-
-            ToolButton {
-                objectName: "aboutBack"
-                text: qsTr("Back")
-                icon.name: "go-previous"
-                focusPolicy: Qt.NoFocus
-                onClicked: about.close()
-                ToolTip.visible: hovered
-                ToolTip.text: qsTr("Back to the folder listing (Escape, Alt+Left)")
-            }
-            Label {
-                Layout.fillWidth: true
-                text: qsTr("About")
-                elide: Text.ElideRight
-                font.bold: true
-                verticalAlignment: Text.AlignVCenter
-            }
-        }
-    }
 
     Flickable {
         id: flick
@@ -115,7 +62,7 @@ Page {
             Label {
                 Layout.fillWidth: true
                 horizontalAlignment: Text.AlignHCenter
-                text: Qt.application.displayName
+                text: Qt.application.name
                 font.bold: true
                 font.pixelSize: _ui.du(2.4)
             }
@@ -131,21 +78,22 @@ Page {
                 font.bold: true
             }
             Repeater {
-                model: about.keys
+                model: about.actions.all
                 RowLayout {
-                    required property var modelData
+                    id: keyRow
+                    required property Command modelData
                     Layout.fillWidth: true
                     spacing: _ui.du(2)
                     Label {
-                        Layout.preferredWidth: _ui.du(18)
+                        Layout.preferredWidth: Math.min(_ui.du(18), column.width / 3)
                         Layout.alignment: Qt.AlignTop
-                        text: modelData.keys
+                        text: keyRow.modelData.keyText
                         font.bold: true
                         wrapMode: Text.WordWrap
                     }
                     Label {
                         Layout.fillWidth: true
-                        text: modelData.action
+                        text: keyRow.modelData.tip
                         wrapMode: Text.WordWrap
                     }
                 }

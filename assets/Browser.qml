@@ -1,41 +1,28 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Layouts
-import bb.cascades 1.0 as BB
+import Vantrel
 
-// The folder listing: path and tools at the top, the entries below.
+// The folder listing: tool bar above, the entries below; keeps where the
+// person has been and what they chose.
 Page {
     id: browser
+
+    required property Actions actions
 
     // Asks the scene to open a file that was chosen in the listing.
     signal openFile(string path)
     signal showAbout()
 
     property var entries: null
-    property var history: []
-    // Choices kept in the settings between runs.
-    property bool kindFirst: setting("sortKindFirst", true)
-    property bool ascending: setting("sortAscending", true)
-    property bool rememberFolder: setting("rememberFolder", true)
-    // Change handlers also run while those are first set; only later changes
-    // are the person's.
-    property bool restored: false
     readonly property string folder: _vantrel.currentPath
     readonly property bool atRoot: folder === "/" || folder === "//"
+    property alias kindFirst: kept.kindFirst
+    property alias ascending: kept.ascending
+    property alias rememberFolder: kept.rememberFolder
     property alias list: list
 
+    title: atRoot ? "/" : folder.replace(/\/+$/, "").replace(/^.*\//, "")
     focus: true
-
-    // A stored value of the wrong type (a hand-edited file) counts as unset.
-    function setting(key, fallback) {
-        const stored = _settings.value(key, fallback)
-        return typeof stored === typeof fallback ? stored : fallback
-    }
-
-    function startFolder() {
-        const last = rememberFolder ? setting("lastFolder", "") : ""
-        return last !== "" && BB.FileSystem.exists(last) && BB.FileSystem.isDir(last) ? last : "//"
-    }
 
     function sortingKeys() {
         if (!kindFirst)
@@ -47,23 +34,28 @@ Page {
     function applySorting() {
         if (!entries)
             return
-        const current = list.currentItem ? list.currentItem.completePath : ""
+        const current = list.currentItem ? (list.currentItem as EntryDelegate).completePath : ""
         entries.sortedAscending = ascending
         entries.sortingKeys = sortingKeys()
         select(current)
     }
 
-    // Lists a folder; remember pushes the folder being left onto the history.
-    function open(path, remember, selectPath) {
-        const leaving = folder
-        const model = _vantrel.getFileInfoList(path)
+    // Shows a folder's listing. Everything that lists ends here, so that a
+    // listing that arrives later is shown the same way.
+    function setModel(model, selectPath) {
         model.sortedAscending = ascending
         model.sortingKeys = sortingKeys()
         entries = model
-        if (remember && leaving !== folder)
-            history = history.concat([leaving])
         select(selectPath || "")
-        list.forceActiveFocus()
+    }
+
+    // Lists a folder; remember keeps the folder being left for Back.
+    function open(path, remember, selectPath) {
+        const leaving = folder
+        const model = _vantrel.getFileInfoList(path)
+        if (remember && leaving !== folder)
+            history.visit(leaving)
+        setModel(model, selectPath)
     }
 
     // Makes the entry for path current, or the first entry when none is.
@@ -81,25 +73,9 @@ Page {
     }
 
     function parentOf(path) {
-        let trimmed = path.replace(/\/+$/, "")
+        const trimmed = path.replace(/\/+$/, "")
         const cut = trimmed.lastIndexOf("/")
         return cut <= 0 ? "/" : trimmed.substring(0, cut + 1)
-    }
-
-    function goUp() {
-        if (atRoot)
-            return
-        open(parentOf(folder), true, folder)
-    }
-
-    function goBack() {
-        if (history.length === 0) {
-            goUp()
-            return
-        }
-        const target = history[history.length - 1]
-        history = history.slice(0, history.length - 1)
-        open(target, false, folder)
     }
 
     // The same folder reads "//usr/" in the root's listing and "/usr" when
@@ -107,6 +83,19 @@ Page {
     function samePlace(a, b) {
         const norm = (p) => p.replace(/^\/+/, "/").replace(/\/*$/, "/")
         return norm(a) === norm(b)
+    }
+
+    function goUp() {
+        if (!atRoot)
+            open(parentOf(folder), true, folder)
+    }
+    function goBack() {
+        if (history.canBack)
+            open(history.back(folder), false, folder)
+    }
+    function goForward() {
+        if (history.canForward)
+            open(history.ahead(folder), false, "")
     }
 
     function activate(index) {
@@ -119,293 +108,71 @@ Page {
             openFile(entry.completePath)
     }
 
-    function formatSize(bytes) {
-        if (bytes < 0)
-            return ""
-        const units = [qsTr("B"), qsTr("KB"), qsTr("MB"), qsTr("GB"), qsTr("TB")]
-        let value = bytes
-        let unit = 0
-        while (value >= 1024 && unit < units.length - 1) {
-            value /= 1024
-            ++unit
-        }
-        return qsTr("%1 %2", "file size: number, unit")
-                .arg(unit === 0 ? value : Number(value).toLocaleString(Qt.locale(), "f", value < 10 ? 1 : 0)).arg(units[unit])
-    }
-
     readonly property string emptyReason: {
         if (!entries || entries.count > 0)
             return ""
-        if (!BB.FileSystem.exists(folder))
+        if (!FileSystem.exists(folder))
             return qsTr("This folder does not exist.")
-        if (!BB.FileSystem.isReadable(folder))
+        if (!FileSystem.isReadable(folder))
             return qsTr("This folder cannot be read: you do not have permission.")
         return qsTr("This folder is empty.")
     }
 
     Component.onCompleted: {
-        open(startFolder(), false, "")
-        restored = true
+        open(kept.startFolder(path => FileSystem.exists(path) && FileSystem.isDir(path)), false, "")
+        kept.restored = true
     }
-
     onFolderChanged: {
-        if (restored && rememberFolder)
-            _settings.setValue("lastFolder", folder)
+        kept.folder = folder
+        kept.folderShown(folder)
     }
-    onRememberFolderChanged: {
-        if (!restored)
-            return
-        // Forgetting also drops the folder already stored.
-        if (rememberFolder)
-            _settings.setValue("lastFolder", folder)
-        else
-            _settings.remove("lastFolder")
-        _settings.setValue("rememberFolder", rememberFolder)
-    }
-    onKindFirstChanged: {
-        if (restored)
-            _settings.setValue("sortKindFirst", kindFirst)
-        applySorting()
-    }
-    onAscendingChanged: {
-        if (restored)
-            _settings.setValue("sortAscending", ascending)
-        applySorting()
-    }
+    onKindFirstChanged: applySorting()
+    onAscendingChanged: applySorting()
+    onActiveFocusChanged: if (activeFocus) list.forceActiveFocus()
+    StackView.onActivated: list.forceActiveFocus()
 
-    header: ToolBar {
-        RowLayout {
-            anchors.fill: parent
-            spacing: _ui.du(0.4)
+    BrowserSettings { id: kept }
+    History { id: history }
 
-            ToolButton {
-                id: backButton
-                text: qsTr("Back")
-                icon.name: "go-previous"
-                enabled: browser.history.length > 0 || !browser.atRoot
-                focusPolicy: Qt.NoFocus
-                onClicked: browser.goBack()
-                ToolTip.visible: hovered
-                ToolTip.text: qsTr("Back to the previous folder (Alt+Left)")
-            }
-            ToolButton {
-                id: upButton
-                text: qsTr("Up")
-                enabled: !browser.atRoot
-                focusPolicy: Qt.NoFocus
-                onClicked: browser.goUp()
-                ToolTip.visible: hovered
-                ToolTip.text: qsTr("Up to the parent folder (Backspace, Alt+Up)")
-            }
-            Label {
-                id: pathLabel
-                objectName: "pathLabel"
-                Layout.fillWidth: true
-                text: browser.folder === "//" ? "/" : browser.folder
-                elide: Text.ElideMiddle
-                font.bold: true
-                verticalAlignment: Text.AlignVCenter
-            }
-            BusyIndicator {
-                running: _vantrel.isRunning
-                visible: running
-                Layout.preferredHeight: _ui.du(2.4)
-                Layout.preferredWidth: _ui.du(2.4)
-            }
-            ToolButton {
-                id: menuButton
-                objectName: "menuButton"
-                text: qsTr("\u22EE")
-                Accessible.name: qsTr("Menu")
-                focusPolicy: Qt.NoFocus
-                onClicked: menu.open()
-                ToolTip.visible: hovered && !menu.visible
-                ToolTip.text: qsTr("Sort order (Ctrl+K, Ctrl+R), remembering the folder, about")
+    Binding { target: browser.actions; property: "canBack"; value: history.canBack }
+    Binding { target: browser.actions; property: "canForward"; value: history.canForward }
+    Binding { target: browser.actions; property: "canUp"; value: !browser.atRoot }
 
-                Menu {
-                    id: menu
-                    objectName: "browserMenu"
-                    y: menuButton.height
-                    // As wide as its widest entry, so that no language cuts one off.
-                    width: {
-                        let widest = 0
-                        for (let i = 0; i < count; ++i)
-                            widest = Math.max(widest, itemAt(i).implicitWidth)
-                        return widest + leftPadding + rightPadding
-                    }
-                    onClosed: list.forceActiveFocus()
+    // The browser's commands.
+    Connections { target: browser.actions.back; function onTriggered() { browser.goBack() } }
+    Connections { target: browser.actions.forward; function onTriggered() { browser.goForward() } }
+    Connections { target: browser.actions.up; function onTriggered() { browser.goUp() } }
+    Connections { target: browser.actions.switchOrder; function onTriggered() { kept.kindFirst = !kept.kindFirst } }
+    Connections { target: browser.actions.switchDirection; function onTriggered() { kept.ascending = !kept.ascending } }
+    Connections { target: browser.actions.foldersFirst; function onTriggered() { kept.kindFirst = true } }
+    Connections { target: browser.actions.byName; function onTriggered() { kept.kindFirst = false } }
+    Connections { target: browser.actions.ascending; function onTriggered() { kept.ascending = true } }
+    Connections { target: browser.actions.descending; function onTriggered() { kept.ascending = false } }
+    Connections { target: browser.actions.rememberFolder; function onTriggered() { kept.rememberFolder = !kept.rememberFolder } }
+    Connections { target: browser.actions.about; function onTriggered() { browser.showAbout() } }
 
-                    ButtonGroup { id: orderGroup }
-                    ButtonGroup { id: directionGroup }
-
-                    // The checks follow the browser; a click sets it.
-                    MenuItem {
-                        text: qsTr("Folders first")
-                        checkable: true
-                        checked: browser.kindFirst
-                        ButtonGroup.group: orderGroup
-                        onTriggered: browser.kindFirst = true
-                    }
-                    MenuItem {
-                        text: qsTr("By name")
-                        checkable: true
-                        checked: !browser.kindFirst
-                        ButtonGroup.group: orderGroup
-                        onTriggered: browser.kindFirst = false
-                    }
-                    MenuSeparator { }
-                    MenuItem {
-                        text: qsTr("Ascending, A\u2192Z")
-                        checkable: true
-                        checked: browser.ascending
-                        ButtonGroup.group: directionGroup
-                        onTriggered: browser.ascending = true
-                    }
-                    MenuItem {
-                        text: qsTr("Descending, Z\u2192A")
-                        checkable: true
-                        checked: !browser.ascending
-                        ButtonGroup.group: directionGroup
-                        onTriggered: browser.ascending = false
-                    }
-                    MenuSeparator { }
-                    MenuItem {
-                        objectName: "rememberFolderItem"
-                        text: qsTr("Remember last folder")
-                        checkable: true
-                        checked: browser.rememberFolder
-                        onTriggered: browser.rememberFolder = checked
-                    }
-                    MenuSeparator { }
-                    MenuItem {
-                        text: qsTr("About")
-                        onTriggered: browser.showAbout()
-                    }
-                }
-            }
+    header: BrowserBar {
+        actions: browser.actions
+        folder: browser.folder
+        busy: _vantrel.isRunning
+        onMenuRequested: (anchor) => {
+            menu.popup(anchor, 0, anchor.height)
+            menu.currentIndex = 0
         }
     }
 
-    ListView {
+    BrowserMenu {
+        id: menu
+        actions: browser.actions
+        kept: kept
+        onClosed: list.forceActiveFocus()
+    }
+
+    EntryList {
         id: list
-        objectName: "entryList"
         anchors.fill: parent
         model: browser.entries
-        clip: true
-        focus: true
-        keyNavigationEnabled: true
-        highlightMoveDuration: 0
-        boundsBehavior: Flickable.StopAtBounds
-        ScrollBar.vertical: ScrollBar { }
-
-        // Type-ahead: letters jump to the next entry whose name starts with them.
-        property string typed: ""
-        Timer {
-            id: typedReset
-            interval: 900
-            onTriggered: list.typed = ""
-        }
-        function typeAhead(text) {
-            if (!browser.entries)
-                return false
-            typed += text.toLowerCase()
-            typedReset.restart()
-            const n = browser.entries.size()
-            const start = typed.length > 1 ? Math.max(currentIndex, 0) : currentIndex + 1
-            for (let k = 0; k < n; ++k) {
-                const i = (start + k) % n
-                if (browser.entries.data([i]).fileName.toLowerCase().startsWith(typed)) {
-                    currentIndex = i
-                    positionViewAtIndex(i, ListView.Contain)
-                    return true
-                }
-            }
-            return true
-        }
-
-        Keys.onPressed: (event) => {
-            const alt = event.modifiers & Qt.AltModifier
-            const ctrl = event.modifiers & Qt.ControlModifier
-            if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
-                browser.activate(currentIndex)
-            } else if (event.key === Qt.Key_Backspace || (alt && event.key === Qt.Key_Up)) {
-                browser.goUp()
-            } else if (alt && event.key === Qt.Key_Left) {
-                browser.goBack()
-            } else if (event.key === Qt.Key_Home) {
-                currentIndex = count > 0 ? 0 : -1
-            } else if (event.key === Qt.Key_End) {
-                currentIndex = count - 1
-            } else if (event.key === Qt.Key_PageDown) {
-                currentIndex = Math.min(count - 1, currentIndex + Math.max(1, Math.floor(height / _ui.du(4))))
-            } else if (event.key === Qt.Key_PageUp) {
-                currentIndex = Math.max(count > 0 ? 0 : -1, currentIndex - Math.max(1, Math.floor(height / _ui.du(4))))
-            } else if (event.key === Qt.Key_F10 || event.key === Qt.Key_Menu) {
-                menu.open()
-                menu.currentIndex = 0
-            } else if (ctrl && event.key === Qt.Key_K) {
-                browser.kindFirst = !browser.kindFirst
-            } else if (ctrl && event.key === Qt.Key_R) {
-                browser.ascending = !browser.ascending
-            } else if (!ctrl && !alt && event.text.length === 1 && event.text > " ") {
-                typeAhead(event.text)
-            } else {
-                return
-            }
-            event.accepted = true
-        }
-
-        delegate: ItemDelegate {
-            id: row
-            required property int index
-            required property string fileName
-            required property string completePath
-            required property bool isDir
-            required property bool isReadable
-            readonly property bool isLink: BB.FileSystem.isSymLink(completePath)
-
-            width: ListView.view.width
-            height: _ui.du(4)
-            highlighted: ListView.isCurrentItem
-            focusPolicy: Qt.NoFocus
-            onClicked: {
-                list.currentIndex = index
-                browser.activate(index)
-            }
-
-            contentItem: RowLayout {
-                spacing: _ui.du(1)
-                EntryIcon {
-                    Layout.preferredWidth: _ui.du(2.4)
-                    Layout.preferredHeight: _ui.du(2.4)
-                    kind: row.isDir ? "folder" : "file"
-                    link: row.isLink
-                    accent: row.highlighted ? row.palette.highlightedText : row.palette.highlight
-                    ink: row.highlighted ? row.palette.highlightedText : row.palette.text
-                    opacity: row.isReadable ? 1 : 0.45
-                }
-                Label {
-                    Layout.fillWidth: true
-                    text: row.fileName
-                    elide: Text.ElideRight
-                    color: row.highlighted ? row.palette.highlightedText : row.palette.text
-                    opacity: row.isReadable ? 1 : 0.6
-                }
-                Label {
-                    visible: !row.isReadable
-                    text: qsTr("no access")
-                    font.italic: true
-                    color: row.highlighted ? row.palette.highlightedText : row.palette.text
-                    opacity: 0.7
-                }
-                Label {
-                    visible: !row.isDir && text !== ""
-                    text: row.isDir ? "" : browser.formatSize(BB.FileSystem.fileSize(row.completePath))
-                    color: row.highlighted ? row.palette.highlightedText : row.palette.text
-                    opacity: 0.7
-                }
-            }
-        }
+        onActivated: (index) => browser.activate(index)
     }
 
     Label {

@@ -7,6 +7,7 @@ Item {
     property bool link: false
     property color ink: "#5f6b7a"
     property color accent: "#2a8fbd"
+    readonly property real lineHeight: Math.max(_ui.du(0.1), height / 16)
 
     implicitWidth: _ui.du(2.4)
     implicitHeight: _ui.du(2.4)
@@ -47,14 +48,9 @@ Item {
             visible: icon.kind === "file"
             anchors.centerIn: parent
             spacing: parent.height * 0.12
-            Repeater {
-                model: 3
-                Rectangle {
-                    width: icon.width * 0.34
-                    height: Math.max(_ui.du(0.1), icon.height / 16)
-                    color: icon.ink
-                }
-            }
+            Rectangle { width: icon.width * 0.34; height: icon.lineHeight; color: icon.ink }
+            Rectangle { width: icon.width * 0.34; height: icon.lineHeight; color: icon.ink }
+            Rectangle { width: icon.width * 0.34; height: icon.lineHeight; color: icon.ink }
         }
         Rectangle {
             visible: icon.kind === "image"

@@ -1,15 +1,12 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Layouts
-import bb.cascades 1.0 as BB
+import Vantrel
 
 // A picture, fitted to the window or zoomed, decoded off the main thread.
-Page {
+ViewerPage {
     id: imageView
     objectName: "imageView"
-
-    property string path
-    readonly property string fileName: path.substring(path.lastIndexOf("/") + 1)
+    part: "image"
 
     // Fitted follows the window; otherwise zoom is the scale, 1 being actual size.
     property bool fitted: true
@@ -19,16 +16,10 @@ Page {
     readonly property real fitScale: image.implicitWidth > 0 && image.implicitHeight > 0
             ? Math.min(flick.width / image.implicitWidth, flick.height / image.implicitHeight) : 1
     readonly property real shownScale: fitted ? fitScale : zoom
-    property string copyStatus: ""
+    readonly property bool ready: image.status === Image.Ready
 
-    focus: true
-
-    function close() {
-        // Once popped, this page no longer knows its view.
-        const view = StackView.view
-        view.pop()
-        view.get(0).list.forceActiveFocus()
-    }
+    note: ready ? qsTr("%1 \u00d7 %2 pixels, %3%").arg(image.implicitWidth)
+                  .arg(image.implicitHeight).arg(Math.round(shownScale * 100)) : ""
 
     // Every part of the path is escaped, so "#", "?" and "%" stay in the name.
     function fileUrl(localPath) {
@@ -51,15 +42,6 @@ Page {
         zoomTo(shownScale * factor)
     }
 
-    function copyToDocuments() {
-        if (!BB.FileSystem.exists(path))
-            copyStatus = qsTr("Could not copy: this file no longer exists.")
-        else if (_vantrel.copy(path))
-            copyStatus = qsTr("Copied to Documents.")
-        else
-            copyStatus = qsTr("Could not copy to Documents (a file of that name may already be there).")
-    }
-
     function scrollBy(dx, dy) {
         flick.contentX = Math.max(0, Math.min(flick.contentWidth - flick.width, flick.contentX + dx))
         flick.contentY = Math.max(0, Math.min(flick.contentHeight - flick.height, flick.contentY + dy))
@@ -67,23 +49,34 @@ Page {
 
     StackView.onActivated: forceActiveFocus()
 
+    Binding { target: imageView.actions; property: "canZoom"; value: imageView.ready }
+    Connections {
+        target: imageView.actions.zoomIn
+        enabled: imageView.onTop
+        function onTriggered() { imageView.zoomBy(1.25) }
+    }
+    Connections {
+        target: imageView.actions.zoomOut
+        enabled: imageView.onTop
+        function onTriggered() { imageView.zoomBy(0.8) }
+    }
+    Connections {
+        target: imageView.actions.actualSize
+        enabled: imageView.onTop
+        function onTriggered() { imageView.zoomTo(1) }
+    }
+    Connections {
+        target: imageView.actions.fit
+        enabled: imageView.onTop
+        function onTriggered() { imageView.fitted = true }
+    }
+
+    // The arrows move the picture; the commands have their own keys.
     Keys.onPressed: (event) => {
-        const alt = event.modifiers & Qt.AltModifier
         const step = _ui.du(4)
-        if (event.key === Qt.Key_Escape || event.key === Qt.Key_Backspace
-                || (alt && event.key === Qt.Key_Left))
-            close()
-        else if ((event.modifiers & Qt.ControlModifier) && event.key === Qt.Key_S)
-            copyToDocuments()
-        else if (event.key === Qt.Key_Plus || event.key === Qt.Key_Equal)
-            zoomBy(1.25)
-        else if (event.key === Qt.Key_Minus)
-            zoomBy(0.8)
-        else if (event.key === Qt.Key_1)
-            zoomTo(1)
-        else if (event.key === Qt.Key_0)
-            fitted = true
-        else if (event.key === Qt.Key_Left)
+        if (event.modifiers & (Qt.AltModifier | Qt.ControlModifier))
+            return
+        if (event.key === Qt.Key_Left)
             scrollBy(-step, 0)
         else if (event.key === Qt.Key_Right)
             scrollBy(step, 0)
@@ -96,92 +89,12 @@ Page {
         event.accepted = true
     }
 
-    header: ToolBar {
-        RowLayout {
-            anchors.fill: parent
-            spacing: _ui.du(0.4)
-
-            ToolButton {
-                objectName: "imageBack"
-                text: qsTr("Back")
-                icon.name: "go-previous"
-                focusPolicy: Qt.NoFocus
-                onClicked: imageView.close()
-                ToolTip.visible: hovered
-                ToolTip.text: qsTr("Back to the folder listing (Escape, Alt+Left)")
-            }
-            Label {
-                Layout.fillWidth: true
-                text: imageView.fileName
-                elide: Text.ElideMiddle
-                font.bold: true
-                verticalAlignment: Text.AlignVCenter
-            }
-            ToolButton {
-                text: qsTr("\u2212")
-                enabled: image.status === Image.Ready && imageView.shownScale > imageView.minZoom
-                focusPolicy: Qt.NoFocus
-                onClicked: imageView.zoomBy(0.8)
-                ToolTip.visible: hovered
-                ToolTip.text: qsTr("Zoom out (-, Ctrl+wheel)")
-            }
-            ToolButton {
-                text: qsTr("+")
-                enabled: image.status === Image.Ready && imageView.shownScale < imageView.maxZoom
-                focusPolicy: Qt.NoFocus
-                onClicked: imageView.zoomBy(1.25)
-                ToolTip.visible: hovered
-                ToolTip.text: qsTr("Zoom in (+, Ctrl+wheel)")
-            }
-            ToolButton {
-                text: qsTr("Actual size")
-                enabled: image.status === Image.Ready
-                focusPolicy: Qt.NoFocus
-                onClicked: imageView.zoomTo(1)
-                ToolTip.visible: hovered
-                ToolTip.text: qsTr("One image pixel per screen pixel (1)")
-            }
-            ToolButton {
-                text: qsTr("Fit")
-                enabled: image.status === Image.Ready
-                checkable: true
-                checked: imageView.fitted
-                focusPolicy: Qt.NoFocus
-                onClicked: imageView.fitted = true
-                ToolTip.visible: hovered
-                ToolTip.text: qsTr("Fit the image to the window (0)")
-            }
-            ToolButton {
-                objectName: "imageCopy"
-                text: qsTr("Copy to Documents")
-                focusPolicy: Qt.NoFocus
-                onClicked: imageView.copyToDocuments()
-                ToolTip.visible: hovered
-                ToolTip.text: qsTr("Copy this file into the shared Documents folder")
-            }
-        }
-    }
-
-    footer: ToolBar {
-        RowLayout {
-            anchors.fill: parent
-            spacing: _ui.du(1)
-            Label {
-                Layout.leftMargin: _ui.du(1)
-                visible: image.status === Image.Ready
-                text: qsTr("%1 \u00d7 %2 pixels, %3%").arg(image.implicitWidth)
-                        .arg(image.implicitHeight).arg(Math.round(imageView.shownScale * 100))
-                opacity: 0.75
-            }
-            Label {
-                objectName: "imageCopyStatus"
-                Layout.fillWidth: true
-                text: imageView.copyStatus
-                elide: Text.ElideRight
-                font.bold: true
-            }
-        }
-    }
+    tools: [
+        CommandButton { command: imageView.actions.zoomOut; compact: true },
+        CommandButton { command: imageView.actions.zoomIn; compact: true },
+        CommandButton { command: imageView.actions.actualSize; compact: true },
+        CommandButton { command: imageView.actions.fit; compact: true; highlighted: imageView.fitted }
+    ]
 
     Flickable {
         id: flick
@@ -231,7 +144,7 @@ Page {
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
         visible: image.status === Image.Error
-        text: BB.FileSystem.exists(imageView.path) ? qsTr("This image cannot be shown.")
+        text: FileSystem.exists(imageView.path) ? qsTr("This image cannot be shown.")
                                                    : qsTr("This file no longer exists.")
         font.pixelSize: _ui.du(1.8)
         opacity: 0.75

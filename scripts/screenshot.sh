@@ -1,6 +1,7 @@
 #!/bin/sh
 # Renders the scene offscreen to a PNG, showing FOLDER (/etc by
-# default): scripts/screenshot.sh [OUTPUT.png [FOLDER]]
+# default) at 900x620 or the SIZE given:
+# scripts/screenshot.sh [OUTPUT.png [FOLDER [WIDTHxHEIGHT]]]
 set -eu
 here="$(cd "$(dirname "$0")/.." && pwd)"
 out="$(realpath -m "${1:-$here/docs/screenshot.png}")"
@@ -8,5 +9,5 @@ mkdir -p "$(dirname "$out")"
 cmake --preset default >/dev/null
 cmake --build --preset default --target vantrel_scenegrab vantrel_sandbox >/dev/null
 QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software QT_LOGGING_RULES="default.debug=false" \
-    "$here/build/default/tests/vantrel_scenegrab" "$out" "${2:-/etc}"
+    "$here/build/default/tests/vantrel_scenegrab" "$out" "${2:-/etc}" "${3:-900x620}"
 echo "$out"

@@ -19,6 +19,10 @@
 
 using namespace bb::cascades;
 
+// The scene's own types (module Vantrel), registered when a document first
+// imports them.
+void qml_register_types_Vantrel();
+
 ApplicationUI::ApplicationUI()
     : QObject(nullptr), m_designUnits(new DesignUnits()), m_vantrel(new Vantrel()),
       m_myApps(new MyApps()), m_settings(new Settings(this)), m_translator(new QTranslator(this)),
@@ -27,6 +31,10 @@ ApplicationUI::ApplicationUI()
     connect(m_localeHandler, &LocaleHandler::systemLanguageChanged, this,
             &ApplicationUI::onSystemLanguageChanged);
     onSystemLanguageChanged();
+
+    // Naming the scene's registration keeps it in a static link.
+    void (*volatile keepSceneTypes)() = &qml_register_types_Vantrel;
+    Q_UNUSED(keepSceneTypes);
 
     qmlRegisterType<QTimer>("QTimer", 1, 0, "QTimer");
     qmlRegisterType<SceneCover>("bb.cascades", 1, 0, "SceneCover");
@@ -47,6 +55,15 @@ ApplicationUI::ApplicationUI()
     if (root && !pane)
         delete root;
     Application::instance()->setScene(pane);
+}
+
+ApplicationUI::~ApplicationUI()
+{
+    qDeleteAll(findChildren<QmlDocument *>(Qt::FindDirectChildrenOnly));
+    delete m_settings;
+    delete m_myApps;
+    delete m_vantrel;
+    delete m_designUnits;
 }
 
 void ApplicationUI::onSystemLanguageChanged()

@@ -19,13 +19,15 @@ class ApplicationUI : public QObject
     Q_OBJECT
 public:
     ApplicationUI();
-    ~ApplicationUI() override = default;
+    // Takes the scene down first, then the services it used, so that they
+    // finish their work (the settings are saved) while nothing calls them.
+    ~ApplicationUI() override;
 
 private Q_SLOTS:
     void onSystemLanguageChanged();
 
 private:
-    // The services have no parent and live until the process ends.
+    // The services have no parent; the shell deletes them after the scene.
     DesignUnits *m_designUnits;
     Vantrel *m_vantrel;
     MyApps *m_myApps;

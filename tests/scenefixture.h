@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QFile>
 #include <QQuickItem>
+#include <QQuickWindow>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QVariant>
 
 #include <memory>
@@ -63,6 +65,13 @@ public:
     {
         QDir::setCurrent(sandbox.path());
         m_shell = std::make_unique<ApplicationUI>();
+        // The keys a test types reach the window as a person's do: the
+        // desktop has given it the keyboard.
+        if (QQuickWindow *window = bb::cascades::Application::instance()->window()) {
+            window->requestActivate();
+            if (!QTest::qWaitForWindowActive(window))
+                qWarning("The scene's window did not become active");
+        }
     }
     ~RunningScene()
     {

@@ -16,7 +16,7 @@
 int main(int argc, char **argv)
 {
     if (argc < 2) {
-        qWarning("usage: scenegrab OUTPUT.png [FOLDER]");
+        qWarning("usage: scenegrab OUTPUT.png [FOLDER [WIDTHxHEIGHT]]");
         return 2;
     }
     const QString output = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
@@ -41,7 +41,10 @@ int main(int argc, char **argv)
     QQuickWindow *window = bb::cascades::Application::instance()->window();
     if (!window)
         return 1;
-    window->resize(900, 620);
+    // A size to check that the scene still works in a small window.
+    const QStringList size = argc > 3 ? QString::fromLocal8Bit(argv[3]).split(QLatin1Char('x'))
+                                      : QStringList{QStringLiteral("900"), QStringLiteral("620")};
+    window->resize(size.value(0).toInt(), size.value(1).toInt());
     int status = 1;
     QTimer::singleShot(1500, &app, [&] {
         status = window->grabWindow().save(output) ? 0 : 1;

@@ -46,7 +46,7 @@ private Q_SLOTS:
 
     void cleanupTestCase() { m_scene.reset(); }
 
-    // Opens tree, then a folder in it by click or Enter, then goes back up.
+    // Opens tree, then a folder in it by double click or Enter, then goes back up.
     void opensAndGoesBack_data()
     {
         QTest::addColumn<bool>("byMouse");
@@ -78,7 +78,8 @@ private Q_SLOTS:
             QQuickItem *delegate = row(index);
             const QPointF centre =
                 delegate->mapToScene({delegate->width() / 2, delegate->height() / 2});
-            QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+            // A click only selects; a double click opens.
+            QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
         } else {
             for (int i = 0; i < index; ++i)
                 QTest::keyClick(window, Qt::Key_Down);

@@ -1,5 +1,7 @@
 #include "scenefixture.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QQuickWindow>
 #include <QTimer>
 #include <QtTest>
@@ -35,7 +37,7 @@ private Q_SLOTS:
     void servicesAndElements()
     {
         QVERIFY(start(
-            "import QtQuick\nimport bb.cascades 1.0\nimport QTimer 1.0\nPage {\n"
+            "import QtQuick\nimport bb.cascades 1.0\nimport QTimer 1.0\nimport Vantrel\nPage {\n"
             "    property string pathAtCreation\n"
             "    property var services\n"
             "    property bool settingsAtCreation: FileSystem.exists(\"data/settings.json\")\n"
@@ -65,6 +67,35 @@ private Q_SLOTS:
                  "bb::cascades::SceneCover");
         QVERIFY(root->findChild<QTimer *>());
         QTRY_VERIFY(root->property("fired").toBool());
+    }
+
+    // The shell deletes its services after the scene, so what the scene did
+    // last reaches the settings file even where the store waits for exit
+    // (remove() alone does not save).
+    void savesOnExit_data()
+    {
+        QTest::addColumn<QByteArray>("call");
+        QTest::addColumn<QStringList>("keys");
+        QTest::newRow("remove") << QByteArray("_settings.remove(\"kept\")") << QStringList{"other"};
+        QTest::newRow("set") << QByteArray("_settings.setValue(\"new\", 1)")
+                             << QStringList{"kept", "new", "other"};
+    }
+    void savesOnExit()
+    {
+        QFETCH(QByteArray, call);
+        QFETCH(QStringList, keys);
+        m_sandbox = std::make_unique<Sandbox>(false);
+        QVERIFY(m_sandbox->write("data/settings.json", R"({"kept": 1, "other": 2})"));
+        QVERIFY(m_sandbox->write("app/native/assets/main.qml",
+                                 "import QtQml\nimport bb.cascades 1.0\nPage {\n"
+                                 "    Component.onDestruction: " +
+                                     call + "\n}\n"));
+        m_scene = std::make_unique<RunningScene>(*m_sandbox);
+        QVERIFY(RunningScene::scene());
+        m_scene.reset();
+        QFile file(m_sandbox->path("data/settings.json"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QJsonDocument::fromJson(file.readAll()).object().keys(), keys);
     }
 
     // Anything but a pane is deleted, leaving the window empty; an AbstractCover

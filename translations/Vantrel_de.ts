@@ -4,70 +4,6 @@
 <context>
     <name>About</name>
     <message>
-        <source>Enter</source>
-        <translation>Eingabetaste</translation>
-    </message>
-    <message>
-        <source>Opens the chosen folder or file</source>
-        <translation>Öffnet den gewählten Ordner oder die gewählte Datei</translation>
-    </message>
-    <message>
-        <source>Backspace, Alt+Up</source>
-        <translation>Rücktaste, Alt+Hoch</translation>
-    </message>
-    <message>
-        <source>Goes up to the parent folder</source>
-        <translation>Wechselt zum übergeordneten Ordner</translation>
-    </message>
-    <message>
-        <source>Alt+Left</source>
-        <translation>Alt+Links</translation>
-    </message>
-    <message>
-        <source>Goes back to the previous folder</source>
-        <translation>Kehrt zum vorherigen Ordner zurück</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Tippen</translation>
-    </message>
-    <message>
-        <source>Jumps to the next name that starts with the typed letters</source>
-        <translation>Springt zum nächsten Namen, der mit den getippten Buchstaben beginnt</translation>
-    </message>
-    <message>
-        <source>Ctrl+K</source>
-        <translation>Strg+K</translation>
-    </message>
-    <message>
-        <source>Switches between folders first and plain name order</source>
-        <translation>Wechselt zwischen „Ordner zuerst“ und reiner Sortierung nach Name</translation>
-    </message>
-    <message>
-        <source>Ctrl+R</source>
-        <translation>Strg+R</translation>
-    </message>
-    <message>
-        <source>Reverses the name order</source>
-        <translation>Kehrt die Reihenfolge der Namen um</translation>
-    </message>
-    <message>
-        <source>Escape</source>
-        <translation>Esc</translation>
-    </message>
-    <message>
-        <source>Closes this page</source>
-        <translation>Schließt diese Seite</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Back to the folder listing (Escape, Alt+Left)</source>
-        <translation>Zurück zur Ordneransicht (Esc, Alt+Links)</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>Über Vantrel</translation>
     </message>
@@ -83,50 +19,9 @@
         <source>Keyboard</source>
         <translation>Tastatur</translation>
     </message>
-    <message>
-        <source>F10, Menu</source>
-        <translation>F10, Menütaste</translation>
-    </message>
-    <message>
-        <source>Opens the menu: sort order, remembering the folder, about</source>
-        <translation>Öffnet das Menü: Sortierung, Ordner merken, Info</translation>
-    </message>
-    <message>
-        <source>Ctrl+S</source>
-        <translation>Strg+S</translation>
-    </message>
-    <message>
-        <source>Copies the open file to Documents</source>
-        <translation>Kopiert die geöffnete Datei in „Dokumente“</translation>
-    </message>
 </context>
 <context>
     <name>Browser</name>
-    <message>
-        <source>B</source>
-        <translation>B</translation>
-    </message>
-    <message>
-        <source>KB</source>
-        <translation>KB</translation>
-    </message>
-    <message>
-        <source>MB</source>
-        <translation>MB</translation>
-    </message>
-    <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
-        <source>TB</source>
-        <translation>TB</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <comment>file size: number, unit</comment>
-        <translation>%1&#xa0;%2</translation>
-    </message>
     <message>
         <source>This folder does not exist.</source>
         <translation>Dieser Ordner existiert nicht.</translation>
@@ -144,28 +39,12 @@
         <translation>Zurück</translation>
     </message>
     <message>
-        <source>Back to the previous folder (Alt+Left)</source>
-        <translation>Zurück zum vorherigen Ordner (Alt+Links)</translation>
-    </message>
-    <message>
         <source>Up</source>
         <translation>Nach oben</translation>
     </message>
     <message>
-        <source>Up to the parent folder (Backspace, Alt+Up)</source>
-        <translation>Zum übergeordneten Ordner (Rücktaste, Alt+Hoch)</translation>
-    </message>
-    <message>
-        <source>⋮</source>
-        <translation>⋮</translation>
-    </message>
-    <message>
         <source>Menu</source>
         <translation>Menü</translation>
-    </message>
-    <message>
-        <source>Sort order (Ctrl+K, Ctrl+R), remembering the folder, about</source>
-        <translation>Sortierung (Strg+K, Strg+R), letzten Ordner merken, Über Vantrel</translation>
     </message>
     <message>
         <source>Folders first</source>
@@ -195,68 +74,84 @@
         <source>no access</source>
         <translation>kein Zugriff</translation>
     </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the chosen folder or file</source>
+        <translation>Öffnet den gewählten Ordner oder die gewählte Datei</translation>
+    </message>
+    <message>
+        <source>Goes back to the previous folder</source>
+        <translation>Kehrt zum vorherigen Ordner zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goes forward again to the folder left with Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goes up to the parent folder</source>
+        <translation>Wechselt zum übergeordneten Ordner</translation>
+    </message>
+    <message>
+        <source>Jump to a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Tippen</translation>
+    </message>
+    <message>
+        <source>Jumps to the next name that starts with the typed letters</source>
+        <translation>Springt zum nächsten Namen, der mit den getippten Buchstaben beginnt</translation>
+    </message>
+    <message>
+        <source>Opens the menu: sort order, remembering the folder, about</source>
+        <translation>Öffnet das Menü: Sortierung, Ordner merken, Info</translation>
+    </message>
+    <message>
+        <source>Switch order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switches between folders first and plain name order</source>
+        <translation>Wechselt zwischen „Ordner zuerst“ und reiner Sortierung nach Name</translation>
+    </message>
+    <message>
+        <source>Reverse order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reverses the name order</source>
+        <translation>Kehrt die Reihenfolge der Namen um</translation>
+    </message>
+    <message>
+        <source>Copies the open file to Documents</source>
+        <translation>Kopiert die geöffnete Datei in „Dokumente“</translation>
+    </message>
+    <message>
+        <source>Closes this page</source>
+        <translation>Schließt diese Seite</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
-    <message>
-        <source>Could not copy: this file no longer exists.</source>
-        <translation>Kopieren fehlgeschlagen: Diese Datei existiert nicht mehr.</translation>
-    </message>
-    <message>
-        <source>Copied to Documents.</source>
-        <translation>In „Dokumente“ kopiert.</translation>
-    </message>
-    <message>
-        <source>Could not copy to Documents (a file of that name may already be there).</source>
-        <translation>Kopieren in „Dokumente“ fehlgeschlagen (dort liegt vielleicht schon eine gleichnamige Datei).</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Back to the folder listing (Escape, Alt+Left)</source>
-        <translation>Zurück zur Ordneransicht (Esc, Alt+Links)</translation>
-    </message>
-    <message>
-        <source>−</source>
-        <translation>−</translation>
-    </message>
-    <message>
-        <source>Zoom out (-, Ctrl+wheel)</source>
-        <translation>Verkleinern (-, Strg+Mausrad)</translation>
-    </message>
-    <message>
-        <source>+</source>
-        <translation>+</translation>
-    </message>
-    <message>
-        <source>Zoom in (+, Ctrl+wheel)</source>
-        <translation>Vergrößern (+, Strg+Mausrad)</translation>
-    </message>
     <message>
         <source>Actual size</source>
         <translation>Originalgröße</translation>
     </message>
     <message>
-        <source>One image pixel per screen pixel (1)</source>
-        <translation>Ein Bildpixel pro Bildschirmpixel (1)</translation>
-    </message>
-    <message>
         <source>Fit</source>
         <translation>Einpassen</translation>
-    </message>
-    <message>
-        <source>Fit the image to the window (0)</source>
-        <translation>Bild in das Fenster einpassen (0)</translation>
-    </message>
-    <message>
-        <source>Copy to Documents</source>
-        <translation>In Dokumente kopieren</translation>
-    </message>
-    <message>
-        <source>Copy this file into the shared Documents folder</source>
-        <translation>Diese Datei in den gemeinsamen Ordner „Dokumente“ kopieren</translation>
     </message>
     <message>
         <source>%1 × %2 pixels, %3%</source>
@@ -269,6 +164,65 @@
     <message>
         <source>This file no longer exists.</source>
         <translation>Diese Datei existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One image pixel per screen pixel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit the image to the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Umschalt</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished">Nach oben</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Eingabetaste</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation type="unfinished">Menü</translation>
     </message>
 </context>
 <context>
@@ -310,20 +264,8 @@
         <translation>Kopieren in „Dokumente“ fehlgeschlagen (dort liegt vielleicht schon eine gleichnamige Datei).</translation>
     </message>
     <message>
-        <source>Back</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Back to the folder listing (Escape, Alt+Left)</source>
-        <translation>Zurück zur Ordneransicht (Esc, Alt+Links)</translation>
-    </message>
-    <message>
         <source>Copy to Documents</source>
         <translation>In Dokumente kopieren</translation>
-    </message>
-    <message>
-        <source>Copy this file into the shared Documents folder</source>
-        <translation>Diese Datei in den gemeinsamen Ordner „Dokumente“ kopieren</translation>
     </message>
     <message>
         <source>Only the first %1 of the file&apos;s %2 bytes are shown: the text stops at a zero byte.</source>

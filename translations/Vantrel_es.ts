@@ -4,70 +4,6 @@
 <context>
     <name>About</name>
     <message>
-        <source>Enter</source>
-        <translation>Intro</translation>
-    </message>
-    <message>
-        <source>Opens the chosen folder or file</source>
-        <translation>Abre la carpeta o el archivo elegido</translation>
-    </message>
-    <message>
-        <source>Backspace, Alt+Up</source>
-        <translation>Retroceso, Alt+Arriba</translation>
-    </message>
-    <message>
-        <source>Goes up to the parent folder</source>
-        <translation>Sube a la carpeta superior</translation>
-    </message>
-    <message>
-        <source>Alt+Left</source>
-        <translation>Alt+Izquierda</translation>
-    </message>
-    <message>
-        <source>Goes back to the previous folder</source>
-        <translation>Vuelve a la carpeta anterior</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Escribir</translation>
-    </message>
-    <message>
-        <source>Jumps to the next name that starts with the typed letters</source>
-        <translation>Salta al siguiente nombre que empieza por las letras escritas</translation>
-    </message>
-    <message>
-        <source>Ctrl+K</source>
-        <translation>Ctrl+K</translation>
-    </message>
-    <message>
-        <source>Switches between folders first and plain name order</source>
-        <translation>Alterna entre «carpetas primero» y el orden solo por nombre</translation>
-    </message>
-    <message>
-        <source>Ctrl+R</source>
-        <translation>Ctrl+R</translation>
-    </message>
-    <message>
-        <source>Reverses the name order</source>
-        <translation>Invierte el orden de los nombres</translation>
-    </message>
-    <message>
-        <source>Escape</source>
-        <translation>Esc</translation>
-    </message>
-    <message>
-        <source>Closes this page</source>
-        <translation>Cierra esta página</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Atrás</translation>
-    </message>
-    <message>
-        <source>Back to the folder listing (Escape, Alt+Left)</source>
-        <translation>Volver a la lista de la carpeta (Esc, Alt+Izquierda)</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>Acerca de Vantrel</translation>
     </message>
@@ -83,50 +19,9 @@
         <source>Keyboard</source>
         <translation>Teclado</translation>
     </message>
-    <message>
-        <source>F10, Menu</source>
-        <translation>F10, Menú</translation>
-    </message>
-    <message>
-        <source>Opens the menu: sort order, remembering the folder, about</source>
-        <translation>Abre el menú: orden, recordar la carpeta, acerca de</translation>
-    </message>
-    <message>
-        <source>Ctrl+S</source>
-        <translation>Ctrl+S</translation>
-    </message>
-    <message>
-        <source>Copies the open file to Documents</source>
-        <translation>Copia el archivo abierto en Documentos</translation>
-    </message>
 </context>
 <context>
     <name>Browser</name>
-    <message>
-        <source>B</source>
-        <translation>B</translation>
-    </message>
-    <message>
-        <source>KB</source>
-        <translation>KB</translation>
-    </message>
-    <message>
-        <source>MB</source>
-        <translation>MB</translation>
-    </message>
-    <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
-        <source>TB</source>
-        <translation>TB</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <comment>file size: number, unit</comment>
-        <translation>%1&#xa0;%2</translation>
-    </message>
     <message>
         <source>This folder does not exist.</source>
         <translation>Esta carpeta no existe.</translation>
@@ -144,28 +39,12 @@
         <translation>Atrás</translation>
     </message>
     <message>
-        <source>Back to the previous folder (Alt+Left)</source>
-        <translation>Volver a la carpeta anterior (Alt+Izquierda)</translation>
-    </message>
-    <message>
         <source>Up</source>
         <translation>Subir</translation>
     </message>
     <message>
-        <source>Up to the parent folder (Backspace, Alt+Up)</source>
-        <translation>Subir a la carpeta superior (Retroceso, Alt+Arriba)</translation>
-    </message>
-    <message>
-        <source>⋮</source>
-        <translation>⋮</translation>
-    </message>
-    <message>
         <source>Menu</source>
         <translation>Menú</translation>
-    </message>
-    <message>
-        <source>Sort order (Ctrl+K, Ctrl+R), remembering the folder, about</source>
-        <translation>Orden (Ctrl+K, Ctrl+R), recordar la carpeta, acerca de</translation>
     </message>
     <message>
         <source>Folders first</source>
@@ -195,68 +74,84 @@
         <source>no access</source>
         <translation>sin acceso</translation>
     </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the chosen folder or file</source>
+        <translation>Abre la carpeta o el archivo elegido</translation>
+    </message>
+    <message>
+        <source>Goes back to the previous folder</source>
+        <translation>Vuelve a la carpeta anterior</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goes forward again to the folder left with Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goes up to the parent folder</source>
+        <translation>Sube a la carpeta superior</translation>
+    </message>
+    <message>
+        <source>Jump to a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Escribir</translation>
+    </message>
+    <message>
+        <source>Jumps to the next name that starts with the typed letters</source>
+        <translation>Salta al siguiente nombre que empieza por las letras escritas</translation>
+    </message>
+    <message>
+        <source>Opens the menu: sort order, remembering the folder, about</source>
+        <translation>Abre el menú: orden, recordar la carpeta, acerca de</translation>
+    </message>
+    <message>
+        <source>Switch order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switches between folders first and plain name order</source>
+        <translation>Alterna entre «carpetas primero» y el orden solo por nombre</translation>
+    </message>
+    <message>
+        <source>Reverse order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reverses the name order</source>
+        <translation>Invierte el orden de los nombres</translation>
+    </message>
+    <message>
+        <source>Copies the open file to Documents</source>
+        <translation>Copia el archivo abierto en Documentos</translation>
+    </message>
+    <message>
+        <source>Closes this page</source>
+        <translation>Cierra esta página</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
-    <message>
-        <source>Could not copy: this file no longer exists.</source>
-        <translation>No se pudo copiar: este archivo ya no existe.</translation>
-    </message>
-    <message>
-        <source>Copied to Documents.</source>
-        <translation>Copiado en Documentos.</translation>
-    </message>
-    <message>
-        <source>Could not copy to Documents (a file of that name may already be there).</source>
-        <translation>No se pudo copiar a Documentos (puede que ya haya allí un archivo con ese nombre).</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Atrás</translation>
-    </message>
-    <message>
-        <source>Back to the folder listing (Escape, Alt+Left)</source>
-        <translation>Volver a la lista de la carpeta (Esc, Alt+Izquierda)</translation>
-    </message>
-    <message>
-        <source>−</source>
-        <translation>−</translation>
-    </message>
-    <message>
-        <source>Zoom out (-, Ctrl+wheel)</source>
-        <translation>Alejar (-, Ctrl+rueda)</translation>
-    </message>
-    <message>
-        <source>+</source>
-        <translation>+</translation>
-    </message>
-    <message>
-        <source>Zoom in (+, Ctrl+wheel)</source>
-        <translation>Acercar (+, Ctrl+rueda)</translation>
-    </message>
     <message>
         <source>Actual size</source>
         <translation>Tamaño real</translation>
     </message>
     <message>
-        <source>One image pixel per screen pixel (1)</source>
-        <translation>Un píxel de la imagen por píxel de la pantalla (1)</translation>
-    </message>
-    <message>
         <source>Fit</source>
         <translation>Ajustar</translation>
-    </message>
-    <message>
-        <source>Fit the image to the window (0)</source>
-        <translation>Ajustar la imagen a la ventana (0)</translation>
-    </message>
-    <message>
-        <source>Copy to Documents</source>
-        <translation>Copiar a Documentos</translation>
-    </message>
-    <message>
-        <source>Copy this file into the shared Documents folder</source>
-        <translation>Copiar este archivo en la carpeta compartida Documentos</translation>
     </message>
     <message>
         <source>%1 × %2 pixels, %3%</source>
@@ -269,6 +164,65 @@
     <message>
         <source>This file no longer exists.</source>
         <translation>Este archivo ya no existe.</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One image pixel per screen pixel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit the image to the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Mayús</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished">Subir</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retroceso</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation type="unfinished">Menú</translation>
     </message>
 </context>
 <context>
@@ -310,20 +264,8 @@
         <translation>No se pudo copiar a Documentos (puede que ya haya allí un archivo con ese nombre).</translation>
     </message>
     <message>
-        <source>Back</source>
-        <translation>Atrás</translation>
-    </message>
-    <message>
-        <source>Back to the folder listing (Escape, Alt+Left)</source>
-        <translation>Volver a la lista de la carpeta (Esc, Alt+Izquierda)</translation>
-    </message>
-    <message>
         <source>Copy to Documents</source>
         <translation>Copiar a Documentos</translation>
-    </message>
-    <message>
-        <source>Copy this file into the shared Documents folder</source>
-        <translation>Copiar este archivo en la carpeta compartida Documentos</translation>
     </message>
     <message>
         <source>Only the first %1 of the file&apos;s %2 bytes are shown: the text stops at a zero byte.</source>

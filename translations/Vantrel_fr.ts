@@ -4,70 +4,6 @@
 <context>
     <name>About</name>
     <message>
-        <source>Enter</source>
-        <translation>Entrée</translation>
-    </message>
-    <message>
-        <source>Opens the chosen folder or file</source>
-        <translation>Ouvre le dossier ou le fichier choisi</translation>
-    </message>
-    <message>
-        <source>Backspace, Alt+Up</source>
-        <translation>Retour arrière, Alt+Haut</translation>
-    </message>
-    <message>
-        <source>Goes up to the parent folder</source>
-        <translation>Remonte au dossier parent</translation>
-    </message>
-    <message>
-        <source>Alt+Left</source>
-        <translation>Alt+Gauche</translation>
-    </message>
-    <message>
-        <source>Goes back to the previous folder</source>
-        <translation>Revient au dossier précédent</translation>
-    </message>
-    <message>
-        <source>Typing</source>
-        <translation>Saisie</translation>
-    </message>
-    <message>
-        <source>Jumps to the next name that starts with the typed letters</source>
-        <translation>Passe au nom suivant qui commence par les lettres tapées</translation>
-    </message>
-    <message>
-        <source>Ctrl+K</source>
-        <translation>Ctrl+K</translation>
-    </message>
-    <message>
-        <source>Switches between folders first and plain name order</source>
-        <translation>Bascule entre «&#xa0;dossiers en premier&#xa0;» et le simple ordre des noms</translation>
-    </message>
-    <message>
-        <source>Ctrl+R</source>
-        <translation>Ctrl+R</translation>
-    </message>
-    <message>
-        <source>Reverses the name order</source>
-        <translation>Inverse l’ordre des noms</translation>
-    </message>
-    <message>
-        <source>Escape</source>
-        <translation>Échap</translation>
-    </message>
-    <message>
-        <source>Closes this page</source>
-        <translation>Ferme cette page</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Retour</translation>
-    </message>
-    <message>
-        <source>Back to the folder listing (Escape, Alt+Left)</source>
-        <translation>Retour à la liste du dossier (Échap, Alt+Gauche)</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>À propos de Vantrel</translation>
     </message>
@@ -83,50 +19,9 @@
         <source>Keyboard</source>
         <translation>Clavier</translation>
     </message>
-    <message>
-        <source>F10, Menu</source>
-        <translation>F10, Menu</translation>
-    </message>
-    <message>
-        <source>Opens the menu: sort order, remembering the folder, about</source>
-        <translation>Ouvre le menu : ordre de tri, dossier retenu, à propos</translation>
-    </message>
-    <message>
-        <source>Ctrl+S</source>
-        <translation>Ctrl+S</translation>
-    </message>
-    <message>
-        <source>Copies the open file to Documents</source>
-        <translation>Copie le fichier ouvert dans Documents</translation>
-    </message>
 </context>
 <context>
     <name>Browser</name>
-    <message>
-        <source>B</source>
-        <translation>o</translation>
-    </message>
-    <message>
-        <source>KB</source>
-        <translation>Ko</translation>
-    </message>
-    <message>
-        <source>MB</source>
-        <translation>Mo</translation>
-    </message>
-    <message>
-        <source>GB</source>
-        <translation>Go</translation>
-    </message>
-    <message>
-        <source>TB</source>
-        <translation>To</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <comment>file size: number, unit</comment>
-        <translation>%1&#xa0;%2</translation>
-    </message>
     <message>
         <source>This folder does not exist.</source>
         <translation>Ce dossier n’existe pas.</translation>
@@ -144,28 +39,12 @@
         <translation>Retour</translation>
     </message>
     <message>
-        <source>Back to the previous folder (Alt+Left)</source>
-        <translation>Retour au dossier précédent (Alt+Gauche)</translation>
-    </message>
-    <message>
         <source>Up</source>
         <translation>Dossier parent</translation>
     </message>
     <message>
-        <source>Up to the parent folder (Backspace, Alt+Up)</source>
-        <translation>Aller au dossier parent (Retour arrière, Alt+Haut)</translation>
-    </message>
-    <message>
-        <source>⋮</source>
-        <translation>⋮</translation>
-    </message>
-    <message>
         <source>Menu</source>
         <translation>Menu</translation>
-    </message>
-    <message>
-        <source>Sort order (Ctrl+K, Ctrl+R), remembering the folder, about</source>
-        <translation>Ordre de tri (Ctrl+K, Ctrl+R), mémorisation du dossier, à propos</translation>
     </message>
     <message>
         <source>Folders first</source>
@@ -195,68 +74,84 @@
         <source>no access</source>
         <translation>accès refusé</translation>
     </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the chosen folder or file</source>
+        <translation>Ouvre le dossier ou le fichier choisi</translation>
+    </message>
+    <message>
+        <source>Goes back to the previous folder</source>
+        <translation>Revient au dossier précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goes forward again to the folder left with Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goes up to the parent folder</source>
+        <translation>Remonte au dossier parent</translation>
+    </message>
+    <message>
+        <source>Jump to a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Saisie</translation>
+    </message>
+    <message>
+        <source>Jumps to the next name that starts with the typed letters</source>
+        <translation>Passe au nom suivant qui commence par les lettres tapées</translation>
+    </message>
+    <message>
+        <source>Opens the menu: sort order, remembering the folder, about</source>
+        <translation>Ouvre le menu : ordre de tri, dossier retenu, à propos</translation>
+    </message>
+    <message>
+        <source>Switch order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switches between folders first and plain name order</source>
+        <translation>Bascule entre «&#xa0;dossiers en premier&#xa0;» et le simple ordre des noms</translation>
+    </message>
+    <message>
+        <source>Reverse order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reverses the name order</source>
+        <translation>Inverse l’ordre des noms</translation>
+    </message>
+    <message>
+        <source>Copies the open file to Documents</source>
+        <translation>Copie le fichier ouvert dans Documents</translation>
+    </message>
+    <message>
+        <source>Closes this page</source>
+        <translation>Ferme cette page</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
-    <message>
-        <source>Could not copy: this file no longer exists.</source>
-        <translation>Copie impossible&#xa0;: ce fichier n’existe plus.</translation>
-    </message>
-    <message>
-        <source>Copied to Documents.</source>
-        <translation>Copié dans Documents.</translation>
-    </message>
-    <message>
-        <source>Could not copy to Documents (a file of that name may already be there).</source>
-        <translation>Copie dans Documents impossible (un fichier du même nom s’y trouve peut-être déjà).</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Retour</translation>
-    </message>
-    <message>
-        <source>Back to the folder listing (Escape, Alt+Left)</source>
-        <translation>Retour à la liste du dossier (Échap, Alt+Gauche)</translation>
-    </message>
-    <message>
-        <source>−</source>
-        <translation>−</translation>
-    </message>
-    <message>
-        <source>Zoom out (-, Ctrl+wheel)</source>
-        <translation>Zoom arrière (-, Ctrl+molette)</translation>
-    </message>
-    <message>
-        <source>+</source>
-        <translation>+</translation>
-    </message>
-    <message>
-        <source>Zoom in (+, Ctrl+wheel)</source>
-        <translation>Zoom avant (+, Ctrl+molette)</translation>
-    </message>
     <message>
         <source>Actual size</source>
         <translation>Taille réelle</translation>
     </message>
     <message>
-        <source>One image pixel per screen pixel (1)</source>
-        <translation>Un pixel de l’image par pixel de l’écran (1)</translation>
-    </message>
-    <message>
         <source>Fit</source>
         <translation>Ajuster</translation>
-    </message>
-    <message>
-        <source>Fit the image to the window (0)</source>
-        <translation>Ajuster l’image à la fenêtre (0)</translation>
-    </message>
-    <message>
-        <source>Copy to Documents</source>
-        <translation>Copier dans Documents</translation>
-    </message>
-    <message>
-        <source>Copy this file into the shared Documents folder</source>
-        <translation>Copier ce fichier dans le dossier partagé Documents</translation>
     </message>
     <message>
         <source>%1 × %2 pixels, %3%</source>
@@ -269,6 +164,65 @@
     <message>
         <source>This file no longer exists.</source>
         <translation>Ce fichier n’existe plus.</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One image pixel per screen pixel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit the image to the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished">Dossier parent</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation type="unfinished">Menu</translation>
     </message>
 </context>
 <context>
@@ -310,20 +264,8 @@
         <translation>Copie dans Documents impossible (un fichier du même nom s’y trouve peut-être déjà).</translation>
     </message>
     <message>
-        <source>Back</source>
-        <translation>Retour</translation>
-    </message>
-    <message>
-        <source>Back to the folder listing (Escape, Alt+Left)</source>
-        <translation>Retour à la liste du dossier (Échap, Alt+Gauche)</translation>
-    </message>
-    <message>
         <source>Copy to Documents</source>
         <translation>Copier dans Documents</translation>
-    </message>
-    <message>
-        <source>Copy this file into the shared Documents folder</source>
-        <translation>Copier ce fichier dans le dossier partagé Documents</translation>
     </message>
     <message>
         <source>Only the first %1 of the file&apos;s %2 bytes are shown: the text stops at a zero byte.</source>

@@ -1,4 +1,4 @@
-#include "PpsObject"
+#include "ppsobject.h"
 
 #include <QFile>
 

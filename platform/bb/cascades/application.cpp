@@ -1,7 +1,7 @@
-#include "Application"
+#include "application.h"
 
-#include "AbstractPane"
-#include "QmlDocument"
+#include "abstractpane.h"
+#include "qmldocument.h"
 
 #include <QQmlEngine>
 #include <QQuickStyle>
@@ -38,7 +38,6 @@ void Application::setScene(AbstractPane *scene)
 {
     if (!m_window) {
         m_window = new QQuickWindow;
-        m_window->setTitle(QStringLiteral("Vantrel"));
         m_window->resize(960, 720);
         m_window->setMinimumSize(QSize(320, 240));
         connect(m_window, &QQuickWindow::widthChanged, this, &Application::fitScene);
@@ -47,13 +46,25 @@ void Application::setScene(AbstractPane *scene)
     if (m_scene && m_scene != scene)
         delete m_scene;
     m_scene = scene;
+    showTitle();
     if (scene) {
+        connect(scene, &AbstractPane::titleChanged, this, &Application::showTitle,
+                Qt::UniqueConnection);
         scene->setParent(this);
         scene->setParentItem(m_window->contentItem());
         fitScene();
         scene->forceActiveFocus();
     }
     m_window->show();
+}
+
+// The desktop names the application after what it shows, as other programs do.
+void Application::showTitle()
+{
+    const QString title = m_scene ? m_scene->title() : QString();
+    m_window->setTitle(title.isEmpty()
+                           ? applicationDisplayName()
+                           : title + QStringLiteral(" \u2014 ") + applicationDisplayName());
 }
 
 void Application::fitScene()

@@ -1,4 +1,4 @@
-#include "GroupDataModel"
+#include "groupdatamodel.h"
 
 #include <QCollatorSortKey>
 

@@ -1,4 +1,4 @@
-#include "LocaleHandler"
+#include "localehandler.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

@@ -1,9 +1,6 @@
-#include "QmlDocument"
+#include "qmldocument.h"
 
-#include "AbstractPane"
-#include "Application"
-#include "FileSystem"
-#include "GroupDataModel"
+#include "application.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,6 +10,9 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QtQml>
+
+// Made by the build from the types the platform declares for QML.
+void qml_register_types_bb_cascades();
 
 namespace bb::cascades {
 
@@ -59,12 +59,9 @@ void registerPlatformTypes()
     if (done)
         return;
     done = true;
-    qmlRegisterType<Page>("bb.cascades", 1, 0, "Page");
-    qmlRegisterUncreatableType<AbstractPane>("bb.cascades", 1, 0, "AbstractPane", QString());
-    qmlRegisterType<GroupDataModel>("bb.cascades", 1, 0, "GroupDataModel");
-    qmlRegisterSingletonType<FileSystem>(
-        "bb.cascades", 1, 0, "FileSystem",
-        [](QQmlEngine *, QJSEngine *) -> QObject * { return new FileSystem; });
+    // Registered at once: types a shell registers under the same module
+    // name beforehand would otherwise hide the module's own.
+    qml_register_types_bb_cascades();
 }
 
 void warnAll(const QList<QQmlError> &errors)

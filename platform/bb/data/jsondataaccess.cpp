@@ -1,4 +1,4 @@
-#include "JsonDataAccess"
+#include "jsondataaccess.h"
 
 #include <QFile>
 #include <QJSValue>

@@ -1,4 +1,4 @@
-#include "HardwareInfo"
+#include "hardwareinfo.h"
 
 #include <QFile>
 

@@ -1,8 +1,6 @@
-#include "FileSystem"
+#include "filesystem.h"
 
 #include <QFileInfo>
-
-namespace bb::cascades {
 
 namespace {
 // Listing records end a folder's path with "/", which would make QFileInfo
@@ -40,5 +38,3 @@ double FileSystem::fileSize(const QString &path) const
     const QFileInfo info = entry(path);
     return !path.isEmpty() && info.isFile() ? double(info.size()) : -1.0;
 }
-
-} // namespace bb::cascades

@@ -1,15 +1,16 @@
-// Desktop helper for the scene, offered as the QML singleton FileSystem: the
-// facts about a path that the listing records do not carry.
+// The scene's helper for the facts about a path that the listing records do
+// not carry.
 #pragma once
 
 #include <QObject>
 #include <QString>
-
-namespace bb::cascades {
+#include <QtQml/qqmlregistration.h>
 
 class FileSystem : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
 public:
     explicit FileSystem(QObject *parent = nullptr) : QObject(parent) {}
 
@@ -20,5 +21,3 @@ public:
     // Size in bytes of a regular file, -1 for anything else.
     Q_INVOKABLE double fileSize(const QString &path) const;
 };
-
-} // namespace bb::cascades

@@ -1,0 +1,140 @@
+import QtQuick
+import QtQuick.Controls
+import Vantrel
+
+// Every command of the scene, written once. The page that carries a command
+// out listens to its triggered signal; buttons, menu entries, tool tips and
+// the About page's key list read their words and keys from here.
+Item {
+    id: actions
+
+    // The browser is on top; otherwise a view is.
+    property bool browsing: true
+    // Set by the page on top.
+    property bool canBack: false
+    property bool canForward: false
+    property bool canUp: false
+    property bool canZoom: false
+
+    readonly property Command open: Command {
+        text: qsTranslate("Browser", "Open"); keys: ["Return"]; local: true
+        tip: qsTranslate("Browser", "Opens the chosen folder or file")
+    }
+    readonly property Command back: Command {
+        text: qsTranslate("Browser", "Back"); keys: ["Alt+Left"]
+        tip: qsTranslate("Browser", "Goes back to the previous folder")
+        icon.name: "go-previous"; glyph: "\u2190"
+        enabled: actions.browsing && actions.canBack
+    }
+    readonly property Command forward: Command {
+        text: qsTranslate("Browser", "Forward"); keys: ["Alt+Right"]
+        tip: qsTranslate("Browser", "Goes forward again to the folder left with Back")
+        icon.name: "go-next"; glyph: "\u2192"
+        enabled: actions.browsing && actions.canForward
+    }
+    readonly property Command up: Command {
+        text: qsTranslate("Browser", "Up"); keys: ["Alt+Up", "Backspace"]
+        tip: qsTranslate("Browser", "Goes up to the parent folder")
+        icon.name: "go-up"; glyph: "\u2191"
+        enabled: actions.browsing && actions.canUp
+    }
+    readonly property Command typeAhead: Command {
+        text: qsTranslate("Browser", "Jump to a name"); local: true; keyLabel: qsTranslate("Browser", "Typing")
+        tip: qsTranslate("Browser", "Jumps to the next name that starts with the typed letters")
+    }
+    readonly property Command menu: Command {
+        text: qsTranslate("Browser", "Menu"); keys: ["F10", "Menu"]
+        tip: qsTranslate("Browser", "Opens the menu: sort order, remembering the folder, about")
+        icon.name: "open-menu"; glyph: "\u22EE"
+        enabled: actions.browsing
+    }
+    readonly property Command switchOrder: Command {
+        text: qsTranslate("Browser", "Switch order"); keys: ["Ctrl+K"]
+        tip: qsTranslate("Browser", "Switches between folders first and plain name order")
+        enabled: actions.browsing
+    }
+    readonly property Command switchDirection: Command {
+        text: qsTranslate("Browser", "Reverse order"); keys: ["Ctrl+R"]
+        tip: qsTranslate("Browser", "Reverses the name order")
+        enabled: actions.browsing
+    }
+    readonly property Command foldersFirst: Command {
+        text: qsTranslate("Browser", "Folders first"); enabled: actions.browsing
+    }
+    readonly property Command byName: Command {
+        text: qsTranslate("Browser", "By name"); enabled: actions.browsing
+    }
+    readonly property Command ascending: Command {
+        text: qsTranslate("Browser", "Ascending, A\u2192Z"); enabled: actions.browsing
+    }
+    readonly property Command descending: Command {
+        text: qsTranslate("Browser", "Descending, Z\u2192A"); enabled: actions.browsing
+    }
+    readonly property Command rememberFolder: Command {
+        text: qsTranslate("Browser", "Remember last folder"); enabled: actions.browsing
+    }
+    readonly property Command about: Command {
+        text: qsTranslate("Browser", "About"); enabled: actions.browsing
+    }
+    readonly property Command copy: Command {
+        text: qsTranslate("TextView", "Copy to Documents"); keys: ["Ctrl+S"]
+        tip: qsTranslate("Browser", "Copies the open file to Documents")
+        icon.name: "edit-copy"; glyph: "\u2398"
+        enabled: !actions.browsing
+    }
+    readonly property Command close: Command {
+        text: qsTranslate("Browser", "Back"); keys: ["Esc", "Backspace", "Alt+Left"]
+        tip: qsTranslate("Browser", "Closes this page")
+        icon.name: "go-previous"; glyph: "\u2190"
+        enabled: !actions.browsing
+    }
+    readonly property Command zoomOut: Command {
+        text: qsTranslate("ImageView", "Zoom out"); keys: ["-"]; glyph: "\u2212"
+        icon.name: "zoom-out"; enabled: !actions.browsing && actions.canZoom
+    }
+    readonly property Command zoomIn: Command {
+        text: qsTranslate("ImageView", "Zoom in"); keys: ["+", "="]; glyph: "+"
+        icon.name: "zoom-in"; enabled: !actions.browsing && actions.canZoom
+    }
+    readonly property Command actualSize: Command {
+        text: qsTranslate("ImageView", "Actual size"); keys: ["1"]; glyph: "1:1"
+        tip: qsTranslate("ImageView", "One image pixel per screen pixel")
+        icon.name: "zoom-original"; enabled: !actions.browsing && actions.canZoom
+    }
+    readonly property Command fit: Command {
+        text: qsTranslate("ImageView", "Fit"); keys: ["0"]; glyph: "\u2922"
+        tip: qsTranslate("ImageView", "Fit the image to the window")
+        icon.name: "zoom-fit-best"; enabled: !actions.browsing && actions.canZoom
+    }
+
+    // In the order the About page lists them.
+    readonly property var all: [open, up, back, forward, typeAhead, switchOrder, switchDirection,
+        menu, copy, zoomIn, zoomOut, actualSize, fit, close]
+
+    // A text field takes the keys it knows before the shortcuts see them;
+    // it hands them on through this. True when a command took the key.
+    function handle(event) {
+        for (const command of all) {
+            if (!command.local && command.enabled
+                    && SceneTools.matches(command.keys, event.key, event.modifiers)) {
+                command.trigger()
+                event.accepted = true
+                return true
+            }
+        }
+        return false
+    }
+
+    Repeater {
+        model: actions.all.filter(command => !command.local && command.keys.length > 0)
+        Item {
+            id: binding
+            required property Command modelData
+            Shortcut {
+                sequences: binding.modelData.keys
+                enabled: binding.modelData.enabled
+                onActivated: binding.modelData.trigger()
+            }
+        }
+    }
+}

@@ -1,0 +1,102 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Vantrel
+
+// The frame every view shares: a header with Back, the name and Copy to
+// Documents, the view's own tools between them, and a status line below.
+Page {
+    id: frame
+
+    required property Actions actions
+    property string path: ""
+    // Prefix of the frame's object names ("text": textBack, textCopy...).
+    property string part: ""
+    property bool canCopy: true
+    // Left of the status line: what the view has to say.
+    property string note: ""
+    property string copyStatus: ""
+    // The view's own buttons, shown before Copy to Documents.
+    property alias tools: toolRow.data
+    readonly property bool compact: width < _ui.du(60)
+    readonly property bool onTop: StackView.status === StackView.Active
+
+    title: path.substring(path.lastIndexOf("/") + 1)
+    focus: true
+
+    function close() {
+        actions.close.trigger()
+    }
+
+    function copyToDocuments() {
+        if (!FileSystem.exists(path))
+            copyStatus = qsTranslate("TextView", "Could not copy: this file no longer exists.")
+        else if (_vantrel.copy(path))
+            copyStatus = qsTranslate("TextView", "Copied to Documents.")
+        else
+            copyStatus = qsTranslate("TextView", "Could not copy to Documents (a file of that name may already be there).")
+    }
+
+    Connections {
+        target: frame.actions.copy
+        enabled: frame.onTop && frame.canCopy
+        function onTriggered() { frame.copyToDocuments() }
+    }
+
+    header: ToolBar {
+        RowLayout {
+            anchors.fill: parent
+            spacing: _ui.du(0.4)
+
+            CommandButton {
+                objectName: frame.part + "Back"
+                command: frame.actions.close
+                compact: frame.compact
+            }
+            Label {
+                Layout.fillWidth: true
+                Layout.minimumWidth: _ui.du(6)
+                text: frame.title
+                elide: Text.ElideMiddle
+                font.bold: true
+                verticalAlignment: Text.AlignVCenter
+            }
+            RowLayout {
+                id: toolRow
+                spacing: _ui.du(0.4)
+            }
+            CommandButton {
+                objectName: frame.part + "Copy"
+                visible: frame.canCopy
+                command: frame.actions.copy
+                compact: frame.compact
+            }
+        }
+    }
+
+    footer: ToolBar {
+        visible: frame.note !== "" || frame.copyStatus !== ""
+        RowLayout {
+            anchors.fill: parent
+            spacing: _ui.du(1)
+            Label {
+                objectName: frame.part + "Note"
+                Layout.leftMargin: _ui.du(1)
+                Layout.fillWidth: frame.copyStatus === ""
+                visible: text !== ""
+                text: frame.note
+                elide: Text.ElideRight
+                opacity: 0.75
+            }
+            Label {
+                objectName: frame.part + "CopyStatus"
+                Layout.fillWidth: true
+                Layout.leftMargin: frame.note === "" ? _ui.du(1) : 0
+                visible: text !== ""
+                text: frame.copyStatus
+                elide: Text.ElideRight
+                font.bold: true
+            }
+        }
+    }
+}

@@ -1,0 +1,171 @@
+import QtQuick
+import QtTest
+
+// The scene as a person meets it: focus, clicks, history, sort order and
+// type-ahead, in a small tree (folders alpha, beta, Bravo; files able.txt,
+// one.txt, two.txt; alpha holds the folder deeper and a1.txt).
+Item {
+    id: window
+    width: 640
+    height: 480
+
+    TestCase {
+        id: testCase
+        name: "Scene"
+        when: windowShown
+
+        property Item scene: null
+        readonly property Item stack: scene ? findChild(scene, "stack") : null
+        readonly property Item browser: stack ? stack.get(0) : null
+        readonly property Item list: browser ? browser.list : null
+        readonly property QtObject actions: scene ? findChild(scene, "actions") : null
+
+        function norm(path) { return path.replace(/\/+$/, "") }
+        function here(relative) { return norm(testTree + "/" + relative) }
+        function names() {
+            const shown = []
+            for (let i = 0; i < browser.entries.size(); ++i)
+                shown.push(browser.entries.data([i]).fileName)
+            return shown
+        }
+        function choose(name) {
+            const index = names().indexOf(name)
+            verify(index >= 0, name)
+            list.currentIndex = index
+            keyClick(Qt.Key_Return)
+        }
+
+        function init() {
+            const component = Qt.createComponent(Qt.resolvedUrl("../../assets/main.qml"))
+            verify(component.status === Component.Ready, component.errorString())
+            scene = createTemporaryObject(component, window, { width: window.width, height: window.height })
+            browser.kindFirst = true
+            browser.ascending = true
+            browser.open(testTree, false, "")
+            scene.forceActiveFocus() // as the application does when it shows the scene
+            waitForRendering(scene) // laid out, so that rows lie where they show
+        }
+
+        function test_focus_data() {
+            return [
+                { tag: "at start", open: "" },
+                { tag: "after the text view", open: "one.txt" },
+                { tag: "after About", open: "about" },
+                { tag: "after the menu", open: "menu" },
+            ]
+        }
+        function test_focus(data) {
+            tryVerify(() => list.activeFocus)
+            if (data.open === "")
+                return
+            if (data.open === "menu") {
+                const menu = findChild(scene, "browserMenu")
+                keySequence("F10")
+                tryVerify(() => menu.opened && !list.activeFocus)
+                keyClick(Qt.Key_Escape)
+                tryVerify(() => !menu.visible)
+            } else {
+                if (data.open === "about")
+                    actions.about.trigger()
+                else
+                    choose(data.open)
+                tryCompare(stack, "depth", 2)
+                tryVerify(() => !stack.busy && !list.activeFocus)
+                keyClick(Qt.Key_Escape)
+                tryCompare(stack, "depth", 1)
+            }
+            tryVerify(() => list.activeFocus)
+        }
+
+        // A double click on alpha must not also open deeper, the row that
+        // lies under the pointer once alpha is shown.
+        function test_clicks_data() {
+            return [
+                { tag: "click selects", double: false, row: 1, folder: "", current: 1 },
+                { tag: "double click opens a folder once", double: true, row: 0, folder: "alpha", current: 0 },
+                { tag: "double click opens a file once", double: true, row: 3, folder: "", current: 3 },
+            ]
+        }
+        function test_clicks(data) {
+            const row = list.itemAtIndex(data.row)
+            verify(row)
+            if (data.double)
+                mouseDoubleClickSequence(row)
+            else
+                mouseClick(row)
+            wait(Qt.styleHints.mouseDoubleClickInterval)
+            compare(norm(browser.folder), here(data.folder))
+            compare(list.currentIndex, data.current)
+            compare(stack.depth, data.double && data.folder === "" ? 2 : 1)
+        }
+
+        // Steps: a name opens that entry with Enter; otherwise the keys of a command.
+        function test_history_data() {
+            return [
+                { tag: "back", steps: ["alpha", "Alt+Left"], folder: "", back: false, forward: true },
+                { tag: "forward again", steps: ["alpha", "Alt+Left", "Alt+Right"], folder: "alpha", back: true, forward: false },
+                { tag: "up, then back", steps: ["alpha", "deeper", "Alt+Up", "Alt+Left"], folder: "alpha/deeper", back: true, forward: true },
+                { tag: "opening drops forward", steps: ["alpha", "Alt+Left", "beta"], folder: "beta", back: true, forward: false },
+                { tag: "backspace goes up", steps: ["alpha", "deeper", "Backspace"], folder: "alpha", back: true, forward: false },
+                { tag: "nothing to go back to", steps: ["Alt+Left"], folder: "", back: false, forward: false },
+            ]
+        }
+        function test_history(data) {
+            for (const step of data.steps) {
+                if (step.match(/^[a-z]+$/))
+                    choose(step)
+                else
+                    keySequence(step)
+            }
+            compare(norm(browser.folder), here(data.folder))
+            // The window's title names the folder.
+            compare(scene.title, norm(browser.folder).split("/").pop())
+            compare(actions.back.enabled, data.back)
+            compare(actions.forward.enabled, data.forward)
+        }
+
+        function test_sort_data() {
+            const kindFirst = ["alpha", "beta", "Bravo", "able.txt", "one.txt", "two.txt"]
+            const byName = ["able.txt", "alpha", "beta", "Bravo", "one.txt", "two.txt"]
+            return [
+                { tag: "folders first", steps: ["foldersFirst", "ascending"], names: kindFirst },
+                { tag: "descending", steps: ["descending"], names: ["Bravo", "beta", "alpha", "two.txt", "one.txt", "able.txt"] },
+                { tag: "by name", steps: ["byName"], names: byName },
+                { tag: "by name, descending", steps: ["byName", "descending"], names: byName.slice().reverse() },
+                { tag: "Ctrl+K switches", steps: ["Ctrl+K"], names: byName },
+                { tag: "Ctrl+K twice", steps: ["Ctrl+K", "Ctrl+K"], names: kindFirst },
+                { tag: "Ctrl+R reverses", steps: ["byName", "Ctrl+R"], names: byName.slice().reverse() },
+            ]
+        }
+        function test_sort(data) {
+            for (const step of data.steps) {
+                if (step.startsWith("Ctrl"))
+                    keySequence(step)
+                else
+                    actions[step].trigger()
+            }
+            compare(names(), data.names)
+        }
+
+        function test_typeAhead_data() {
+            return [
+                { tag: "first letter", typed: ["b"], name: "beta" },
+                { tag: "more letters", typed: ["b", "r"], name: "Bravo" },
+                { tag: "case ignored", typed: ["O"], name: "one.txt" },
+                { tag: "no match stays", typed: ["z"], name: "alpha" },
+                { tag: "a pause starts afresh", typed: ["b", "", "t"], name: "two.txt" },
+                { tag: "same letter moves on", typed: ["b", "", "b"], name: "Bravo" },
+            ]
+        }
+        function test_typeAhead(data) {
+            tryVerify(() => list.activeFocus)
+            for (const key of data.typed) {
+                if (key === "")
+                    wait(1000)
+                else
+                    keyClick(key)
+            }
+            compare(names()[list.currentIndex], data.name)
+        }
+    }
+}
