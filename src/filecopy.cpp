@@ -1,6 +1,7 @@
 #include "filecopy.h"
 
 #include "pathcodec.h"
+#include "regularfile.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -21,8 +22,8 @@ namespace {
 constexpr qint64 PieceSize = 8 * 1024 * 1024;
 constexpr qint64 BufferSize = 1024 * 1024;
 
-// Our own marker for "there, but not a regular file"; no open of ours can
-// fail with it otherwise, since special files are never opened for real.
+// What RegularFile::open() answers for a pipe, device or socket; no open of
+// ours fails with it otherwise, since special files are never opened for real.
 constexpr int NotRegular = ENXIO;
 
 QByteArray procPath(int fd)
@@ -220,33 +221,6 @@ int copyContent(int from, int to, qint64 total, const Progress &progress)
 
 } // namespace
 
-int openRegular(const QString &path)
-{
-    if (path.contains(QChar(0)))
-        return -ENOENT;
-    Descriptor probe(::open(PathCodec::encode(path).constData(), O_PATH | O_CLOEXEC));
-    if (probe.get() < 0)
-        return -errno;
-    struct stat before;
-    if (::fstat(probe.get(), &before) != 0)
-        return -errno;
-    if (!S_ISREG(before.st_mode))
-        return S_ISDIR(before.st_mode) ? -EISDIR : -NotRegular;
-    // The same file, opened for reading through the descriptor that was
-    // checked: whatever has taken the name's place since is not seen.
-    const int fd =
-        ::open(procPath(probe.get()).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return -errno;
-    struct stat after;
-    if (::fstat(fd, &after) != 0 || !S_ISREG(after.st_mode) || after.st_dev != before.st_dev ||
-        after.st_ino != before.st_ino) {
-        ::close(fd);
-        return -NotRegular;
-    }
-    return fd;
-}
-
 Result copy(const QString &source, const QString &destinationFolder, const Progress &progress)
 {
     Result result;
@@ -274,7 +248,7 @@ Result copy(const QString &source, const QString &destinationFolder, const Progr
         return failure(result, NotRegular);
     const QByteArray target = PathCodec::encode(name);
 
-    const int sourceFd = openRegular(source);
+    const int sourceFd = RegularFile::open(source);
     if (sourceFd < 0)
         return failure(result, -sourceFd);
     Descriptor from(sourceFd);

@@ -41,9 +41,4 @@ using Progress = std::function<bool(qint64 done, qint64 total)>;
 // are the source's masked by the umask, never set-user-ID; holes stay holes.
 Result copy(const QString &source, const QString &destinationFolder, const Progress &progress = {});
 
-// A descriptor open for reading on path only if it names a regular file, or
-// -errno. The path is looked up once: a pipe, device or folder is refused
-// before anything opens it for real, and what is read is what was checked.
-int openRegular(const QString &path);
-
 } // namespace FileCopy

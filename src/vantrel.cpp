@@ -1,6 +1,7 @@
 #include "vantrel.h"
 
 #include "filecopy.h"
+#include "regularfile.h"
 
 #include <bb/PpsObject>
 #include <bb/cascades/GroupDataModel>
@@ -195,7 +196,7 @@ bool Vantrel::checkIfIsImage(QString path)
         return false;
     // Decoded from the file that was checked: a pipe put in its place
     // would never end.
-    const int fd = FileCopy::openRegular(path);
+    const int fd = RegularFile::open(path);
     if (fd < 0)
         return false;
     QFile file;
