@@ -19,7 +19,7 @@ namespace {
 
 // Large enough that the system call costs nothing, small enough that a
 // progress bar moves and a cancel is quick.
-constexpr qint64 PieceSize = 8 * 1024 * 1024;
+constexpr qint64 PieceSize = 1024 * 1024;
 constexpr qint64 BufferSize = 1024 * 1024;
 
 // What RegularFile::open() answers for a pipe, device or socket; no open of
