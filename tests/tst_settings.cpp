@@ -421,6 +421,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, value);
         QFETCH(bool, kept);
+        // Written indented, the deepest value takes a few MiB.
+        if (kept && QStorageInfo(m_box->path()).bytesAvailable() < 32 * 1024 * 1024)
+            QSKIP("Too little free space in the temporary folder for a deeply nested file");
         QCOMPARE(runScript("_settings.setValue('before', 1); _settings.setValue('k', " + value +
                            "); _settings.contains('k')"),
                  kept ? "true" : "false");
