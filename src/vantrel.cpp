@@ -1,17 +1,19 @@
 #include "vantrel.h"
 
-#include <bb/PpsObject>
-#include <bb/cascades/GroupDataModel>
-
+#include "filecopy.h"
 #include "listing.h"
 #include "pathcodec.h"
+#include "regularfile.h"
+
+#include <bb/PpsObject>
+#include <bb/cascades/GroupDataModel>
 
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QLoggingCategory>
-#include <QTemporaryFile>
 #include <QVariantMap>
 
 #include <algorithm>
@@ -33,30 +35,6 @@ const QStringList ImageExtensions = {
     QStringLiteral("png"), QStringLiteral("bmp"),  QStringLiteral("gif"), QStringLiteral("pdn"),
     QStringLiteral("tif"), QStringLiteral("tiff"), QStringLiteral("tga"), QStringLiteral("dds"),
 };
-
-// A descriptor for path only if it is a regular file, -1 otherwise. Opening
-// a device can act on it (a serial line resets its board), so anything else
-// is refused before the open; the open never waits, and the check is made
-// again on the descriptor in case a pipe or a device took the file's place.
-int openRegularFile(const QString &path, mode_t *mode)
-{
-    if (path.contains(QChar(0)))
-        return -1;
-    const QByteArray name = QFile::encodeName(path);
-    struct stat before;
-    if (::stat(name.constData(), &before) != 0 || !S_ISREG(before.st_mode))
-        return -1;
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
-    struct stat status;
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    *mode = status.st_mode;
-    return fd;
-}
 
 // One debug line holding the text in quotes, as qDebug() << text writes it.
 // QDebug leaves plain printable ASCII as it stands; such a line is handed to
@@ -225,8 +203,13 @@ QString Vantrel::loadFile(QString path)
     if (ppsObject.open(bb::PpsOpenMode::Subscribe)) {
         bool ok = false;
         const QByteArray content = ppsObject.read(&ok);
-        const qsizetype end = content.indexOf('\0');
-        result = QString::fromLatin1(content.constData(), end < 0 ? content.size() : end);
+        // Part of a file is not the file: a failed read says so instead.
+        if (!ok) {
+            result = QStringLiteral("Can't open file: ") + ppsObject.errorString();
+        } else {
+            const qsizetype end = content.indexOf('\0');
+            result = QString::fromLatin1(content.constData(), end < 0 ? content.size() : end);
+        }
     } else if (ppsObject.errorString() != MissingFileError) {
         result = QStringLiteral("Can't open file: ") + ppsObject.errorString();
     }
@@ -238,53 +221,7 @@ QString Vantrel::loadFile(QString path)
 
 bool Vantrel::copy(QString path)
 {
-    if (!QDir(m_documentsFolder).exists())
-        QDir().mkpath(m_documentsFolder);
-
-    const QString name = path.split(QLatin1Char('/')).last();
-    if (name.isEmpty())
-        return false;
-    const QString destination = m_documentsFolder + name;
-    const QFileInfo existing(destination);
-    if (existing.exists() || existing.isSymLink())
-        return false;
-
-    // Only a regular file has an end: /dev/zero would fill the disk, a pipe
-    // would wait for a writer.
-    mode_t mode = 0;
-    const int fd = openRegularFile(path, &mode);
-    if (fd < 0)
-        return false;
-    QFile source;
-    if (!source.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return false;
-    }
-
-    // Written beside the destination and renamed only when complete, so a
-    // failure half way leaves nothing under the destination's name; the
-    // rename refuses to replace a file that appeared in the meantime.
-    QTemporaryFile part(m_documentsFolder + QStringLiteral(".vantrel-copy-XXXXXX"));
-    if (!part.open())
-        return false;
-    QByteArray buffer(64 * 1024, Qt::Uninitialized);
-    for (;;) {
-        const qint64 got = source.read(buffer.data(), buffer.size());
-        if (got < 0)
-            return false;
-        if (got == 0)
-            break;
-        if (part.write(buffer.constData(), got) != got)
-            return false;
-    }
-    if (!part.flush())
-        return false;
-    ::fchmod(part.handle(), mode & 0777); // never set-user-ID or the like
-    if (!part.rename(destination))
-        return false;
-    // The temporary file now carries the destination's name.
-    part.setAutoRemove(false);
-    return true;
+    return FileCopy::copy(path, m_documentsFolder).ok();
 }
 
 bool Vantrel::checkIfIsImage(QString path)
@@ -292,11 +229,21 @@ bool Vantrel::checkIfIsImage(QString path)
     const QString extension = path.split(QLatin1Char('.')).last();
     if (!ImageExtensions.contains(extension))
         return false;
-    // Decoding reads the whole file: a pipe named x.png would never end.
-    if (!QFileInfo(path).isFile())
+    // Decoded from the file that was checked: a pipe put in its place
+    // would never end.
+    const int fd = RegularFile::open(path);
+    if (fd < 0)
         return false;
-    QImage image;
-    image.load(path);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    // Read by content first; some formats (TGA) are known only by their
+    // extension, which a reader on a path would have taken as a hint.
+    QImage image = QImageReader(&file).read();
+    if (image.isNull() && file.seek(0))
+        image = QImageReader(&file, extension.toLatin1()).read();
     if (image.isNull())
         return false;
     qDebug() << "************ Image was loaded ************";

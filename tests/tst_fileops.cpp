@@ -1,5 +1,6 @@
 // Reading, copying and recognising the files a person opens in the browser,
 // including the odd ones: pipes, devices, folders, huge files.
+#include "filecopy.h"
 #include "vantrel.h"
 
 #include <bb/PpsObject>
@@ -12,9 +13,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
 #include <csignal>
+#include <cstdio>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -43,6 +50,31 @@ QStringList entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                   QDir::NoDotAndDotDot);
+}
+
+// Bytes free where the tests write their files.
+qint64 freeSpace(const QString &folder)
+{
+    struct statvfs status;
+    if (::statvfs(QFile::encodeName(folder).constData(), &status) != 0)
+        return 0;
+    return qint64(status.f_bavail) * qint64(status.f_frsize);
+}
+
+mode_t currentUmask()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+struct stat statOf(const QString &path)
+{
+    struct stat status
+    {
+    };
+    ::lstat(QFile::encodeName(path).constData(), &status);
+    return status;
 }
 
 } // namespace
@@ -106,6 +138,9 @@ private Q_SLOTS:
         QTest::newRow("tga") << "picture.tga" << tga << QString() << true;
         QTest::newRow("pipe named like an image") << "pipe.png" << QByteArray() << "" << false;
         QTest::newRow("missing image") << "gone.gif" << QByteArray() << "" << false;
+        // Opens, then fails at the first byte: an error, not an empty file.
+        QTest::newRow("read error")
+            << "/proc/self/mem" << QByteArray() << "Can't open file: Input/output error" << false;
     }
 
     void inspect()
@@ -116,6 +151,8 @@ private Q_SLOTS:
         QFETCH(bool, image);
         if (name.endsWith(".tga") && !QImageReader::supportedImageFormats().contains("tga"))
             QSKIP("No TGA decoder installed");
+        if (content.size() > 64 * 1024 && freeSpace(m_dir.path()) < 2 * content.size())
+            QSKIP("Too little free space in the temporary folder for this file");
         QVERIFY(content.isNull() || writeFile(path(name), content));
         Vantrel vantrel;
         QSignalSpy running(&vantrel, &Vantrel::isRunningChanged);
@@ -170,10 +207,10 @@ private Q_SLOTS:
         if (!copied)
             return;
         QCOMPARE(readFile(copy), content);
-        // The permissions come along, but never set-user-ID.
+        // The permissions come along, masked by the umask, but never set-user-ID.
         struct stat status;
         QCOMPARE(::stat(QFile::encodeName(copy).constData(), &status), 0);
-        QCOMPARE(status.st_mode & 07777, mode_t(0751));
+        QCOMPARE(status.st_mode & 07777, mode_t(0751) & ~currentUmask());
         QVERIFY(writeFile(source, "second"));
         QVERIFY(!vantrel.copy(source));
         QCOMPARE(readFile(copy), content);
@@ -183,6 +220,8 @@ private Q_SLOTS:
     // Files may not grow past 64 KiB: the disk is full half way.
     void copyFailingHalfWay()
     {
+        if (freeSpace(m_dir.path()) < 4 * 1024 * 1024)
+            QSKIP("Too little free space in the temporary folder for a 1 MiB file");
         QTemporaryDir docs;
         const QString source = path(QStringLiteral("big.bin"));
         QVERIFY(writeFile(source, QByteArray(1024 * 1024, 'b')));
@@ -198,6 +237,160 @@ private Q_SLOTS:
         std::signal(SIGXFSZ, previous);
         QVERIFY(!copied);
         QCOMPARE(entries(docs.path()), QStringList());
+    }
+
+    // Why a copy fails, and that a failure leaves the shared folder as it was.
+    void copyRefusals_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<int>("error");
+        QTest::newRow("name taken") << "exists" << int(FileCopy::Error::Exists);
+        QTest::newRow("link in place of Vantrel/")
+            << "link Vantrel" << int(FileCopy::Error::LinkedFolder);
+        QTest::newRow("link in place of documents/")
+            << "link documents" << int(FileCopy::Error::LinkedFolder);
+        QTest::newRow("pipe") << "fifo" << int(FileCopy::Error::NotRegularFile);
+        QTest::newRow("device") << "/dev/null" << int(FileCopy::Error::NotRegularFile);
+        QTest::newRow("folder") << "folder" << int(FileCopy::Error::NotRegularFile);
+        QTest::newRow("missing") << "missing" << int(FileCopy::Error::SourceVanished);
+        QTest::newRow("cancelled half way") << "cancel" << int(FileCopy::Error::Cancelled);
+    }
+    void copyRefusals()
+    {
+        QFETCH(QString, setup);
+        QFETCH(int, error);
+        QTemporaryDir box;
+        const QString shared = box.filePath("shared"), elsewhere = box.filePath("elsewhere");
+        const QString folder = shared + "/documents/Vantrel/";
+        QVERIFY(QDir().mkpath(shared) && QDir().mkpath(elsewhere));
+        QString source = box.filePath("photo.jpg");
+        // Large enough for the copy to go in pieces only where it is cancelled.
+        const qint64 size = setup == "cancel" ? 3 * 1024 * 1024 + 5 : 4096;
+        if (freeSpace(box.path()) < 3 * size)
+            QSKIP("Too little free space in the temporary folder for a 3 MiB file");
+        QVERIFY(writeFile(source, QByteArray(size, 'p')));
+        if (setup == "exists") {
+            QVERIFY(QDir().mkpath(folder) && writeFile(folder + "photo.jpg", "mine"));
+        } else if (setup == "link Vantrel") {
+            QVERIFY(QDir().mkpath(shared + "/documents"));
+            QVERIFY(QFile::link(elsewhere, shared + "/documents/Vantrel"));
+        } else if (setup == "link documents") {
+            QVERIFY(QFile::link(elsewhere, shared + "/documents"));
+        } else if (setup == "fifo") {
+            source = box.filePath("pipe.jpg");
+            QCOMPARE(::mkfifo(QFile::encodeName(source).constData(), 0600), 0);
+        } else if (setup == "folder" || setup == "missing") {
+            source = setup == "folder" ? box.filePath("elsewhere") : box.filePath("gone.jpg");
+        } else if (setup.startsWith('/')) {
+            source = setup;
+        }
+        QList<qint64> reported;
+        const FileCopy::Result result =
+            FileCopy::copy(source, folder, [&](qint64 done, qint64 total) {
+                reported << done;
+                return setup != "cancel" || done < total / 2;
+            });
+        QCOMPARE(int(result.error), error);
+        QVERIFY(!result.text.isEmpty());
+        QCOMPARE(entries(elsewhere), QStringList());
+        if (setup == "exists")
+            QCOMPARE(readFile(folder + "photo.jpg"), QByteArray("mine"));
+        else if (!setup.startsWith("link"))
+            QCOMPARE(entries(folder), QStringList());
+        if (setup == "cancel")
+            QVERIFY2(reported.size() >= 2, "the copy goes in pieces");
+    }
+
+    // The copy's permissions are the source's, masked by the umask, never
+    // set-user-ID; holes stay holes; what was there arrives whole.
+    void copyKeeps_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("mask");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<bool>("sparse");
+        QTest::newRow("0666 under 022") << 0666 << 022 << 0644 << false;
+        QTest::newRow("0666 under 077") << 0666 << 077 << 0600 << false;
+        QTest::newRow("set-user-ID dropped") << 04755 << 022 << 0755 << false;
+        QTest::newRow("0640 under 0") << 0640 << 0 << 0640 << false;
+        QTest::newRow("sparse file") << 0644 << 022 << 0644 << true;
+    }
+    void copyKeeps()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, mask);
+        QFETCH(int, expected);
+        QFETCH(bool, sparse);
+        QTemporaryDir box;
+        const QString source = box.filePath("data.bin");
+        const QString folder = box.filePath("shared/documents/Vantrel/");
+        // 64 MiB with two pieces of data, at the start and in the middle.
+        const qint64 size = sparse ? 64 * 1024 * 1024 : 300 * 1024;
+        QByteArray content(sparse ? 4096 : size, 'd');
+        {
+            QFile file(source);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+            if (sparse) {
+                QVERIFY(file.seek(size / 2) && file.write(content) == content.size());
+                QVERIFY(file.resize(size));
+            }
+        }
+        if (sparse && statOf(source).st_blocks * 512 >= size)
+            QSKIP("The temporary folder's file system keeps no holes");
+        QCOMPARE(::chmod(QFile::encodeName(source).constData(), mode_t(mode)), 0);
+        const mode_t saved = ::umask(mode_t(mask));
+        const FileCopy::Result result = FileCopy::copy(source, folder);
+        ::umask(saved);
+        QVERIFY2(result.ok(), qPrintable(result.text));
+        QCOMPARE(result.destination, folder + "data.bin");
+        const struct stat copy = statOf(result.destination), original = statOf(source);
+        QCOMPARE(int(copy.st_mode & 07777), expected);
+        QCOMPARE(copy.st_size, original.st_size);
+        QVERIFY2(
+            copy.st_blocks <= original.st_blocks + 64,
+            qPrintable(QString("%1 blocks for %2").arg(copy.st_blocks).arg(original.st_blocks)));
+        QCOMPARE(readFile(result.destination), readFile(source));
+    }
+
+    // A picture's name that flips between the picture and a pipe: the check
+    // answers every time, never waits for a writer.
+    void imageCheckOfFlippingFile()
+    {
+        QTemporaryDir box;
+        const QString name = box.filePath("x.png"), picture = box.filePath("picture");
+        QVERIFY(QImage(4, 4, QImage::Format_RGB32).save(picture, "PNG"));
+        QVERIFY(QFile::copy(picture, name));
+        std::atomic<bool> stop{false};
+        std::thread flipper([&] {
+            const QByteArray target = QFile::encodeName(name), file = QFile::encodeName(picture),
+                             next = QFile::encodeName(box.filePath("next"));
+            // Each step puts the other kind in place in one rename.
+            for (bool pipe = true; !stop; pipe = !pipe) {
+                if (pipe ? ::mkfifo(next.constData(), 0600) == 0
+                         : ::link(file.constData(), next.constData()) == 0)
+                    ::rename(next.constData(), target.constData());
+            }
+        });
+        auto checked = std::make_shared<std::atomic<int>>(0);
+        // Checked on a thread of its own, so that a hang fails the test
+        // instead of stopping it; a hung thread is left behind.
+        std::thread checker([checked, name] {
+            Vantrel vantrel;
+            for (int i = 0; i < 3000; ++i) {
+                vantrel.checkIfIsImage(name);
+                ++*checked;
+            }
+        });
+        const auto done = qScopeGuard([&] {
+            stop = true;
+            flipper.join();
+            if (checked->load() == 3000)
+                checker.join();
+            else
+                checker.detach();
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(checked->load(), 3000, 60000);
+        QVERIFY(QFileInfo(picture).isFile());
     }
 };
 

@@ -2,24 +2,32 @@
 #include "settings.h"
 
 #include <QJSEngine>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMetaMethod>
+#include <QSignalSpy>
+#include <QStorageInfo>
 #include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 const QString path = QStringLiteral("data/settings.json");
 QStringList debugLines;
+QStringList warnings;
 QtMessageHandler defaultHandler = nullptr;
 
 void captureDebug(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtDebugMsg && message.startsWith(QLatin1String("Settings::")))
         debugLines << message;
+    else if (type == QtWarningMsg && message.startsWith(QLatin1String("Settings:")))
+        warnings << message;
     else
         defaultHandler(type, context, message);
 }
@@ -33,6 +41,39 @@ QByteArray contents()
 QJsonObject inFile()
 {
     return QJsonDocument::fromJson(contents()).object();
+}
+
+struct stat statOf(const QString &file)
+{
+    struct stat status
+    {
+    };
+    ::lstat(QFile::encodeName(file).constData(), &status);
+    return status;
+}
+
+// The files kept aside in data/.
+QStringList keptAside()
+{
+    return QDir(QStringLiteral("data"))
+        .entryList({QStringLiteral("settings.json.unreadable-*")},
+                   QDir::AllEntries | QDir::System | QDir::Hidden);
+}
+
+// Arrays in arrays, this many levels, as a script.
+QString nested(int levels)
+{
+    return QString(levels, QLatin1Char('[')) + QString(levels, QLatin1Char(']'));
+}
+
+// The most levels a value under a key may have and still be read back from
+// the file, found by asking the reader itself.
+int deepestReadable()
+{
+    int levels = 1;
+    while (!QJsonDocument::fromJson("{\"k\":" + nested(levels + 1).toLatin1() + "}").isNull())
+        ++levels;
+    return levels;
 }
 
 // A store as the scene sees it, fresh from the file.
@@ -67,6 +108,7 @@ private Q_SLOTS:
         m_box = std::make_unique<Sandbox>(false, false);
         QVERIFY(m_box->isValid() && QDir::setCurrent(m_box->path()));
         debugLines.clear();
+        warnings.clear();
     }
     void cleanup()
     {
@@ -239,9 +281,15 @@ private Q_SLOTS:
         limit.rlim_cur = dataFolder ? 100 : RLIM_INFINITY;
         setrlimit(RLIMIT_FSIZE, &limit);
         const bool saved = bb::data::JsonDataAccess().save(QVariantMap{{"big", big}}, path);
+        QSignalSpy failed(settings.notices(), &SettingsNotices::writeFailed);
+        warnings.clear();
         settings.setValue(QStringLiteral("big"), big);
         setrlimit(RLIMIT_FSIZE, &before);
         QVERIFY(!saved);
+        // Said once, in the log and to the scene, which may come later.
+        QCOMPARE(failed.size(), 1);
+        QVERIFY(!settings.notices()->writeFailure().isEmpty());
+        QCOMPARE(warnings.size(), 1);
         QCOMPARE(contents(), dataFolder ? old : QByteArray());
         QCOMPARE(QDir(QStringLiteral("data")).entryList(QDir::Files | QDir::Hidden),
                  dataFolder ? QStringList("settings.json") : QStringList());
@@ -253,6 +301,156 @@ private Q_SLOTS:
         if (dataFolder)
             expected.insert("old", true);
         QCOMPARE(inFile(), expected);
+    }
+
+    // A file that is there but gives no settings: the store starts at once
+    // and empty, and the first write keeps the file (or link) aside, as it
+    // was, before a new file takes the name.
+    void unreadableFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("trailing comma") << "file" << QByteArray(R"({"a": 1,})");
+        QTest::newRow("array") << "file" << QByteArray("[1, 2]");
+        QTest::newRow("latin-1 byte") << "file" << QByteArray("{\"caf\xe9\": 1}");
+        QTest::newRow("too deep for the reader")
+            << "file"
+            << "{\"k\": " + nested(deepestReadable() + 1).toLatin1() + "}";
+        QTest::newRow("larger than 16 MiB")
+            << "file"
+            << "{\"k\": \"" + QByteArray(16 * 1024 * 1024, 'x') + "\"}";
+        QTest::newRow("pipe") << "fifo" << QByteArray();
+        // Never a link to a device: a store that wrote through it would, as
+        // root, put a file in the device's place.
+        QTest::newRow("link to an endless kernel file")
+            << "link" << QByteArray("/proc/self/pagemap");
+        QTest::newRow("link to a pipe") << "link" << QByteArray("pipe");
+        QTest::newRow("link to a broken file") << "link" << QByteArray("elsewhere.json");
+        QTest::newRow("dangling link") << "link" << QByteArray("nowhere.json");
+        QTest::newRow("folder") << "folder" << QByteArray();
+    }
+    void unreadableFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, content);
+        if (content.size() > 1024 * 1024 &&
+            QStorageInfo(m_box->path()).bytesAvailable() < 3 * content.size())
+            QSKIP("Too little free space in the temporary folder for a 16 MiB file");
+        const QByteArray broken = "{broken";
+        if (kind == "file")
+            QVERIFY(m_box->write(path, content));
+        else if (kind == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == "folder")
+            QVERIFY(QDir().mkpath(path + "/inside"));
+        if (content == "elsewhere.json")
+            QVERIFY(m_box->write("elsewhere.json", broken));
+        if (content == "pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(m_box->path("pipe")).constData(), 0600), 0);
+        if (kind == "link")
+            QVERIFY(QFile::link(content.startsWith('/') ? content : "../" + content, path));
+        const struct stat before = statOf(path);
+
+        auto settings = std::make_unique<Settings>(nullptr);
+        QSignalSpy kept(settings->notices(), &SettingsNotices::keptAside);
+        QCOMPARE(settings->allKeys(), QStringList());
+        QVERIFY(!settings->notices()->unreadableReason().isEmpty());
+        QVERIFY(!warnings.isEmpty());
+        QCOMPARE(keptAside(), QStringList());
+        QCOMPARE(statOf(path).st_ino, before.st_ino);
+        settings->setValue(QStringLiteral("k"), QStringLiteral("v"));
+
+        QCOMPARE(keptAside().size(), 1);
+        const QString aside = "data/" + keptAside().first();
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(settings->notices()->keptAsidePath(), QFileInfo(aside).absoluteFilePath());
+        const struct stat after = statOf(aside);
+        QCOMPARE(after.st_ino, before.st_ino);
+        QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
+        if (kind == "file") {
+            QFile file(aside);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), content);
+        }
+        if (content == "elsewhere.json") {
+            QFile target(QStringLiteral("elsewhere.json"));
+            QVERIFY(target.open(QIODevice::ReadOnly));
+            QCOMPARE(target.readAll(), broken);
+        }
+        QVERIFY(QFileInfo(path).isFile() && !QFileInfo(path).isSymLink());
+        settings->setValue(QStringLiteral("k"), QStringLiteral("v"));
+        QCOMPARE(inFile(), QJsonObject({{"k", "v"}}));
+        settings.reset();
+        QCOMPARE(keptAside().size(), 1);
+        QCOMPARE(kept.size(), 1);
+    }
+
+    // A link to good settings is written through: the link stays, its
+    // target gets the change.
+    void linkToGoodSettings()
+    {
+        QVERIFY(m_box->write("mine.json", R"({"a": 1})"));
+        QVERIFY(QFile::link("../mine.json", path));
+        Settings settings(nullptr);
+        QCOMPARE(settings.allKeys(), QStringList("a"));
+        settings.setValue(QStringLiteral("b"), 2);
+        QVERIFY(QFileInfo(path).isSymLink());
+        QCOMPARE(inFile(), QJsonObject({{"a", 1}, {"b", 2}}));
+        QCOMPARE(keptAside(), QStringList());
+    }
+
+    // Values as deep as the file can give back are kept; deeper ones are
+    // refused with a warning, whatever their depth, and the file stays
+    // readable.
+    void depth_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("kept");
+        const int deepest = deepestReadable();
+        QTest::newRow("deepest readable") << nested(deepest) << true;
+        QTest::newRow("one level deeper") << nested(deepest + 1) << false;
+        QTest::newRow("lists, 10,000 levels")
+            << "(() => { let o = []; for (let i = 0; i < 10000; ++i) o = [o]; return o })()"
+            << false;
+        QTest::newRow("objects, 10,000 levels")
+            << "(() => { let o = {}; for (let i = 0; i < 10000; ++i) o = {o}; return o })()"
+            << false;
+        QTest::newRow("holds itself") << "(() => { const o = {}; o.o = o; return o })()" << false;
+    }
+    void depth()
+    {
+        QFETCH(QString, value);
+        QFETCH(bool, kept);
+        // Written indented, the deepest value takes a few MiB.
+        if (kept && QStorageInfo(m_box->path()).bytesAvailable() < 32 * 1024 * 1024)
+            QSKIP("Too little free space in the temporary folder for a deeply nested file");
+        QCOMPARE(runScript("_settings.setValue('before', 1); _settings.setValue('k', " + value +
+                           "); _settings.contains('k')"),
+                 kept ? "true" : "false");
+        QCOMPARE(warnings.size(), kept ? 0 : 1);
+        QCOMPARE(runScript("_settings.allKeys().join()"), kept ? "before,k" : "before");
+        QVERIFY(kept || !inFile().isEmpty());
+    }
+
+    // What value() gives back is what was stored, not the caller's object,
+    // which may change afterwards.
+    void storedIsACopy_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("member") << "o.a = 2";
+        QTest::newRow("nested list") << "o.l.push(4)";
+        QTest::newRow("member added") << "o.z = true";
+        QTest::newRow("member removed") << "delete o.a";
+    }
+    void storedIsACopy()
+    {
+        QFETCH(QString, change);
+        const QString stored = "JSON.stringify(_settings.value('k'))";
+        QCOMPARE(runScript(
+                     "const o = {a: 1, l: [3]}; _settings.setValue('k', o); const was = " + stored +
+                     "; " + change + "; " + stored + " === was ? 'same' : " + stored),
+                 QStringLiteral("same"));
+        QCOMPARE(inFile().value("k"), QJsonObject({{"a", 1}, {"l", QJsonArray{3}}}));
     }
 };
 

@@ -1,6 +1,6 @@
 #include "ppsobject.h"
 
-#include <QFile>
+#include "pathcodec.h"
 
 #include <cerrno>
 #include <cstring>
@@ -52,7 +52,7 @@ bool PpsObject::open(PpsOpenMode::Types mode)
     // Without O_NONBLOCK a pipe that nobody writes to, or a terminal, would
     // hold the caller here indefinitely.
     const int fd =
-        ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        ::open(PathCodec::encode(m_path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         m_error = errno;
         return false;

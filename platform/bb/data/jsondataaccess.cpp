@@ -7,43 +7,80 @@
 #include <QJsonObject>
 #include <QSaveFile>
 
+#include "regularfile.h"
+
+#include <cerrno>
+#include <unistd.h>
+
 namespace bb::data {
 
 QVariant JsonDataAccess::load(const QString &filePath)
 {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
+    m_error.clear();
+    const int fd = RegularFile::open(filePath);
+    if (fd < 0) {
+        m_error = fd == -ENXIO ? QStringLiteral("Not a regular file") : qt_error_string(-fd);
         return QVariant();
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        m_error = file.errorString();
+        return QVariant();
+    }
+    // One byte more than allowed tells a file that is too large (or grows).
+    const QByteArray text = file.read(MaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        m_error = file.errorString();
+        return QVariant();
+    }
+    if (text.size() > MaxFileSize) {
+        m_error = QStringLiteral("Larger than %1 bytes").arg(MaxFileSize);
+        return QVariant();
+    }
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-    if (error.error != QJsonParseError::NoError)
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError) {
+        m_error = QStringLiteral("%1 at byte %2").arg(error.errorString()).arg(error.offset);
         return QVariant();
+    }
     return document.isObject() ? QVariant(document.object().toVariantMap())
                                : QVariant(document.array().toVariantList());
 }
 
 bool JsonDataAccess::save(const QVariant &value, const QString &filePath)
 {
+    m_error.clear();
     const QJsonValue json = toJson(value);
     QByteArray text;
-    if (json.isObject())
+    if (json.isObject()) {
         text = QJsonDocument(json.toObject()).toJson();
-    else if (json.isArray())
+    } else if (json.isArray()) {
         text = QJsonDocument(json.toArray()).toJson();
-    else
+    } else {
+        m_error = QStringLiteral("Neither a map nor a list");
         return false;
+    }
     // Unbuffered, so that a short write shows here: with a buffer it shows
     // only when commit() flushes, and commit() ignores it and puts the
     // truncated text in place. On a full disk write() can also come back
     // short without an error.
     QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        m_error = file.errorString();
         return false;
+    }
     if (file.write(text) != text.size()) {
+        m_error = file.error() != QFileDevice::NoError ? file.errorString()
+                                                       : QStringLiteral("No space left on device");
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit()) {
+        m_error = file.errorString();
+        return false;
+    }
+    return true;
 }
 
 QJsonValue JsonDataAccess::toJson(const QVariant &value)

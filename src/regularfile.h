@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace RegularFile {
+
+// A descriptor open for reading on path only if it names a regular file, or
+// -errno (-EISDIR for a folder, -ENXIO for a pipe, device or socket). The
+// path is looked up once: nothing but a regular file is ever opened for real
+// (opening a serial line acts on it, a pipe waits), and what is read is the
+// file that was checked, whatever takes its name's place meanwhile.
+int open(const QString &path);
+
+} // namespace RegularFile
