@@ -1,0 +1,235 @@
+#include "pathtools.h"
+#include "places.h"
+
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <unistd.h>
+
+class tst_Places : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void resolve_data();
+    void resolve();
+    void startFolder_data();
+    void startFolder();
+    void findStartFolderAnswersLater();
+    void complete_data();
+    void complete();
+    void bookmarks();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_root;
+};
+
+void tst_Places::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_root = m_dir.path();
+    QDir root(m_root);
+    // Home is where the person's folders are; the test brings its own.
+    QVERIFY(root.mkpath("home"));
+    qputenv("HOME", QFile::encodeName(m_root + "/home"));
+    for (const char *folder : {"Music", "music box", "Movies", ".hidden", "a/b/c", "line\nbreak"})
+        QVERIFY(root.mkpath(QString::fromUtf8(folder)));
+    QFile file(root.filePath("notes.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(QFile::link(root.filePath("Movies"), root.filePath("Mlink")));
+    QVERIFY(QFile::link(root.filePath("notes.txt"), root.filePath("Mfile")));
+    QVERIFY(root.mkpath("locked/inner"));
+    QVERIFY(QFile::setPermissions(root.filePath("locked"), QFileDevice::WriteOwner));
+}
+
+void tst_Places::cleanupTestCase()
+{
+    QFile::setPermissions(m_root + "/locked",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+void tst_Places::resolve_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("folder"); // "@" stands for the test folder, "~" for home
+    QTest::addColumn<QString>("select");
+
+    QTest::newRow("home") << "~"
+                          << "folder"
+                          << "~/"
+                          << "";
+    QTest::newRow("under home") << "~/"
+                                << "folder"
+                                << "~/"
+                                << "";
+    QTest::newRow("absolute, slashes doubled") << "@//a///b/"
+                                               << "folder"
+                                               << "@/a/b/"
+                                               << "";
+    QTest::newRow("relative with dots") << "a/b/../b/./c"
+                                        << "folder"
+                                        << "@/a/b/c/"
+                                        << "";
+    QTest::newRow("blank in name") << "music box"
+                                   << "folder"
+                                   << "@/music box/"
+                                   << "";
+    QTest::newRow("newline in name") << "line\nbreak/"
+                                     << "folder"
+                                     << "@/line\nbreak/"
+                                     << "";
+    QTest::newRow("file selects it") << "@/notes.txt"
+                                     << "file"
+                                     << "@/"
+                                     << "@/notes.txt";
+    QTest::newRow("missing keeps its path") << "nothing/here"
+                                            << "missing"
+                                            << "@/nothing/here"
+                                            << "";
+    QTest::newRow("only blanks") << "   "
+                                 << "empty"
+                                 << ""
+                                 << "";
+    QTest::newRow("above the root") << "/../../"
+                                    << "folder"
+                                    << "/"
+                                    << "";
+}
+
+void tst_Places::resolve()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, kind);
+    QFETCH(QString, folder);
+    QFETCH(QString, select);
+    const auto real = [this](QString path) {
+        if (path.startsWith('~'))
+            path = QDir::homePath() + path.mid(1);
+        return path.replace('@', m_root).replace("//", "/");
+    };
+    PathTools tools;
+    const QVariantMap result = tools.resolve(typed.replace('@', m_root), m_root + "/");
+    QCOMPARE(result.value("kind").toString(), kind);
+    QCOMPARE(result.value("folder").toString(), real(folder));
+    QCOMPARE(result.value("select").toString(), real(select));
+}
+
+void tst_Places::startFolder_data()
+{
+    QTest::addColumn<QString>("remembered");
+    QTest::addColumn<QString>("folder"); // "" for home
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("nothing remembered") << ""
+                                        << ""
+                                        << "";
+    QTest::newRow("not absolute") << "relative/x"
+                                  << ""
+                                  << "";
+    QTest::newRow("still there") << "@/a/b/"
+                                 << "@/a/b/"
+                                 << "";
+    QTest::newRow("old root form") << "//"
+                                   << "/"
+                                   << "";
+    QTest::newRow("vanished") << "@/a/gone/deeper/"
+                              << "@/a/"
+                              << "missing";
+    QTest::newRow("a file now") << "@/notes.txt"
+                                << "@/"
+                                << "unreadable";
+    // Root enters every folder, so none can be made unreadable for it.
+    if (::geteuid() != 0)
+        QTest::newRow("no longer readable") << "@/locked/inner/"
+                                            << "@/"
+                                            << "unreadable";
+}
+
+void tst_Places::startFolder()
+{
+    QFETCH(QString, remembered);
+    QFETCH(QString, folder);
+    QFETCH(QString, reason);
+    const QString home = QDir::homePath();
+    const QVariantMap found = PathTools::startFolderFor(remembered.replace('@', m_root), home);
+    QCOMPARE(found.value("folder").toString(),
+             folder.isEmpty() ? home + "/" : folder.replace('@', m_root));
+    QCOMPARE(found.value("reason").toString(), reason);
+}
+
+void tst_Places::findStartFolderAnswersLater()
+{
+    PathTools tools;
+    QSignalSpy found(&tools, &PathTools::startFolderFound);
+    tools.findStartFolder(m_root + "/a/gone/");
+    QVERIFY(found.isEmpty()); // never answered inside the call
+    QVERIFY(found.wait());
+    QCOMPARE(found.first().at(0).toString(), m_root + "/a/");
+    QCOMPARE(found.first().at(1).toString(), QString("missing"));
+}
+
+void tst_Places::complete_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("completions");
+
+    QTest::newRow("case ignored, folders and links to folders only")
+        << "m" << QStringList{"Mlink/", "Movies/", "Music/", "music box/"};
+    QTest::newRow("hidden only when asked") << "." << QStringList{".hidden/"};
+    QTest::newRow("deeper, typed part kept") << "a/" << QStringList{"a/b/"};
+    QTest::newRow("nothing matches") << "zzz" << QStringList{};
+    QTest::newRow("missing folder") << "nope/x" << QStringList{};
+}
+
+void tst_Places::complete()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, completions);
+    PathTools tools;
+    QCOMPARE(tools.complete(typed, m_root), completions);
+}
+
+void tst_Places::bookmarks()
+{
+    Places places;
+    places.setSharedFolder(m_root + "/a");
+    const int fixed = places.count();
+    const auto rowsOf = [&places](const QString &section) {
+        QStringList paths;
+        for (int i = 0; i < places.rowCount(); ++i) {
+            const QModelIndex index = places.index(i);
+            if (places.data(index, Places::SectionRole).toString() == section)
+                paths << places.data(index, Places::PathRole).toString() +
+                             (places.data(index, Places::ExistsRole).toBool() ? "" : " (gone)");
+        }
+        return paths;
+    };
+    QVERIFY(rowsOf("places").contains(m_root + "/a/"));
+    QVERIFY(rowsOf("places").contains("/"));
+
+    QSignalSpy changed(&places, &Places::bookmarksChanged);
+    QVERIFY(places.addBookmark(m_root + "/Music"));
+    QVERIFY(!places.addBookmark(m_root + "/Music/")); // the same folder
+    QVERIFY(places.addBookmark(m_root + "/gone"));
+    QCOMPARE(changed.size(), 2);
+    QCOMPARE(places.bookmarks(), QStringList({m_root + "/Music/", m_root + "/gone/"}));
+    QCOMPARE(rowsOf("bookmarks"), QStringList({m_root + "/Music/", m_root + "/gone/ (gone)"}));
+    QCOMPARE(places.count(), fixed + 2);
+
+    QVERIFY(places.removeBookmark(m_root + "/gone"));
+    QVERIFY(!places.removeBookmark(m_root + "/gone"));
+    QCOMPARE(places.bookmarks(), QStringList({m_root + "/Music/"}));
+
+    // Kept in the settings as a list, and given back the same way.
+    Places restored;
+    restored.setBookmarks(places.bookmarks());
+    QVERIFY(restored.isBookmarked(m_root + "/Music"));
+}
+
+QTEST_GUILESS_MAIN(tst_Places)
+#include "tst_places.moc"
