@@ -61,7 +61,7 @@ Rights rightsOf(int folder, const QFileInfo &entry, const QString &fileName)
 
 Vantrel::Vantrel()
     : QObject(nullptr), m_currentPath(QStringLiteral("//")), m_isRunning(false),
-      m_documentsFolder(QStringLiteral("/accounts/1000/shared/documents/Vantrel/"))
+      m_documentsFolder(FileCopy::documentsFolder())
 {
 }
 
