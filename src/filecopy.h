@@ -8,6 +8,12 @@
 // copy that runs in the background with a progress bar.
 namespace FileCopy {
 
+// The shared documents folder that Copy to Documents fills.
+inline QString documentsFolder()
+{
+    return QStringLiteral("/accounts/1000/shared/documents/Vantrel/");
+}
+
 enum class Error {
     None,
     Exists,           // the destination has a file of that name; it is never replaced

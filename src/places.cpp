@@ -1,5 +1,6 @@
 #include "places.h"
 
+#include "filecopy.h"
 #include "offthread.h"
 #include "pathcodec.h"
 
@@ -69,7 +70,7 @@ QList<Places::Row> readVolumes()
 
 Places::Places(QObject *parent)
     : QAbstractListModel(parent),
-      m_sharedFolder(QStringLiteral("/accounts/1000/shared/documents/Vantrel/"))
+      m_sharedFolder(FileCopy::documentsFolder())
 {
     rebuild();
     refreshVolumes();

@@ -84,7 +84,7 @@ struct SortKey
 
 Vantrel::Vantrel()
     : QObject(nullptr), m_currentPath(QStringLiteral("//")), m_isRunning(false),
-      m_documentsFolder(QStringLiteral("/accounts/1000/shared/documents/Vantrel/"))
+      m_documentsFolder(FileCopy::documentsFolder())
 {
 }
 

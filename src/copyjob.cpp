@@ -1,0 +1,147 @@
+#include "copyjob.h"
+
+#include "filecopy.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+#include <atomic>
+#include <thread>
+
+struct CopyJob::State
+{
+    std::atomic<qint64> done{0};
+    std::atomic<qint64> total{0};
+    std::atomic_bool cancel{false};
+    FileCopy::Result result; // written by the worker before it reports
+};
+
+namespace {
+
+QString reasonOf(FileCopy::Error error)
+{
+    switch (error) {
+    case FileCopy::Error::None:
+        return QString();
+    case FileCopy::Error::Exists:
+        return QStringLiteral("exists");
+    case FileCopy::Error::PermissionDenied:
+        return QStringLiteral("permission");
+    case FileCopy::Error::DiskFull:
+        return QStringLiteral("diskFull");
+    case FileCopy::Error::SourceVanished:
+        return QStringLiteral("vanished");
+    case FileCopy::Error::NotRegularFile:
+        return QStringLiteral("notRegular");
+    case FileCopy::Error::LinkedFolder:
+        return QStringLiteral("linkedFolder");
+    case FileCopy::Error::Cancelled:
+        return QStringLiteral("cancelled");
+    case FileCopy::Error::Other:
+        break;
+    }
+    return QStringLiteral("other");
+}
+
+std::function<void()> &startHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
+} // namespace
+
+void CopyJob::setStartHookForTesting(std::function<void()> hook)
+{
+    startHook() = std::move(hook);
+}
+
+CopyJob::CopyJob(QObject *parent)
+    : QObject(parent), m_destinationFolder(FileCopy::documentsFolder())
+{
+    // Progress is read, not pushed: the worker never waits for the UI.
+    m_poll.setInterval(100);
+    connect(&m_poll, &QTimer::timeout, this, &CopyJob::poll);
+}
+
+CopyJob::~CopyJob()
+{
+    // A copy still running is stopped; it removes what it wrote itself.
+    if (m_state)
+        m_state->cancel = true;
+}
+
+void CopyJob::setDestinationFolder(const QString &folder)
+{
+    if (folder == m_destinationFolder)
+        return;
+    m_destinationFolder = folder;
+    Q_EMIT destinationFolderChanged();
+}
+
+double CopyJob::rate() const
+{
+    const qint64 elapsed = m_clock.isValid() ? m_clock.elapsed() : 0;
+    return elapsed > 0 ? double(m_done) * 1000.0 / double(elapsed) : 0.0;
+}
+
+bool CopyJob::start(const QString &path)
+{
+    if (m_state)
+        return false;
+    auto state = std::make_shared<State>();
+    m_state = state;
+    m_source = path;
+    m_done = m_total = 0;
+    m_clock.start();
+    m_poll.start();
+    Q_EMIT runningChanged();
+    Q_EMIT progressChanged();
+
+    QPointer<CopyJob> guard(this);
+    const QString folder = m_destinationFolder;
+    std::thread([state, path, folder, guard, hook = startHook()] {
+        if (hook)
+            hook();
+        state->result = FileCopy::copy(path, folder, [&state](qint64 done, qint64 total) {
+            state->done = done;
+            state->total = total;
+            return !state->cancel;
+        });
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [state, guard] {
+                if (guard)
+                    guard->finish(state);
+            },
+            Qt::QueuedConnection);
+    }).detach();
+    return true;
+}
+
+void CopyJob::cancel()
+{
+    if (m_state)
+        m_state->cancel = true;
+}
+
+void CopyJob::poll()
+{
+    if (!m_state)
+        return;
+    m_done = m_state->done;
+    m_total = m_state->total;
+    Q_EMIT progressChanged();
+}
+
+void CopyJob::finish(const std::shared_ptr<State> &state)
+{
+    if (state != m_state)
+        return;
+    poll();
+    m_poll.stop();
+    m_state.reset();
+    const FileCopy::Result &result = state->result;
+    Q_EMIT runningChanged();
+    Q_EMIT finished(result.ok(), reasonOf(result.error), result.text, result.destination);
+}
