@@ -1,12 +1,12 @@
 #include "copyjob.h"
 
 #include "filecopy.h"
+#include "fileprobe.h"
 
 #include <QCoreApplication>
 #include <QPointer>
 
 #include <atomic>
-#include <thread>
 
 struct CopyJob::State
 {
@@ -100,7 +100,7 @@ bool CopyJob::start(const QString &path)
 
     QPointer<CopyJob> guard(this);
     const QString folder = m_destinationFolder;
-    std::thread([state, path, folder, guard, hook = startHook()] {
+    FileProbe::ioPool()->start([state, path, folder, guard, hook = startHook()] {
         if (hook)
             hook();
         state->result = FileCopy::copy(path, folder, [&state](qint64 done, qint64 total) {
@@ -115,7 +115,7 @@ bool CopyJob::start(const QString &path)
                     guard->finish(state);
             },
             Qt::QueuedConnection);
-    }).detach();
+    });
     return true;
 }
 

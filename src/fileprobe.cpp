@@ -1,6 +1,7 @@
 #include "fileprobe.h"
 
 #include "pathcodec.h"
+#include "regularfile.h"
 
 #include <QThreadPool>
 
@@ -92,38 +93,16 @@ const char *kindName(Kind kind)
 
 int openRegular(const QString &path, int *error, struct stat *st)
 {
-    if (path.isEmpty() || path.contains(QChar(0))) {
-        *error = ENOENT;
-        return -1;
-    }
-    const QByteArray name = PathCodec::encode(path);
-    const int handle = ::open(name.constData(), O_PATH | O_CLOEXEC);
-    if (handle < 0) {
-        *error = errno;
-        return -1;
-    }
-    struct stat first;
-    const bool regular = ::fstat(handle, &first) == 0 && S_ISREG(first.st_mode);
-    ::close(handle);
-    if (!regular) {
-        *error = S_ISDIR(first.st_mode) ? EISDIR : ENODEV;
-        return -1;
-    }
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = path.isEmpty() ? -ENOENT : RegularFile::open(path);
     if (fd < 0) {
+        *error = -fd == ENXIO ? ENODEV : -fd;
+        return -1;
+    }
+    if (st && ::fstat(fd, st) != 0) {
         *error = errno;
-        return -1;
-    }
-    struct stat now;
-    // Something else may have taken the name between the two opens.
-    if (::fstat(fd, &now) != 0 || now.st_dev != first.st_dev || now.st_ino != first.st_ino ||
-        !S_ISREG(now.st_mode)) {
         ::close(fd);
-        *error = ENODEV;
         return -1;
     }
-    if (st)
-        *st = now;
     return fd;
 }
 

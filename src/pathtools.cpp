@@ -1,6 +1,6 @@
 #include "pathtools.h"
 
-#include "offthread.h"
+#include "fileprobe.h"
 #include "pathcodec.h"
 
 #include <QCollator>
@@ -180,10 +180,10 @@ QVariantMap PathTools::startFolderFor(const QString &remembered, const QString &
 void PathTools::findStartFolder(const QString &remembered)
 {
     const QString homeFolder = home();
-    runOffThread(
+    FileProbe::runOffThread<QVariantMap>(
         this, [remembered, homeFolder] { return startFolderFor(remembered, homeFolder); },
-        [](PathTools *self, const QVariantMap &found) {
-            Q_EMIT self->startFolderFound(found.value(QStringLiteral("folder")).toString(),
-                                          found.value(QStringLiteral("reason")).toString());
+        [this](const QVariantMap &found) {
+            Q_EMIT startFolderFound(found.value(QStringLiteral("folder")).toString(),
+                                    found.value(QStringLiteral("reason")).toString());
         });
 }

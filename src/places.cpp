@@ -1,7 +1,7 @@
 #include "places.h"
 
 #include "filecopy.h"
-#include "offthread.h"
+#include "fileprobe.h"
 #include "pathcodec.h"
 
 #include <QDir>
@@ -69,8 +69,7 @@ QList<Places::Row> readVolumes()
 } // namespace
 
 Places::Places(QObject *parent)
-    : QAbstractListModel(parent),
-      m_sharedFolder(FileCopy::documentsFolder())
+    : QAbstractListModel(parent), m_sharedFolder(FileCopy::documentsFolder())
 {
     rebuild();
     refreshVolumes();
@@ -137,9 +136,9 @@ bool Places::isBookmarked(const QString &folder) const
 
 void Places::refreshVolumes()
 {
-    runOffThread(this, &readVolumes, [](Places *self, QList<Row> volumes) {
-        self->m_volumes = std::move(volumes);
-        self->rebuild();
+    FileProbe::runOffThread<QList<Row>>(this, &readVolumes, [this](const QList<Row> &volumes) {
+        m_volumes = volumes;
+        rebuild();
     });
 }
 
