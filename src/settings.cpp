@@ -4,8 +4,10 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QJSEngine>
 #include <QJSValue>
 #include <QJSValueIterator>
+#include <QPointer>
 
 #include <cerrno>
 #include <cstdio>
@@ -111,6 +113,24 @@ QVariant plain(const QVariant &value)
 
 } // namespace
 
+namespace {
+// The store the program runs with; there is one at a time.
+QPointer<SettingsNotices> &runningNotices()
+{
+    static QPointer<SettingsNotices> notices;
+    return notices;
+}
+} // namespace
+
+SettingsNotices *SettingsNotices::create(QQmlEngine *, QJSEngine *engine)
+{
+    if (SettingsNotices *notices = runningNotices()) {
+        QJSEngine::setObjectOwnership(notices, QJSEngine::CppOwnership);
+        return notices;
+    }
+    return new SettingsNotices(engine);
+}
+
 void SettingsNotices::reportUnreadable(const QString &reason)
 {
     m_unreadableReason = reason;
@@ -132,6 +152,7 @@ void SettingsNotices::reportWriteFailure(const QString &reason)
 Settings::Settings(QObject *parent)
     : QObject(nullptr), m_jda(nullptr), m_notices(new SettingsNotices(this))
 {
+    runningNotices() = m_notices;
     Q_UNUSED(parent);
     sync();
     if (!QFile(SettingsFile).exists())

@@ -7,12 +7,19 @@
 
 #include <bb/data/JsonDataAccess>
 
+#include <QtQml/qqmlregistration.h>
+
+class QJSEngine;
+class QQmlEngine;
+
 // What the store has to tell the person: a settings file it could not read,
 // where that file was kept, a write that failed. Each may happen before the
 // scene is there to listen, so the last of each is also kept as a property.
 class SettingsNotices : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
     Q_PROPERTY(QString unreadableReason READ unreadableReason NOTIFY unreadable)
     Q_PROPERTY(QString keptAsidePath READ keptAsidePath NOTIFY keptAside)
     Q_PROPERTY(QString writeFailure READ writeFailure NOTIFY writeFailed)
@@ -26,6 +33,9 @@ public:
     void reportUnreadable(const QString &reason);
     void reportKeptAside(const QString &path);
     void reportWriteFailure(const QString &reason);
+
+    // For the scene: the notices of the running store, or none to tell.
+    static SettingsNotices *create(QQmlEngine *, QJSEngine *engine);
 
 Q_SIGNALS:
     // The file is there but holds no settings that can be read; it is kept
