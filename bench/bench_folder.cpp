@@ -3,7 +3,10 @@
 // heartbeat timer records its longest gap) while it lists, re-sorts, filters
 // and looks entries up.
 //
-//   bench_folder [entries] [runs]      defaults: 100000 entries, 5 runs
+//   bench_folder [entries] [runs] [folder]
+//
+// Defaults: 100000 entries, 5 runs, a temporary folder. A folder given is
+// filled when empty and kept, so that profiling runs skip the creation.
 //
 // Best and median of the runs are printed; the best is the one least
 // disturbed by other work on the machine.
@@ -11,7 +14,9 @@
 #include "listing.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -108,12 +113,13 @@ private:
     qint64 m_longest = 0;
 };
 
+// The event loop as the program runs it: asleep between events. A loop of
+// processEvents() calls would spin a core and steal it from the worker.
 void spin(int ms)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 // Time of a call on the UI thread, and the longest heartbeat gap around it.
@@ -133,8 +139,11 @@ int main(int argc, char **argv)
     const int entries = argc > 1 ? std::max(1, atoi(argv[1])) : 100000;
     const int runs = argc > 2 ? std::max(1, atoi(argv[2])) : 5;
 
-    QTemporaryDir dir;
-    if (!dir.isValid() || !makeFolder(dir.path(), entries)) {
+    QTemporaryDir temporary;
+    const QString folder = argc > 3 ? QString::fromLocal8Bit(argv[3]) : temporary.path();
+    const bool fill = argc <= 3 || QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot |
+                                                         QDir::Hidden | QDir::System);
+    if ((argc <= 3 && !temporary.isValid()) || (fill && !makeFolder(folder, entries))) {
         std::fprintf(stderr, "cannot make the test folder\n");
         return 1;
     }
@@ -143,13 +152,13 @@ int main(int argc, char **argv)
     std::map<std::string, std::vector<double>> results;
     Heartbeat heartbeat;
     for (int run = 0; run < runs; ++run) {
-        results["lean floor (getdents, access, names, sort)"].push_back(floorMs(dir.path()));
+        results["lean floor (getdents, access, names, sort)"].push_back(floorMs(folder));
 
         {
             QElapsedTimer engine;
             engine.start();
             QList<Listing::Entry> read;
-            Listing::read(dir.path(), Listing::Detail::Full, &read);
+            Listing::read(folder, Listing::Detail::Full, &read);
             results["engine read alone (full detail)"].push_back(engine.nsecsElapsed() / 1e6);
         }
 
@@ -158,9 +167,16 @@ int main(int argc, char **argv)
         heartbeat.start();
         QElapsedTimer clock;
         clock.start();
-        model.setFolder(dir.path());
-        while (model.isRunning())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        model.setFolder(folder);
+        {
+            QEventLoop loop;
+            QObject::connect(&model, &FolderModel::runningChanged, &loop, [&] {
+                if (!model.isRunning())
+                    loop.quit();
+            });
+            if (model.isRunning())
+                loop.exec();
+        }
         results["list async: time until ready"].push_back(clock.nsecsElapsed() / 1e6);
         results["list async: longest UI gap"].push_back(heartbeat.stop());
         if (model.totalCount() != entries) {
