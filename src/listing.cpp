@@ -8,9 +8,9 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
-#include <system_error>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <system_error>
 #include <thread>
 #include <unistd.h>
 #include <vector>
