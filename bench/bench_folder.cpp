@@ -3,7 +3,10 @@
 // heartbeat timer records its longest gap) while it lists, re-sorts, filters
 // and looks entries up.
 //
-//   bench_folder [entries] [runs]      defaults: 100000 entries, 5 runs
+//   bench_folder [entries] [runs] [folder]
+//
+// Defaults: 100000 entries, 5 runs, a temporary folder. A folder given is
+// filled when empty and kept, so that profiling runs skip the creation.
 //
 // Best and median of the runs are printed; the best is the one least
 // disturbed by other work on the machine.
@@ -11,7 +14,9 @@
 #include "listing.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -22,6 +27,7 @@
 #include <fcntl.h>
 #include <functional>
 #include <map>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
@@ -71,6 +77,16 @@ double floorMs(const QString &path)
     return clock.nsecsElapsed() / 1e6 + (readable < 0 ? 1 : 0);
 }
 
+// CPU time of the whole process, every thread: what a listing costs however
+// busy the machine is.
+double cpuMs()
+{
+    struct rusage usage;
+    ::getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
 // Longest gap between heartbeats, the time of the last action included.
 class Heartbeat
 {
@@ -108,12 +124,13 @@ private:
     qint64 m_longest = 0;
 };
 
+// The event loop as the program runs it: asleep between events. A loop of
+// processEvents() calls would spin a core and steal it from the worker.
 void spin(int ms)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 // Time of a call on the UI thread, and the longest heartbeat gap around it.
@@ -133,8 +150,11 @@ int main(int argc, char **argv)
     const int entries = argc > 1 ? std::max(1, atoi(argv[1])) : 100000;
     const int runs = argc > 2 ? std::max(1, atoi(argv[2])) : 5;
 
-    QTemporaryDir dir;
-    if (!dir.isValid() || !makeFolder(dir.path(), entries)) {
+    QTemporaryDir temporary;
+    const QString folder = argc > 3 ? QString::fromLocal8Bit(argv[3]) : temporary.path();
+    const bool fill = argc <= 3 || QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot |
+                                                        QDir::Hidden | QDir::System);
+    if ((argc <= 3 && !temporary.isValid()) || (fill && !makeFolder(folder, entries))) {
         std::fprintf(stderr, "cannot make the test folder\n");
         return 1;
     }
@@ -143,13 +163,15 @@ int main(int argc, char **argv)
     std::map<std::string, std::vector<double>> results;
     Heartbeat heartbeat;
     for (int run = 0; run < runs; ++run) {
-        results["lean floor (getdents, access, names, sort)"].push_back(floorMs(dir.path()));
+        const double floorCpu = cpuMs();
+        results["lean floor (getdents, access, names, sort)"].push_back(floorMs(folder));
+        results["lean floor: CPU time"].push_back(cpuMs() - floorCpu);
 
         {
             QElapsedTimer engine;
             engine.start();
             QList<Listing::Entry> read;
-            Listing::read(dir.path(), Listing::Detail::Full, &read);
+            Listing::read(folder, Listing::Detail::Full, &read);
             results["engine read alone (full detail)"].push_back(engine.nsecsElapsed() / 1e6);
         }
 
@@ -158,10 +180,19 @@ int main(int argc, char **argv)
         heartbeat.start();
         QElapsedTimer clock;
         clock.start();
-        model.setFolder(dir.path());
-        while (model.isRunning())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        const double listCpu = cpuMs();
+        model.setFolder(folder);
+        {
+            QEventLoop loop;
+            QObject::connect(&model, &FolderModel::runningChanged, &loop, [&] {
+                if (!model.isRunning())
+                    loop.quit();
+            });
+            if (model.isRunning())
+                loop.exec();
+        }
         results["list async: time until ready"].push_back(clock.nsecsElapsed() / 1e6);
+        results["list async: CPU time until ready, all threads"].push_back(cpuMs() - listCpu);
         results["list async: longest UI gap"].push_back(heartbeat.stop());
         if (model.totalCount() != entries) {
             std::fprintf(stderr, "listed %d of %d entries\n", model.totalCount(), entries);

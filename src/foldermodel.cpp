@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QLocale>
 #include <QMimeDatabase>
-#include <QSet>
 #include <QStringMatcher>
 
 #include <algorithm>
@@ -114,8 +113,9 @@ MimeKind mimeKind(const QMimeType &type)
     return result;
 }
 
-// By the name only: reading contents would cost a read per entry.
-quint8 kindOf(const Listing::Entry &entry, const QMimeDatabase &mimes,
+// By the name only: reading contents would cost a read per entry. `dotted`
+// is the name from its last dot on, empty when it has none.
+quint8 kindOf(const Listing::Entry &entry, const QString &dotted, const QMimeDatabase &mimes,
               QHash<QString, MimeKind> &bySuffix)
 {
     if (entry.isBrokenLink)
@@ -130,12 +130,10 @@ quint8 kindOf(const Listing::Entry &entry, const QMimeDatabase &mimes,
         return Device;
     if (S_ISSOCK(entry.mode))
         return Socket;
-    MimeKind kind;
-    const qsizetype dot = entry.name.lastIndexOf(QLatin1Char('.'));
     QString key;
-    if (dot > 0) {
+    if (!dotted.isEmpty()) {
         // Most folders repeat a handful of extensions.
-        key = entry.name.mid(dot);
+        key = dotted;
     } else if (entry.mode & 0111) {
         return Program; // what fills bin folders; spares a slow lookup each
     } else {
@@ -153,16 +151,10 @@ quint8 kindOf(const Listing::Entry &entry, const QMimeDatabase &mimes,
     if (it == bySuffix.cend())
         it = bySuffix.insert(
             key, mimeKind(mimes.mimeTypeForFile(entry.name, QMimeDatabase::MatchExtension)));
-    kind = *it;
+    const MimeKind kind = *it;
     if (kind.runnable && (entry.mode & 0111))
         return Program;
     return kind.kind;
-}
-
-QString suffixOf(const QString &name)
-{
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot > 0 ? name.mid(dot + 1).toCaseFolded() : QString();
 }
 
 } // namespace
@@ -174,7 +166,8 @@ struct FolderModel::Result
     Status failure = Missing;
     std::vector<Row> rows;
     QHash<QString, int> byName;
-    std::vector<int> orders[4]; // per sort key, ties by name
+    std::vector<int> orders[4];  // per sort key, ties by name; empty until made
+    std::vector<int> suffixRank; // Row::suffix -> place among the extensions
 };
 
 struct FolderModel::Mailbox
@@ -184,23 +177,144 @@ struct FolderModel::Mailbox
 
     // Queued while the model is known to live; its destructor drops what
     // has not been delivered.
-    void post(quint64 generation, std::shared_ptr<Result> result)
+    template <typename Deliver> void post(Deliver deliver)
     {
         std::lock_guard<std::mutex> lock(mutex);
         if (!model)
             return;
         FolderModel *target = model;
         QMetaObject::invokeMethod(
-            target, [target, generation, result] { target->land(generation, result); },
+            target, [target, deliver = std::move(deliver)] { deliver(target); },
             Qt::QueuedConnection);
     }
 };
 
 namespace {
 
+// What orders the entries by a key other than the name; ties by name.
+qint64 sortValue(const FolderModel::Row &row, FolderModel::SortKey key,
+                 const std::vector<int> &suffixRank)
+{
+    switch (key) {
+    case FolderModel::Size:
+        return row.isDir ? qint64(-1) : row.size; // a folder's own size says nothing
+    case FolderModel::Date:
+        return row.modified;
+    case FolderModel::Type:
+        return (qint64(row.kind) << 32) + suffixRank[size_t(row.suffix)];
+    case FolderModel::Name:
+        break;
+    }
+    return 0;
+}
+
+// Sorts compact (value, place by name) pairs: no string and no entry is
+// touched while sorting.
+std::vector<int> orderByValue(const std::vector<int> &byName, const std::vector<qint64> &values)
+{
+    const size_t count = byName.size();
+    std::vector<std::pair<qint64, int>> pairs(count);
+    for (size_t place = 0; place < count; ++place)
+        pairs[place] = {values[size_t(byName[place])], int(place)};
+    std::sort(pairs.begin(), pairs.end());
+    std::vector<int> order(count);
+    for (size_t i = 0; i < count; ++i)
+        order[i] = byName[size_t(pairs[i].second)];
+    return order;
+}
+
+std::vector<qint64> valuesOf(const std::vector<FolderModel::Row> &rows, FolderModel::SortKey key,
+                             const std::vector<int> &suffixRank)
+{
+    std::vector<qint64> values(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i)
+        values[i] = sortValue(rows[i], key, suffixRank);
+    return values;
+}
+
+QCollator personCollator()
+{
+    QCollator collator;
+    // The C locale's collator ignores numeric mode: "file10" before "file2".
+    if (collator.locale().language() == QLocale::C)
+        collator.setLocale(QLocale(QLocale::English));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    return collator;
+}
+
+// One share of the per-entry work, done on its own thread with its own
+// collator and caches: rows, kinds, extensions, collation keys, and the share
+// sorted by name.
+struct Share
+{
+    qsizetype from = 0;
+    qsizetype to = 0;
+    std::vector<QCollatorSortKey> keys; // of entries from..to
+    QHash<QString, int> suffixIds;      // ".JPG" -> local id
+    QStringList suffixes;               // local id -> "jpg"; 0 is none
+
+    const QCollatorSortKey &key(qsizetype entry) const { return keys[size_t(entry - from)]; }
+
+    void run(Listing::Entry *entries, std::vector<FolderModel::Row> &rows, std::vector<int> &order,
+             const std::atomic_bool &cancel)
+    {
+        const QMimeDatabase mimes;
+        QHash<QString, MimeKind> bySuffix;
+        const QCollator collator = personCollator();
+        keys.reserve(size_t(to - from));
+        suffixes << QString();
+        for (qsizetype i = from; i < to; ++i) {
+            if ((i & 1023) == 0 && cancel)
+                return;
+            Listing::Entry &entry = entries[i];
+            FolderModel::Row &row = rows[size_t(i)];
+            const qsizetype dot = entry.name.lastIndexOf(QLatin1Char('.'));
+            const QString dotted = dot > 0 ? entry.name.mid(dot) : QString();
+            if (!dotted.isEmpty()) {
+                auto it = suffixIds.constFind(dotted);
+                if (it == suffixIds.cend()) {
+                    it = suffixIds.insert(dotted, int(suffixes.size()));
+                    suffixes << dotted.mid(1).toCaseFolded();
+                }
+                row.suffix = *it;
+            }
+            row.kind = kindOf(entry, dotted, mimes, bySuffix);
+            row.name = std::move(entry.name);
+            row.folded = row.name.toCaseFolded();
+            if (row.folded == row.name)
+                row.folded = row.name; // one shared copy
+            row.linkTarget = std::move(entry.linkTarget);
+            row.size = entry.size;
+            row.modified = entry.modified;
+            row.isDir = entry.isDir;
+            row.isLink = entry.isLink;
+            row.isBrokenLink = entry.isBrokenLink;
+            row.isReadable = entry.isReadable;
+            row.isWritable = entry.isWritable;
+            row.isHidden = row.name.startsWith(QLatin1Char('.'));
+            row.hasUndecodable = PathCodec::hasUndecodable(row.name);
+            keys.push_back(collator.sortKey(row.name));
+        }
+        for (qsizetype i = from; i < to; ++i)
+            order[size_t(i)] = int(i);
+        // Names equal to the collator still get one fixed order.
+        std::sort(order.begin() + from, order.begin() + to,
+                  [&](int a, int b) { return less(rows, a, b); });
+    }
+
+    bool less(const std::vector<FolderModel::Row> &rows, int a, int b) const
+    {
+        const int c = key(a).compare(key(b));
+        return c != 0 ? c < 0 : rows[size_t(a)].name < rows[size_t(b)].name;
+    }
+};
+
 // Everything that costs per entry happens here, on the worker: the read,
-// the kinds, and the collation keys, computed once per name.
-std::shared_ptr<FolderModel::Result> prepare(const QString &path, const std::atomic_bool &cancel)
+// the kinds, and the collation keys, computed once per name. Only the order
+// by name and the one in use are made before the rows go to the screen.
+std::shared_ptr<FolderModel::Result> prepare(const QString &path, FolderModel::SortKey inUse,
+                                             const std::atomic_bool &cancel)
 {
     auto result = std::make_shared<FolderModel::Result>();
     result->path = path;
@@ -219,89 +333,84 @@ std::shared_ptr<FolderModel::Result> prepare(const QString &path, const std::ato
 
     const qsizetype count = entries.size();
     auto &rows = result->rows;
-    rows.resize(count);
-    QMimeDatabase mimes;
-    QHash<QString, MimeKind> bySuffix;
-    QCollator collator;
-    // The C locale's collator ignores numeric mode: "file10" before "file2".
-    if (collator.locale().language() == QLocale::C)
-        collator.setLocale(QLocale(QLocale::English));
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(true);
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(count);
-    std::vector<QString> suffixes(count);
-    QSet<QString> suffixSet;
-    result->byName.reserve(count);
-    for (qsizetype i = 0; i < count; ++i) {
-        if ((i & 1023) == 0 && cancel)
-            return nullptr;
-        Listing::Entry &entry = entries[i];
-        FolderModel::Row &row = rows[i];
-        row.kind = kindOf(entry, mimes, bySuffix);
-        row.name = std::move(entry.name);
-        row.folded = row.name.toCaseFolded();
-        if (row.folded == row.name)
-            row.folded = row.name; // one shared copy
-        row.linkTarget = std::move(entry.linkTarget);
-        row.size = entry.size;
-        row.modified = entry.modified;
-        row.isDir = entry.isDir;
-        row.isLink = entry.isLink;
-        row.isBrokenLink = entry.isBrokenLink;
-        row.isReadable = entry.isReadable;
-        row.isWritable = entry.isWritable;
-        row.isHidden = row.name.startsWith(QLatin1Char('.'));
-        row.hasUndecodable = PathCodec::hasUndecodable(row.name);
-        keys.push_back(collator.sortKey(row.name));
-        suffixes[i] = suffixOf(row.name);
-        suffixSet.insert(suffixes[i]);
-        result->byName.insert(row.name, int(i));
+    rows.resize(size_t(count));
+    std::vector<int> halves(static_cast<size_t>(count));
+    Listing::Entry *data = entries.data();
+
+    // Two shares on two threads for a big folder; a small one is not worth
+    // a thread.
+    constexpr qsizetype WorthASecondThread = 2048;
+    Share shares[2];
+    shares[0].to = count;
+    std::thread second;
+    if (count >= WorthASecondThread) {
+        shares[0].to = shares[1].from = count / 2;
+        shares[1].to = count;
+        try {
+            second = std::thread([&] { shares[1].run(data, rows, halves, cancel); });
+        } catch (const std::system_error &) {
+            shares[0].to = count;
+            shares[1].from = shares[1].to = 0;
+        }
     }
+    shares[0].run(data, rows, halves, cancel);
+    if (second.joinable())
+        second.join();
     entries.clear();
     if (cancel)
         return nullptr;
 
-    // Every order the person can choose, made here once: on the UI thread a
-    // new choice is then a walk over one of them, without a comparison.
-    std::vector<int> nameRank(count);
+    // One id per extension for the whole folder, ranked in text order.
+    QHash<QString, int> suffixIds;
+    QStringList distinct;
+    std::vector<int> local[2];
+    for (int s = 0; s < 2; ++s) {
+        for (const QString &suffix : std::as_const(shares[s].suffixes)) {
+            auto it = suffixIds.constFind(suffix);
+            if (it == suffixIds.cend()) {
+                it = suffixIds.insert(suffix, int(distinct.size()));
+                distinct << suffix;
+            }
+            local[s].push_back(*it);
+        }
+    }
+    for (int s = 0; s < 2; ++s)
+        for (qsizetype i = shares[s].from; i < shares[s].to; ++i)
+            rows[size_t(i)].suffix = local[s][size_t(rows[size_t(i)].suffix)];
+    QStringList sorted = distinct;
+    sorted.sort();
+    result->suffixRank.resize(size_t(distinct.size()));
+    for (qsizetype place = 0; place < sorted.size(); ++place)
+        result->suffixRank[size_t(suffixIds.value(sorted.at(place)))] = int(place);
+
+    // The two sorted shares merged into the order by name, while the other
+    // thread indexes the names.
     std::vector<int> &byName = result->orders[FolderModel::Name];
-    byName.resize(count);
-    for (qsizetype i = 0; i < count; ++i)
-        byName[i] = int(i);
-    // Names equal to the collator still get one fixed order.
-    std::sort(byName.begin(), byName.end(), [&](int a, int b) {
-        const int c = keys[a].compare(keys[b]);
-        return c != 0 ? c < 0 : rows[a].name < rows[b].name;
-    });
-    keys.clear();
-    for (qsizetype i = 0; i < count; ++i)
-        nameRank[byName[i]] = int(i);
+    auto index = [&] {
+        result->byName.reserve(count);
+        for (qsizetype i = 0; i < count; ++i)
+            result->byName.insert(rows[size_t(i)].name, int(i));
+    };
+    try {
+        second = std::thread(index);
+    } catch (const std::system_error &) {
+        index();
+    }
+    const auto keyOf = [&](int entry) -> const QCollatorSortKey & {
+        return entry < shares[0].to ? shares[0].key(entry) : shares[1].key(entry);
+    };
+    byName.resize(size_t(count));
+    std::merge(halves.begin(), halves.begin() + shares[0].to, halves.begin() + shares[0].to,
+               halves.end(), byName.begin(), [&](int a, int b) {
+                   const int c = keyOf(a).compare(keyOf(b));
+                   return c != 0 ? c < 0 : rows[size_t(a)].name < rows[size_t(b)].name;
+               });
+    if (second.joinable())
+        second.join();
     if (cancel)
         return nullptr;
-
-    // Each other order sorts compact (key, place by name) pairs: no string
-    // and no entry is touched while sorting.
-    std::vector<std::pair<qint64, int>> pairs(count);
-    auto orderBy = [&](FolderModel::SortKey sortKey, auto keyOf) {
-        for (qsizetype i = 0; i < count; ++i)
-            pairs[i] = {keyOf(int(i)), nameRank[i]};
-        std::sort(pairs.begin(), pairs.end());
-        std::vector<int> &order = result->orders[sortKey];
-        order.resize(count);
-        for (qsizetype i = 0; i < count; ++i)
-            order[i] = byName[pairs[i].second];
-    };
-    // A folder's own size says nothing about what it holds.
-    orderBy(FolderModel::Size, [&](int i) { return rows[i].isDir ? qint64(-1) : rows[i].size; });
-    orderBy(FolderModel::Date, [&](int i) { return rows[i].modified; });
-    QStringList distinct(suffixSet.cbegin(), suffixSet.cend());
-    distinct.sort();
-    QHash<QString, int> suffixRank;
-    for (int i = 0; i < distinct.size(); ++i)
-        suffixRank.insert(distinct.at(i), i);
-    orderBy(FolderModel::Type,
-            [&](int i) { return (qint64(rows[i].kind) << 32) + suffixRank.value(suffixes[i]); });
+    if (inUse != FolderModel::Name)
+        result->orders[inUse] = orderByValue(byName, valuesOf(rows, inUse, result->suffixRank));
     result->ok = true;
     return result;
 }
@@ -338,6 +447,8 @@ FolderModel::~FolderModel()
     // goes nowhere.
     if (m_cancel)
         *m_cancel = true;
+    if (m_ordersCancel)
+        *m_ordersCancel = true;
 }
 
 void FolderModel::setReadHookForTesting(std::function<void(const QString &)> hook)
@@ -367,6 +478,9 @@ void FolderModel::request(bool sameFolder)
 {
     if (m_cancel)
         *m_cancel = true;
+    if (m_ordersCancel)
+        *m_ordersCancel = true;
+    m_ordersCancel.reset();
     ++m_generation;
     m_changeTimer.stop();
     m_changedWhileRunning = false;
@@ -384,7 +498,7 @@ void FolderModel::request(bool sameFolder)
 
     try {
         std::thread([mailbox = m_mailbox, generation = m_generation, path = m_path,
-                     cancel = m_cancel] {
+                     cancel = m_cancel, inUse = m_sortKey] {
             std::function<void(const QString &)> hook;
             {
                 std::lock_guard<std::mutex> lock(hookMutex);
@@ -394,9 +508,33 @@ void FolderModel::request(bool sameFolder)
                 hook(path);
             if (*cancel)
                 return;
-            std::shared_ptr<Result> result = prepare(path, *cancel);
-            if (result && !*cancel)
-                mailbox->post(generation, std::move(result));
+            std::shared_ptr<Result> result = prepare(path, inUse, *cancel);
+            if (!result || *cancel)
+                return;
+            if (!result->ok) {
+                mailbox->post(
+                    [generation, result](FolderModel *model) { model->land(generation, result); });
+                return;
+            }
+            // The other orders follow the rows; what they need is copied
+            // first, as the rows leave with the result.
+            std::vector<int> byName = result->orders[Name];
+            std::vector<qint64> values[4];
+            for (SortKey key : {Size, Date, Type})
+                if (key != inUse)
+                    values[key] = valuesOf(result->rows, key, result->suffixRank);
+            mailbox->post(
+                [generation, result](FolderModel *model) { model->land(generation, result); });
+            auto orders = std::make_shared<std::array<std::vector<int>, 4>>();
+            for (SortKey key : {Size, Date, Type}) {
+                if (*cancel)
+                    return;
+                if (key != inUse)
+                    (*orders)[key] = orderByValue(byName, values[key]);
+            }
+            mailbox->post([generation, orders](FolderModel *model) {
+                model->landOrders(generation, std::move(*orders));
+            });
         }).detach();
     } catch (const std::system_error &) {
         auto failed = std::make_shared<Result>();
@@ -422,6 +560,8 @@ void FolderModel::land(quint64 generation, std::shared_ptr<Result> result)
         m_byName = std::move(result->byName);
         for (int key = 0; key < 4; ++key)
             m_orders[key] = std::move(result->orders[key]);
+        m_suffixRank = std::move(result->suffixRank);
+        m_rowsGeneration = generation;
         m_shownPath = result->path;
         arrange();
         endResetModel();
@@ -443,7 +583,7 @@ void FolderModel::land(quint64 generation, std::shared_ptr<Result> result)
         if (!sameFolder)
             Q_EMIT loaded();
     }
-    m_cancel.reset();
+    m_ordersCancel = std::move(m_cancel);
     setRunning(false);
     if (m_changedWhileRunning) {
         m_changedWhileRunning = false;
@@ -462,6 +602,8 @@ void FolderModel::clearRows()
     m_byName.clear();
     for (std::vector<int> &order : m_orders)
         order.clear();
+    m_suffixRank.clear();
+    m_rowsGeneration = 0;
     m_shownPath.clear();
     endResetModel();
     if (oldCount != 0)
@@ -480,7 +622,7 @@ void FolderModel::arrange()
     const bool single = m_foldedFilter.size() == 1; // a plain character search is faster
     const bool hiddenLast = m_hiddenLast && m_showHidden;
     std::vector<int> groups[4];
-    const std::vector<int> &order = m_orders[m_sortKey];
+    const std::vector<int> &order = orderFor(m_sortKey);
     const qsizetype size = qsizetype(order.size());
     for (qsizetype i = 0; i < size; ++i) {
         const int entry = order[m_ascending ? i : size - 1 - i];
@@ -500,6 +642,25 @@ void FolderModel::arrange()
     m_rowOf.assign(m_rows.size(), -1);
     for (size_t row = 0; row < m_visible.size(); ++row)
         m_rowOf[m_visible[row]] = int(row);
+}
+
+void FolderModel::landOrders(quint64 generation, std::array<std::vector<int>, 4> orders)
+{
+    if (generation != m_rowsGeneration)
+        return; // the rows they order are gone
+    for (int key = 0; key < 4; ++key)
+        if (m_orders[key].size() != m_rows.size() && orders[key].size() == m_rows.size())
+            m_orders[key] = std::move(orders[key]);
+}
+
+// An order asked for before the worker sent it is made here; it costs a sort
+// of plain numbers.
+const std::vector<int> &FolderModel::orderFor(SortKey key)
+{
+    std::vector<int> &order = m_orders[key];
+    if (order.size() != m_rows.size() && key != Name)
+        order = orderByValue(m_orders[Name], valuesOf(m_rows, key, m_suffixRank));
+    return order;
 }
 
 void FolderModel::applyArrangement()

@@ -8,6 +8,7 @@
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
+#include <array>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -115,6 +116,7 @@ public:
         QString linkTarget;
         qint64 size = -1;
         qint64 modified = 0;
+        int suffix = 0; // the extension, as an id of the folder's listing
         quint8 kind = 0;
         bool isDir = false;
         bool isLink = false;
@@ -150,6 +152,8 @@ Q_SIGNALS:
 private:
     void request(bool sameFolder);
     void land(quint64 generation, std::shared_ptr<Result> result);
+    void landOrders(quint64 generation, std::array<std::vector<int>, 4> orders);
+    const std::vector<int> &orderFor(SortKey key);
     void arrange();
     void applyArrangement();
     void setRunning(bool running);
@@ -172,13 +176,16 @@ private:
     QString m_foldedFilter;
 
     std::vector<Row> m_rows;
-    std::vector<int> m_visible;   // row -> entry
-    std::vector<int> m_rowOf;     // entry -> row, -1 when not shown
-    QHash<QString, int> m_byName; // name -> entry
-    std::vector<int> m_orders[4]; // entries in ascending order, per sort key
+    std::vector<int> m_visible;    // row -> entry
+    std::vector<int> m_rowOf;      // entry -> row, -1 when not shown
+    QHash<QString, int> m_byName;  // name -> entry
+    std::vector<int> m_orders[4];  // entries in ascending order, per sort key
+    std::vector<int> m_suffixRank; // Row::suffix -> place among the extensions
+    quint64 m_rowsGeneration = 0;  // the request the rows came from
 
     quint64 m_generation = 0;
     std::shared_ptr<std::atomic_bool> m_cancel;
+    std::shared_ptr<std::atomic_bool> m_ordersCancel; // of the orders following the rows
     std::shared_ptr<Mailbox> m_mailbox;
     QFileSystemWatcher m_watcher;
     QTimer m_changeTimer; // coalesces changes on disk

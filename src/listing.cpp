@@ -10,7 +10,10 @@
 #include <memory>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace Listing {
 
@@ -112,14 +115,22 @@ bool read(const QString &folder, Detail detail, QList<Entry> *entries,
         ::open(PathCodec::encode(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
+    auto cancelled = [cancel] { return cancel && cancel->load(std::memory_order_relaxed); };
 
-    // Relative link targets are made absolute against this; computed once.
-    const QString absoluteFolder = QDir(folder).absolutePath();
+    // The names first, in one pass over the directory: their bytes packed
+    // one after another, each ended by its zero.
+    struct Raw
+    {
+        qsizetype offset;
+        unsigned char type;
+    };
+    std::vector<Raw> raws;
+    std::vector<char> bytes;
     constexpr size_t BufferSize = 256 * 1024;
     std::unique_ptr<char[]> buffer(new char[BufferSize]);
     bool ok = true;
     for (;;) {
-        if (cancel && cancel->load(std::memory_order_relaxed)) {
+        if (cancelled()) {
             ok = false;
             break;
         }
@@ -133,15 +144,46 @@ bool read(const QString &folder, Detail detail, QList<Entry> *entries,
         for (long offset = 0; offset < got;) {
             const auto *record = reinterpret_cast<const LinuxDirent64 *>(buffer.get() + offset);
             offset += record->d_reclen;
-            if ((entries->size() & 255) == 255 && cancel && cancel->load(std::memory_order_relaxed))
-                break;
             const char *name = record->d_name;
             if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
                 continue;
-            Entry &entry = entries->emplace_back();
-            entry.name = PathCodec::decode(name, qsizetype(std::strlen(name)));
-            readEntry(fd, name, record->d_type, detail, absoluteFolder, entry);
+            raws.push_back({qsizetype(bytes.size()), record->d_type});
+            bytes.insert(bytes.end(), name, name + std::strlen(name) + 1);
         }
+    }
+    buffer.reset();
+
+    // Then a stat and an access check per entry: nearly all of the time, and
+    // independent per entry, so a big folder shares it with a second thread.
+    if (ok) {
+        const QString absoluteFolder = QDir(folder).absolutePath();
+        const qsizetype count = qsizetype(raws.size());
+        entries->resize(count);
+        Entry *out = entries->data();
+        auto work = [&](qsizetype from, qsizetype to) {
+            for (qsizetype i = from; i < to; ++i) {
+                if ((i & 255) == 0 && cancelled())
+                    return;
+                const char *name = bytes.data() + raws[i].offset;
+                Entry &entry = out[i];
+                entry.name = PathCodec::decode(name, qsizetype(std::strlen(name)));
+                readEntry(fd, name, raws[i].type, detail, absoluteFolder, entry);
+            }
+        };
+        constexpr qsizetype WorthASecondThread = 2048;
+        const qsizetype half = count / 2;
+        std::thread second;
+        if (count >= WorthASecondThread) {
+            try {
+                second = std::thread(work, half, count);
+            } catch (const std::system_error &) {
+                // Not enough threads left: this one does it all.
+            }
+        }
+        work(0, second.joinable() ? half : count);
+        if (second.joinable())
+            second.join();
+        ok = !cancelled();
     }
     ::close(fd);
     if (!ok)

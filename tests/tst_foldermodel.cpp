@@ -463,6 +463,108 @@ private Q_SLOTS:
         QCOMPARE(model.indexOfPath(entry.value(QStringLiteral("completePath")).toString()), 0);
     }
 
+    // A folder big enough that the worker shares the entries between two
+    // threads and merges their orders; the other orders follow the rows, so
+    // a sort chosen before, right after, or well after the load, and after a
+    // reload, must all give the full order.
+    void bigFolder_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("when");
+        const char *keys[] = {"name", "size", "date", "type"};
+        for (int key = FolderModel::Name; key <= FolderModel::Type; ++key)
+            for (const char *when : {"before", "right after", "after a pause", "after reload"})
+                QTest::addRow("%s %s", keys[key], when) << key << QString::fromLatin1(when);
+    }
+
+    void bigFolder()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, when);
+        static QTemporaryDir dir;
+        static QList<Fixture> made;
+        QVERIFY(dir.isValid());
+        if (made.isEmpty()) {
+            static const char *const patterns[] = {"IMG_%1.JPG",     "report %1.txt", "Song %1.mp3",
+                                                   "data-%1.tar.gz", "notes%1",       "Notes%1",
+                                                   ".cache%1",       "dir%1"};
+            const int count = 3001;
+            for (int i = 0; i < count; ++i) {
+                const QString name = QString::fromLatin1(patterns[i % 8]).arg(i * 7919 % count);
+                const Fixture entry{name, (i * 31) % 17, (i * 13) % 23, i % 8 == 7};
+                const QByteArray path = QFile::encodeName(dir.path() + QLatin1Char('/') + name);
+                if (entry.dir) {
+                    struct timespec times[2] = {{1600000000 - entry.age, 0},
+                                                {1600000000 - entry.age, 0}};
+                    QVERIFY(::mkdir(path.constData(), 0755) == 0);
+                    QVERIFY(::utimensat(AT_FDCWD, path.constData(), times, 0) == 0);
+                } else {
+                    QVERIFY(touch(path, entry.size, entry.age));
+                }
+                made << entry;
+            }
+        }
+
+        FolderModel model;
+        model.setShowHidden(true);
+        model.setFoldersFirst(false);
+        if (when == QLatin1String("before"))
+            model.setSortKey(FolderModel::SortKey(key));
+        model.setFolder(dir.path());
+        QVERIFY(waitLoaded(model));
+        if (when == QLatin1String("after a pause"))
+            QTest::qWait(300);
+        if (when == QLatin1String("after reload")) {
+            model.setSortKey(FolderModel::SortKey((key + 1) % 4));
+            model.reload();
+            QVERIFY(waitLoaded(model));
+        }
+        model.setSortKey(FolderModel::SortKey(key));
+        QCOMPARE(model.totalCount(), made.size());
+        QCOMPARE(model.count(), made.size());
+
+        const QCollator collator = personCollator();
+        auto byName = [&](const QString &a, const QString &b) {
+            const int c = collator.compare(a, b);
+            return c != 0 ? c < 0 : a < b;
+        };
+        const QStringList shown = names(model);
+        if (key != FolderModel::Type) {
+            QList<Fixture> expected = made;
+            auto value = [&](const Fixture &e) {
+                return key == FolderModel::Size   ? (e.dir ? -1 : e.size)
+                       : key == FolderModel::Date ? -e.age
+                                                  : 0;
+            };
+            std::sort(expected.begin(), expected.end(), [&](const Fixture &a, const Fixture &b) {
+                return value(a) != value(b) ? value(a) < value(b) : byName(a.name, b.name);
+            });
+            QStringList order;
+            for (const Fixture &e : std::as_const(expected))
+                order << e.name;
+            QCOMPARE(shown, order);
+            return;
+        }
+        // By type: each kind and extension in one run, by name within it.
+        auto typeOf = [&](int row) {
+            const QString name = shown.at(row);
+            const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+            return model.index(row).data(FolderModel::KindRole).toString() + QLatin1Char(' ') +
+                   (dot > 0 ? name.mid(dot + 1).toCaseFolded() : QString());
+        };
+        QStringList finished;
+        for (int row = 1; row < shown.size(); ++row) {
+            if (typeOf(row - 1) == typeOf(row)) {
+                QVERIFY2(byName(shown[row - 1], shown[row]),
+                         qPrintable(shown[row - 1] + " / " + shown[row]));
+            } else {
+                QVERIFY2(!finished.contains(typeOf(row)), qPrintable(typeOf(row)));
+                finished << typeOf(row - 1);
+            }
+        }
+        QVERIFY(finished.size() >= 5);
+    }
+
     void kinds_data()
     {
         QTest::addColumn<QString>("name");
