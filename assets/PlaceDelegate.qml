@@ -25,6 +25,8 @@ ItemDelegate {
     width: ListView.view.width
     highlighted: ListView.isCurrentItem
     focusPolicy: Qt.NoFocus
+    // The Remove button shows on hover, whatever the platform's habit.
+    hoverEnabled: true
     opacity: exists ? 1 : 0.55
     ToolTip.visible: hovered && ToolTip.text !== ""
     ToolTip.delay: 600

@@ -1,7 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 
-// The places under their headings. Arrows move, Enter or a click opens,
+// The places under their headings. Arrows, Home and End move, Enter or a click opens,
 // Delete drops the bookmark chosen, Escape hands the keyboard back.
 ListView {
     id: list
@@ -59,6 +59,8 @@ ListView {
             done()
         else if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter) && row && row.exists)
             chosen(row.path)
+        else if (event.key === Qt.Key_Home || event.key === Qt.Key_End)
+            currentIndex = count === 0 ? -1 : event.key === Qt.Key_Home ? 0 : count - 1
         else if (event.key === Qt.Key_Delete && row && row.section === "bookmarks")
             removeRequested(row.path)
         else
