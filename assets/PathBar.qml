@@ -131,7 +131,7 @@ Item {
                     completion.currentIndex = Math.min(completion.currentIndex + 1, completion.count - 1)
                 else if (event.key === Qt.Key_Up && completion.opened)
                     completion.currentIndex = Math.max(completion.currentIndex - 1, -1)
-                else if (!bar.actions.handle(event))
+                else
                     return
                 event.accepted = true
             }

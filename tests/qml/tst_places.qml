@@ -186,6 +186,7 @@ Item {
                 { tag: "a missing file's folder", typed: "alpha/x.txt", folder: "", missing: "alpha/x.txt" },
                 { tag: "~ is home", typed: "~", home: true },
                 { tag: "~/ is home", typed: "~/", home: true },
+                { tag: "Backspace edits the text", typed: "alphx", keys: ["Backspace", "a", "Return"], folder: "alpha" },
                 { tag: "Escape leaves all as it was", typed: "alpha", keys: ["Escape"], folder: "" },
                 { tag: "Tab completes", typed: "al", keys: ["Tab"], text: "alpha/", editing: true },
                 { tag: "Tab twice goes down", typed: "al", keys: ["Tab", "d", "Tab"], text: "alpha/deeper/", editing: true },
