@@ -38,6 +38,34 @@ Item {
         icon.name: "go-up"; glyph: "\u2191"
         enabled: actions.browsing && actions.canUp
     }
+    readonly property Command home: Command {
+        text: qsTranslate("Browser", "Home"); keys: ["Alt+Home"]
+        tip: qsTranslate("Browser", "Goes to your home folder")
+        icon.name: "go-home"; glyph: "\u2302"
+        enabled: actions.browsing
+    }
+    readonly property Command editPath: Command {
+        text: qsTranslate("Browser", "Type a path"); keys: ["Ctrl+L"]
+        tip: qsTranslate("Browser", "Turns the path into a field to type a folder or file in")
+        enabled: actions.browsing
+    }
+    readonly property Command places: Command {
+        text: qsTranslate("Browser", "Show places"); keys: ["F9"]
+        tip: qsTranslate("Browser", "Shows or hides the places: home, standard folders, volumes, bookmarks")
+        icon.name: "sidebar-show"; glyph: "\u2630"
+        enabled: actions.browsing
+    }
+    readonly property Command focusPlaces: Command {
+        text: qsTranslate("Browser", "Go to places"); keys: ["Ctrl+F6"]
+        tip: qsTranslate("Browser", "Moves the keyboard to the places; Escape comes back to the list")
+        enabled: actions.browsing
+    }
+    readonly property Command bookmark: Command {
+        text: qsTranslate("Browser", "Bookmark this folder"); keys: ["Ctrl+D"]
+        tip: qsTranslate("Browser", "Adds the open folder to the bookmarks in the places")
+        icon.name: "bookmark-new"; glyph: "\u2605"
+        enabled: actions.browsing
+    }
     readonly property Command typeAhead: Command {
         text: qsTranslate("Browser", "Jump to a name"); local: true; keyLabel: qsTranslate("Browser", "Typing")
         tip: qsTranslate("Browser", "Jumps to the next name that starts with the typed letters")
@@ -108,8 +136,8 @@ Item {
     }
 
     // In the order the About page lists them.
-    readonly property var all: [open, up, back, forward, typeAhead, switchOrder, switchDirection,
-        menu, copy, zoomIn, zoomOut, actualSize, fit, close]
+    readonly property var all: [open, up, back, forward, home, editPath, typeAhead, places, focusPlaces,
+        bookmark, switchOrder, switchDirection, menu, copy, zoomIn, zoomOut, actualSize, fit, close]
 
     // A text field takes the keys it knows before the shortcuts see them;
     // it hands them on through this. True when a command took the key.

@@ -155,6 +155,8 @@ Page {
         actions: browser.actions
         folder: browser.folder
         busy: _vantrel.isRunning
+        onOpenRequested: (path, select) => browser.open(path, true, select)
+        onDone: list.forceActiveFocus()
         onMenuRequested: (anchor) => {
             menu.popup(anchor, 0, anchor.height)
             menu.currentIndex = 0

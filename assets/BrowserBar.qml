@@ -2,7 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 
-// The browser's tool bar: Back, Forward, Up, the folder's path, the busy
+// The browser's tool bar: places, Back, Forward, Up, Home, the folder's path, the busy
 // mark and the menu. Narrow windows keep the icons only.
 ToolBar {
     id: bar
@@ -13,21 +13,24 @@ ToolBar {
 
     // The menu button was pressed or its keys typed.
     signal menuRequested(Item anchor)
+    // A path was typed or a part of it clicked; the typing is over.
+    signal openRequested(string folder, string select)
+    signal done()
 
     RowLayout {
         anchors.fill: parent
         spacing: _ui.du(0.4)
 
+        CommandButton { command: bar.actions.places; compact: true }
         CommandButton { command: bar.actions.back; compact: bar.compact }
         CommandButton { command: bar.actions.forward; compact: true }
         CommandButton { command: bar.actions.up; compact: bar.compact }
-        Label {
-            objectName: "pathLabel"
-            Layout.fillWidth: true
-            text: bar.folder === "//" ? "/" : bar.folder
-            elide: Text.ElideMiddle
-            font.bold: true
-            verticalAlignment: Text.AlignVCenter
+        CommandButton { command: bar.actions.home; compact: true }
+        PathBar {
+            actions: bar.actions
+            folder: bar.folder
+            onOpenRequested: (folder, select) => bar.openRequested(folder, select)
+            onDone: bar.done()
         }
         BusyMark {
             objectName: "busyMark"

@@ -142,6 +142,46 @@
         <source>%1 (%2)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goes to your home folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turns the path into a field to type a folder or file in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows or hides the places: home, standard folders, volumes, bookmarks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the keyboard to the places; Escape comes back to the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bookmark this folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds the open folder to the bookmarks in the places</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -179,6 +219,89 @@
     </message>
     <message>
         <source>Fit the image to the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PathBar</name>
+    <message>
+        <source>Path: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No such folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder or file to go to</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PathCompletion</name>
+    <message>
+        <source>Suggestions</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlaceDelegate</name>
+    <message>
+        <source>%1 no longer exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bookmark, folder is gone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bookmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove bookmark %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removes this bookmark (Delete)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Places</name>
+    <message>
+        <source>%1 free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Root folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlacesList</name>
+    <message>
+        <source>Places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volumes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -223,6 +346,13 @@
     <message>
         <source>Menu</source>
         <translation type="unfinished">Menü</translation>
+    </message>
+</context>
+<context>
+    <name>Segments</name>
+    <message>
+        <source>Go to %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,270 @@
+import QtQuick
+import QtTest
+import Vantrel
+
+// The places pane and the path bar, in the scene and the small tree of
+// tst_scene.qml (folders alpha, beta, Bravo; files able.txt, one.txt,
+// two.txt; alpha holds deeper and a1.txt).
+Item {
+    id: window
+    width: 1000
+    height: 600
+
+    TestCase {
+        id: testCase
+        name: "Places"
+        when: windowShown
+
+        property Item scene: null
+        readonly property Item stack: scene ? findChild(scene, "stack") : null
+        readonly property Item browser: stack ? stack.get(0) : null
+        readonly property Item list: browser ? browser.list : null
+        readonly property Item pane: scene ? findChild(scene, "placesPane") : null
+        readonly property Item places: scene ? findChild(scene, "placesList") : null
+        readonly property Item bar: scene ? findChild(scene, "pathBar") : null
+        readonly property Item field: scene ? findChild(scene, "pathField") : null
+
+        function norm(path) { return path.replace(/\/+$/, "") }
+        function here(relative) { return norm(relative === "" ? testTree : testTree + "/" + relative) }
+        function selectedName() {
+            return browser.entries.data([list.currentIndex]).fileName
+        }
+
+        // The scene as it starts with these settings, showing folder of the tree.
+        function start(settings, folder, width) {
+            for (const key in settings)
+                _settings.setValue(key, settings[key])
+            const component = Qt.createComponent(Qt.resolvedUrl("../../assets/main.qml"))
+            verify(component.status === Component.Ready, component.errorString())
+            scene = createTemporaryObject(component, window, { width: width || window.width, height: window.height })
+            browser.open(here(folder || ""), false, "")
+            scene.forceActiveFocus()
+            waitForRendering(scene)
+            tryVerify(() => list.activeFocus)
+        }
+
+        function cleanup() {
+            _settings.remove("bookmarks")
+            _settings.remove("placesShown")
+        }
+
+        // The bookmark rows shown: {name, exists, row}.
+        function bookmarkRows() {
+            const rows = []
+            for (let i = 0; i < places.count; ++i) {
+                places.positionViewAtIndex(i, ListView.Contain)
+                const row = places.itemAtIndex(i)
+                if (row && row.section === "bookmarks")
+                    rows.push({ name: row.name, exists: row.exists, row: row, index: i })
+            }
+            return rows
+        }
+        function bookmarkRow(name) {
+            const found = bookmarkRows().find(r => r.name === name)
+            verify(found, "bookmark " + name)
+            return found
+        }
+        function typeText(text) {
+            for (const c of text)
+                keyClick(c)
+        }
+
+        // stored: the settings' bookmarks at start (relative to the tree, or
+        // a value of the wrong kind); steps: "open NAME", "remove NAME" (the
+        // button), "delete NAME" (the key) or keys.
+        function test_bookmarks_data() {
+            return [
+                { tag: "Ctrl+D adds the folder", stored: null, steps: ["open alpha", "Ctrl+D"], kept: ["alpha"] },
+                { tag: "a second Ctrl+D adds nothing", stored: null, steps: ["open alpha", "Ctrl+D", "Ctrl+D"], kept: ["alpha"] },
+                { tag: "bookmarks in order", stored: null, steps: ["open beta", "Ctrl+D", "open alpha", "Ctrl+D"], kept: ["beta", "alpha"] },
+                { tag: "restored at start", stored: ["beta", "alpha"], steps: [], kept: ["beta", "alpha"] },
+                { tag: "removed with the button", stored: ["beta", "alpha"], steps: ["remove beta"], kept: ["alpha"] },
+                { tag: "removed with Delete", stored: ["beta", "alpha"], steps: ["delete alpha"], kept: ["beta"] },
+                { tag: "a gone one stays until removed", stored: ["gone", "beta"], steps: [], kept: ["gone", "beta"], gone: ["gone"] },
+                { tag: "a gone one removed", stored: ["gone", "beta"], steps: ["remove gone"], kept: ["beta"] },
+                { tag: "not a list", stored: "alpha", steps: [], kept: [] },
+                { tag: "only paths count", stored: [3, "alpha", { a: 1 }], steps: [], kept: ["alpha"] },
+            ]
+        }
+        function test_bookmarks(data) {
+            const stored = Array.isArray(data.stored)
+                ? data.stored.map(b => typeof b === "string" ? here(b) + "/" : b) : data.stored
+            start(data.stored === null ? {} : { bookmarks: stored })
+            for (const step of data.steps) {
+                const [verb, name] = step.split(" ")
+                if (verb === "open")
+                    browser.open(here(name), true, "")
+                else if (verb === "remove") {
+                    // Shown while pointed at.
+                    const row = bookmarkRow(name).row
+                    const remove = findChild(row, "removeBookmark")
+                    mouseMove(row, row.width / 2, row.height / 2)
+                    tryVerify(() => remove.visible)
+                    mouseClick(remove)
+                }
+                else if (verb === "delete") {
+                    places.forceActiveFocus()
+                    places.currentIndex = bookmarkRow(name).index
+                    keyClick(Qt.Key_Delete)
+                } else
+                    keySequence(step)
+            }
+            const expected = data.kept.map(b => here(b) + "/")
+            // Shown, and kept in the settings as a list of folders.
+            compare(bookmarkRows().map(r => r.name), data.kept)
+            if (data.steps.length > 0)
+                compare(_settings.value("bookmarks", []), expected)
+            for (const r of bookmarkRows()) {
+                const gone = (data.gone || []).includes(r.name)
+                compare(r.exists, !gone, r.name)
+                compare(r.row.opacity < 1, gone, r.name + " greyed")
+                const remove = findChild(r.row, "removeBookmark")
+                if (gone) {
+                    verify(remove.visible)
+                    compare(remove.text, qsTranslate("PlaceDelegate", "Remove"))
+                }
+            }
+        }
+
+        // Keys and clicks on the pane; where the browser ends up, where the
+        // keyboard is, and whether the pane shows.
+        function test_pane_data() {
+            return [
+                { tag: "F9 hides", keys: ["F9"], shown: false, kept: false },
+                { tag: "F9 twice shows again", keys: ["F9", "F9"], shown: true, kept: true },
+                { tag: "kept hidden at start", stored: false, keys: [], shown: false },
+                { tag: "a junk setting shows", stored: "no", keys: [], shown: true },
+                { tag: "a click opens and gives back the keyboard", click: "beta", folder: "beta", shown: true },
+                { tag: "a gone bookmark does not open", click: "gone", folder: "", shown: true },
+                { tag: "Ctrl+F6, arrows and Enter", keys: ["Ctrl+F6", "End", "Up", "Return"], folder: "beta", shown: true },
+                { tag: "Escape gives back the keyboard", keys: ["Ctrl+F6", "Down", "Escape"], folder: "", shown: true },
+                { tag: "narrow: F9 opens a drawer", width: 400, keys: ["F9"], drawer: true, shown: false },
+                { tag: "narrow: a click in the drawer opens", width: 400, keys: ["F9"], click: "beta", folder: "beta", shown: false },
+                { tag: "narrow: Escape closes the drawer", width: 400, keys: ["F9", "Escape"], shown: false },
+            ]
+        }
+        function test_pane(data) {
+            const settings = { bookmarks: [here("beta") + "/", here("gone") + "/"] }
+            if (data.stored !== undefined)
+                settings.placesShown = data.stored
+            start(settings, "", data.width)
+            const drawer = findChild(scene, "placesDrawer")
+            for (const key of data.keys || []) {
+                keySequence(key)
+                if (key === "F9" && data.width)
+                    tryVerify(() => drawer.opened && places.activeFocus)
+            }
+            if (data.click) {
+                const row = bookmarkRow(data.click).row
+                mouseClick(row)
+            }
+            tryCompare(drawer, "opened", data.drawer || false)
+            compare(norm(browser.folder), here(data.folder || ""))
+            compare(pane.visible && !data.width, data.shown)
+            if (data.kept !== undefined)
+                compare(_settings.value("placesShown"), data.kept)
+            if (!data.drawer)
+                tryVerify(() => list.activeFocus)
+            else
+                verify(places.activeFocus)
+            // The open folder is the place marked.
+            if (data.folder === "beta" && !data.width)
+                compare(places.currentIndex, bookmarkRow("beta").index)
+        }
+
+        // Typed into the path field after Ctrl+L (or a click beside the
+        // path), then Enter unless keys say otherwise.
+        function test_pathBar_data() {
+            return [
+                { tag: "a folder", typed: "alpha", folder: "alpha" },
+                { tag: "a folder with a slash", typed: "alpha/deeper/", folder: "alpha/deeper" },
+                { tag: "a file selects it", typed: "two.txt", folder: "", selected: "two.txt" },
+                { tag: "a file further down", typed: "alpha/a1.txt", folder: "alpha", selected: "a1.txt" },
+                { tag: "an absolute path", typed: "ABS/beta", folder: "beta" },
+                { tag: "dot dot", typed: "alpha/../Bravo", folder: "Bravo" },
+                { tag: "missing keeps the listing", typed: "nothing/here", folder: "", missing: "nothing/here" },
+                { tag: "a missing file's folder", typed: "alpha/x.txt", folder: "", missing: "alpha/x.txt" },
+                { tag: "~ is home", typed: "~", home: true },
+                { tag: "~/ is home", typed: "~/", home: true },
+                { tag: "Backspace edits the text", typed: "alphx", keys: ["Backspace", "a", "Return"], folder: "alpha" },
+                { tag: "Escape leaves all as it was", typed: "alpha", keys: ["Escape"], folder: "" },
+                { tag: "Tab completes", typed: "al", keys: ["Tab"], text: "alpha/", editing: true },
+                { tag: "Tab twice goes down", typed: "al", keys: ["Tab", "d", "Tab"], text: "alpha/deeper/", editing: true },
+                { tag: "Tab with two choices keeps the text", typed: "b", keys: ["Tab"], text: "b", suggestions: 2, editing: true },
+                { tag: "Down chooses a suggestion", typed: "b", keys: ["Down", "Down", "Return"], folder: "Bravo" },
+                { tag: "a click beside the path", typed: "beta", click: true, folder: "beta" },
+            ]
+        }
+        function test_pathBar(data) {
+            start({})
+            if (data.click) {
+                const segments = findChild(bar, "pathSegments")
+                if (segments.cut)
+                    skip("the path fills the bar")
+                mouseClick(segments, segments.width - 2, segments.height / 2)
+            } else {
+                keySequence("Ctrl+L")
+            }
+            tryVerify(() => field.activeFocus)
+            compare(norm(field.text), here(""))
+            compare(field.selectedText, field.text)
+            typeText(data.typed.replace("ABS", testTree))
+            for (const key of data.keys || ["Return"])
+                keySequence(key)
+            compare(bar.editing, !!(data.editing || data.missing))
+            if (data.text !== undefined)
+                compare(field.text, data.text)
+            if (data.suggestions !== undefined)
+                compare(findChild(bar, "pathCompletion").count, data.suggestions)
+            if (data.home)
+                compare(norm(browser.folder), norm(PathTools.home()))
+            else if (data.folder !== undefined)
+                compare(norm(browser.folder), here(data.folder))
+            if (data.selected)
+                compare(selectedName(), data.selected)
+            const message = findChild(bar, "pathMessage")
+            compare(message.visible, !!data.missing)
+            if (data.missing) {
+                verify(message.text.endsWith(here(data.missing)), message.text)
+                verify(browser.entries.size() > 0, "the listing stays")
+                verify(field.activeFocus)
+            } else if (!data.editing) {
+                tryVerify(() => list.activeFocus)
+            }
+        }
+
+        // A click on a part of the path opens that folder; Alt+Home goes home.
+        function test_segments_data() {
+            return [
+                { tag: "the parent", from: "alpha/deeper", click: "alpha", folder: "alpha" },
+                { tag: "the tree", from: "alpha/deeper", click: "tree", folder: "" },
+                { tag: "the root", from: "alpha", click: "/", root: true },
+                { tag: "Alt+Home", from: "alpha", keys: "Alt+Home", home: true },
+            ]
+        }
+        function test_segments(data) {
+            start({}, data.from)
+            if (data.keys) {
+                keySequence(data.keys)
+            } else {
+                let button = null
+                for (let i = 0; !button; ++i) {
+                    const candidate = findChild(bar, "segment" + i)
+                    verify(candidate, data.click)
+                    if (candidate.text === data.click)
+                        button = candidate
+                }
+                mouseClick(button)
+            }
+            if (data.home)
+                compare(norm(browser.folder), norm(PathTools.home()))
+            else if (data.root)
+                verify(browser.atRoot)
+            else
+                compare(norm(browser.folder), here(data.folder))
+            // The way back leads where it started.
+            keySequence("Alt+Left")
+            compare(norm(browser.folder), here(data.from))
+        }
+    }
+}
