@@ -178,7 +178,8 @@ ViewerPage {
             height: imageView.pictureHeight * imageView.shownScale
             x: (flick.contentWidth - width) / 2
             y: (flick.contentHeight - height) / 2
-            source: visible ? loader.imageUrl(imageView.path, imageView.fullSize) : ""
+            // Not before the window's size is known: an empty sourceSize means full size.
+            source: visible && imageView.decodedScale > 0 ? loader.imageUrl(imageView.path, imageView.fullSize) : ""
             sourceSize.width: imageView.fullSize ? 0 : Math.ceil(imageView.pictureWidth * imageView.decodedScale)
             sourceSize.height: imageView.fullSize ? 0 : Math.ceil(imageView.pictureHeight * imageView.decodedScale)
             asynchronous: true
