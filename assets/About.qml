@@ -70,7 +70,7 @@ ViewerPage {
                 Layout.fillWidth: true
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
-                text: qsTr("A file browser that lists every folder it may read, hidden and system entries included, and shows files as text or as pictures.")
+                text: qsTr("A file browser that lists every folder it may read, hidden and system entries included, shows files as text, as a hex dump or as pictures, and hands the rest to the desktop's applications.")
             }
             Label {
                 Layout.topMargin: _ui.du(1)

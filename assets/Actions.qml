@@ -15,6 +15,10 @@ Item {
     property bool canForward: false
     property bool canUp: false
     property bool canZoom: false
+    // Set by the text view and the image view.
+    property bool canFind: false
+    property bool canStep: false
+    property bool copying: false
 
     readonly property Command open: Command {
         text: qsTranslate("Browser", "Open"); keys: ["Return"]; local: true
@@ -110,6 +114,38 @@ Item {
         icon.name: "edit-copy"; glyph: "\u2398"
         enabled: !actions.browsing
     }
+    readonly property Command openWith: Command {
+        text: qsTranslate("Viewers", "Open with the default application"); keys: ["Shift+Return"]
+        tip: qsTranslate("Viewers", "Hands the chosen file to the desktop's application for its type")
+        icon.name: "document-open"; enabled: actions.browsing
+    }
+    readonly property Command viewText: Command {
+        text: qsTranslate("Viewers", "View as text"); keys: ["Ctrl+T"]
+        tip: qsTranslate("Viewers", "Shows the chosen file as text, whatever it holds")
+        enabled: actions.browsing
+    }
+    readonly property Command viewHex: Command {
+        text: qsTranslate("Viewers", "View as hex"); keys: ["Ctrl+Shift+H"]
+        tip: qsTranslate("Viewers", "Shows the chosen file's bytes in hexadecimal")
+        enabled: actions.browsing
+    }
+    readonly property Command copyEntry: Command {
+        text: qsTranslate("TextView", "Copy to Documents"); keys: ["Ctrl+S"]
+        tip: qsTranslate("Viewers", "Copies the chosen file to Documents")
+        icon.name: "edit-copy"; glyph: "\u2398"
+        enabled: actions.browsing
+    }
+    readonly property Command properties: Command {
+        text: qsTranslate("Viewers", "Properties"); keys: ["Alt+Return"]
+        tip: qsTranslate("Viewers", "Shows size, times, owner, permissions and type of the chosen entry")
+        icon.name: "document-properties"; enabled: actions.browsing
+    }
+    readonly property Command cancelCopy: Command {
+        text: qsTranslate("Viewers", "Cancel")
+        tip: qsTranslate("Viewers", "Stops the copy to Documents; nothing of it is left")
+        icon.name: "process-stop"; glyph: "\u00d7"
+        enabled: actions.copying
+    }
     readonly property Command close: Command {
         text: qsTranslate("Browser", "Back"); keys: ["Esc", "Backspace", "Alt+Left"]
         tip: qsTranslate("Browser", "Closes this page")
@@ -134,10 +170,55 @@ Item {
         tip: qsTranslate("ImageView", "Fit the image to the window")
         icon.name: "zoom-fit-best"; enabled: !actions.browsing && actions.canZoom
     }
+    readonly property Command fill: Command {
+        text: qsTranslate("ImageView", "Zoom to window"); keys: ["W"]; glyph: "\u2194"
+        tip: qsTranslate("ImageView", "Fills the window, also enlarging a small picture")
+        icon.name: "zoom-fit-width"; enabled: !actions.browsing && actions.canZoom
+    }
+    readonly property Command previousPicture: Command {
+        text: qsTranslate("ImageView", "Previous picture"); keys: ["Left", "PgUp"]; glyph: "\u25c0"
+        tip: qsTranslate("ImageView", "Shows the previous picture of the folder")
+        icon.name: "go-previous-view"; enabled: !actions.browsing && actions.canStep
+    }
+    readonly property Command nextPicture: Command {
+        text: qsTranslate("ImageView", "Next picture"); keys: ["Right", "PgDown"]; glyph: "\u25b6"
+        tip: qsTranslate("ImageView", "Shows the next picture of the folder")
+        icon.name: "go-next-view"; enabled: !actions.browsing && actions.canStep
+    }
+    readonly property Command find: Command {
+        text: qsTranslate("TextView", "Find"); keys: ["Ctrl+F"]; glyph: "\u2315"
+        tip: qsTranslate("TextView", "Finds words in the text")
+        icon.name: "edit-find"; enabled: !actions.browsing && actions.canFind
+    }
+    readonly property Command findNext: Command {
+        text: qsTranslate("TextView", "Find next"); keys: ["F3"]; glyph: "\u2193"
+        tip: qsTranslate("TextView", "Goes to the next place the words are found")
+        icon.name: "go-down-search"; enabled: !actions.browsing && actions.canFind
+    }
+    readonly property Command findPrevious: Command {
+        text: qsTranslate("TextView", "Find previous"); keys: ["Shift+F3"]; glyph: "\u2191"
+        tip: qsTranslate("TextView", "Goes to the previous place the words are found")
+        icon.name: "go-up-search"; enabled: !actions.browsing && actions.canFind
+    }
+    readonly property Command wrap: Command {
+        text: qsTranslate("TextView", "Wrap lines"); keys: ["Alt+W"]; glyph: "\u21b5"
+        tip: qsTranslate("TextView", "Breaks long lines at the window's edge, or not")
+        icon.name: "format-text-direction-ltr"; enabled: !actions.browsing && actions.canFind
+    }
+    readonly property Command selectAll: Command {
+        text: qsTranslate("TextView", "Select all"); keys: ["Ctrl+A"]; local: true
+        tip: qsTranslate("TextView", "Selects the whole text; Shift with the arrows selects part of it")
+    }
+    readonly property Command copyText: Command {
+        text: qsTranslate("TextView", "Copy"); keys: ["Ctrl+C"]; local: true
+        tip: qsTranslate("TextView", "Copies the selected text to the clipboard")
+    }
 
     // In the order the About page lists them.
-    readonly property var all: [open, up, back, forward, home, editPath, typeAhead, places, focusPlaces,
-        bookmark, switchOrder, switchDirection, menu, copy, zoomIn, zoomOut, actualSize, fit, close]
+    readonly property var all: [open, openWith, viewText, viewHex, properties, copyEntry, up, back,
+        forward, home, editPath, typeAhead, places, focusPlaces, bookmark, switchOrder,
+        switchDirection, menu, copy, cancelCopy, find, findNext, findPrevious, wrap, selectAll,
+        copyText, zoomIn, zoomOut, actualSize, fit, fill, previousPicture, nextPicture, close]
 
     // A text field takes the keys it knows before the shortcuts see them;
     // it hands them on through this. True when a command took the key.

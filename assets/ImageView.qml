@@ -1,25 +1,51 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Layouts
 import Vantrel
 
-// A picture, fitted to the window or zoomed, decoded off the main thread.
+// A picture, checked and decoded off the UI thread at the size shown; full
+// resolution only when zoomed past that; animations play.
 ViewerPage {
     id: imageView
     objectName: "imageView"
     part: "image"
 
-    // Fitted follows the window; otherwise zoom is the scale, 1 being actual size.
+    property string how: "auto"
+    // From ImageLoader.probe; null until the header has been read.
+    property var info: null
+    readonly property bool known: info !== null && info.ok === true
+    readonly property int pictureWidth: known ? info.width : 0
+    readonly property int pictureHeight: known ? info.height : 0
+    readonly property bool animated: known && info.animated === true
+    // Fitted follows the window, never enlarging unless filling is asked;
+    // otherwise zoom is the scale, 1 being actual size.
     property bool fitted: true
+    property bool filling: false
     property real zoom: 1
     readonly property real minZoom: 0.02
     readonly property real maxZoom: 32
-    readonly property real fitScale: image.implicitWidth > 0 && image.implicitHeight > 0
-            ? Math.min(flick.width / image.implicitWidth, flick.height / image.implicitHeight) : 1
+    readonly property real windowScale: pictureWidth > 0 && pictureHeight > 0
+            ? Math.min(flick.width / pictureWidth, flick.height / pictureHeight) : 1
+    readonly property real fitScale: filling ? windowScale : Math.min(1, windowScale)
     readonly property real shownScale: fitted ? fitScale : zoom
-    readonly property bool ready: image.status === Image.Ready
+    // Decoded at the window's size in device pixels, at most the picture's.
+    readonly property real decodedScale: Math.min(1, windowScale * Screen.devicePixelRatio)
+    readonly property bool fullSize: known && !animated && info.fullAllowed === true
+            && shownScale * Screen.devicePixelRatio > decodedScale + 0.001
+    readonly property int shownStatus: animated ? movie.status : image.status
+    readonly property bool ready: shownStatus === Image.Ready
+    readonly property string failure: {
+        if (info !== null && !info.ok)
+            return info.missing ? qsTr("This file no longer exists.")
+                                : qsTr("This picture cannot be shown: %1").arg(info.error)
+        if (shownStatus === Image.Error)
+            return FileSystem.exists(path) ? qsTr("This picture cannot be shown: %1").arg(qsTr("it cannot be decoded"))
+                                           : qsTr("This file no longer exists.")
+        return ""
+    }
 
-    note: ready ? qsTr("%1 \u00d7 %2 pixels, %3%").arg(image.implicitWidth)
-                  .arg(image.implicitHeight).arg(Math.round(shownScale * 100)) : ""
+    note: ready ? qsTr("%1 \u00d7 %2 pixels, %3%").arg(pictureWidth).arg(pictureHeight)
+                  .arg(Math.round(shownScale * 100)) : ""
 
     // Every part of the path is escaped, so "#", "?" and "%" stay in the name.
     function fileUrl(localPath) {
@@ -47,9 +73,33 @@ ViewerPage {
         flick.contentY = Math.max(0, Math.min(flick.contentHeight - flick.height, flick.contentY + dy))
     }
 
+    function show(newPath) {
+        info = null
+        fitted = true
+        path = newPath
+        loader.requestProbe(newPath)
+    }
+
+    // The previous (-1) or next (1) picture of the folder.
+    function step(direction) {
+        const next = loader.neighbours(path)[direction < 0 ? "previous" : "next"]
+        if (next)
+            show(next)
+    }
+
+    Component.onCompleted: loader.requestProbe(path)
     StackView.onActivated: forceActiveFocus()
 
-    Binding { target: imageView.actions; property: "canZoom"; value: imageView.ready }
+    ImageLoader {
+        id: loader
+        onProbed: (probedPath, probed) => {
+            if (probedPath === imageView.path)
+                imageView.info = probed
+        }
+    }
+
+    Binding { target: imageView.actions; property: "canZoom"; value: imageView.ready; when: imageView.onTop }
+    Binding { target: imageView.actions; property: "canStep"; value: true; when: imageView.onTop }
     Connections {
         target: imageView.actions.zoomIn
         enabled: imageView.onTop
@@ -68,19 +118,30 @@ ViewerPage {
     Connections {
         target: imageView.actions.fit
         enabled: imageView.onTop
-        function onTriggered() { imageView.fitted = true }
+        function onTriggered() { imageView.fitted = true; imageView.filling = false }
+    }
+    Connections {
+        target: imageView.actions.fill
+        enabled: imageView.onTop
+        function onTriggered() { imageView.fitted = true; imageView.filling = true }
+    }
+    Connections {
+        target: imageView.actions.previousPicture
+        enabled: imageView.onTop
+        function onTriggered() { imageView.step(-1) }
+    }
+    Connections {
+        target: imageView.actions.nextPicture
+        enabled: imageView.onTop
+        function onTriggered() { imageView.step(1) }
     }
 
-    // The arrows move the picture; the commands have their own keys.
+    // Up and Down move the picture; the commands have their own keys.
     Keys.onPressed: (event) => {
         const step = _ui.du(4)
         if (event.modifiers & (Qt.AltModifier | Qt.ControlModifier))
             return
-        if (event.key === Qt.Key_Left)
-            scrollBy(-step, 0)
-        else if (event.key === Qt.Key_Right)
-            scrollBy(step, 0)
-        else if (event.key === Qt.Key_Up)
+        if (event.key === Qt.Key_Up)
             scrollBy(0, -step)
         else if (event.key === Qt.Key_Down)
             scrollBy(0, step)
@@ -90,18 +151,21 @@ ViewerPage {
     }
 
     tools: [
+        CommandButton { command: imageView.actions.previousPicture; compact: true; visible: !imageView.compact },
+        CommandButton { command: imageView.actions.nextPicture; compact: true; visible: !imageView.compact },
         CommandButton { command: imageView.actions.zoomOut; compact: true },
         CommandButton { command: imageView.actions.zoomIn; compact: true },
         CommandButton { command: imageView.actions.actualSize; compact: true },
-        CommandButton { command: imageView.actions.fit; compact: true; highlighted: imageView.fitted }
+        CommandButton { command: imageView.actions.fit; compact: true; highlighted: imageView.fitted && !imageView.filling },
+        CommandButton { command: imageView.actions.fill; compact: true; highlighted: imageView.fitted && imageView.filling; visible: !imageView.compact }
     ]
 
     Flickable {
         id: flick
         anchors.fill: parent
         clip: true
-        contentWidth: Math.max(width, image.width)
-        contentHeight: Math.max(height, image.height)
+        contentWidth: Math.max(width, imageView.pictureWidth * imageView.shownScale)
+        contentHeight: Math.max(height, imageView.pictureHeight * imageView.shownScale)
         boundsBehavior: Flickable.StopAtBounds
         ScrollBar.vertical: ScrollBar { }
         ScrollBar.horizontal: ScrollBar { }
@@ -109,18 +173,35 @@ ViewerPage {
         Image {
             id: image
             objectName: "picture"
+            visible: imageView.known && !imageView.animated
+            width: imageView.pictureWidth * imageView.shownScale
+            height: imageView.pictureHeight * imageView.shownScale
             x: (flick.contentWidth - width) / 2
             y: (flick.contentHeight - height) / 2
-            width: implicitWidth * imageView.shownScale
-            height: implicitHeight * imageView.shownScale
-            source: imageView.fileUrl(imageView.path)
+            // Not before the window's size is known: an empty sourceSize means full size.
+            source: visible && imageView.decodedScale > 0 ? loader.imageUrl(imageView.path, imageView.fullSize) : ""
+            sourceSize.width: imageView.fullSize ? 0 : Math.ceil(imageView.pictureWidth * imageView.decodedScale)
+            sourceSize.height: imageView.fullSize ? 0 : Math.ceil(imageView.pictureHeight * imageView.decodedScale)
             asynchronous: true
             // The file may have changed since it was last opened.
             cache: false
-            autoTransform: true
-            fillMode: Image.PreserveAspectFit
+            fillMode: Image.Stretch
             smooth: true
             mipmap: true
+        }
+
+        AnimatedImage {
+            id: movie
+            objectName: "movie"
+            visible: imageView.animated
+            width: imageView.pictureWidth * imageView.shownScale
+            height: imageView.pictureHeight * imageView.shownScale
+            x: (flick.contentWidth - width) / 2
+            y: (flick.contentHeight - height) / 2
+            source: visible ? imageView.fileUrl(imageView.path) : ""
+            asynchronous: true
+            cache: false
+            playing: true
         }
 
         WheelHandler {
@@ -129,24 +210,33 @@ ViewerPage {
         }
     }
 
-    BusyIndicator {
+    BusyMark {
         anchors.centerIn: parent
-        running: image.status === Image.Loading
-        visible: running
+        busy: imageView.failure === "" && (imageView.info === null || imageView.shownStatus === Image.Loading)
         width: _ui.du(4)
         height: _ui.du(4)
     }
 
-    Label {
-        objectName: "imageMessage"
+    ColumnLayout {
         anchors.centerIn: parent
         width: parent.width - _ui.du(4)
-        horizontalAlignment: Text.AlignHCenter
-        wrapMode: Text.WordWrap
-        visible: image.status === Image.Error
-        text: FileSystem.exists(imageView.path) ? qsTr("This image cannot be shown.")
-                                                   : qsTr("This file no longer exists.")
-        font.pixelSize: _ui.du(1.8)
-        opacity: 0.75
+        visible: imageView.failure !== ""
+        spacing: _ui.du(1)
+        Label {
+            objectName: "imageMessage"
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            text: imageView.failure
+            font.pixelSize: _ui.du(1.8)
+            opacity: 0.75
+        }
+        Button {
+            objectName: "imageAsHex"
+            Layout.alignment: Qt.AlignHCenter
+            visible: imageView.info !== null && !imageView.info.missing
+            text: imageView.actions.viewHex.text
+            onClicked: imageView.openRequested(imageView.path, "hex")
+        }
     }
 }

@@ -9,6 +9,9 @@ Page {
     id: frame
 
     required property Actions actions
+    // Shared by the scene; About has neither.
+    property FileOpener opener: null
+    property Copier copier: null
     property string path: ""
     // Prefix of the frame's object names ("text": textBack, textCopy...).
     property string part: ""
@@ -21,6 +24,11 @@ Page {
     readonly property bool compact: width < _ui.du(60)
     readonly property bool onTop: StackView.status === StackView.Active
 
+    // Asks the scene to show a file another way ("text", "hex", "external",
+    // "auto"), or to show a folder with an entry chosen.
+    signal openRequested(string path, string how)
+    signal goToRequested(string folder, string select)
+
     title: path.substring(path.lastIndexOf("/") + 1)
     focus: true
 
@@ -28,19 +36,27 @@ Page {
         actions.close.trigger()
     }
 
+    // The copy runs as a job; its result arrives in copyStatus.
     function copyToDocuments() {
-        if (!FileSystem.exists(path))
-            copyStatus = qsTranslate("TextView", "Could not copy: this file no longer exists.")
-        else if (_vantrel.copy(path))
-            copyStatus = qsTranslate("TextView", "Copied to Documents.")
-        else
-            copyStatus = qsTranslate("TextView", "Could not copy to Documents (a file of that name may already be there).")
+        if (!copier)
+            return
+        if (copier.running)
+            copyStatus = qsTranslate("Viewers", "Another copy is still running.")
+        else if (copier.copy(path))
+            copyStatus = ""
     }
 
     Connections {
         target: frame.actions.copy
         enabled: frame.onTop && frame.canCopy
         function onTriggered() { frame.copyToDocuments() }
+    }
+    Connections {
+        target: frame.copier
+        function onFinished(path, ok, result) {
+            if (path === frame.path)
+                frame.copyStatus = result
+        }
     }
 
     header: ToolBar {
@@ -74,28 +90,39 @@ Page {
         }
     }
 
-    footer: ToolBar {
-        visible: frame.note !== "" || frame.copyStatus !== ""
-        RowLayout {
-            anchors.fill: parent
-            spacing: _ui.du(1)
-            Label {
-                objectName: frame.part + "Note"
-                Layout.leftMargin: _ui.du(1)
-                Layout.fillWidth: frame.copyStatus === ""
-                visible: text !== ""
-                text: frame.note
-                elide: Text.ElideRight
-                opacity: 0.75
-            }
-            Label {
-                objectName: frame.part + "CopyStatus"
-                Layout.fillWidth: true
-                Layout.leftMargin: frame.note === "" ? _ui.du(1) : 0
-                visible: text !== ""
-                text: frame.copyStatus
-                elide: Text.ElideRight
-                font.bold: true
+    // The status line; while this page's copy runs, its progress above it.
+    footer: Column {
+        CopyBar {
+            objectName: frame.part + "CopyBar"
+            width: parent.width
+            visible: running
+            copier: frame.copier
+            actions: frame.actions
+        }
+        ToolBar {
+            width: parent.width
+            visible: frame.note !== "" || frame.copyStatus !== ""
+            RowLayout {
+                anchors.fill: parent
+                spacing: _ui.du(1)
+                Label {
+                    objectName: frame.part + "Note"
+                    Layout.leftMargin: _ui.du(1)
+                    Layout.fillWidth: frame.copyStatus === ""
+                    visible: text !== ""
+                    text: frame.note
+                    elide: Text.ElideRight
+                    opacity: 0.75
+                }
+                Label {
+                    objectName: frame.part + "CopyStatus"
+                    Layout.fillWidth: true
+                    Layout.leftMargin: frame.note === "" ? _ui.du(1) : 0
+                    visible: text !== ""
+                    text: frame.copyStatus
+                    elide: Text.ElideRight
+                    font.bold: true
+                }
             }
         }
     }

@@ -10,9 +10,46 @@ Page {
     // The window is named after what is shown.
     title: stack.currentItem ? (stack.currentItem as Controls.Page).title : ""
 
-    // Views are chosen here, so that a choice by content can replace it.
-    function viewFor(path) {
-        return _vantrel.checkIfIsImage(path) ? "ImageView.qml" : "TextView.qml"
+    readonly property Browser browser: browserPage
+    // The entry the context menu was opened for, while its commands run.
+    property string menuPath: ""
+
+    // The viewer for a way of showing a file: "auto" lets the content
+    // decide, "text" and "hex" show it in the text view, "external" hands
+    // it to the desktop.
+    function viewFor(how) {
+        return how === "text" || how === "hex" ? "TextView.qml" : "OpenPage.qml"
+    }
+
+    // Opens path on top of the browser; a view asking for another way of
+    // showing its file (View as hex) takes its place.
+    function open(path, how) {
+        const properties = { path: path, actions: actions, opener: opener, copier: copier,
+                             how: how || "auto" }
+        const url = Qt.resolvedUrl(viewFor(properties.how))
+        if (stack.depth > 1)
+            stack.replace(stack.currentItem, url, properties)
+        else
+            stack.push(url, properties)
+    }
+
+    function showProperties(path) {
+        stack.push(Qt.resolvedUrl("PropertiesPage.qml"),
+                   { path: path, actions: actions, opener: opener, copier: copier })
+    }
+
+    // Entry commands act on the context menu's entry, else on the chosen one.
+    function entryPath() {
+        if (menuPath !== "")
+            return menuPath
+        const current = browser ? browser.list.currentItem as EntryDelegate : null
+        return current ? current.completePath : ""
+    }
+
+    function showEntryMenu(entry, x, y) {
+        entryMenu.entry = entry
+        menuPath = entry.completePath
+        entryMenu.popup(stack, x, y)
     }
 
     // Too narrow for the places beside the list: they slide in instead.
@@ -26,6 +63,17 @@ Page {
         id: actions
         objectName: "actions"
         browsing: stack.depth === 1
+        copying: copier.running
+    }
+
+    FileOpener {
+        id: opener
+        objectName: "fileOpener"
+    }
+
+    Copier {
+        id: copier
+        objectName: "copier"
     }
 
     Connections {
@@ -33,6 +81,60 @@ Page {
         function onTriggered() {
             if (stack.depth > 1)
                 stack.pop()
+        }
+    }
+    Connections {
+        target: actions.openWith
+        function onTriggered() { if (root.entryPath() !== "") root.open(root.entryPath(), "external") }
+    }
+    Connections {
+        target: actions.viewText
+        function onTriggered() { if (root.entryPath() !== "") root.open(root.entryPath(), "text") }
+    }
+    Connections {
+        target: actions.viewHex
+        function onTriggered() { if (root.entryPath() !== "") root.open(root.entryPath(), "hex") }
+    }
+    Connections {
+        target: actions.properties
+        function onTriggered() { if (root.entryPath() !== "") root.showProperties(root.entryPath()) }
+    }
+    Connections {
+        target: actions.copyEntry
+        function onTriggered() { if (root.entryPath() !== "") copier.copy(root.entryPath()) }
+    }
+    Connections {
+        target: actions.cancelCopy
+        function onTriggered() { copier.cancel() }
+    }
+    // Raised by the browser for right click, the Menu key and Shift+F10.
+    Connections {
+        target: root.browser
+        ignoreUnknownSignals: true
+        function onEntryMenuRequested(entry, x, y) { root.showEntryMenu(entry, x, y) }
+    }
+
+    EntryMenu {
+        id: entryMenu
+        objectName: "entryMenu"
+        actions: actions
+        // Its commands have run by now.
+        onClosed: {
+            root.menuPath = ""
+            if (stack.depth === 1)
+                root.browser.forceActiveFocus()
+        }
+    }
+    // Open from the context menu; Enter in the list opens on its own.
+    Connections {
+        target: actions.open
+        function onTriggered() {
+            if (root.menuPath === "")
+                return
+            if (entryMenu.entry.isDir)
+                root.browser.open(root.menuPath, true, "")
+            else
+                root.open(root.menuPath, "auto")
         }
     }
 
@@ -62,15 +164,38 @@ Page {
             anchors.right: parent.right
             anchors.top: parent.top
             anchors.bottom: parent.bottom
+            anchors.bottomMargin: browserCopy.visible ? browserCopy.height : 0
             focus: true
             initialItem: Browser {
-                id: browser
+                id: browserPage
                 actions: actions
-                onOpenFile: (path) => stack.push(Qt.resolvedUrl(root.viewFor(path)),
-                                                 { path: path, actions: actions })
+                onOpenFile: (path) => root.open(path, "auto")
                 onShowAbout: stack.push(Qt.resolvedUrl("About.qml"), { actions: actions })
             }
         }
+
+        // Copies started from the browser show their progress here; a view
+        // shows them in its own frame.
+        CopyBar {
+            id: browserCopy
+            objectName: "browserCopy"
+            anchors.bottom: parent.bottom
+            width: parent.width
+            visible: stack.depth === 1 && (copier.running || copier.result !== "")
+            copier: copier
+            actions: actions
+        }
+    }
+
+    // Going to a link's target: its folder, with it chosen.
+    Connections {
+        target: stack.currentItem
+        ignoreUnknownSignals: true
+        function onGoToRequested(folder, select) {
+            stack.pop(null)
+            root.browser.open(folder, true, select)
+        }
+        function onOpenRequested(path, how) { root.open(path, how) }
     }
 
     Controls.Drawer {

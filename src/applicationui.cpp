@@ -1,6 +1,7 @@
 #include "applicationui.h"
 
 #include "designunits.h"
+#include "imageloader.h"
 #include "myapps.h"
 #include "settings.h"
 #include "vantrel.h"
@@ -42,6 +43,10 @@ ApplicationUI::ApplicationUI()
 
     QmlDocument *qml = new QmlDocument(QUrl(QStringLiteral("asset:///main.qml")));
     qml->setParent(this);
+    // Pictures decoded off the UI thread at the size shown.
+    QQmlEngine *engine = QmlDocument::defaultDeclarativeEngine();
+    if (!engine->imageProvider(QLatin1String(ImageLoader::ProviderId)))
+        engine->addImageProvider(QLatin1String(ImageLoader::ProviderId), new ImageProvider);
     qml->load();
 
     qml->setContextProperty(QStringLiteral("_app"), this);

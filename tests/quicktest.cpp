@@ -2,6 +2,7 @@
 // the services published as the shell publishes them, in a throwaway
 // working directory that holds a small folder tree.
 #include "designunits.h"
+#include "imageloader.h"
 #include "myapps.h"
 #include "settings.h"
 #include "vantrel.h"
@@ -60,6 +61,7 @@ public Q_SLOTS:
 
     void qmlEngineAvailable(QQmlEngine *engine)
     {
+        engine->addImageProvider(QLatin1String(ImageLoader::ProviderId), new ImageProvider);
         QQmlContext *context = engine->rootContext();
         context->setContextProperty(QStringLiteral("_ui"), m_ui.get());
         context->setContextProperty(QStringLiteral("_vantrel"), m_vantrel.get());

@@ -1,7 +1,13 @@
 // Choosing files in the browser opens the right view, which copies the file
-// on Ctrl+S and closes again.
+// on Ctrl+S and closes again; the context menu, properties, find and the
+// copy job as a person meets them.
+#include "copyjob.h"
+#include "fileopener.h"
 #include "scenefixture.h"
+#include "textloader.h"
 #include "vantrel.h"
+
+#include <QSemaphore>
 
 #include <QBuffer>
 #include <QImage>
@@ -14,8 +20,50 @@ class TestSceneViewers : public QObject
     Q_OBJECT
 
     Sandbox m_sandbox;
+    CopyJob *m_job = nullptr;
+    FileOpener *m_opener = nullptr;
+    QList<QUrl> m_launched; // what the desktop was asked to open
+    bool m_launches = true;
     std::unique_ptr<RunningScene> m_scene;
     const QString m_files = m_sandbox.path("files"), m_docs = m_sandbox.path("docs/");
+
+    // Lists the folder of path with path chosen, as a person leaves it.
+    static void choose(const QString &path)
+    {
+        QQuickItem *browser = RunningScene::browser();
+        const QString folder = QFileInfo(path).path();
+        QVERIFY(QMetaObject::invokeMethod(browser, "open", Q_ARG(QVariant, folder),
+                                          Q_ARG(QVariant, false), Q_ARG(QVariant, QString())));
+        QVERIFY(QMetaObject::invokeMethod(browser, "select", Q_ARG(QVariant, path)));
+    }
+
+    static void backToBrowser()
+    {
+        QQuickItem *stack = RunningScene::stack();
+        while (stack->property("depth").toInt() > 1) {
+            QTest::keyClick(bb::cascades::Application::instance()->window(), Qt::Key_Escape);
+            QTRY_VERIFY(!stack->property("busy").toBool());
+        }
+    }
+
+    // Opens the context menu for path and clicks the entry of that name.
+    static void menuChoice(const QString &path, bool isDir, const char *item)
+    {
+        QQuickItem *scene = RunningScene::scene();
+        const QVariantMap entry{
+            {"fileName", QFileInfo(path).fileName()}, {"completePath", path}, {"isDir", isDir}};
+        QVERIFY(QMetaObject::invokeMethod(scene, "showEntryMenu", Q_ARG(QVariant, entry),
+                                          Q_ARG(QVariant, 20.0), Q_ARG(QVariant, 20.0)));
+        auto *menu = RunningScene::find<QObject>(scene, "entryMenu");
+        QTRY_VERIFY(menu->property("opened").toBool());
+        auto *entryItem = menu->findChild<QQuickItem *>(QString::fromLatin1(item));
+        QVERIFY(entryItem && entryItem->isEnabled());
+        const QPointF at =
+            entryItem->mapToScene(QPointF(entryItem->width() / 2, entryItem->height() / 2));
+        QTest::mouseClick(bb::cascades::Application::instance()->window(), Qt::LeftButton, {},
+                          at.toPoint());
+        QTRY_VERIFY(!menu->property("visible").toBool());
+    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -26,10 +74,22 @@ private Q_SLOTS:
             qmlContext(RunningScene::scene())->contextProperty("_vantrel").value<QObject *>());
         QVERIFY(vantrel);
         vantrel->setDocumentsFolder(m_docs);
+        auto *copier = RunningScene::find<QObject>(RunningScene::scene(), "copier");
+        m_job = copier ? copier->findChild<CopyJob *>() : nullptr;
+        QVERIFY(m_job);
+        m_job->setDestinationFolder(m_docs);
+        m_opener = RunningScene::find<FileOpener>(RunningScene::scene(), "fileOpener");
+        QVERIFY(m_opener);
+        m_opener->setLauncher([this](const QUrl &url) {
+            m_launched << url;
+            return m_launches;
+        });
         QVERIFY(QTest::qWaitForWindowExposed(bb::cascades::Application::instance()->window()));
     }
 
     void cleanupTestCase() { m_scene.reset(); }
+    // A failed check leaves its page; the next test starts in the browser.
+    void init() { backToBrowser(); }
 
     void openEntry_data()
     {
@@ -42,7 +102,7 @@ private Q_SLOTS:
         QImage(3, 2, QImage::Format_RGB32).save(&buffer, "PNG");
         QTest::newRow("text") << "notes.txt" << QByteArray("line one\nline two\n") << "textView";
         QTest::newRow("image") << "pic #1.png" << png << "imageView";
-        QTest::newRow("binary") << "tool.bin" << QByteArray("MZ\0\x01rest", 8) << "textView";
+        QTest::newRow("binary") << "tool.bin" << QByteArray("\x7f\x01\0\x02rest", 8) << "textView";
         QTest::newRow("deleted after listing") << "gone.txt" << QByteArray() << "textView";
     }
 
@@ -69,12 +129,15 @@ private Q_SLOTS:
             QCOMPARE(image->property("implicitWidth").toInt(), 3);
         } else {
             auto *area = RunningScene::find(page, "textArea");
-            const qsizetype zero = content.indexOf('\0');
+            auto *loader = page->property("loader").value<TextLoader *>();
+            QTRY_COMPARE(loader->status(),
+                         content.isNull() ? TextLoader::Error : TextLoader::Ready);
+            // Binary content shows as a hex dump rather than stopping at the zero byte.
+            const bool binary = content.contains('\0');
+            QCOMPARE(loader->isBinary(), binary);
             QCOMPARE(area->property("text").toString(),
-                     QString::fromLatin1(zero < 0 ? content : content.first(zero)));
-            // Text cut short at a zero byte says why, not that it was capped.
-            QCOMPARE(page->property("stoppedAtZero").toBool(), zero >= 0);
-            QCOMPARE(page->property("note").toString().isEmpty(), zero < 0);
+                     binary ? TextLoader::hexDump(content) : QString::fromLatin1(content));
+            QCOMPARE(page->property("note").toString().isEmpty(), content.isNull());
             QCOMPARE(area->isVisible(), !content.isNull());
             QCOMPARE(RunningScene::find(page, "textMessage")->isVisible(), content.isNull());
         }
@@ -82,15 +145,276 @@ private Q_SLOTS:
         // A second copy is refused, and says so.
         QTRY_VERIFY(!RunningScene::stack()->property("busy").toBool());
         QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+        QTRY_VERIFY(!page->property("copyStatus").toString().isEmpty());
         QCOMPARE(QFileInfo(m_docs + name).size(), content.size());
         const QString status = page->property("copyStatus").toString();
-        QVERIFY(!status.isEmpty());
         QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+        QTRY_VERIFY(!page->property("copyStatus").toString().isEmpty());
         QCOMPARE(page->property("copyStatus").toString() == status, content.isNull());
 
         QTest::keyClick(window, Qt::Key_Escape);
         QTRY_COMPARE(RunningScene::stack()->property("depth").toInt(), 1);
         QTRY_VERIFY(browser->property("list").value<QQuickItem *>()->hasActiveFocus());
+    }
+
+    // Enter chooses the viewer by content, whatever the name says.
+    void chooseByContent_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("executable");
+        QTest::addColumn<QString>("view");   // "" when the desktop gets the file
+        QTest::addColumn<QString>("detail"); // encoding, "binary", picture width, page stage
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QImage photo(64, 48, QImage::Format_RGB32);
+        photo.fill(Qt::darkGreen);
+        photo.save(&buffer, "JPEG");
+        const QByteArray pdf(
+            "%PDF-1.4\n1 0 obj << /Type /Catalog >> endobj\ntrailer << >>\n%%EOF\n");
+        QTest::newRow("UTF-8 text")
+            << "gruss.txt" << QString("Grüße aus Köln\n").toUtf8() << false << "textView"
+            << "UTF-8";
+        QTest::newRow("upper-case photo") << "PHOTO.JPG" << jpeg << false << "imageView"
+                                          << "64";
+        QTest::newRow("picture without extension") << "photo" << jpeg << false << "imageView"
+                                                   << "64";
+        QTest::newRow("binary") << "blob.dat" << QByteArray("\x01\x02\x03\0\xff\xfe data", 13)
+                                << false << "textView"
+                                << "binary";
+        QTest::newRow("PDF to the desktop") << "report.pdf" << pdf << false << ""
+                                            << "";
+        QTest::newRow("program asks first")
+            << "setup.exe" << QByteArray("MZ\x90\0\x03\0\0\0\x04\0", 10) + QByteArray(500, '\0')
+            << true << "openPage"
+            << "confirm";
+    }
+
+    void chooseByContent()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(bool, executable);
+        QFETCH(QString, view);
+        QFETCH(QString, detail);
+        const QString path = m_files + '/' + name;
+        QVERIFY(m_sandbox.write("files/" + name, content));
+        if (executable)
+            QVERIFY(QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner));
+        m_launched.clear();
+        choose(path);
+        QTest::keyClick(bb::cascades::Application::instance()->window(), Qt::Key_Return);
+
+        if (view.isEmpty()) {
+            QTRY_COMPARE(m_launched.size(), 1);
+            QCOMPARE(m_launched.first(), QUrl::fromLocalFile(path));
+            QTRY_COMPARE(RunningScene::stack()->property("depth").toInt(), 1);
+            return;
+        }
+        QTRY_COMPARE(RunningScene::current()->objectName(), view);
+        QQuickItem *page = RunningScene::current();
+        if (view == "textView") {
+            auto *loader = page->property("loader").value<TextLoader *>();
+            QTRY_COMPARE(loader->status(), TextLoader::Ready);
+            QCOMPARE(detail == "binary" ? QString("binary") : loader->encoding(), detail);
+            if (detail != "binary")
+                QCOMPARE(RunningScene::find(page, "textArea")->property("text").toString(),
+                         QString::fromUtf8(content));
+        } else if (view == "imageView") {
+            QTRY_COMPARE(RunningScene::find(page, "picture")->property("status").toInt(), 1);
+            QCOMPARE(page->property("pictureWidth").toString(), detail);
+        } else {
+            // Nothing runs before the person says so, and the page names what would.
+            QTRY_COMPARE(page->property("stage").toString(), detail);
+            QVERIFY(m_launched.isEmpty());
+            QVERIFY(
+                RunningScene::find(page, "openReason")->property("text").toString().contains(path));
+            auto *run = RunningScene::find(page, "openRun");
+            QTRY_VERIFY(!RunningScene::stack()->property("busy").toBool());
+            QTest::mouseClick(
+                run->window(), Qt::LeftButton, {},
+                run->mapToScene(QPointF(run->width() / 2, run->height() / 2)).toPoint());
+            QTRY_COMPARE(m_launched.size(), 1);
+        }
+        backToBrowser();
+    }
+
+    // Every entry of the context menu reaches its command for that entry.
+    void entryMenu_data()
+    {
+        QTest::addColumn<QByteArray>("item");
+        QTest::addColumn<QString>("view"); // the page shown, "launched" or "copied"
+        QTest::addColumn<int>("mode");     // TextLoader mode, -1 when not the text view
+        QTest::newRow("open") << QByteArray("menuOpen") << "textView" << int(TextLoader::Auto);
+        QTest::newRow("view as text")
+            << QByteArray("menuViewText") << "textView" << int(TextLoader::Text);
+        QTest::newRow("view as hex")
+            << QByteArray("menuViewHex") << "textView" << int(TextLoader::Hex);
+        QTest::newRow("properties") << QByteArray("menuProperties") << "propertiesPage" << -1;
+        QTest::newRow("open with") << QByteArray("menuOpenWith") << "launched" << -1;
+        QTest::newRow("copy") << QByteArray("menuCopy") << "copied" << -1;
+    }
+
+    void entryMenu()
+    {
+        QFETCH(QByteArray, item);
+        QFETCH(QString, view);
+        QFETCH(int, mode);
+        const QString name = QStringLiteral("menu-%1.txt").arg(QString::fromLatin1(item));
+        const QString path = m_files + '/' + name;
+        QVERIFY(m_sandbox.write("files/" + name, "some words\n"));
+        choose(m_files + "/notes.txt"); // another entry is the chosen one
+        m_launched.clear();
+        menuChoice(path, false, item.constData());
+        if (view == "launched") {
+            QTRY_COMPARE(m_launched.size(), 1);
+            QCOMPARE(m_launched.first(), QUrl::fromLocalFile(path));
+        } else if (view == "copied") {
+            QTRY_VERIFY(QFileInfo::exists(m_docs + name));
+            QTRY_VERIFY(!RunningScene::find(RunningScene::scene(), "browserCopy")
+                             ->findChild<QQuickItem *>("copyLine")
+                             ->property("text")
+                             .toString()
+                             .isEmpty());
+        } else {
+            QTRY_COMPARE(RunningScene::current()->objectName(), view);
+            QCOMPARE(RunningScene::current()->property("path").toString(), path);
+            if (mode >= 0)
+                QCOMPARE(
+                    int(RunningScene::current()->property("loader").value<TextLoader *>()->mode()),
+                    mode);
+        }
+        backToBrowser();
+    }
+
+    // A link's properties name its target; a broken one says so and offers
+    // no way there; a sound one goes to its folder with the target chosen.
+    void linkProperties_data()
+    {
+        QTest::addColumn<bool>("broken");
+        QTest::newRow("broken") << true;
+        QTest::newRow("sound") << false;
+    }
+
+    void linkProperties()
+    {
+        QFETCH(bool, broken);
+        const QString target =
+            m_sandbox.path(broken ? "nowhere/missing.txt" : "elsewhere/target.txt");
+        if (!broken)
+            QVERIFY(m_sandbox.write("elsewhere/target.txt", "here\n"));
+        const QString link = m_files + (broken ? "/broken-link" : "/sound-link");
+        QFile::remove(link);
+        QVERIFY(QFile::link(target, link));
+        menuChoice(link, false, "menuProperties");
+        QTRY_COMPARE(RunningScene::current()->objectName(), QString("propertiesPage"));
+        QQuickItem *page = RunningScene::current();
+        QTRY_VERIFY(!page->property("info").isNull());
+        QCOMPARE(page->property("broken").toBool(), broken);
+        QCOMPARE(page->property("targetPath").toString(), target);
+        QCOMPARE(RunningScene::find(page, "propertiesStatus")->isVisible(), broken);
+        auto *go = RunningScene::find(page, "goToTarget");
+        QCOMPARE(go->isVisible(), !broken);
+        if (broken) {
+            backToBrowser();
+            return;
+        }
+        QTRY_VERIFY(!RunningScene::stack()->property("busy").toBool());
+        QTest::mouseClick(go->window(), Qt::LeftButton, {},
+                          go->mapToScene(QPointF(go->width() / 2, go->height() / 2)).toPoint());
+        QTRY_COMPARE(RunningScene::stack()->property("depth").toInt(), 1);
+        QQuickItem *browser = RunningScene::browser();
+        QCOMPARE(QDir(browser->property("folder").toString()).canonicalPath(),
+                 QFileInfo(target).canonicalPath());
+        auto *current = browser->property("list")
+                            .value<QQuickItem *>()
+                            ->property("currentItem")
+                            .value<QQuickItem *>();
+        QVERIFY(current);
+        QCOMPARE(current->property("completePath").toString().section('/', -1),
+                 QString("target.txt"));
+    }
+
+    // Ctrl+F finds, F3 goes on, Shift+F3 goes back, both going round.
+    void find_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<int>("occurrence"); // which match is selected, counted from 0
+        QTest::newRow("first") << QStringList{} << 0;
+        QTest::newRow("next") << QStringList{"F3"} << 1;
+        QTest::newRow("next twice") << QStringList{"F3", "F3"} << 2;
+        QTest::newRow("round the end") << QStringList{"F3", "F3", "F3"} << 0;
+        QTest::newRow("previous goes round") << QStringList{"Shift+F3"} << 2;
+        QTest::newRow("next, previous") << QStringList{"F3", "F3", "Shift+F3"} << 1;
+    }
+
+    void find()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(int, occurrence);
+        const QString text = "Needle in a haystack,\nanother needle here\nand the last NEEDLE.\n";
+        QVERIFY(m_sandbox.write("files/hay.txt", text.toUtf8()));
+        choose(m_files + "/hay.txt");
+        QQuickWindow *window = bb::cascades::Application::instance()->window();
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_COMPARE(RunningScene::current()->objectName(), QString("textView"));
+        QQuickItem *page = RunningScene::current();
+        QTRY_VERIFY(!RunningScene::stack()->property("busy").toBool());
+        auto *area = RunningScene::find(page, "textArea");
+        QTRY_COMPARE(area->property("text").toString(), text);
+        QTRY_VERIFY(area->hasActiveFocus());
+        QTest::keySequence(window, QKeySequence("Ctrl+F"));
+        QTRY_VERIFY(RunningScene::find(page, "findField")->hasActiveFocus());
+        for (const char c : QByteArrayView("needle"))
+            QTest::keyClick(window, c);
+        for (const QString &key : keys)
+            QTest::keySequence(window, QKeySequence(key));
+        qsizetype at = -1;
+        for (int i = 0; i <= occurrence; ++i)
+            at = text.indexOf("needle", at + 1, Qt::CaseInsensitive);
+        QCOMPARE(area->property("selectionStart").toInt(), int(at));
+        QCOMPARE(area->property("selectedText").toString().toLower(), QString("needle"));
+        backToBrowser();
+    }
+
+    // A copy shows its progress and Cancel while it runs, and a cancelled
+    // one leaves nothing behind.
+    void copyCancel()
+    {
+        QVERIFY(m_sandbox.write("files/big.bin", QByteArray(4 * 1024 * 1024, 'x')));
+        QSemaphore held;
+        CopyJob::setStartHookForTesting([&held] { held.acquire(); });
+        choose(m_files + "/big.bin");
+        QQuickWindow *window = bb::cascades::Application::instance()->window();
+        QTest::keyClick(window, Qt::Key_H, Qt::ControlModifier);
+        QTRY_COMPARE(RunningScene::current()->objectName(), QString("textView"));
+        QQuickItem *page = RunningScene::current();
+        QTRY_VERIFY(!RunningScene::stack()->property("busy").toBool());
+        QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+        QTRY_VERIFY(m_job->isRunning());
+        auto *bar = RunningScene::find(page, "textCopyBar");
+        QTRY_VERIFY(bar->isVisible());
+        QVERIFY(RunningScene::find(bar, "copyProgress")->isVisible());
+        QVERIFY(!RunningScene::find(bar, "copyLine")->property("text").toString().isEmpty());
+        auto *cancel = RunningScene::find(bar, "copyCancel");
+        QTRY_VERIFY(cancel->isVisible() && cancel->isEnabled());
+        // Laid out: Cancel at the bar's end.
+        QTRY_VERIFY(cancel->mapToItem(bar, QPointF(cancel->width(), 0)).x() > bar->width() / 2);
+        QTest::mouseClick(
+            window, Qt::LeftButton, {},
+            cancel->mapToScene(QPointF(cancel->width() / 2, cancel->height() / 2)).toPoint());
+        held.release();
+        QTRY_VERIFY(!m_job->isRunning());
+        CopyJob::setStartHookForTesting({});
+        QTRY_VERIFY(!page->property("copyStatus").toString().isEmpty());
+        QVERIFY(!bar->isVisible());
+        QVERIFY(!QFileInfo::exists(m_docs + "big.bin"));
+        QCOMPARE(QDir(m_docs)
+                     .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden)
+                     .filter("big"),
+                 QStringList());
+        backToBrowser();
     }
 };
 

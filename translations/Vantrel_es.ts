@@ -13,11 +13,15 @@
     </message>
     <message>
         <source>A file browser that lists every folder it may read, hidden and system entries included, and shows files as text or as pictures.</source>
-        <translation>Un explorador de archivos que lista todas las carpetas que puede leer, incluidas las entradas ocultas y del sistema, y muestra los archivos como texto o como imagen.</translation>
+        <translation type="vanished">Un explorador de archivos que lista todas las carpetas que puede leer, incluidas las entradas ocultas y del sistema, y muestra los archivos como texto o como imagen.</translation>
     </message>
     <message>
         <source>Keyboard</source>
         <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>A file browser that lists every folder it may read, hidden and system entries included, shows files as text, as a hex dump or as pictures, and hands the rest to the desktop&apos;s applications.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -199,7 +203,7 @@
     </message>
     <message>
         <source>This image cannot be shown.</source>
-        <translation>No se puede mostrar esta imagen.</translation>
+        <translation type="vanished">No se puede mostrar esta imagen.</translation>
     </message>
     <message>
         <source>This file no longer exists.</source>
@@ -219,6 +223,143 @@
     </message>
     <message>
         <source>Fit the image to the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom to window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fills the window, also enlarging a small picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the previous picture of the folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the next picture of the folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This picture cannot be shown: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OpenPage</name>
+    <message>
+        <source>This file no longer exists.</source>
+        <translation type="unfinished">Este archivo ya no existe.</translation>
+    </message>
+    <message>
+        <source>This is a %1; it is never handed to another application.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file is a program. Opening it runs:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No application is set to open %1 files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop could not open this file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Places</name>
+    <message>
+        <source>%1 free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Root folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PropertiesPage</name>
+    <message>
+        <source>%1 (%2 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accessed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This link is broken: its target does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file no longer exists.</source>
+        <translation type="unfinished">Este archivo ya no existe.</translation>
+    </message>
+    <message>
+        <source>Go to target</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -371,15 +512,15 @@
     </message>
     <message>
         <source>There is no text to show: the file begins with a zero byte.</source>
-        <translation>No hay texto que mostrar: el archivo empieza por un byte nulo.</translation>
+        <translation type="vanished">No hay texto que mostrar: el archivo empieza por un byte nulo.</translation>
     </message>
     <message>
         <source>There is no text to show.</source>
-        <translation>No hay texto que mostrar.</translation>
+        <translation type="vanished">No hay texto que mostrar.</translation>
     </message>
     <message>
         <source>Only the first %1 of the file&apos;s %2 bytes are shown.</source>
-        <translation>Solo se muestran los primeros %1 de los %2 bytes del archivo.</translation>
+        <translation type="vanished">Solo se muestran los primeros %1 de los %2 bytes del archivo.</translation>
     </message>
     <message>
         <source>Could not copy: this file no longer exists.</source>
@@ -391,7 +532,7 @@
     </message>
     <message>
         <source>Could not copy to Documents (a file of that name may already be there).</source>
-        <translation>No se pudo copiar a Documentos (puede que ya haya allí un archivo con ese nombre).</translation>
+        <translation type="vanished">No se pudo copiar a Documentos (puede que ya haya allí un archivo con ese nombre).</translation>
     </message>
     <message>
         <source>Copy to Documents</source>
@@ -399,7 +540,150 @@
     </message>
     <message>
         <source>Only the first %1 of the file&apos;s %2 bytes are shown: the text stops at a zero byte.</source>
-        <translation>Solo se muestran los primeros %1 de los %2 bytes del archivo: el texto termina en un byte nulo.</translation>
+        <translation type="vanished">Solo se muestran los primeros %1 de los %2 bytes del archivo: el texto termina en un byte nulo.</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finds words in the text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goes to the next place the words are found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goes to the previous place the words are found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrap lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Breaks long lines at the window&apos;s edge, or not</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selects the whole text; Shift with the arrows selects part of it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies the selected text to the clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not copy: a file of that name is already in Documents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not copy: no permission.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not copy: the disk is full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not copy: this is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not copy: Documents is a link, not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy was cancelled; nothing was left behind.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not copy: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not copy to Documents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 — only the first %2 of the file&apos;s %3 are shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Viewers</name>
+    <message>
+        <source>Open with the default application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hands the chosen file to the desktop&apos;s application for its type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View as text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the chosen file as text, whatever it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View as hex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the chosen file&apos;s bytes in hexadecimal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies the chosen file to Documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows size, times, owner, permissions and type of the chosen entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stops the copy to Documents; nothing of it is left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another copy is still running.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -11,7 +11,7 @@ TestCase {
 
     Component {
         id: actionsComponent
-        Actions { canBack: true; canForward: true; canUp: true; canZoom: true }
+        Actions { canBack: true; canForward: true; canUp: true; canZoom: true; canFind: true; canStep: true }
     }
     SignalSpy { id: spy; signalName: "triggered" }
 
