@@ -207,7 +207,7 @@ Page {
         interactive: root.narrow && actions.browsing
         focus: true
         onOpened: places.list.forceActiveFocus()
-        onClosed: if (actions.browsing) browser.forceActiveFocus()
+        onClosed: if (actions.browsing) root.browser.forceActiveFocus()
     }
 
     PlacesPane {
@@ -215,15 +215,15 @@ Page {
         parent: root.narrow ? drawer.contentItem as Item : side
         anchors.fill: parent
         anchors.rightMargin: root.narrow ? 0 : _ui.du(0.1)
-        folder: browser.folder
+        folder: root.browser.folder
         onChosen: (path) => {
-            browser.open(path, true, "")
+            root.browser.open(path, true, "")
             drawer.close()
-            browser.forceActiveFocus()
+            root.browser.forceActiveFocus()
         }
         onDone: {
             drawer.close()
-            browser.forceActiveFocus()
+            root.browser.forceActiveFocus()
         }
     }
 
@@ -233,7 +233,7 @@ Page {
             if (!root.narrow) {
                 places.shown = !places.shown
                 if (!places.shown)
-                    browser.forceActiveFocus()
+                    root.browser.forceActiveFocus()
             } else if (drawer.opened) {
                 drawer.close()
             } else {
@@ -254,13 +254,13 @@ Page {
     }
     Connections {
         target: actions.bookmark
-        function onTriggered() { places.addBookmark(browser.folder) }
+        function onTriggered() { places.addBookmark(root.browser.folder) }
     }
     Connections {
         target: actions.home
         function onTriggered() {
-            if (!places.samePlace(browser.folder, PathTools.home()))
-                browser.open(PathTools.home(), true, "")
+            if (!places.samePlace(root.browser.folder, PathTools.home()))
+                root.browser.open(PathTools.home(), true, "")
         }
     }
 

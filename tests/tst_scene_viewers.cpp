@@ -387,7 +387,7 @@ private Q_SLOTS:
         CopyJob::setStartHookForTesting([&held] { held.acquire(); });
         choose(m_files + "/big.bin");
         QQuickWindow *window = bb::cascades::Application::instance()->window();
-        QTest::keyClick(window, Qt::Key_H, Qt::ControlModifier);
+        QTest::keyClick(window, Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
         QTRY_COMPARE(RunningScene::current()->objectName(), QString("textView"));
         QQuickItem *page = RunningScene::current();
         QTRY_VERIFY(!RunningScene::stack()->property("busy").toBool());
