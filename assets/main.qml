@@ -142,10 +142,15 @@ Page {
         anchors.fill: parent
         padding: 0
 
+        NoticeBar {
+            id: notice
+            width: parent.width
+        }
+
         Item {
             id: side
             anchors.left: parent.left
-            anchors.top: parent.top
+            anchors.top: notice.visible ? notice.bottom : parent.top
             anchors.bottom: parent.bottom
             width: root.placesBeside ? Math.min(_ui.du(24), root.width / 3) : 0
             visible: root.placesBeside
@@ -162,7 +167,7 @@ Page {
             objectName: "stack"
             anchors.left: side.right
             anchors.right: parent.right
-            anchors.top: parent.top
+            anchors.top: notice.visible ? notice.bottom : parent.top
             anchors.bottom: parent.bottom
             anchors.bottomMargin: browserCopy.visible ? browserCopy.height : 0
             focus: true

@@ -7,7 +7,6 @@
 #include <QJSEngine>
 #include <QJSValue>
 #include <QJSValueIterator>
-#include <QPointer>
 
 #include <cerrno>
 #include <cstdio>
@@ -113,22 +112,25 @@ QVariant plain(const QVariant &value)
 
 } // namespace
 
-namespace {
-// The store the program runs with; there is one at a time.
-QPointer<SettingsNotices> &runningNotices()
+SettingsNotices *SettingsNotices::shared()
 {
-    static QPointer<SettingsNotices> notices;
-    return notices;
+    // Outlives every store and every scene engine: a scene made after the
+    // store was replaced still reads the notices of the store in use.
+    static SettingsNotices notices;
+    return &notices;
 }
-} // namespace
 
-SettingsNotices *SettingsNotices::create(QQmlEngine *, QJSEngine *engine)
+SettingsNotices *SettingsNotices::create(QQmlEngine *, QJSEngine *)
 {
-    if (SettingsNotices *notices = runningNotices()) {
-        QJSEngine::setObjectOwnership(notices, QJSEngine::CppOwnership);
-        return notices;
-    }
-    return new SettingsNotices(engine);
+    QJSEngine::setObjectOwnership(shared(), QJSEngine::CppOwnership);
+    return shared();
+}
+
+void SettingsNotices::clear()
+{
+    m_unreadableReason.clear();
+    m_keptAsidePath.clear();
+    m_writeFailure.clear();
 }
 
 void SettingsNotices::reportUnreadable(const QString &reason)
@@ -150,9 +152,9 @@ void SettingsNotices::reportWriteFailure(const QString &reason)
 }
 
 Settings::Settings(QObject *parent)
-    : QObject(nullptr), m_jda(nullptr), m_notices(new SettingsNotices(this))
+    : QObject(nullptr), m_jda(nullptr), m_notices(SettingsNotices::shared())
 {
-    runningNotices() = m_notices;
+    m_notices->clear();
     Q_UNUSED(parent);
     sync();
     if (!QFile(SettingsFile).exists())

@@ -24,8 +24,6 @@ class SettingsNotices : public QObject
     Q_PROPERTY(QString keptAsidePath READ keptAsidePath NOTIFY keptAside)
     Q_PROPERTY(QString writeFailure READ writeFailure NOTIFY writeFailed)
 public:
-    using QObject::QObject;
-
     QString unreadableReason() const { return m_unreadableReason; }
     QString keptAsidePath() const { return m_keptAsidePath; }
     QString writeFailure() const { return m_writeFailure; }
@@ -34,8 +32,16 @@ public:
     void reportKeptAside(const QString &path);
     void reportWriteFailure(const QString &reason);
 
-    // For the scene: the notices of the running store, or none to tell.
-    static SettingsNotices *create(QQmlEngine *, QJSEngine *engine);
+    // One for the program, told by the store in use; a new store starts
+    // it afresh.
+    static SettingsNotices *shared();
+    void clear();
+    // For the scene.
+    static SettingsNotices *create(QQmlEngine *, QJSEngine *);
+
+private:
+    // Not default-constructible, so that QML takes the shared one.
+    SettingsNotices() = default;
 
 Q_SIGNALS:
     // The file is there but holds no settings that can be read; it is kept

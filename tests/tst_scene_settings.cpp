@@ -88,6 +88,37 @@ private Q_SLOTS:
         QCOMPARE(after.value("lastFolder"),
                  remember ? QJsonValue(QJsonValue::Undefined) : QJsonValue(now));
     }
+
+    // A settings file that cannot be read is kept aside at the first change,
+    // and the window says so until the person dismisses it.
+    void unreadableSettingsTold()
+    {
+        Sandbox box;
+        const QByteArray edited = "{\"lastFolder\": \"/\",}";
+        QVERIFY(box.isValid() && box.write(QStringLiteral("data/settings.json"), edited));
+        RunningScene scene(box);
+        auto *bar = RunningScene::find(RunningScene::scene(), "noticeBar");
+        auto *text = RunningScene::find<QObject>(bar, "noticeText");
+        QVERIFY(bar && text);
+        QTRY_VERIFY(bar->isVisible());
+        const QString told = text->property("text").toString();
+        QVERIFY(!told.isEmpty());
+
+        auto *actions = RunningScene::find<QObject>(RunningScene::scene(), "actions");
+        auto *direction = actions->property("switchDirection").value<QObject *>();
+        QVERIFY(QMetaObject::invokeMethod(direction, "trigger"));
+        const QStringList kept =
+            QDir(QStringLiteral("data")).entryList({QStringLiteral("settings.json.unreadable-*")});
+        QCOMPARE(kept.size(), 1);
+        QFile aside(QStringLiteral("data/") + kept.first());
+        QVERIFY(aside.open(QIODevice::ReadOnly));
+        QCOMPARE(aside.readAll(), edited);
+        QTRY_VERIFY(text->property("text").toString().contains(kept.first()));
+
+        QVERIFY(
+            QMetaObject::invokeMethod(RunningScene::find<QObject>(bar, "noticeClose"), "clicked"));
+        QVERIFY(!bar->isVisible());
+    }
 };
 
 int main(int argc, char **argv)
