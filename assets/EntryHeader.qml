@@ -15,7 +15,7 @@ Pane {
     signal sortRequested(string key)
 
     padding: 0
-    leftPadding: _ui.du(4.6)
+    leftPadding: _ui.du(3.4)
     rightPadding: _ui.du(1.2)
 
     RowLayout {
