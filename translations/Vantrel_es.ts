@@ -51,18 +51,6 @@
         <translation>Carpetas primero</translation>
     </message>
     <message>
-        <source>By name</source>
-        <translation>Por nombre</translation>
-    </message>
-    <message>
-        <source>Ascending, A→Z</source>
-        <translation>Ascendente, A→Z</translation>
-    </message>
-    <message>
-        <source>Descending, Z→A</source>
-        <translation>Descendente, Z→A</translation>
-    </message>
-    <message>
         <source>Remember last folder</source>
         <translation>Recordar la última carpeta</translation>
     </message>
@@ -111,24 +99,12 @@
         <translation>Salta al siguiente nombre que empieza por las letras escritas</translation>
     </message>
     <message>
-        <source>Opens the menu: sort order, remembering the folder, about</source>
-        <translation>Abre el menú: orden, recordar la carpeta, acerca de</translation>
-    </message>
-    <message>
         <source>Switch order</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Switches between folders first and plain name order</source>
-        <translation>Alterna entre «carpetas primero» y el orden solo por nombre</translation>
-    </message>
-    <message>
         <source>Reverse order</source>
         <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reverses the name order</source>
-        <translation>Invierte el orden de los nombres</translation>
     </message>
     <message>
         <source>Copies the open file to Documents</source>
@@ -140,6 +116,222 @@
     </message>
     <message>
         <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goes to your home folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads the folder again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows only the names that hold the typed text; Escape clears it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show hidden entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows or hides the entries whose names begin with a dot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List hidden last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the menu of the chosen entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the menu: sort order, hidden entries, remembering the folder, about</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switches between folders first and folders among files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reverses the order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders among files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 no longer exists; showing the nearest folder above it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; showing the nearest folder above it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>broken link → %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>modified %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This name is not valid UTF-8; its odd bytes show as <byte value="x0"/>NN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (no match)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>audio file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>broken link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pipe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>socket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>today %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yesterday %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part of a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This folder no longer exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No name holds “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only hidden entries are here (%1 shows them).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorts by this column; again to reverse</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -179,6 +371,21 @@
     </message>
     <message>
         <source>Fit the image to the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Places</name>
+    <message>
+        <source>%1 free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Root folder</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
