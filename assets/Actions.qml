@@ -70,37 +70,73 @@ Item {
         icon.name: "bookmark-new"; glyph: "\u2605"
         enabled: actions.browsing
     }
+    readonly property Command reload: Command {
+        text: qsTranslate("Browser", "Reload"); keys: ["F5"]
+        tip: qsTranslate("Browser", "Reads the folder again")
+        icon.name: "view-refresh"; glyph: "\u21BB"
+        enabled: actions.browsing
+    }
+    readonly property Command filter: Command {
+        text: qsTranslate("Browser", "Filter"); keys: ["Ctrl+F", "/"]
+        tip: qsTranslate("Browser", "Shows only the names that hold the typed text; Escape clears it")
+        icon.name: "edit-find"; glyph: "\u2315"
+        enabled: actions.browsing
+    }
+    readonly property Command showHidden: Command {
+        text: qsTranslate("Browser", "Show hidden entries"); keys: ["Ctrl+H"]
+        tip: qsTranslate("Browser", "Shows or hides the entries whose names begin with a dot")
+        enabled: actions.browsing
+    }
+    readonly property Command hiddenLast: Command {
+        text: qsTranslate("Browser", "List hidden last"); enabled: actions.browsing
+    }
+    readonly property Command sortName: Command {
+        text: qsTranslate("Browser", "Sort by name"); keys: ["Ctrl+1"]; enabled: actions.browsing
+    }
+    readonly property Command sortSize: Command {
+        text: qsTranslate("Browser", "Sort by size"); keys: ["Ctrl+2"]; enabled: actions.browsing
+    }
+    readonly property Command sortDate: Command {
+        text: qsTranslate("Browser", "Sort by date"); keys: ["Ctrl+3"]; enabled: actions.browsing
+    }
+    readonly property Command sortType: Command {
+        text: qsTranslate("Browser", "Sort by type"); keys: ["Ctrl+4"]; enabled: actions.browsing
+    }
+    readonly property Command entryMenu: Command {
+        text: qsTranslate("Browser", "Entry menu"); keys: ["Menu", "Shift+F10"]; local: true
+        tip: qsTranslate("Browser", "Opens the menu of the chosen entry")
+    }
     readonly property Command typeAhead: Command {
         text: qsTranslate("Browser", "Jump to a name"); local: true; keyLabel: qsTranslate("Browser", "Typing")
         tip: qsTranslate("Browser", "Jumps to the next name that starts with the typed letters")
     }
     readonly property Command menu: Command {
-        text: qsTranslate("Browser", "Menu"); keys: ["F10", "Menu"]
-        tip: qsTranslate("Browser", "Opens the menu: sort order, remembering the folder, about")
+        text: qsTranslate("Browser", "Menu"); keys: ["F10"]
+        tip: qsTranslate("Browser", "Opens the menu: sort order, hidden entries, remembering the folder, about")
         icon.name: "open-menu"; glyph: "\u22EE"
         enabled: actions.browsing
     }
     readonly property Command switchOrder: Command {
         text: qsTranslate("Browser", "Switch order"); keys: ["Ctrl+K"]
-        tip: qsTranslate("Browser", "Switches between folders first and plain name order")
+        tip: qsTranslate("Browser", "Switches between folders first and folders among files")
         enabled: actions.browsing
     }
     readonly property Command switchDirection: Command {
         text: qsTranslate("Browser", "Reverse order"); keys: ["Ctrl+R"]
-        tip: qsTranslate("Browser", "Reverses the name order")
+        tip: qsTranslate("Browser", "Reverses the order")
         enabled: actions.browsing
     }
     readonly property Command foldersFirst: Command {
         text: qsTranslate("Browser", "Folders first"); enabled: actions.browsing
     }
     readonly property Command byName: Command {
-        text: qsTranslate("Browser", "By name"); enabled: actions.browsing
+        text: qsTranslate("Browser", "Folders among files"); enabled: actions.browsing
     }
     readonly property Command ascending: Command {
-        text: qsTranslate("Browser", "Ascending, A\u2192Z"); enabled: actions.browsing
+        text: qsTranslate("Browser", "Ascending"); enabled: actions.browsing
     }
     readonly property Command descending: Command {
-        text: qsTranslate("Browser", "Descending, Z\u2192A"); enabled: actions.browsing
+        text: qsTranslate("Browser", "Descending"); enabled: actions.browsing
     }
     readonly property Command rememberFolder: Command {
         text: qsTranslate("Browser", "Remember last folder"); enabled: actions.browsing
@@ -215,8 +251,9 @@ Item {
     }
 
     // In the order the About page lists them.
-    readonly property var all: [open, openWith, viewText, viewHex, properties, copyEntry, up, back,
-        forward, home, editPath, typeAhead, places, focusPlaces, bookmark, switchOrder,
+    readonly property var all: [open, entryMenu, openWith, viewText, viewHex, properties,
+        copyEntry, up, back, forward, home, editPath, reload, typeAhead, filter, showHidden,
+        sortName, sortSize, sortDate, sortType, places, focusPlaces, bookmark, switchOrder,
         switchDirection, menu, copy, cancelCopy, find, findNext, findPrevious, wrap, selectAll,
         copyText, zoomIn, zoomOut, actualSize, fit, fill, previousPicture, nextPicture, close]
 

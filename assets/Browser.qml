@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Layouts
 import Vantrel
 
 // The folder listing: tool bar above, the entries below; keeps where the
@@ -12,70 +13,53 @@ Page {
     // Asks the scene to open a file that was chosen in the listing.
     signal openFile(string path)
     signal showAbout()
+    // The menu of an entry (FolderModel.get) is wanted at x, y in the browser.
+    signal entryMenuRequested(var entry, real x, real y)
 
-    property var entries: null
-    readonly property string folder: _vantrel.currentPath
+    readonly property FolderModel entries: folderModel
+    readonly property string folder: folderModel.folder
     readonly property bool atRoot: folder === "/" || folder === "//"
     property alias kindFirst: kept.kindFirst
     property alias ascending: kept.ascending
     property alias rememberFolder: kept.rememberFolder
+    property alias sortBy: kept.sortBy
+    property alias showHidden: kept.showHidden
+    property alias hiddenLast: kept.hiddenLast
     property alias list: list
+    // Why the start folder is not the remembered one; "" when it is.
+    property string notice: ""
+    // A folder was opened: a start folder found later must not replace it.
+    property bool started: false
 
     title: atRoot ? "/" : folder.replace(/\/+$/, "").replace(/^.*\//, "")
     focus: true
 
-    function sortingKeys() {
-        if (!kindFirst)
-            return ["fileName"]
-        // Folders first either way; "-" turns the key against the direction.
-        return ascending ? ["-isDir", "fileName"] : ["isDir", "fileName"]
-    }
-
-    function applySorting() {
-        if (!entries)
-            return
-        const current = list.currentItem ? (list.currentItem as EntryDelegate).completePath : ""
-        entries.sortedAscending = ascending
-        entries.sortingKeys = sortingKeys()
-        select(current)
-    }
-
-    // Shows a folder's listing. Everything that lists ends here, so that a
-    // listing that arrives later is shown the same way.
-    function setModel(model, selectPath) {
-        model.sortedAscending = ascending
-        model.sortingKeys = sortingKeys()
-        entries = model
-        select(selectPath || "")
-    }
-
     // Lists a folder; remember keeps the folder being left for Back.
     function open(path, remember, selectPath) {
         const leaving = folder
-        const model = _vantrel.getFileInfoList(path)
-        if (remember && leaving !== folder)
-            history.visit(leaving)
-        setModel(model, selectPath)
-    }
-
-    // Makes the entry for path current, or the first entry when none is.
-    function select(path) {
-        list.currentIndex = entries && entries.size() > 0 ? 0 : -1
-        if (path === "")
-            return
-        for (let i = 0; i < entries.size(); ++i) {
-            if (samePlace(entries.data([i]).completePath, path)) {
-                list.currentIndex = i
-                list.positionViewAtIndex(i, ListView.Contain)
-                return
-            }
+        filterBar.clear()
+        // The folder on show again: its rows are there already; read anew.
+        if (samePlace(path, leaving) && !folderModel.running) {
+            list.selectPath(selectPath || "")
+            folderModel.reload()
+        } else {
+            list.selectWhenListed(selectPath || "")
         }
+        folderModel.folder = path
+        // Whatever still reads the published current path sees this one.
+        _vantrel.currentPath = path.replace(/^\/\//, "/")
+        if (remember && leaving !== "" && leaving !== path)
+            history.visit(leaving)
+        started = true
     }
 
-    function parentOf(path) {
-        const trimmed = path.replace(/\/+$/, "")
-        const cut = trimmed.lastIndexOf("/")
-        return cut <= 0 ? "/" : trimmed.substring(0, cut + 1)
+    // Makes the entry for path current, or the first entry when none is;
+    // waits for the listing when it is still being read.
+    function select(path) {
+        if (folderModel.running)
+            list.selectWhenListed(path)
+        else
+            list.selectPath(path)
     }
 
     // The same folder reads "//usr/" in the root's listing and "/usr" when
@@ -87,7 +71,7 @@ Page {
 
     function goUp() {
         if (!atRoot)
-            open(parentOf(folder), true, folder)
+            open(PathTools.parentOf(folder), true, folder)
     }
     function goBack() {
         if (history.canBack)
@@ -97,64 +81,82 @@ Page {
         if (history.canForward)
             open(history.ahead(folder), false, "")
     }
+    function sortByColumn(key) {
+        if (kept.sortBy === key)
+            kept.ascending = !kept.ascending
+        else
+            kept.sortBy = key
+    }
 
     function activate(index) {
-        if (!entries || index < 0 || index >= entries.size())
-            return
-        const entry = entries.data([index])
+        openEntry(folderModel.get(index))
+    }
+    function openEntry(entry) {
         if (entry.isDir)
             open(entry.completePath, true, "")
-        else
+        else if (entry.completePath)
             openFile(entry.completePath)
     }
 
-    readonly property string emptyReason: {
-        if (!entries || entries.count > 0)
-            return ""
-        if (!FileSystem.exists(folder))
-            return qsTr("This folder does not exist.")
-        if (!FileSystem.isReadable(folder))
-            return qsTr("This folder cannot be read: you do not have permission.")
-        return qsTr("This folder is empty.")
-    }
-
     Component.onCompleted: {
-        open(kept.startFolder(path => FileSystem.exists(path) && FileSystem.isDir(path)), false, "")
         kept.restored = true
+        PathTools.findStartFolder(kept.lastFolder())
     }
     onFolderChanged: {
         kept.folder = folder
-        kept.folderShown(folder)
+        if (started)
+            kept.folderShown(folder)
     }
-    onKindFirstChanged: applySorting()
-    onAscendingChanged: applySorting()
     onActiveFocusChanged: if (activeFocus) list.forceActiveFocus()
     StackView.onActivated: list.forceActiveFocus()
+
+    Connections {
+        target: PathTools
+        function onStartFolderFound(found, reason) {
+            if (browser.started)
+                return // the person went somewhere already
+            const remembered = kept.lastFolder()
+            browser.open(reason === "" && remembered !== "" ? remembered : found, false, "")
+            browser.started = true
+            if (reason === "missing")
+                browser.notice = qsTr("%1 no longer exists; showing the nearest folder above it.").arg(remembered)
+            else if (reason === "unreadable")
+                browser.notice = qsTr("%1 cannot be read; showing the nearest folder above it.").arg(remembered)
+        }
+    }
+
+    FolderModel {
+        id: folderModel
+        sortKey: ({ name: FolderModel.Name, size: FolderModel.Size, date: FolderModel.Date,
+                    type: FolderModel.Type })[kept.sortBy]
+        ascending: kept.ascending
+        foldersFirst: kept.kindFirst
+        showHidden: kept.showHidden
+        hiddenLast: kept.hiddenLast
+        filterText: filterBar.text
+    }
 
     BrowserSettings { id: kept }
     History { id: history }
 
     Binding { target: browser.actions; property: "canBack"; value: history.canBack }
     Binding { target: browser.actions; property: "canForward"; value: history.canForward }
-    Binding { target: browser.actions; property: "canUp"; value: !browser.atRoot }
+    Binding { target: browser.actions; property: "canUp"; value: !browser.atRoot && browser.folder !== "" }
 
     // The browser's commands.
     Connections { target: browser.actions.back; function onTriggered() { browser.goBack() } }
     Connections { target: browser.actions.forward; function onTriggered() { browser.goForward() } }
     Connections { target: browser.actions.up; function onTriggered() { browser.goUp() } }
-    Connections { target: browser.actions.switchOrder; function onTriggered() { kept.kindFirst = !kept.kindFirst } }
-    Connections { target: browser.actions.switchDirection; function onTriggered() { kept.ascending = !kept.ascending } }
-    Connections { target: browser.actions.foldersFirst; function onTriggered() { kept.kindFirst = true } }
-    Connections { target: browser.actions.byName; function onTriggered() { kept.kindFirst = false } }
-    Connections { target: browser.actions.ascending; function onTriggered() { kept.ascending = true } }
-    Connections { target: browser.actions.descending; function onTriggered() { kept.ascending = false } }
-    Connections { target: browser.actions.rememberFolder; function onTriggered() { kept.rememberFolder = !kept.rememberFolder } }
+    Connections { target: browser.actions.home; function onTriggered() { browser.open(PathTools.home(), true, "") } }
+    Connections { target: browser.actions.reload; function onTriggered() { folderModel.reload() } }
+    Connections { target: browser.actions.filter; function onTriggered() { filterBar.start() } }
+    ChoiceCommands { actions: browser.actions; kept: kept }
     Connections { target: browser.actions.about; function onTriggered() { browser.showAbout() } }
 
     header: BrowserBar {
         actions: browser.actions
         folder: browser.folder
-        busy: _vantrel.isRunning
+        busy: folderModel.running
         onOpenRequested: (path, select) => browser.open(path, true, select)
         onDone: list.forceActiveFocus()
         onMenuRequested: (anchor) => {
@@ -170,22 +172,50 @@ Page {
         onClosed: list.forceActiveFocus()
     }
 
-    EntryList {
-        id: list
+    ColumnLayout {
         anchors.fill: parent
-        model: browser.entries
-        onActivated: (index) => browser.activate(index)
+        spacing: 0
+        Label {
+            objectName: "startNotice"
+            Layout.fillWidth: true
+            visible: text !== ""
+            text: browser.notice
+            elide: Text.ElideMiddle
+            padding: _ui.du(0.8)
+            background: Rectangle { color: Qt.rgba(0.85, 0.51, 0.17, 0.2) }
+        }
+        FilterBar {
+            id: filterBar
+            Layout.fillWidth: true
+            actions: browser.actions
+            shown: folderModel.count
+            total: folderModel.unfilteredCount
+            onDone: list.forceActiveFocus()
+        }
+        EntryHeader {
+            Layout.fillWidth: true
+            list: list
+            sortBy: kept.sortBy
+            ascending: kept.ascending
+            onSortRequested: (key) => browser.sortByColumn(key)
+        }
+        EntryList {
+            id: list
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            model: folderModel
+            onActivated: (index) => browser.activate(index)
+            onContextMenuRequested: (index, x, y) => {
+                const at = mapToItem(browser, x, y)
+                browser.entryMenuRequested(folderModel.get(index), at.x, at.y)
+            }
+        }
     }
 
-    Label {
-        objectName: "emptyMessage"
+    FolderMessage {
         anchors.centerIn: parent
         width: parent.width - _ui.du(4)
-        horizontalAlignment: Text.AlignHCenter
-        wrapMode: Text.WordWrap
-        visible: text !== ""
-        text: browser.emptyReason
-        opacity: 0.75
-        font.pixelSize: _ui.du(1.6)
+        actions: browser.actions
+        model: folderModel
     }
 }

@@ -1,8 +1,9 @@
 import QtQuick
 import QtQuick.Controls
 
-// The browser's menu: sort order and direction (each a choice of two),
-// remembering the folder, and the About page.
+// The browser's menu: going home and reloading, the sort key, folders first
+// or among files, the direction, hidden entries, remembering the folder,
+// and the About page.
 Menu {
     id: menu
     objectName: "browserMenu"
@@ -18,6 +19,15 @@ Menu {
         return widest + leftPadding + rightPadding
     }
 
+    CommandMenuItem { command: menu.actions.home }
+    CommandMenuItem { command: menu.actions.reload }
+    CommandMenuItem { command: menu.actions.filter }
+    MenuSeparator { }
+    CommandMenuItem { command: menu.actions.sortName; exclusive: true; chosen: menu.kept.sortBy === "name" }
+    CommandMenuItem { command: menu.actions.sortSize; exclusive: true; chosen: menu.kept.sortBy === "size" }
+    CommandMenuItem { command: menu.actions.sortDate; exclusive: true; chosen: menu.kept.sortBy === "date" }
+    CommandMenuItem { command: menu.actions.sortType; exclusive: true; chosen: menu.kept.sortBy === "type" }
+    MenuSeparator { }
     CommandMenuItem {
         command: menu.actions.foldersFirst
         keysFrom: menu.actions.switchOrder
@@ -44,6 +54,17 @@ Menu {
         chosen: !menu.kept.ascending
     }
     MenuSeparator { }
+    CommandMenuItem {
+        objectName: "showHiddenItem"
+        command: menu.actions.showHidden
+        setting: true
+        chosen: menu.kept.showHidden
+    }
+    CommandMenuItem {
+        command: menu.actions.hiddenLast
+        setting: true
+        chosen: menu.kept.hiddenLast
+    }
     CommandMenuItem {
         objectName: "rememberFolderItem"
         command: menu.actions.rememberFolder

@@ -1,13 +1,20 @@
 import QtQml
 
-// The browser's choices kept in the settings between runs: sort order,
-// direction, and whether to come back to the last folder.
+// The browser's choices kept in the settings between runs: sort key, order,
+// direction, hidden entries, and whether to come back to the last folder.
 QtObject {
     id: kept
 
     property bool kindFirst: setting("sortKindFirst", true)
     property bool ascending: setting("sortAscending", true)
     property bool rememberFolder: setting("rememberFolder", true)
+    // "name", "size", "date" or "type".
+    property string sortBy: {
+        const stored = setting("sortBy", "name")
+        return stored === "size" || stored === "date" || stored === "type" ? stored : "name"
+    }
+    property bool showHidden: setting("showHidden", false)
+    property bool hiddenLast: setting("hiddenLast", false)
     // Change handlers also run while those are first set; only later
     // changes are the person's.
     property bool restored: false
@@ -18,10 +25,9 @@ QtObject {
         return typeof stored === typeof fallback ? stored : fallback
     }
 
-    // The folder to start in, given a test for whether a folder is there.
-    function startFolder(usable) {
-        const last = rememberFolder ? setting("lastFolder", "") : ""
-        return last !== "" && usable(last) ? last : "//"
+    // The folder remembered from the last run, "" for none.
+    function lastFolder() {
+        return rememberFolder ? setting("lastFolder", "") : ""
     }
 
     // The browser calls this whenever its folder changes.
@@ -43,4 +49,7 @@ QtObject {
     }
     onKindFirstChanged: if (restored) _settings.setValue("sortKindFirst", kindFirst)
     onAscendingChanged: if (restored) _settings.setValue("sortAscending", ascending)
+    onSortByChanged: if (restored) _settings.setValue("sortBy", sortBy)
+    onShowHiddenChanged: if (restored) _settings.setValue("showHidden", showHidden)
+    onHiddenLastChanged: if (restored) _settings.setValue("hiddenLast", hiddenLast)
 }

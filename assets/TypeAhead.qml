@@ -1,30 +1,31 @@
 import QtQuick
 
-// Letters typed in quick succession name the entry to jump to.
+// Letters typed in quick succession name the entry to jump to; what was
+// typed stays on show for a moment, and says so when nothing matches.
 QtObject {
     id: typeAhead
     property string typed: ""
+    // Nothing starts with what was typed; the selection did not move.
+    property bool missed: false
     property int pause: 900
 
     property Timer reset: Timer {
         interval: typeAhead.pause
-        onTriggered: typeAhead.typed = ""
+        onTriggered: {
+            typeAhead.typed = ""
+            typeAhead.missed = false
+        }
     }
 
-    // The index of the next of count names (nameAt(i) gives one), from
-    // current on, that starts with what has been typed with text added;
-    // current when none does.
-    function find(text, count, nameAt, current) {
-        typed += text.toLowerCase()
+    // The row to go to once text is typed on top of what came before: the
+    // next match from current on (model.nextMatch), or current on a miss.
+    function find(text, model, current) {
+        typed += text
         reset.restart()
-        const n = count
         // A first letter moves on; more letters refine the entry found.
         const start = typed.length > 1 ? Math.max(current, 0) : current + 1
-        for (let k = 0; k < n; ++k) {
-            const i = (start + k) % n
-            if (nameAt(i).toLowerCase().startsWith(typed))
-                return i
-        }
-        return current
+        const found = model.nextMatch(typed, start)
+        missed = found < 0
+        return missed ? current : found
     }
 }

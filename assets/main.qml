@@ -261,13 +261,6 @@ Page {
         target: actions.bookmark
         function onTriggered() { places.addBookmark(root.browser.folder) }
     }
-    Connections {
-        target: actions.home
-        function onTriggered() {
-            if (!places.samePlace(root.browser.folder, PathTools.home()))
-                root.browser.open(PathTools.home(), true, "")
-        }
-    }
 
     // The mouse's own Back and Forward buttons.
     TapHandler {

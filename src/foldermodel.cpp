@@ -569,6 +569,7 @@ void FolderModel::land(quint64 generation, std::shared_ptr<Result> result)
             Q_EMIT countChanged();
         if (totalCount() != oldTotal)
             Q_EMIT totalCountChanged();
+        setUnfiltered(m_pendingUnfiltered);
         watch(m_shownPath);
         setStatus(m_rows.empty() ? Empty : Ready);
         if (sameFolder)
@@ -610,6 +611,7 @@ void FolderModel::clearRows()
         Q_EMIT countChanged();
     if (oldTotal != 0)
         Q_EMIT totalCountChanged();
+    setUnfiltered(0);
 }
 
 // Which entries show, in which order: a walk over the order the worker made
@@ -624,11 +626,13 @@ void FolderModel::arrange()
     std::vector<int> groups[4];
     const std::vector<int> &order = orderFor(m_sortKey);
     const qsizetype size = qsizetype(order.size());
+    int unfiltered = 0;
     for (qsizetype i = 0; i < size; ++i) {
         const int entry = order[m_ascending ? i : size - 1 - i];
         const Row &row = m_rows[entry];
         if (row.isHidden && !m_showHidden)
             continue;
+        ++unfiltered;
         if (filtered && !(single ? row.folded.contains(m_foldedFilter.front())
                                  : matcher.indexIn(row.folded) >= 0))
             continue;
@@ -642,6 +646,15 @@ void FolderModel::arrange()
     m_rowOf.assign(m_rows.size(), -1);
     for (size_t row = 0; row < m_visible.size(); ++row)
         m_rowOf[m_visible[row]] = int(row);
+    m_pendingUnfiltered = unfiltered;
+}
+
+void FolderModel::setUnfiltered(int unfiltered)
+{
+    if (unfiltered == m_unfiltered)
+        return;
+    m_unfiltered = unfiltered;
+    Q_EMIT unfilteredCountChanged();
 }
 
 void FolderModel::landOrders(quint64 generation, std::array<std::vector<int>, 4> orders)
@@ -674,6 +687,7 @@ void FolderModel::applyArrangement()
     endResetModel();
     if (count() != oldCount)
         Q_EMIT countChanged();
+    setUnfiltered(m_pendingUnfiltered);
     Q_EMIT reloaded();
 }
 

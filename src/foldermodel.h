@@ -27,6 +27,8 @@ class FolderModel : public QAbstractListModel
     Q_PROPERTY(Status status READ status NOTIFY statusChanged)
     Q_PROPERTY(int count READ count NOTIFY countChanged)
     Q_PROPERTY(int totalCount READ totalCount NOTIFY totalCountChanged)
+    // The rows the hidden choice lets through, before the filter: the "m" of "n of m".
+    Q_PROPERTY(int unfilteredCount READ unfilteredCount NOTIFY unfilteredCountChanged)
     Q_PROPERTY(SortKey sortKey READ sortKey WRITE setSortKey NOTIFY sortKeyChanged)
     Q_PROPERTY(bool ascending READ ascending WRITE setAscending NOTIFY ascendingChanged)
     Q_PROPERTY(bool foldersFirst READ foldersFirst WRITE setFoldersFirst NOTIFY foldersFirstChanged)
@@ -72,6 +74,7 @@ public:
     Status status() const { return m_status; }
     int count() const { return int(m_visible.size()); }
     int totalCount() const { return int(m_rows.size()); }
+    int unfilteredCount() const { return m_unfiltered; }
 
     SortKey sortKey() const { return m_sortKey; }
     void setSortKey(SortKey key);
@@ -135,6 +138,7 @@ Q_SIGNALS:
     void statusChanged();
     void countChanged();
     void totalCountChanged();
+    void unfilteredCountChanged();
     void sortKeyChanged();
     void ascendingChanged();
     void foldersFirstChanged();
@@ -159,6 +163,7 @@ private:
     void setRunning(bool running);
     void setStatus(Status status);
     void clearRows();
+    void setUnfiltered(int unfiltered);
     void watch(const QString &folder);
     void onFolderChanged();
 
@@ -174,6 +179,8 @@ private:
     bool m_hiddenLast = false;
     QString m_filterText;
     QString m_foldedFilter;
+    int m_unfiltered = 0;
+    int m_pendingUnfiltered = 0; // counted while the rows change, told after
 
     std::vector<Row> m_rows;
     std::vector<int> m_visible;    // row -> entry

@@ -117,6 +117,9 @@ private Q_SLOTS:
         QVERIFY(m_sandbox.write("files/" + name, content));
         QVERIFY(QMetaObject::invokeMethod(browser, "open", Q_ARG(QVariant, m_files),
                                           Q_ARG(QVariant, false), Q_ARG(QVariant, QString())));
+        // Listed on a worker: the entry is there once the listing is.
+        QObject *entries = browser->property("entries").value<QObject *>();
+        QTRY_VERIFY(!entries->property("running").toBool());
         QVERIFY(QMetaObject::invokeMethod(browser, "select", Q_ARG(QVariant, path)));
         QVERIFY(!content.isNull() || QFile::remove(path));
         QTest::keyClick(window, Qt::Key_Return);

@@ -24,11 +24,16 @@ Item {
         function here(relative) { return norm(testTree + "/" + relative) }
         function names() {
             const shown = []
-            for (let i = 0; i < browser.entries.size(); ++i)
-                shown.push(browser.entries.data([i]).fileName)
+            for (let i = 0; i < browser.entries.count; ++i)
+                shown.push(browser.entries.get(i).fileName)
             return shown
         }
+        // The listing is read on a worker: wait for it to arrive.
+        function listed() {
+            tryVerify(() => !browser.entries.running && browser.entries.folder !== "")
+        }
         function choose(name) {
+            listed()
             const index = names().indexOf(name)
             verify(index >= 0, name)
             list.currentIndex = index
@@ -42,6 +47,7 @@ Item {
             browser.kindFirst = true
             browser.ascending = true
             browser.open(testTree, false, "")
+            listed()
             scene.forceActiveFocus() // as the application does when it shows the scene
             waitForRendering(scene) // laid out, so that rows lie where they show
         }
@@ -117,6 +123,7 @@ Item {
                 else
                     keySequence(step)
             }
+            listed()
             compare(norm(browser.folder), here(data.folder))
             // The window's title names the folder.
             compare(scene.title, norm(browser.folder).split("/").pop())
