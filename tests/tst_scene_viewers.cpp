@@ -3,6 +3,7 @@
 // copy job as a person meets them.
 #include "copyjob.h"
 #include "fileopener.h"
+#include "foldermodel.h"
 #include "scenefixture.h"
 #include "textloader.h"
 #include "vantrel.h"
@@ -34,6 +35,10 @@ class TestSceneViewers : public QObject
         const QString folder = QFileInfo(path).path();
         QVERIFY(QMetaObject::invokeMethod(browser, "open", Q_ARG(QVariant, folder),
                                           Q_ARG(QVariant, false), Q_ARG(QVariant, QString())));
+        // The listing arrives later, and a file just written with it.
+        const FolderModel *model = browser->findChild<FolderModel *>();
+        QVERIFY(model);
+        QTRY_VERIFY(!model->isRunning() && model->indexOfPath(path) >= 0);
         QVERIFY(QMetaObject::invokeMethod(browser, "select", Q_ARG(QVariant, path)));
     }
 

@@ -27,7 +27,7 @@ Item {
         function norm(path) { return path.replace(/\/+$/, "") }
         function here(relative) { return norm(relative === "" ? testTree : testTree + "/" + relative) }
         function selectedName() {
-            return browser.entries.data([list.currentIndex]).fileName
+            return browser.entries.get(list.currentIndex).fileName
         }
 
         // The scene as it starts with these settings, showing folder of the tree.
@@ -226,7 +226,7 @@ Item {
             compare(message.visible, !!data.missing)
             if (data.missing) {
                 verify(message.text.endsWith(here(data.missing)), message.text)
-                verify(browser.entries.size() > 0, "the listing stays")
+                verify(browser.entries.count > 0, "the listing stays")
                 verify(field.activeFocus)
             } else if (!data.editing) {
                 tryVerify(() => list.activeFocus)
