@@ -12,10 +12,6 @@
         <translation>Afficher une autre</translation>
     </message>
     <message>
-        <source>A file browser that lists every folder it may read, hidden and system entries included, and shows files as text or as pictures.</source>
-        <translation type="vanished">Un explorateur de fichiers qui liste chaque dossier qu’il peut lire, éléments cachés et système compris, et affiche les fichiers sous forme de texte ou d’image.</translation>
-    </message>
-    <message>
         <source>Keyboard</source>
         <translation>Clavier</translation>
     </message>
@@ -53,18 +49,6 @@
     <message>
         <source>Folders first</source>
         <translation>Dossiers en premier</translation>
-    </message>
-    <message>
-        <source>By name</source>
-        <translation>Par nom</translation>
-    </message>
-    <message>
-        <source>Ascending, A→Z</source>
-        <translation>Croissant, A→Z</translation>
-    </message>
-    <message>
-        <source>Descending, Z→A</source>
-        <translation>Décroissant, Z→A</translation>
     </message>
     <message>
         <source>Remember last folder</source>
@@ -115,24 +99,12 @@
         <translation>Passe au nom suivant qui commence par les lettres tapées</translation>
     </message>
     <message>
-        <source>Opens the menu: sort order, remembering the folder, about</source>
-        <translation>Ouvre le menu : ordre de tri, dossier retenu, à propos</translation>
-    </message>
-    <message>
         <source>Switch order</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Switches between folders first and plain name order</source>
-        <translation>Bascule entre «&#xa0;dossiers en premier&#xa0;» et le simple ordre des noms</translation>
-    </message>
-    <message>
         <source>Reverse order</source>
         <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reverses the name order</source>
-        <translation>Inverse l’ordre des noms</translation>
     </message>
     <message>
         <source>Copies the open file to Documents</source>
@@ -186,6 +158,214 @@
         <source>Adds the open folder to the bookmarks in the places</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads the folder again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows only the names that hold the typed text; Escape clears it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show hidden entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows or hides the entries whose names begin with a dot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List hidden last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the menu of the chosen entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the menu: sort order, hidden entries, remembering the folder, about</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switches between folders first and folders among files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reverses the order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders among files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 no longer exists; showing the nearest folder above it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; showing the nearest folder above it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>broken link → %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>modified %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This name is not valid UTF-8; its odd bytes show as <byte value="x0"/>NN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (no match)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>audio file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>broken link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pipe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>socket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>today %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yesterday %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part of a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This folder no longer exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No name holds “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only hidden entries are here (%1 shows them).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorts by this column; again to reverse</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImageView</name>
@@ -200,10 +380,6 @@
     <message>
         <source>%1 × %2 pixels, %3%</source>
         <translation>%1 × %2 pixels, %3&#xa0;%</translation>
-    </message>
-    <message>
-        <source>This image cannot be shown.</source>
-        <translation type="vanished">Impossible d’afficher cette image.</translation>
     </message>
     <message>
         <source>This file no longer exists.</source>
@@ -259,6 +435,25 @@
     </message>
 </context>
 <context>
+    <name>NoticeBar</name>
+    <message>
+        <source>Your settings could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your settings file could not be read; it was kept as %1 and the settings start afresh.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your settings file could not be read (%1); it will be kept aside before anything is saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OpenPage</name>
     <message>
         <source>This file no longer exists.</source>
@@ -282,84 +477,6 @@
     </message>
     <message>
         <source>Run it</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Places</name>
-    <message>
-        <source>%1 free</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shared documents</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Root folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>PropertiesPage</name>
-    <message>
-        <source>%1 (%2 bytes)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Modified</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Accessed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Owner</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Group</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Permissions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Link to</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This link is broken: its target does not exist.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This file no longer exists.</source>
-        <translation type="unfinished">Ce fichier n’existe plus.</translation>
-    </message>
-    <message>
-        <source>Go to target</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -447,6 +564,69 @@
     </message>
 </context>
 <context>
+    <name>PropertiesPage</name>
+    <message>
+        <source>%1 (%2 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accessed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This link is broken: its target does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file no longer exists.</source>
+        <translation type="unfinished">Ce fichier n’existe plus.</translation>
+    </message>
+    <message>
+        <source>Go to target</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QShortcut</name>
     <message>
         <source>Alt</source>
@@ -511,18 +691,6 @@
         <translation>Ce fichier est vide.</translation>
     </message>
     <message>
-        <source>There is no text to show: the file begins with a zero byte.</source>
-        <translation type="vanished">Aucun texte à afficher&#xa0;: le fichier commence par un octet nul.</translation>
-    </message>
-    <message>
-        <source>There is no text to show.</source>
-        <translation type="vanished">Aucun texte à afficher.</translation>
-    </message>
-    <message>
-        <source>Only the first %1 of the file&apos;s %2 bytes are shown.</source>
-        <translation type="vanished">Seuls les %1 premiers des %2 octets du fichier sont affichés.</translation>
-    </message>
-    <message>
         <source>Could not copy: this file no longer exists.</source>
         <translation>Copie impossible&#xa0;: ce fichier n’existe plus.</translation>
     </message>
@@ -531,16 +699,8 @@
         <translation>Copié dans Documents.</translation>
     </message>
     <message>
-        <source>Could not copy to Documents (a file of that name may already be there).</source>
-        <translation type="vanished">Copie dans Documents impossible (un fichier du même nom s’y trouve peut-être déjà).</translation>
-    </message>
-    <message>
         <source>Copy to Documents</source>
         <translation>Copier dans Documents</translation>
-    </message>
-    <message>
-        <source>Only the first %1 of the file&apos;s %2 bytes are shown: the text stops at a zero byte.</source>
-        <translation type="vanished">Seuls les %1 premiers des %2 octets du fichier sont affichés : le texte s’arrête à un octet nul.</translation>
     </message>
     <message>
         <source>Find</source>
