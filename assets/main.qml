@@ -11,8 +11,6 @@ Page {
     title: stack.currentItem ? (stack.currentItem as Controls.Page).title : ""
 
     readonly property Browser browser: browserPage
-    // The entry the context menu was opened for, while its commands run.
-    property string menuPath: ""
 
     // The viewer for a way of showing a file: "auto" lets the content
     // decide, "text" and "hex" show it in the text view, "external" hands
@@ -38,18 +36,8 @@ Page {
                    { path: path, actions: actions, opener: opener, copier: copier })
     }
 
-    // Entry commands act on the context menu's entry, else on the chosen one.
-    function entryPath() {
-        if (menuPath !== "")
-            return menuPath
-        const current = browser ? browser.list.currentItem as EntryDelegate : null
-        return current ? current.completePath : ""
-    }
-
     function showEntryMenu(entry, x, y) {
-        entryMenu.entry = entry
-        menuPath = entry.completePath
-        entryMenu.popup(stack, x, y)
+        entryCommands.showMenu(entry, x, y)
     }
 
     // Too narrow for the places beside the list: they slide in instead.
@@ -83,59 +71,17 @@ Page {
                 stack.pop()
         }
     }
-    Connections {
-        target: actions.openWith
-        function onTriggered() { if (root.entryPath() !== "") root.open(root.entryPath(), "external") }
-    }
-    Connections {
-        target: actions.viewText
-        function onTriggered() { if (root.entryPath() !== "") root.open(root.entryPath(), "text") }
-    }
-    Connections {
-        target: actions.viewHex
-        function onTriggered() { if (root.entryPath() !== "") root.open(root.entryPath(), "hex") }
-    }
-    Connections {
-        target: actions.properties
-        function onTriggered() { if (root.entryPath() !== "") root.showProperties(root.entryPath()) }
-    }
-    Connections {
-        target: actions.copyEntry
-        function onTriggered() { if (root.entryPath() !== "") copier.copy(root.entryPath()) }
-    }
-    Connections {
-        target: actions.cancelCopy
-        function onTriggered() { copier.cancel() }
-    }
-    // Raised by the browser for right click, the Menu key and Shift+F10.
-    Connections {
-        target: root.browser
-        ignoreUnknownSignals: true
-        function onEntryMenuRequested(entry, x, y) { root.showEntryMenu(entry, x, y) }
-    }
-
-    EntryMenu {
-        id: entryMenu
-        objectName: "entryMenu"
+    // The commands on one entry: the context menu's, else the chosen one.
+    EntryCommands {
+        id: entryCommands
         actions: actions
-        // Its commands have run by now.
-        onClosed: {
-            root.menuPath = ""
-            if (stack.depth === 1)
-                root.browser.forceActiveFocus()
-        }
-    }
-    // Open from the context menu; Enter in the list opens on its own.
-    Connections {
-        target: actions.open
-        function onTriggered() {
-            if (root.menuPath === "")
-                return
-            if (entryMenu.entry.isDir)
-                root.browser.open(root.menuPath, true, "")
-            else
-                root.open(root.menuPath, "auto")
-        }
+        browser: root.browser
+        copier: copier
+        menuParent: stack
+        onOpenRequested: (path, how) => root.open(path, how)
+        onPropertiesRequested: (path) => root.showProperties(path)
+        onFolderRequested: (path) => root.browser.open(path, true, "")
+        onMenuClosed: if (stack.depth === 1) root.browser.forceActiveFocus()
     }
 
     Controls.Pane {

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>A file browser that lists every folder it may read, hidden and system entries included, shows files as text, as a hex dump or as pictures, and hands the rest to the desktop&apos;s applications.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Dateibrowser, der jeden lesbaren Ordner auflistet, ausgeblendete und Systemeinträge eingeschlossen, Dateien als Text, als Hex-Ansicht oder als Bilder anzeigt und alles Übrige an die Anwendungen der Arbeitsumgebung übergibt.</translation>
     </message>
 </context>
 <context>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Opens the chosen folder or file</source>
@@ -76,11 +76,11 @@
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <source>Goes forward again to the folder left with Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Geht wieder vorwärts zu dem Ordner, der mit „Zurück“ verlassen wurde</translation>
     </message>
     <message>
         <source>Goes up to the parent folder</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Jump to a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu einem Namen springen</translation>
     </message>
     <message>
         <source>Typing</source>
@@ -100,11 +100,11 @@
     </message>
     <message>
         <source>Switch order</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihenfolge wechseln</translation>
     </message>
     <message>
         <source>Reverse order</source>
-        <translation type="unfinished"></translation>
+        <translation>Umgekehrte Reihenfolge</translation>
     </message>
     <message>
         <source>Copies the open file to Documents</source>
@@ -116,254 +116,254 @@
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Persönlicher Ordner</translation>
     </message>
     <message>
         <source>Goes to your home folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselt zu Ihrem persönlichen Ordner</translation>
     </message>
     <message>
         <source>Type a path</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad eingeben</translation>
     </message>
     <message>
         <source>Turns the path into a field to type a folder or file in</source>
-        <translation type="unfinished"></translation>
+        <translation>Macht den Pfad zu einem Feld, in das Sie einen Ordner oder eine Datei eingeben können</translation>
     </message>
     <message>
         <source>Show places</source>
-        <translation type="unfinished"></translation>
+        <translation>Orte anzeigen</translation>
     </message>
     <message>
         <source>Shows or hides the places: home, standard folders, volumes, bookmarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt oder verbirgt die Orte: persönlicher Ordner, Standardordner, Datenträger, Lesezeichen</translation>
     </message>
     <message>
         <source>Go to places</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu den Orten</translation>
     </message>
     <message>
         <source>Moves the keyboard to the places; Escape comes back to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebt den Tastaturfokus zu den Orten; Esc kehrt zur Liste zurück</translation>
     </message>
     <message>
         <source>Bookmark this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesezeichen für diesen Ordner</translation>
     </message>
     <message>
         <source>Adds the open folder to the bookmarks in the places</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt den geöffneten Ordner zu den Lesezeichen in den Orten hinzu</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu laden</translation>
     </message>
     <message>
         <source>Reads the folder again</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest den Ordner erneut ein</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>Shows only the names that hold the typed text; Escape clears it</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt nur die Namen, die den eingegebenen Text enthalten; Esc leert den Filter</translation>
     </message>
     <message>
         <source>Show hidden entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgeblendete Einträge anzeigen</translation>
     </message>
     <message>
         <source>Shows or hides the entries whose names begin with a dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt oder verbirgt die Einträge, deren Namen mit einem Punkt beginnen</translation>
     </message>
     <message>
         <source>List hidden last</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgeblendete zuletzt</translation>
     </message>
     <message>
         <source>Sort by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Name sortieren</translation>
     </message>
     <message>
         <source>Sort by size</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Größe sortieren</translation>
     </message>
     <message>
         <source>Sort by date</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Datum sortieren</translation>
     </message>
     <message>
         <source>Sort by type</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Typ sortieren</translation>
     </message>
     <message>
         <source>Entry menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintragsmenü</translation>
     </message>
     <message>
         <source>Opens the menu of the chosen entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Menü des gewählten Eintrags</translation>
     </message>
     <message>
         <source>Opens the menu: sort order, hidden entries, remembering the folder, about</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Menü: Sortierung, ausgeblendete Einträge, letzten Ordner merken, Über</translation>
     </message>
     <message>
         <source>Switches between folders first and folders among files</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselt zwischen „Ordner zuerst“ und „Ordner zwischen Dateien“</translation>
     </message>
     <message>
         <source>Reverses the order</source>
-        <translation type="unfinished"></translation>
+        <translation>Kehrt die Reihenfolge um</translation>
     </message>
     <message>
         <source>Folders among files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner zwischen Dateien</translation>
     </message>
     <message>
         <source>Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufsteigend</translation>
     </message>
     <message>
         <source>Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Absteigend</translation>
     </message>
     <message>
         <source>%1 no longer exists; showing the nearest folder above it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert nicht mehr; der nächste übergeordnete Ordner wird angezeigt.</translation>
     </message>
     <message>
         <source>%1 cannot be read; showing the nearest folder above it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden; der nächste übergeordnete Ordner wird angezeigt.</translation>
     </message>
     <message>
         <source>broken link → %1</source>
-        <translation type="unfinished"></translation>
+        <translation>defekte Verknüpfung → %1</translation>
     </message>
     <message>
         <source>modified %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This name is not valid UTF-8; its odd bytes show as <byte value="x0"/>NN</source>
-        <translation type="unfinished"></translation>
+        <translation>geändert %1</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge</translation>
     </message>
     <message>
         <source>%1 (no match)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (kein Treffer)</translation>
     </message>
     <message>
         <source>folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>text file</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdatei</translation>
     </message>
     <message>
         <source>picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>audio file</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiodatei</translation>
     </message>
     <message>
         <source>video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video</translation>
     </message>
     <message>
         <source>archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiv</translation>
     </message>
     <message>
         <source>program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm</translation>
     </message>
     <message>
         <source>link</source>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfung</translation>
     </message>
     <message>
         <source>broken link</source>
-        <translation type="unfinished"></translation>
+        <translation>defekte Verknüpfung</translation>
     </message>
     <message>
         <source>pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>Pipe</translation>
     </message>
     <message>
         <source>device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <source>socket</source>
-        <translation type="unfinished"></translation>
+        <translation>Socket</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>today %1</source>
-        <translation type="unfinished"></translation>
+        <translation>heute %1</translation>
     </message>
     <message>
         <source>yesterday %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gestern %1</translation>
     </message>
     <message>
         <source>Part of a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Teil eines Namens</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>Clear the filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter leeren</translation>
     </message>
     <message>
         <source>This folder no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Ordner existiert nicht mehr</translation>
     </message>
     <message>
         <source>No name holds “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Name enthält „%1“.</translation>
     </message>
     <message>
         <source>Only hidden entries are here (%1 shows them).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier gibt es nur ausgeblendete Einträge (%1 zeigt sie an).</translation>
     </message>
     <message>
         <source>Sorts by this column; again to reverse</source>
+        <translation>Sortiert nach dieser Spalte; erneut zum Umkehren</translation>
+    </message>
+    <message>
+        <source>This name is not valid UTF-8; its odd bytes show as <byte value="x0"/>NN</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -387,243 +387,243 @@
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>One image pixel per screen pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bildpixel pro Bildschirmpixel</translation>
     </message>
     <message>
         <source>Fit the image to the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild in das Fenster einpassen</translation>
     </message>
     <message>
         <source>Zoom to window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster füllen</translation>
     </message>
     <message>
         <source>Fills the window, also enlarging a small picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllt das Fenster und vergrößert dabei auch ein kleines Bild</translation>
     </message>
     <message>
         <source>Previous picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriges Bild</translation>
     </message>
     <message>
         <source>Shows the previous picture of the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt das vorherige Bild des Ordners</translation>
     </message>
     <message>
         <source>Next picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Bild</translation>
     </message>
     <message>
         <source>Shows the next picture of the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt das nächste Bild des Ordners</translation>
     </message>
     <message>
         <source>This picture cannot be shown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Bild kann nicht angezeigt werden: %1</translation>
     </message>
     <message>
         <source>it cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>es kann nicht dekodiert werden</translation>
     </message>
 </context>
 <context>
     <name>NoticeBar</name>
     <message>
         <source>Your settings could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Einstellungen konnten nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>Your settings file could not be read; it was kept as %1 and the settings start afresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Einstellungsdatei konnte nicht gelesen werden; sie wurde als %1 aufbewahrt, und die Einstellungen beginnen von vorn.</translation>
     </message>
     <message>
         <source>Your settings file could not be read (%1); it will be kept aside before anything is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Einstellungsdatei konnte nicht gelesen werden (%1); sie wird beiseitegelegt, bevor etwas gespeichert wird.</translation>
     </message>
     <message>
         <source>Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>OpenPage</name>
     <message>
         <source>This file no longer exists.</source>
-        <translation type="unfinished">Diese Datei existiert nicht mehr.</translation>
+        <translation>Diese Datei existiert nicht mehr.</translation>
     </message>
     <message>
         <source>This is a %1; it is never handed to another application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist ein Eintrag vom Typ %1; er wird nie an eine andere Anwendung übergeben.</translation>
     </message>
     <message>
         <source>This file is a program. Opening it runs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei ist ein Programm. Beim Öffnen wird ausgeführt:</translation>
     </message>
     <message>
         <source>No application is set to open %1 files</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Dateien vom Typ %1 ist keine Anwendung festgelegt</translation>
     </message>
     <message>
         <source>The desktop could not open this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitsumgebung konnte diese Datei nicht öffnen.</translation>
     </message>
     <message>
         <source>Run it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausführen</translation>
     </message>
 </context>
 <context>
     <name>PathBar</name>
     <message>
         <source>Path: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad: %1</translation>
     </message>
     <message>
         <source>No such folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner nicht gefunden: %1</translation>
     </message>
     <message>
         <source>Folder or file to go to</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner oder Datei, zu der gewechselt werden soll</translation>
     </message>
 </context>
 <context>
     <name>PathCompletion</name>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschläge</translation>
     </message>
 </context>
 <context>
     <name>PlaceDelegate</name>
     <message>
         <source>%1 no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert nicht mehr</translation>
     </message>
     <message>
         <source>bookmark, folder is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesezeichen, Ordner existiert nicht mehr</translation>
     </message>
     <message>
         <source>bookmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesezeichen</translation>
     </message>
     <message>
         <source>open now</source>
-        <translation type="unfinished"></translation>
+        <translation>derzeit geöffnet</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Remove bookmark %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesezeichen %1 entfernen</translation>
     </message>
     <message>
         <source>Removes this bookmark (Delete)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt dieses Lesezeichen (Entf)</translation>
     </message>
 </context>
 <context>
     <name>Places</name>
     <message>
         <source>%1 free</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 frei</translation>
     </message>
     <message>
         <source>Shared documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemeinsame Dokumente</translation>
     </message>
     <message>
         <source>Root folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Basisordner</translation>
     </message>
 </context>
 <context>
     <name>PlacesList</name>
     <message>
         <source>Places</source>
-        <translation type="unfinished"></translation>
+        <translation>Orte</translation>
     </message>
     <message>
         <source>Volumes</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger</translation>
     </message>
     <message>
         <source>Bookmarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesezeichen</translation>
     </message>
 </context>
 <context>
     <name>PropertiesPage</name>
     <message>
         <source>%1 (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 Byte)</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>Accessed</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Zugriff</translation>
     </message>
     <message>
         <source>Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe</translation>
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechtigungen</translation>
     </message>
     <message>
         <source>Link to</source>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfung zu</translation>
     </message>
     <message>
         <source>This link is broken: its target does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Verknüpfung ist defekt: Ihr Ziel existiert nicht.</translation>
     </message>
     <message>
         <source>This file no longer exists.</source>
-        <translation type="unfinished">Diese Datei existiert nicht mehr.</translation>
+        <translation>Diese Datei existiert nicht mehr.</translation>
     </message>
     <message>
         <source>Go to target</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Ziel wechseln</translation>
     </message>
 </context>
 <context>
@@ -650,7 +650,7 @@
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished">Nach oben</translation>
+        <translation>Hoch</translation>
     </message>
     <message>
         <source>Backspace</source>
@@ -666,14 +666,14 @@
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished">Menü</translation>
+        <translation>Menü</translation>
     </message>
 </context>
 <context>
     <name>Segments</name>
     <message>
         <source>Go to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu %1 wechseln</translation>
     </message>
 </context>
 <context>
@@ -704,146 +704,146 @@
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Finds words in the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Sucht Wörter im Text</translation>
     </message>
     <message>
         <source>Find next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitersuchen</translation>
     </message>
     <message>
         <source>Goes to the next place the words are found</source>
-        <translation type="unfinished"></translation>
+        <translation>Springt zur nächsten Fundstelle</translation>
     </message>
     <message>
         <source>Find previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückwärts suchen</translation>
     </message>
     <message>
         <source>Goes to the previous place the words are found</source>
-        <translation type="unfinished"></translation>
+        <translation>Springt zur vorherigen Fundstelle</translation>
     </message>
     <message>
         <source>Wrap lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen umbrechen</translation>
     </message>
     <message>
         <source>Breaks long lines at the window&apos;s edge, or not</source>
-        <translation type="unfinished"></translation>
+        <translation>Bricht lange Zeilen am Fensterrand um – oder nicht</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles auswählen</translation>
     </message>
     <message>
         <source>Selects the whole text; Shift with the arrows selects part of it</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählt den gesamten Text aus; Umschalt mit den Pfeiltasten wählt einen Teil aus</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Copies the selected text to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert den ausgewählten Text in die Zwischenablage</translation>
     </message>
     <message>
         <source>Could not copy: a file of that name is already in Documents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren fehlgeschlagen: In „Dokumente“ gibt es bereits eine Datei mit diesem Namen.</translation>
     </message>
     <message>
         <source>Could not copy: no permission.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren fehlgeschlagen: keine Berechtigung.</translation>
     </message>
     <message>
         <source>Could not copy: the disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren fehlgeschlagen: Der Datenträger ist voll.</translation>
     </message>
     <message>
         <source>Could not copy: this is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren fehlgeschlagen: Dies ist keine reguläre Datei.</translation>
     </message>
     <message>
         <source>Could not copy: Documents is a link, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren fehlgeschlagen: „Dokumente“ ist eine Verknüpfung, kein Ordner.</translation>
     </message>
     <message>
         <source>The copy was cancelled; nothing was left behind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kopieren wurde abgebrochen; es ist nichts zurückgeblieben.</translation>
     </message>
     <message>
         <source>Could not copy: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Could not copy to Documents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren in „Dokumente“ fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Hex</translation>
     </message>
     <message>
         <source>%1 — only the first %2 of the file&apos;s %3 are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – nur die ersten %2 der %3 der Datei werden angezeigt.</translation>
     </message>
 </context>
 <context>
     <name>Viewers</name>
     <message>
         <source>Open with the default application</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Standardanwendung öffnen</translation>
     </message>
     <message>
         <source>Hands the chosen file to the desktop&apos;s application for its type</source>
-        <translation type="unfinished"></translation>
+        <translation>Übergibt die gewählte Datei an die Anwendung, die die Arbeitsumgebung für ihren Typ vorsieht</translation>
     </message>
     <message>
         <source>View as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Text anzeigen</translation>
     </message>
     <message>
         <source>Shows the chosen file as text, whatever it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die gewählte Datei als Text an, egal was sie enthält</translation>
     </message>
     <message>
         <source>View as hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Hex anzeigen</translation>
     </message>
     <message>
         <source>Shows the chosen file&apos;s bytes in hexadecimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Bytes der gewählten Datei hexadezimal an</translation>
     </message>
     <message>
         <source>Copies the chosen file to Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert die gewählte Datei in „Dokumente“</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften</translation>
     </message>
     <message>
         <source>Shows size, times, owner, permissions and type of the chosen entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Größe, Zeitstempel, Eigentümer, Berechtigungen und Typ des gewählten Eintrags</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Stops the copy to Documents; nothing of it is left</source>
-        <translation type="unfinished"></translation>
+        <translation>Bricht das Kopieren in „Dokumente“ ab; nichts davon bleibt zurück</translation>
     </message>
     <message>
         <source>%1 of %2, %3/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2, %3/s</translation>
     </message>
     <message>
         <source>Another copy is still running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Kopiervorgang läuft noch.</translation>
     </message>
 </context>
 </TS>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>A file browser that lists every folder it may read, hidden and system entries included, shows files as text, as a hex dump or as pictures, and hands the rest to the desktop&apos;s applications.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un explorador de archivos que lista todas las carpetas que puede leer, incluidos los elementos ocultos y del sistema, muestra los archivos como texto, como volcado hexadecimal o como imágenes, y pasa el resto a las aplicaciones del escritorio.</translation>
     </message>
 </context>
 <context>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Opens the chosen folder or file</source>
@@ -76,11 +76,11 @@
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <source>Goes forward again to the folder left with Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanza de nuevo a la carpeta que se dejó con Atrás</translation>
     </message>
     <message>
         <source>Goes up to the parent folder</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Jump to a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Saltar a un nombre</translation>
     </message>
     <message>
         <source>Typing</source>
@@ -100,11 +100,11 @@
     </message>
     <message>
         <source>Switch order</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar orden</translation>
     </message>
     <message>
         <source>Reverse order</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertir orden</translation>
     </message>
     <message>
         <source>Copies the open file to Documents</source>
@@ -116,254 +116,254 @@
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta personal</translation>
     </message>
     <message>
         <source>Goes to your home folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Va a su carpeta personal</translation>
     </message>
     <message>
         <source>Type a path</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir una ruta</translation>
     </message>
     <message>
         <source>Turns the path into a field to type a folder or file in</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierte la ruta en un campo para escribir una carpeta o un archivo</translation>
     </message>
     <message>
         <source>Show places</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar lugares</translation>
     </message>
     <message>
         <source>Shows or hides the places: home, standard folders, volumes, bookmarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra u oculta los lugares: carpeta personal, carpetas estándar, volúmenes, marcadores</translation>
     </message>
     <message>
         <source>Go to places</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a los lugares</translation>
     </message>
     <message>
         <source>Moves the keyboard to the places; Escape comes back to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lleva el teclado a los lugares; Esc vuelve a la lista</translation>
     </message>
     <message>
         <source>Bookmark this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir a marcadores</translation>
     </message>
     <message>
         <source>Adds the open folder to the bookmarks in the places</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade la carpeta abierta a los marcadores de los lugares</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Recargar</translation>
     </message>
     <message>
         <source>Reads the folder again</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve a leer la carpeta</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar</translation>
     </message>
     <message>
         <source>Shows only the names that hold the typed text; Escape clears it</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra solo los nombres que contienen el texto escrito; Esc lo borra</translation>
     </message>
     <message>
         <source>Show hidden entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar archivos ocultos</translation>
     </message>
     <message>
         <source>Shows or hides the entries whose names begin with a dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra u oculta los elementos cuyo nombre empieza por un punto</translation>
     </message>
     <message>
         <source>List hidden last</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultos al final</translation>
     </message>
     <message>
         <source>Sort by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por nombre</translation>
     </message>
     <message>
         <source>Sort by size</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por tamaño</translation>
     </message>
     <message>
         <source>Sort by date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por fecha</translation>
     </message>
     <message>
         <source>Sort by type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por tipo</translation>
     </message>
     <message>
         <source>Entry menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú del elemento</translation>
     </message>
     <message>
         <source>Opens the menu of the chosen entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre el menú del elemento elegido</translation>
     </message>
     <message>
         <source>Opens the menu: sort order, hidden entries, remembering the folder, about</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre el menú: orden, elementos ocultos, recordar la carpeta, acerca de</translation>
     </message>
     <message>
         <source>Switches between folders first and folders among files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterna entre carpetas primero y carpetas entre los archivos</translation>
     </message>
     <message>
         <source>Reverses the order</source>
-        <translation type="unfinished"></translation>
+        <translation>Invierte el orden</translation>
     </message>
     <message>
         <source>Folders among files</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas entre archivos</translation>
     </message>
     <message>
         <source>Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascendente</translation>
     </message>
     <message>
         <source>Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendente</translation>
     </message>
     <message>
         <source>%1 no longer exists; showing the nearest folder above it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya no existe; se muestra la carpeta superior más cercana.</translation>
     </message>
     <message>
         <source>%1 cannot be read; showing the nearest folder above it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1; se muestra la carpeta superior más cercana.</translation>
     </message>
     <message>
         <source>broken link → %1</source>
-        <translation type="unfinished"></translation>
+        <translation>enlace roto → %1</translation>
     </message>
     <message>
         <source>modified %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This name is not valid UTF-8; its odd bytes show as <byte value="x0"/>NN</source>
-        <translation type="unfinished"></translation>
+        <translation>modificado %1</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos</translation>
     </message>
     <message>
         <source>%1 (no match)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sin coincidencias)</translation>
     </message>
     <message>
         <source>folder</source>
-        <translation type="unfinished"></translation>
+        <translation>carpeta</translation>
     </message>
     <message>
         <source>text file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo de texto</translation>
     </message>
     <message>
         <source>picture</source>
-        <translation type="unfinished"></translation>
+        <translation>imagen</translation>
     </message>
     <message>
         <source>audio file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo de audio</translation>
     </message>
     <message>
         <source>video</source>
-        <translation type="unfinished"></translation>
+        <translation>vídeo</translation>
     </message>
     <message>
         <source>archive</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo comprimido</translation>
     </message>
     <message>
         <source>program</source>
-        <translation type="unfinished"></translation>
+        <translation>programa</translation>
     </message>
     <message>
         <source>link</source>
-        <translation type="unfinished"></translation>
+        <translation>enlace</translation>
     </message>
     <message>
         <source>broken link</source>
-        <translation type="unfinished"></translation>
+        <translation>enlace roto</translation>
     </message>
     <message>
         <source>pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>tubería</translation>
     </message>
     <message>
         <source>device</source>
-        <translation type="unfinished"></translation>
+        <translation>dispositivo</translation>
     </message>
     <message>
         <source>socket</source>
-        <translation type="unfinished"></translation>
+        <translation>socket</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo</translation>
     </message>
     <message>
         <source>today %1</source>
-        <translation type="unfinished"></translation>
+        <translation>hoy %1</translation>
     </message>
     <message>
         <source>yesterday %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ayer %1</translation>
     </message>
     <message>
         <source>Part of a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Parte de un nombre</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>Clear the filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar el filtro</translation>
     </message>
     <message>
         <source>This folder no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta carpeta ya no existe</translation>
     </message>
     <message>
         <source>No name holds “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún nombre contiene «%1».</translation>
     </message>
     <message>
         <source>Only hidden entries are here (%1 shows them).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí solo hay elementos ocultos (%1 los muestra).</translation>
     </message>
     <message>
         <source>Sorts by this column; again to reverse</source>
+        <translation>Ordena por esta columna; otra vez para invertir</translation>
+    </message>
+    <message>
+        <source>This name is not valid UTF-8; its odd bytes show as <byte value="x0"/>NN</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -387,243 +387,243 @@
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Alejar</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar</translation>
     </message>
     <message>
         <source>One image pixel per screen pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>Un píxel de la imagen por cada píxel de la pantalla</translation>
     </message>
     <message>
         <source>Fit the image to the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar la imagen a la ventana</translation>
     </message>
     <message>
         <source>Zoom to window</source>
-        <translation type="unfinished"></translation>
+        <translation>Llenar la ventana</translation>
     </message>
     <message>
         <source>Fills the window, also enlarging a small picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Llena la ventana, ampliando también una imagen pequeña</translation>
     </message>
     <message>
         <source>Previous picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen anterior</translation>
     </message>
     <message>
         <source>Shows the previous picture of the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la imagen anterior de la carpeta</translation>
     </message>
     <message>
         <source>Next picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen siguiente</translation>
     </message>
     <message>
         <source>Shows the next picture of the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la imagen siguiente de la carpeta</translation>
     </message>
     <message>
         <source>This picture cannot be shown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede mostrar esta imagen: %1</translation>
     </message>
     <message>
         <source>it cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede decodificar</translation>
     </message>
 </context>
 <context>
     <name>NoticeBar</name>
     <message>
         <source>Your settings could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración: %1</translation>
     </message>
     <message>
         <source>Your settings file could not be read; it was kept as %1 and the settings start afresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo de configuración; se conservó como %1 y la configuración empieza de cero.</translation>
     </message>
     <message>
         <source>Your settings file could not be read (%1); it will be kept aside before anything is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo de configuración (%1); se apartará antes de guardar nada.</translation>
     </message>
     <message>
         <source>Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar</translation>
     </message>
 </context>
 <context>
     <name>OpenPage</name>
     <message>
         <source>This file no longer exists.</source>
-        <translation type="unfinished">Este archivo ya no existe.</translation>
+        <translation>Este archivo ya no existe.</translation>
     </message>
     <message>
         <source>This is a %1; it is never handed to another application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto es de tipo %1; nunca se pasa a otra aplicación.</translation>
     </message>
     <message>
         <source>This file is a program. Opening it runs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo es un programa. Abrirlo ejecuta:</translation>
     </message>
     <message>
         <source>No application is set to open %1 files</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna aplicación configurada para abrir archivos %1</translation>
     </message>
     <message>
         <source>The desktop could not open this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El escritorio no pudo abrir este archivo.</translation>
     </message>
     <message>
         <source>Run it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutarlo</translation>
     </message>
 </context>
 <context>
     <name>PathBar</name>
     <message>
         <source>Path: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta: %1</translation>
     </message>
     <message>
         <source>No such folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe la carpeta: %1</translation>
     </message>
     <message>
         <source>Folder or file to go to</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta o archivo al que ir</translation>
     </message>
 </context>
 <context>
     <name>PathCompletion</name>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerencias</translation>
     </message>
 </context>
 <context>
     <name>PlaceDelegate</name>
     <message>
         <source>%1 no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya no existe</translation>
     </message>
     <message>
         <source>bookmark, folder is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>marcador, la carpeta ya no existe</translation>
     </message>
     <message>
         <source>bookmark</source>
-        <translation type="unfinished"></translation>
+        <translation>marcador</translation>
     </message>
     <message>
         <source>open now</source>
-        <translation type="unfinished"></translation>
+        <translation>abierto ahora</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Remove bookmark %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar marcador %1</translation>
     </message>
     <message>
         <source>Removes this bookmark (Delete)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quita este marcador (Supr)</translation>
     </message>
 </context>
 <context>
     <name>Places</name>
     <message>
         <source>%1 free</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 libres</translation>
     </message>
     <message>
         <source>Shared documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos compartidos</translation>
     </message>
     <message>
         <source>Root folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta raíz</translation>
     </message>
 </context>
 <context>
     <name>PlacesList</name>
     <message>
         <source>Places</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugares</translation>
     </message>
     <message>
         <source>Volumes</source>
-        <translation type="unfinished"></translation>
+        <translation>Volúmenes</translation>
     </message>
     <message>
         <source>Bookmarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcadores</translation>
     </message>
 </context>
 <context>
     <name>PropertiesPage</name>
     <message>
         <source>%1 (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 bytes)</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado</translation>
     </message>
     <message>
         <source>Accessed</source>
-        <translation type="unfinished"></translation>
+        <translation>Último acceso</translation>
     </message>
     <message>
         <source>Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Propietario</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Permisos</translation>
     </message>
     <message>
         <source>Link to</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace a</translation>
     </message>
     <message>
         <source>This link is broken: its target does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este enlace está roto: su destino no existe.</translation>
     </message>
     <message>
         <source>This file no longer exists.</source>
-        <translation type="unfinished">Este archivo ya no existe.</translation>
+        <translation>Este archivo ya no existe.</translation>
     </message>
     <message>
         <source>Go to target</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir al destino</translation>
     </message>
 </context>
 <context>
@@ -650,7 +650,7 @@
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished">Subir</translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>Backspace</source>
@@ -666,14 +666,14 @@
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished">Menú</translation>
+        <translation>Menú</translation>
     </message>
 </context>
 <context>
     <name>Segments</name>
     <message>
         <source>Go to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a %1</translation>
     </message>
 </context>
 <context>
@@ -704,146 +704,146 @@
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Finds words in the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Busca palabras en el texto</translation>
     </message>
     <message>
         <source>Find next</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar siguiente</translation>
     </message>
     <message>
         <source>Goes to the next place the words are found</source>
-        <translation type="unfinished"></translation>
+        <translation>Va al siguiente lugar donde aparecen las palabras</translation>
     </message>
     <message>
         <source>Find previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar anterior</translation>
     </message>
     <message>
         <source>Goes to the previous place the words are found</source>
-        <translation type="unfinished"></translation>
+        <translation>Va al lugar anterior donde aparecen las palabras</translation>
     </message>
     <message>
         <source>Wrap lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar líneas</translation>
     </message>
     <message>
         <source>Breaks long lines at the window&apos;s edge, or not</source>
-        <translation type="unfinished"></translation>
+        <translation>Parte las líneas largas en el borde de la ventana, o no</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
     <message>
         <source>Selects the whole text; Shift with the arrows selects part of it</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona todo el texto; Mayús con las flechas selecciona una parte</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Copies the selected text to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia el texto seleccionado al portapapeles</translation>
     </message>
     <message>
         <source>Could not copy: a file of that name is already in Documents.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar: ya hay un archivo con ese nombre en Documentos.</translation>
     </message>
     <message>
         <source>Could not copy: no permission.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar: no tiene permiso.</translation>
     </message>
     <message>
         <source>Could not copy: the disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar: el disco está lleno.</translation>
     </message>
     <message>
         <source>Could not copy: this is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar: no es un archivo normal.</translation>
     </message>
     <message>
         <source>Could not copy: Documents is a link, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar: Documentos es un enlace, no una carpeta.</translation>
     </message>
     <message>
         <source>The copy was cancelled; nothing was left behind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se canceló la copia; no quedó nada.</translation>
     </message>
     <message>
         <source>Could not copy: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar: %1</translation>
     </message>
     <message>
         <source>Could not copy to Documents.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar a Documentos.</translation>
     </message>
     <message>
         <source>Hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Hex</translation>
     </message>
     <message>
         <source>%1 — only the first %2 of the file&apos;s %3 are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — solo se muestran los primeros %2 de los %3 del archivo.</translation>
     </message>
 </context>
 <context>
     <name>Viewers</name>
     <message>
         <source>Open with the default application</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir con la aplicación predeterminada</translation>
     </message>
     <message>
         <source>Hands the chosen file to the desktop&apos;s application for its type</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasa el archivo elegido a la aplicación del escritorio para su tipo</translation>
     </message>
     <message>
         <source>View as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver como texto</translation>
     </message>
     <message>
         <source>Shows the chosen file as text, whatever it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el archivo elegido como texto, contenga lo que contenga</translation>
     </message>
     <message>
         <source>View as hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver en hexadecimal</translation>
     </message>
     <message>
         <source>Shows the chosen file&apos;s bytes in hexadecimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra los bytes del archivo elegido en hexadecimal</translation>
     </message>
     <message>
         <source>Copies the chosen file to Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia el archivo elegido en Documentos</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades</translation>
     </message>
     <message>
         <source>Shows size, times, owner, permissions and type of the chosen entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el tamaño, las fechas, el propietario, los permisos y el tipo del elemento elegido</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Stops the copy to Documents; nothing of it is left</source>
-        <translation type="unfinished"></translation>
+        <translation>Detiene la copia a Documentos; no queda nada de ella</translation>
     </message>
     <message>
         <source>%1 of %2, %3/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2, %3/s</translation>
     </message>
     <message>
         <source>Another copy is still running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay otra copia en curso.</translation>
     </message>
 </context>
 </TS>

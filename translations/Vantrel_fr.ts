@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>A file browser that lists every folder it may read, hidden and system entries included, shows files as text, as a hex dump or as pictures, and hands the rest to the desktop&apos;s applications.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un navigateur de fichiers qui liste chaque dossier qu’il peut lire, éléments cachés et système compris, affiche les fichiers en texte, en vidage hexadécimal ou en images, et confie le reste aux applications du bureau.</translation>
     </message>
 </context>
 <context>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Opens the chosen folder or file</source>
@@ -76,11 +76,11 @@
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Goes forward again to the folder left with Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Revient au dossier quitté avec Retour</translation>
     </message>
     <message>
         <source>Goes up to the parent folder</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Jump to a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à un nom</translation>
     </message>
     <message>
         <source>Typing</source>
@@ -100,11 +100,11 @@
     </message>
     <message>
         <source>Switch order</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer l’ordre</translation>
     </message>
     <message>
         <source>Reverse order</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverser l’ordre</translation>
     </message>
     <message>
         <source>Copies the open file to Documents</source>
@@ -116,254 +116,254 @@
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier personnel</translation>
     </message>
     <message>
         <source>Goes to your home folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Va à votre dossier personnel</translation>
     </message>
     <message>
         <source>Type a path</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir un chemin</translation>
     </message>
     <message>
         <source>Turns the path into a field to type a folder or file in</source>
-        <translation type="unfinished"></translation>
+        <translation>Transforme le chemin en champ où saisir un dossier ou un fichier</translation>
     </message>
     <message>
         <source>Show places</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les emplacements</translation>
     </message>
     <message>
         <source>Shows or hides the places: home, standard folders, volumes, bookmarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche ou masque les emplacements&#xa0;: dossier personnel, dossiers standard, volumes, signets</translation>
     </message>
     <message>
         <source>Go to places</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller aux emplacements</translation>
     </message>
     <message>
         <source>Moves the keyboard to the places; Escape comes back to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Place le clavier dans les emplacements&#xa0;; Échap revient à la liste</translation>
     </message>
     <message>
         <source>Bookmark this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter ce dossier aux signets</translation>
     </message>
     <message>
         <source>Adds the open folder to the bookmarks in the places</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute le dossier ouvert aux signets des emplacements</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser</translation>
     </message>
     <message>
         <source>Reads the folder again</source>
-        <translation type="unfinished"></translation>
+        <translation>Relit le dossier</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer</translation>
     </message>
     <message>
         <source>Shows only the names that hold the typed text; Escape clears it</source>
-        <translation type="unfinished"></translation>
+        <translation>N’affiche que les noms contenant le texte saisi&#xa0;; Échap l’efface</translation>
     </message>
     <message>
         <source>Show hidden entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les fichiers cachés</translation>
     </message>
     <message>
         <source>Shows or hides the entries whose names begin with a dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche ou masque les éléments dont le nom commence par un point</translation>
     </message>
     <message>
         <source>List hidden last</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers cachés en dernier</translation>
     </message>
     <message>
         <source>Sort by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par nom</translation>
     </message>
     <message>
         <source>Sort by size</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par taille</translation>
     </message>
     <message>
         <source>Sort by date</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par date</translation>
     </message>
     <message>
         <source>Sort by type</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par type</translation>
     </message>
     <message>
         <source>Entry menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu de l’élément</translation>
     </message>
     <message>
         <source>Opens the menu of the chosen entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le menu de l’élément choisi</translation>
     </message>
     <message>
         <source>Opens the menu: sort order, hidden entries, remembering the folder, about</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le menu&#xa0;: ordre de tri, fichiers cachés, mémorisation du dossier, à propos</translation>
     </message>
     <message>
         <source>Switches between folders first and folders among files</source>
-        <translation type="unfinished"></translation>
+        <translation>Bascule entre dossiers en premier et dossiers parmi les fichiers</translation>
     </message>
     <message>
         <source>Reverses the order</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverse l’ordre</translation>
     </message>
     <message>
         <source>Folders among files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers parmi les fichiers</translation>
     </message>
     <message>
         <source>Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Croissant</translation>
     </message>
     <message>
         <source>Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Décroissant</translation>
     </message>
     <message>
         <source>%1 no longer exists; showing the nearest folder above it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’existe plus&#xa0;; affichage du dossier parent le plus proche.</translation>
     </message>
     <message>
         <source>%1 cannot be read; showing the nearest folder above it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1&#xa0;; affichage du dossier parent le plus proche.</translation>
     </message>
     <message>
         <source>broken link → %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lien cassé → %1</translation>
     </message>
     <message>
         <source>modified %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This name is not valid UTF-8; its odd bytes show as <byte value="x0"/>NN</source>
-        <translation type="unfinished"></translation>
+        <translation>modifié %1</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Éléments</translation>
     </message>
     <message>
         <source>%1 (no match)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (aucune correspondance)</translation>
     </message>
     <message>
         <source>folder</source>
-        <translation type="unfinished"></translation>
+        <translation>dossier</translation>
     </message>
     <message>
         <source>text file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier texte</translation>
     </message>
     <message>
         <source>picture</source>
-        <translation type="unfinished"></translation>
+        <translation>image</translation>
     </message>
     <message>
         <source>audio file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier audio</translation>
     </message>
     <message>
         <source>video</source>
-        <translation type="unfinished"></translation>
+        <translation>vidéo</translation>
     </message>
     <message>
         <source>archive</source>
-        <translation type="unfinished"></translation>
+        <translation>archive</translation>
     </message>
     <message>
         <source>program</source>
-        <translation type="unfinished"></translation>
+        <translation>programme</translation>
     </message>
     <message>
         <source>link</source>
-        <translation type="unfinished"></translation>
+        <translation>lien</translation>
     </message>
     <message>
         <source>broken link</source>
-        <translation type="unfinished"></translation>
+        <translation>lien cassé</translation>
     </message>
     <message>
         <source>pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>tube</translation>
     </message>
     <message>
         <source>device</source>
-        <translation type="unfinished"></translation>
+        <translation>périphérique</translation>
     </message>
     <message>
         <source>socket</source>
-        <translation type="unfinished"></translation>
+        <translation>socket</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier</translation>
     </message>
     <message>
         <source>today %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aujourd’hui à %1</translation>
     </message>
     <message>
         <source>yesterday %1</source>
-        <translation type="unfinished"></translation>
+        <translation>hier à %1</translation>
     </message>
     <message>
         <source>Part of a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie d’un nom</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>Clear the filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le filtre</translation>
     </message>
     <message>
         <source>This folder no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce dossier n’existe plus</translation>
     </message>
     <message>
         <source>No name holds “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun nom ne contient «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Only hidden entries are here (%1 shows them).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a ici que des fichiers cachés (%1 les affiche).</translation>
     </message>
     <message>
         <source>Sorts by this column; again to reverse</source>
+        <translation>Trie selon cette colonne&#xa0;; à nouveau pour inverser</translation>
+    </message>
+    <message>
+        <source>This name is not valid UTF-8; its odd bytes show as <byte value="x0"/>NN</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -387,243 +387,243 @@
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant</translation>
     </message>
     <message>
         <source>One image pixel per screen pixel</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pixel de l’image par pixel de l’écran</translation>
     </message>
     <message>
         <source>Fit the image to the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster l’image à la fenêtre</translation>
     </message>
     <message>
         <source>Zoom to window</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplir la fenêtre</translation>
     </message>
     <message>
         <source>Fills the window, also enlarging a small picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplit la fenêtre, quitte à agrandir une petite image</translation>
     </message>
     <message>
         <source>Previous picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image précédente</translation>
     </message>
     <message>
         <source>Shows the previous picture of the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche l’image précédente du dossier</translation>
     </message>
     <message>
         <source>Next picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image suivante</translation>
     </message>
     <message>
         <source>Shows the next picture of the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche l’image suivante du dossier</translation>
     </message>
     <message>
         <source>This picture cannot be shown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’afficher cette image&#xa0;: %1</translation>
     </message>
     <message>
         <source>it cannot be decoded</source>
-        <translation type="unfinished"></translation>
+        <translation>elle ne peut pas être décodée</translation>
     </message>
 </context>
 <context>
     <name>NoticeBar</name>
     <message>
         <source>Your settings could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer vos paramètres&#xa0;: %1</translation>
     </message>
     <message>
         <source>Your settings file could not be read; it was kept as %1 and the settings start afresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire votre fichier de paramètres&#xa0;; il a été conservé sous %1 et les paramètres repartent de zéro.</translation>
     </message>
     <message>
         <source>Your settings file could not be read (%1); it will be kept aside before anything is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire votre fichier de paramètres (%1)&#xa0;; il sera mis de côté avant tout enregistrement.</translation>
     </message>
     <message>
         <source>Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>OpenPage</name>
     <message>
         <source>This file no longer exists.</source>
-        <translation type="unfinished">Ce fichier n’existe plus.</translation>
+        <translation>Ce fichier n’existe plus.</translation>
     </message>
     <message>
         <source>This is a %1; it is never handed to another application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet élément est de type «&#xa0;%1&#xa0;»&#xa0;; il n’est jamais confié à une autre application.</translation>
     </message>
     <message>
         <source>This file is a program. Opening it runs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier est un programme. L’ouvrir exécute&#xa0;:</translation>
     </message>
     <message>
         <source>No application is set to open %1 files</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune application n’est définie pour ouvrir les fichiers %1</translation>
     </message>
     <message>
         <source>The desktop could not open this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bureau n’a pas pu ouvrir ce fichier.</translation>
     </message>
     <message>
         <source>Run it</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter</translation>
     </message>
 </context>
 <context>
     <name>PathBar</name>
     <message>
         <source>Path: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin&#xa0;: %1</translation>
     </message>
     <message>
         <source>No such folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <source>Folder or file to go to</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier ou fichier où aller</translation>
     </message>
 </context>
 <context>
     <name>PathCompletion</name>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggestions</translation>
     </message>
 </context>
 <context>
     <name>PlaceDelegate</name>
     <message>
         <source>%1 no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’existe plus</translation>
     </message>
     <message>
         <source>bookmark, folder is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>signet, le dossier a disparu</translation>
     </message>
     <message>
         <source>bookmark</source>
-        <translation type="unfinished"></translation>
+        <translation>signet</translation>
     </message>
     <message>
         <source>open now</source>
-        <translation type="unfinished"></translation>
+        <translation>ouvert actuellement</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Remove bookmark %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le signet %1</translation>
     </message>
     <message>
         <source>Removes this bookmark (Delete)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retire ce signet (Suppr)</translation>
     </message>
 </context>
 <context>
     <name>Places</name>
     <message>
         <source>%1 free</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 libres</translation>
     </message>
     <message>
         <source>Shared documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents partagés</translation>
     </message>
     <message>
         <source>Root folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier racine</translation>
     </message>
 </context>
 <context>
     <name>PlacesList</name>
     <message>
         <source>Places</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacements</translation>
     </message>
     <message>
         <source>Volumes</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumes</translation>
     </message>
     <message>
         <source>Bookmarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Signets</translation>
     </message>
 </context>
 <context>
     <name>PropertiesPage</name>
     <message>
         <source>%1 (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 octets)</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié</translation>
     </message>
     <message>
         <source>Accessed</source>
-        <translation type="unfinished"></translation>
+        <translation>Consulté</translation>
     </message>
     <message>
         <source>Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétaire</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe</translation>
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Permissions</translation>
     </message>
     <message>
         <source>Link to</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien vers</translation>
     </message>
     <message>
         <source>This link is broken: its target does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce lien est cassé&#xa0;: sa cible n’existe pas.</translation>
     </message>
     <message>
         <source>This file no longer exists.</source>
-        <translation type="unfinished">Ce fichier n’existe plus.</translation>
+        <translation>Ce fichier n’existe plus.</translation>
     </message>
     <message>
         <source>Go to target</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à la cible</translation>
     </message>
 </context>
 <context>
@@ -650,7 +650,7 @@
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished">Dossier parent</translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <source>Backspace</source>
@@ -666,14 +666,14 @@
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished">Menu</translation>
+        <translation>Menu</translation>
     </message>
 </context>
 <context>
     <name>Segments</name>
     <message>
         <source>Go to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à %1</translation>
     </message>
 </context>
 <context>
@@ -704,146 +704,146 @@
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Finds words in the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche des mots dans le texte</translation>
     </message>
     <message>
         <source>Find next</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher le suivant</translation>
     </message>
     <message>
         <source>Goes to the next place the words are found</source>
-        <translation type="unfinished"></translation>
+        <translation>Va à l’occurrence suivante</translation>
     </message>
     <message>
         <source>Find previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher le précédent</translation>
     </message>
     <message>
         <source>Goes to the previous place the words are found</source>
-        <translation type="unfinished"></translation>
+        <translation>Va à l’occurrence précédente</translation>
     </message>
     <message>
         <source>Wrap lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour à la ligne</translation>
     </message>
     <message>
         <source>Breaks long lines at the window&apos;s edge, or not</source>
-        <translation type="unfinished"></translation>
+        <translation>Coupe ou non les longues lignes au bord de la fenêtre</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>Selects the whole text; Shift with the arrows selects part of it</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionne tout le texte&#xa0;; Maj avec les flèches en sélectionne une partie</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Copies the selected text to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie le texte sélectionné dans le presse-papiers</translation>
     </message>
     <message>
         <source>Could not copy: a file of that name is already in Documents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie impossible&#xa0;: un fichier de ce nom existe déjà dans Documents.</translation>
     </message>
     <message>
         <source>Could not copy: no permission.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie impossible&#xa0;: autorisation refusée.</translation>
     </message>
     <message>
         <source>Could not copy: the disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie impossible&#xa0;: le disque est plein.</translation>
     </message>
     <message>
         <source>Could not copy: this is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie impossible&#xa0;: ce n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>Could not copy: Documents is a link, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie impossible&#xa0;: Documents est un lien, pas un dossier.</translation>
     </message>
     <message>
         <source>The copy was cancelled; nothing was left behind.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie a été annulée&#xa0;; rien n’a été laissé.</translation>
     </message>
     <message>
         <source>Could not copy: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie impossible&#xa0;: %1</translation>
     </message>
     <message>
         <source>Could not copy to Documents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier dans Documents.</translation>
     </message>
     <message>
         <source>Hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexa</translation>
     </message>
     <message>
         <source>%1 — only the first %2 of the file&apos;s %3 are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — seuls les %2 premiers des %3 du fichier sont affichés.</translation>
     </message>
 </context>
 <context>
     <name>Viewers</name>
     <message>
         <source>Open with the default application</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir avec l’application par défaut</translation>
     </message>
     <message>
         <source>Hands the chosen file to the desktop&apos;s application for its type</source>
-        <translation type="unfinished"></translation>
+        <translation>Confie le fichier choisi à l’application du bureau associée à son type</translation>
     </message>
     <message>
         <source>View as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher en texte</translation>
     </message>
     <message>
         <source>Shows the chosen file as text, whatever it holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche le fichier choisi en texte, quel que soit son contenu</translation>
     </message>
     <message>
         <source>View as hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher en hexa</translation>
     </message>
     <message>
         <source>Shows the chosen file&apos;s bytes in hexadecimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les octets du fichier choisi en hexadécimal</translation>
     </message>
     <message>
         <source>Copies the chosen file to Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie le fichier choisi dans Documents</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés</translation>
     </message>
     <message>
         <source>Shows size, times, owner, permissions and type of the chosen entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la taille, les dates, le propriétaire, les permissions et le type de l’élément choisi</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Stops the copy to Documents; nothing of it is left</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrête la copie dans Documents&#xa0;; il n’en reste rien</translation>
     </message>
     <message>
         <source>%1 of %2, %3/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2, %3/s</translation>
     </message>
     <message>
         <source>Another copy is still running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre copie est encore en cours.</translation>
     </message>
 </context>
 </TS>
