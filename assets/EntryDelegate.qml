@@ -76,7 +76,7 @@ ItemDelegate {
                     visible: row.hasUndecodable
                     text: "\u26A0"
                     color: "#d9822b"
-                    Accessible.name: qsTranslate("Browser", "This name is not valid UTF-8; its odd bytes show as \\xNN")
+                    Accessible.name: qsTranslate("Browser", "This name is not valid UTF-8; its odd bytes show as %1").arg("\\xNN")
                 }
                 Label {
                     visible: row.isBrokenLink && !row.compact

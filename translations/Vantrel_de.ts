@@ -363,8 +363,8 @@
         <translation>Sortiert nach dieser Spalte; erneut zum Umkehren</translation>
     </message>
     <message>
-        <source>This name is not valid UTF-8; its odd bytes show as <byte value="x0"/>NN</source>
-        <translation type="unfinished"></translation>
+        <source>This name is not valid UTF-8; its odd bytes show as %1</source>
+        <translation>Dieser Name ist kein gültiges UTF-8; seine ungültigen Bytes erscheinen als %1</translation>
     </message>
 </context>
 <context>

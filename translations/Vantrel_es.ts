@@ -363,8 +363,8 @@
         <translation>Ordena por esta columna; otra vez para invertir</translation>
     </message>
     <message>
-        <source>This name is not valid UTF-8; its odd bytes show as <byte value="x0"/>NN</source>
-        <translation type="unfinished"></translation>
+        <source>This name is not valid UTF-8; its odd bytes show as %1</source>
+        <translation>Este nombre no es UTF-8 válido; sus bytes extraños se muestran como %1</translation>
     </message>
 </context>
 <context>

@@ -363,8 +363,8 @@
         <translation>Trie selon cette colonne&#xa0;; à nouveau pour inverser</translation>
     </message>
     <message>
-        <source>This name is not valid UTF-8; its odd bytes show as <byte value="x0"/>NN</source>
-        <translation type="unfinished"></translation>
+        <source>This name is not valid UTF-8; its odd bytes show as %1</source>
+        <translation>Ce nom n’est pas en UTF-8 valide ; ses octets invalides s’affichent sous la forme %1</translation>
     </message>
 </context>
 <context>
