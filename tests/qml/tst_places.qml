@@ -39,7 +39,7 @@ Item {
             scene = createTemporaryObject(component, window, { width: width || window.width, height: window.height })
             browser.open(here(folder || ""), false, "")
             scene.forceActiveFocus()
-            waitForRendering(scene)
+            waitForRendering(scene, 300)
             tryVerify(() => list.activeFocus)
         }
 
