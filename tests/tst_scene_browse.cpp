@@ -173,7 +173,9 @@ private Q_SLOTS:
                      start.replace("@", fixture).replace("~", QDir::homePath()));
         // The window came first: it was there before the folder was.
         const QString shown = browser()->property("notice").toString();
-        QCOMPARE(shown.contains(notice) && !notice.isEmpty(), !notice.isEmpty());
+        // The reason's words are checked only in English; any language names the folder.
+        if (QLocale().language() == QLocale::English || QLocale().language() == QLocale::C)
+            QCOMPARE(shown.contains(notice) && !notice.isEmpty(), !notice.isEmpty());
         QCOMPARE(shown.isEmpty(), notice.isEmpty());
         if (!notice.isEmpty())
             QVERIFY2(shown.contains(remembered), qPrintable(shown));
