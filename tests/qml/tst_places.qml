@@ -220,8 +220,10 @@ Item {
                 compare(norm(browser.folder), norm(PathTools.home()))
             else if (data.folder !== undefined)
                 compare(norm(browser.folder), here(data.folder))
+            // The folder's rows arrive from a worker; the file is chosen then.
             if (data.selected)
-                compare(selectedName(), data.selected)
+                tryVerify(() => !browser.entries.running && selectedName() === data.selected,
+                          5000, selectedName())
             const message = findChild(bar, "pathMessage")
             compare(message.visible, !!data.missing)
             if (data.missing) {
