@@ -1,4 +1,5 @@
 #include "imageloader.h"
+#include "fixturefile.h"
 #include "pathcodec.h"
 
 #include <QBuffer>
@@ -71,10 +72,7 @@ private:
 
     QString write(const QString &name, const QByteArray &content)
     {
-        QFile file(m_dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-            return QString();
-        return file.fileName();
+        return writeFixture(m_dir, name, content);
     }
 
 private Q_SLOTS:

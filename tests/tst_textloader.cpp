@@ -1,4 +1,5 @@
 #include "textloader.h"
+#include "fixturefile.h"
 
 #include <QSignalSpy>
 #include <QStringDecoder>
@@ -16,10 +17,7 @@ private:
 
     QString write(const QString &name, const QByteArray &content)
     {
-        QFile file(m_dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-            return QString();
-        return file.fileName();
+        return writeFixture(m_dir, name, content);
     }
 
 private Q_SLOTS:
