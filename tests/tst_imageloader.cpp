@@ -1,4 +1,5 @@
 #include "imageloader.h"
+
 #include "fixturefile.h"
 #include "pathcodec.h"
 

@@ -1,4 +1,5 @@
 #include "textloader.h"
+
 #include "fixturefile.h"
 
 #include <QSignalSpy>
