@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <memory>
 #include <thread>
 #include <unistd.h>
 
@@ -352,13 +353,14 @@ private Q_SLOTS:
     void stalled()
     {
         startScene();
-        std::atomic_bool release{false};
-        FolderModel::setReadHookForTesting([&release](const QString &path) {
-            while (path.endsWith("stalled") && !release)
+        // Shared, as the stalled reads outlive this function.
+        auto release = std::make_shared<std::atomic_bool>(false);
+        FolderModel::setReadHookForTesting([release](const QString &path) {
+            while (path.endsWith("stalled") && !*release)
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
         });
-        const auto unblock = qScopeGuard([&release] {
-            release = true;
+        const auto unblock = qScopeGuard([release] {
+            *release = true;
             FolderModel::setReadHookForTesting({});
         });
         QVERIFY(QDir().mkpath(m_box.path("stalled")));

@@ -188,7 +188,7 @@ private Q_SLOTS:
                                           << "64";
         QTest::newRow("picture without extension") << "photo" << jpeg << false << "imageView"
                                                    << "64";
-        QTest::newRow("binary") << "blob.dat" << QByteArray("\x01\x02\x03\0\xff\xfe data", 13)
+        QTest::newRow("binary") << "blob.dat" << QByteArray("\x01\x02\x03\0\xff\xfe data", 11)
                                 << false << "textView"
                                 << "binary";
         QTest::newRow("PDF to the desktop") << "report.pdf" << pdf << false << ""
