@@ -66,6 +66,7 @@ ListView {
     focus: true
     keyNavigationEnabled: true
     highlightMoveDuration: 0
+    reuseItems: true
     boundsBehavior: Flickable.StopAtBounds
     ScrollBar.vertical: ScrollBar { }
     Accessible.role: Accessible.List
@@ -82,25 +83,24 @@ ListView {
             list.awaiting = false
         }
         property string keptPath: ""
-        property real keptY: 0
         property int keptIndex: -1
         function onAboutToReload() {
             const current = list.currentItem as EntryDelegate
             keptPath = current ? current.completePath : ""
             keptIndex = list.currentIndex
-            keptY = list.contentY
         }
         function onReloaded() {
             if (list.awaiting) {
                 onLoaded()
                 return
             }
+            // The view kept its place through the change; only a selected
+            // entry that moved away is followed.
             const model = list.model as FolderModel
-            list.forceLayout()
             const found = keptPath === "" ? -1 : model.indexOfPath(keptPath)
-            list.currentIndex = found >= 0 ? found : Math.min(keptIndex, list.count - 1)
-            list.contentY = Math.max(list.originY, Math.min(keptY, list.originY + list.contentHeight - list.height))
-            list.positionViewAtIndex(list.currentIndex, ListView.Contain)
+            const index = found >= 0 ? found : Math.min(keptIndex, list.count - 1)
+            list.positionViewAtIndex(index, ListView.Contain)
+            list.currentIndex = index
         }
     }
 
@@ -134,6 +134,7 @@ ListView {
         dateWidth: entries.dateWidth
         typeWidth: entries.typeWidth
         onPressed: pressedAt = Date.now()
+        ListView.onReused: pressedAt = 0 // a pooled row starts afresh
         onClicked: if (entries.pressedSinceOpening(pressedAt)) entries.currentIndex = index
         onDoubleClicked: if (entries.pressedSinceOpening(pressedAt)) entries.activate(index)
         onMenuRequested: (x, y) => {

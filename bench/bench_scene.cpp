@@ -226,6 +226,30 @@ int main(int argc, char **argv)
             },
             [] { return true; });
 
+        // The filter narrows with every key; a person types about one key
+        // each 100 ms, so each one is given its own turn.
+        trigger("filter");
+        measure(
+            &results["filter as you type \"song 1\""], heartbeat,
+            [&] {
+                for (const char key : QByteArrayLiteral("song 1")) {
+                    if (key)
+                        QTest::keyClick(window, key);
+                    spin(30);
+                }
+            },
+            [] {
+                const FolderModel *model = folderModel();
+                return !model || model->filterText() == QLatin1String("song 1");
+            });
+        measure(
+            &results["clear the filter (Escape)"], heartbeat,
+            [&] { QTest::keyClick(window, Qt::Key_Escape); },
+            [&] {
+                const FolderModel *model = folderModel();
+                return !model || (model->filterText().isEmpty() && model->count() > 0);
+            });
+
         measure(
             &results["open a folder that never answers, go Back"], heartbeat,
             [&] {

@@ -551,25 +551,36 @@ void FolderModel::land(quint64 generation, std::shared_ptr<Result> result)
     m_staleTimer.stop();
     const bool sameFolder = result->path == m_shownPath;
     if (result->ok) {
-        if (sameFolder)
-            Q_EMIT aboutToReload();
         const int oldCount = count();
         const int oldTotal = totalCount();
-        beginResetModel();
-        m_rows = std::move(result->rows);
-        m_byName = std::move(result->byName);
-        for (int key = 0; key < 4; ++key)
-            m_orders[key] = std::move(result->orders[key]);
-        m_suffixRank = std::move(result->suffixRank);
-        m_rowsGeneration = generation;
-        m_shownPath = result->path;
-        arrange();
-        endResetModel();
-        if (count() != oldCount)
-            Q_EMIT countChanged();
+        int unfiltered = 0;
+        std::vector<int> visible = arrange(
+            result->rows, orderOf(result->orders, result->rows, result->suffixRank, m_sortKey),
+            &unfiltered);
+        const auto takeRows = [&] {
+            m_rows = std::move(result->rows);
+            m_byName = std::move(result->byName);
+            for (int key = 0; key < 4; ++key)
+                m_orders[key] = std::move(result->orders[key]);
+            m_suffixRank = std::move(result->suffixRank);
+            m_rowsGeneration = generation;
+            m_shownPath = result->path;
+        };
+        if (sameFolder) {
+            Q_EMIT aboutToReload();
+            showRows(std::move(visible), takeRows);
+        } else {
+            beginResetModel();
+            takeRows();
+            m_visible = std::move(visible);
+            indexRows();
+            endResetModel();
+            if (count() != oldCount)
+                Q_EMIT countChanged();
+        }
         if (totalCount() != oldTotal)
             Q_EMIT totalCountChanged();
-        setUnfiltered(m_pendingUnfiltered);
+        setUnfiltered(unfiltered);
         watch(m_shownPath);
         setStatus(m_rows.empty() ? Empty : Ready);
         if (sameFolder)
@@ -617,36 +628,99 @@ void FolderModel::clearRows()
 // Which entries show, in which order: a walk over the order the worker made
 // for the sort key, each entry dropped into its group (hidden last, folders
 // first), so that a new choice costs no comparison at all.
-void FolderModel::arrange()
+std::vector<int> FolderModel::arrange(const std::vector<Row> &rows, const std::vector<int> &order,
+                                      int *unfiltered) const
 {
     const bool filtered = !m_filterText.isEmpty();
     const QStringMatcher matcher(m_foldedFilter);
     const bool single = m_foldedFilter.size() == 1; // a plain character search is faster
     const bool hiddenLast = m_hiddenLast && m_showHidden;
     std::vector<int> groups[4];
-    const std::vector<int> &order = orderFor(m_sortKey);
     const qsizetype size = qsizetype(order.size());
-    int unfiltered = 0;
+    *unfiltered = 0;
     for (qsizetype i = 0; i < size; ++i) {
         const int entry = order[m_ascending ? i : size - 1 - i];
-        const Row &row = m_rows[entry];
+        const Row &row = rows[entry];
         if (row.isHidden && !m_showHidden)
             continue;
-        ++unfiltered;
+        ++*unfiltered;
         if (filtered && !(single ? row.folded.contains(m_foldedFilter.front())
                                  : matcher.indexIn(row.folded) >= 0))
             continue;
         groups[(hiddenLast && row.isHidden ? 2 : 0) + (m_foldersFirst && !row.isDir ? 1 : 0)]
             .push_back(entry);
     }
-    m_visible.clear();
-    m_visible.reserve(groups[0].size() + groups[1].size() + groups[2].size() + groups[3].size());
+    std::vector<int> visible;
+    visible.reserve(groups[0].size() + groups[1].size() + groups[2].size() + groups[3].size());
     for (const std::vector<int> &group : groups)
-        m_visible.insert(m_visible.end(), group.cbegin(), group.cend());
+        visible.insert(visible.end(), group.cbegin(), group.cend());
+    return visible;
+}
+
+void FolderModel::indexRows()
+{
     m_rowOf.assign(m_rows.size(), -1);
     for (size_t row = 0; row < m_visible.size(); ++row)
-        m_rowOf[m_visible[row]] = int(row);
-    m_pendingUnfiltered = unfiltered;
+        m_rowOf[size_t(m_visible[row])] = int(row);
+}
+
+// Puts a new choice or order of the entries on show without a reset, so
+// that a view keeps its delegates and its place and only refreshes what it
+// shows: on a big folder, the difference between a stall and none. The count
+// changes at the tail first; then a layout change swaps in the entries (and,
+// with takeRows, the rows read anew from disk).
+void FolderModel::showRows(std::vector<int> visible, const std::function<void()> &takeRows)
+{
+    const int oldCount = count();
+    const int newCount = int(visible.size());
+    if (oldCount == 0) {
+        if (takeRows)
+            takeRows();
+        if (newCount > 0)
+            beginInsertRows({}, 0, newCount - 1);
+        m_visible = std::move(visible);
+        indexRows();
+        if (newCount > 0) {
+            endInsertRows();
+            Q_EMIT countChanged();
+        }
+        return;
+    }
+    if (newCount < oldCount) {
+        beginRemoveRows({}, newCount, oldCount - 1);
+        m_visible.resize(size_t(newCount));
+        endRemoveRows();
+    } else if (newCount > oldCount) {
+        // Until the swap below, the new rows show entries of the rows at hand.
+        beginInsertRows({}, oldCount, newCount - 1);
+        if (takeRows)
+            m_visible.resize(size_t(newCount), m_visible.back());
+        else
+            m_visible.insert(m_visible.cend(), visible.cbegin() + oldCount, visible.cend());
+        endInsertRows();
+    }
+    // Listeners make their own persistent indexes as the change is announced.
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    // The rows added above stand in for others and are not followed.
+    const QModelIndexList persistent = persistentIndexList();
+    QStringList names;
+    for (const QModelIndex &index : persistent)
+        names.append(index.row() < oldCount ? m_rows[size_t(m_visible[size_t(index.row())])].name
+                                            : QString());
+    if (takeRows)
+        takeRows();
+    m_visible = std::move(visible);
+    indexRows();
+    QModelIndexList moved;
+    for (const QString &name : std::as_const(names)) {
+        const int entry = name.isEmpty() ? -1 : m_byName.value(name, -1);
+        const int row = entry < 0 ? -1 : m_rowOf[size_t(entry)];
+        moved.append(row < 0 ? QModelIndex() : index(row));
+    }
+    changePersistentIndexList(persistent, moved);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    if (count() != oldCount)
+        Q_EMIT countChanged();
 }
 
 void FolderModel::setUnfiltered(int unfiltered)
@@ -668,11 +742,13 @@ void FolderModel::landOrders(quint64 generation, std::array<std::vector<int>, 4>
 
 // An order asked for before the worker sent it is made here; it costs a sort
 // of plain numbers.
-const std::vector<int> &FolderModel::orderFor(SortKey key)
+const std::vector<int> &FolderModel::orderOf(std::vector<int> (&orders)[4],
+                                             const std::vector<Row> &rows,
+                                             const std::vector<int> &suffixRank, SortKey key)
 {
-    std::vector<int> &order = m_orders[key];
-    if (order.size() != m_rows.size() && key != Name)
-        order = orderByValue(m_orders[Name], valuesOf(m_rows, key, m_suffixRank));
+    std::vector<int> &order = orders[key];
+    if (order.size() != rows.size() && key != Name)
+        order = orderByValue(orders[Name], valuesOf(rows, key, suffixRank));
     return order;
 }
 
@@ -681,13 +757,9 @@ void FolderModel::applyArrangement()
     if (m_rows.empty())
         return;
     Q_EMIT aboutToReload();
-    const int oldCount = count();
-    beginResetModel();
-    arrange();
-    endResetModel();
-    if (count() != oldCount)
-        Q_EMIT countChanged();
-    setUnfiltered(m_pendingUnfiltered);
+    int unfiltered = 0;
+    showRows(arrange(m_rows, orderOf(m_orders, m_rows, m_suffixRank, m_sortKey), &unfiltered));
+    setUnfiltered(unfiltered);
     Q_EMIT reloaded();
 }
 
@@ -748,23 +820,14 @@ void FolderModel::setFilterText(const QString &text)
         // A keystroke that extends the filter can only drop rows: check the
         // ones shown, in their order, instead of every entry.
         Q_EMIT aboutToReload();
-        const int oldCount = count();
-        beginResetModel();
         const QStringMatcher matcher(folded);
         std::vector<int> kept;
         kept.reserve(m_visible.size());
         for (const int entry : m_visible) {
             if (matcher.indexIn(m_rows[entry].folded) >= 0)
                 kept.push_back(entry);
-            else
-                m_rowOf[entry] = -1;
         }
-        m_visible = std::move(kept);
-        for (size_t row = 0; row < m_visible.size(); ++row)
-            m_rowOf[m_visible[row]] = int(row);
-        endResetModel();
-        if (count() != oldCount)
-            Q_EMIT countChanged();
+        showRows(std::move(kept));
         Q_EMIT reloaded();
     } else {
         applyArrangement();

@@ -157,8 +157,13 @@ private:
     void request(bool sameFolder);
     void land(quint64 generation, std::shared_ptr<Result> result);
     void landOrders(quint64 generation, std::array<std::vector<int>, 4> orders);
-    const std::vector<int> &orderFor(SortKey key);
-    void arrange();
+    static const std::vector<int> &orderOf(std::vector<int> (&orders)[4],
+                                           const std::vector<Row> &rows,
+                                           const std::vector<int> &suffixRank, SortKey key);
+    std::vector<int> arrange(const std::vector<Row> &rows, const std::vector<int> &order,
+                             int *unfiltered) const;
+    void indexRows();
+    void showRows(std::vector<int> visible, const std::function<void()> &takeRows = {});
     void applyArrangement();
     void setRunning(bool running);
     void setStatus(Status status);
@@ -180,7 +185,6 @@ private:
     QString m_filterText;
     QString m_foldedFilter;
     int m_unfiltered = 0;
-    int m_pendingUnfiltered = 0; // counted while the rows change, told after
 
     std::vector<Row> m_rows;
     std::vector<int> m_visible;    // row -> entry

@@ -1,6 +1,7 @@
 #include "foldermodel.h"
 #include "pathcodec.h"
 
+#include <QAbstractItemModelTester>
 #include <QCollator>
 #include <QDir>
 #include <QElapsedTimer>
@@ -174,12 +175,24 @@ private Q_SLOTS:
             for (qsizetype typed = 1; typed <= filter.size(); ++typed)
                 model.setFilterText(filter.left(typed));
         };
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         if (!setAfterLoad)
             steer();
         model.setFolder(m_dir.path());
         QVERIFY(waitLoaded(model));
-        if (setAfterLoad)
+        if (setAfterLoad) {
+            // A change of choice keeps the view's delegates: no reset, and
+            // an index held on an entry follows it.
+            QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+            const QPersistentModelIndex docs(model.index(int(names(model).indexOf("docs"))));
+            QVERIFY(docs.isValid());
             steer();
+            QCOMPARE(resets.size(), 0);
+            QCOMPARE(docs.isValid(), names(model).contains("docs"));
+            if (docs.isValid())
+                QCOMPARE(docs.data(FolderModel::FileNameRole).toString(), QString("docs"));
+        }
         QCOMPARE(model.status(), FolderModel::Ready);
         QCOMPARE(model.totalCount(), Entries.size());
 
@@ -330,16 +343,24 @@ private Q_SLOTS:
         QVERIFY(touch(QFile::encodeName(folder + QStringLiteral("/kept")), 0, 0));
 
         FolderModel model;
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.setFolder(folder);
         QVERIFY(waitLoaded(model));
         QCOMPARE(model.totalCount(), 1);
         QSignalSpy reloads(&model, &FolderModel::reloaded);
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
 
         if (action == QLatin1String("create")) {
-            const QString created = folder + QStringLiteral("/new file");
+            const QPersistentModelIndex kept(model.index(0));
+            // Sorted before the one kept, so that the kept one moves.
+            const QString created = folder + QStringLiteral("/a new file");
             QVERIFY(touch(QFile::encodeName(created), 0, 0));
             QTRY_VERIFY_WITH_TIMEOUT(model.indexOfPath(created) >= 0, 5000);
-            QCOMPARE(model.indexOfPath(folder + QStringLiteral("/kept")) >= 0, true);
+            QCOMPARE(model.indexOfPath(folder + QStringLiteral("/kept")), 1);
+            QCOMPARE(kept.row(), 1);
+            QCOMPARE(kept.data(FolderModel::FileNameRole).toString(), QString("kept"));
+            QCOMPARE(resets.size(), 0);
         } else if (action == QLatin1String("burst")) {
             QElapsedTimer clock;
             clock.start();

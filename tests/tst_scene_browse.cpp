@@ -314,17 +314,28 @@ private Q_SLOTS:
     {
         QFETCH(bool, pressF5);
         startScene();
-        const QString folder = m_box.path(pressF5 ? "live-f5" : "live-watch");
-        QVERIFY(m_box.write(QFileInfo(folder).fileName() + "/m.txt", "m"));
+        const QString name = pressF5 ? "live-f5" : "live-watch";
+        const QString folder = m_box.path(name);
+        // More rows than the window shows, so that the view has a place to keep.
+        for (int i = 0; i < 200; ++i)
+            QVERIFY(m_box.write(name + QString("/m%1.txt").arg(i, 3, 10, QChar('0')), "m"));
         QVERIFY(open(folder));
-        QTRY_COMPARE(currentName(), QStringLiteral("m.txt"));
+        QTRY_COMPARE(model()->count(), 200);
+        QVERIFY(list()->setProperty("currentIndex", 139));
+        QTRY_COMPARE(currentName(), QStringLiteral("m139.txt"));
+        QVERIFY(QMetaObject::invokeMethod(list(), "positionViewAtIndex", Q_ARG(int, 139),
+                                          Q_ARG(int, 1 /* ListView.Center */)));
+        const qreal scrolled = list()->property("contentY").toReal();
+        QVERIFY(scrolled > 0);
         QSignalSpy reloaded(model(), &FolderModel::reloaded);
-        QVERIFY(m_box.write(QFileInfo(folder).fileName() + "/a.txt", "a"));
+        QVERIFY(m_box.write(name + "/a.txt", "a")); // lands above the selected row
         if (pressF5)
             keys("F5");
-        QTRY_COMPARE_WITH_TIMEOUT(shownNames(), (QStringList{"a.txt", "m.txt"}), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(model()->count(), 201, 3000);
+        QCOMPARE(model()->get(0).value("fileName").toString(), QStringLiteral("a.txt"));
         QVERIFY(reloaded.count() >= 1);
-        QCOMPARE(currentName(), QStringLiteral("m.txt"));
+        QCOMPARE(currentName(), QStringLiteral("m139.txt"));
+        QCOMPARE(list()->property("contentY").toReal(), scrolled);
     }
 
     // A folder deleted while open says so and offers Up.
