@@ -226,6 +226,17 @@ int main(int argc, char **argv)
             },
             [] { return true; });
 
+        measure(
+            &results["page down ten times, then End"], heartbeat,
+            [&] {
+                for (int page = 0; page < 10; ++page) {
+                    QTest::keyClick(window, Qt::Key_PageDown);
+                    spin(30);
+                }
+                QTest::keyClick(window, Qt::Key_End);
+            },
+            [] { return true; });
+
         // The filter narrows with every key; a person types about one key
         // each 100 ms, so each one is given its own turn.
         trigger("filter");
