@@ -147,7 +147,7 @@ Item {
     readonly property Command copy: Command {
         text: qsTranslate("TextView", "Copy to Documents"); keys: ["Ctrl+S"]
         tip: qsTranslate("Browser", "Copies the open file to Documents")
-        icon.name: "edit-copy"; glyph: "\u2398"
+        icon.name: "edit-copy"; glyph: "\u2750"
         enabled: !actions.browsing
     }
     readonly property Command openWith: Command {
@@ -168,7 +168,7 @@ Item {
     readonly property Command copyEntry: Command {
         text: qsTranslate("TextView", "Copy to Documents"); keys: ["Ctrl+S"]
         tip: qsTranslate("Viewers", "Copies the chosen file to Documents")
-        icon.name: "edit-copy"; glyph: "\u2398"
+        icon.name: "edit-copy"; glyph: "\u2750"
         enabled: actions.browsing
     }
     readonly property Command properties: Command {

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Renders the scene offscreen to a PNG, showing FOLDER (/etc by
-# default) at 900x620 or the SIZE given:
-# scripts/screenshot.sh [OUTPUT.png [FOLDER [WIDTHxHEIGHT]]]
+# default), or a FILE in its view, at 900x620 or the SIZE given:
+# scripts/screenshot.sh [OUTPUT.png [FOLDER|FILE [WIDTHxHEIGHT]]]
 set -eu
 here="$(cd "$(dirname "$0")/.." && pwd)"
 out="$(realpath -m "${1:-$here/docs/screenshot.png}")"

@@ -1,5 +1,6 @@
 // Starts the application as usual in a throwaway sandbox, lets the scene
-// settle, and saves the window as a picture: scenegrab OUTPUT.png [FOLDER]
+// settle, and saves the window as a picture: scenegrab OUTPUT.png [PATH]
+// A folder is shown in the browser; a file, in the view that opens it.
 #include "applicationui.h"
 
 #include <bb/cascades/Application>
@@ -20,7 +21,9 @@ int main(int argc, char **argv)
         return 2;
     }
     const QString output = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
-    const QString folder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("/");
+    const QString path = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("/");
+    const bool file = QFileInfo(path).isFile();
+    const QString folder = file ? QFileInfo(path).absolutePath() : path;
 
     // The scene starts in the folder the settings remember.
     QTemporaryDir sandbox;
@@ -45,8 +48,14 @@ int main(int argc, char **argv)
     const QStringList size = argc > 3 ? QString::fromLocal8Bit(argv[3]).split(QLatin1Char('x'))
                                       : QStringList{QStringLiteral("900"), QStringLiteral("620")};
     window->resize(size.value(0).toInt(), size.value(1).toInt());
+    if (file) {
+        QTimer::singleShot(500, &app, [&] {
+            QMetaObject::invokeMethod(bb::cascades::Application::instance()->scene(), "open",
+                                      Q_ARG(QVariant, path), Q_ARG(QVariant, QString()));
+        });
+    }
     int status = 1;
-    QTimer::singleShot(1500, &app, [&] {
+    QTimer::singleShot(file ? 2500 : 1500, &app, [&] {
         status = window->grabWindow().save(output) ? 0 : 1;
         app.quit();
     });
