@@ -3,7 +3,7 @@
 # (_app, _ui, _vantrel, _myApps, _settings), which qmllint cannot know of;
 # an unqualified access to one of those is the only warning let through.
 # cmake -DQMLLINT=... -DQML_DIR=... -DASSETS=... -P qmllint.cmake
-file(GLOB files ${ASSETS}/*.qml)
+file(GLOB_RECURSE files ${ASSETS}/*.qml)
 execute_process(COMMAND ${QMLLINT} -I ${QML_DIR} --json - ${files}
                 OUTPUT_VARIABLE report ERROR_VARIABLE errors)
 string(JSON count ERROR_VARIABLE failed LENGTH "${report}" files)

@@ -1,6 +1,6 @@
 import QtQuick
 import QtTest
-import "../../assets"
+import Vantrel.Scene
 
 // Every key of every command reaches that command, and only while the
 // command applies.

@@ -1,0 +1,104 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Vantrel.Scene
+
+// What the application is, with one of its app images and the keys it knows.
+ViewerPage {
+    id: about
+    objectName: "aboutPage"
+    part: "about"
+    canCopy: false
+    title: qsTr("About")
+
+    property string appImage: _myApps.getRandomAppImage()
+
+    // A draw can repeat the image on show; a few more draws usually differ.
+    function drawAnother() {
+        let next = _myApps.getRandomAppImage()
+        for (let i = 0; i < 4 && next !== "" && next === appImage; ++i)
+            next = _myApps.getRandomAppImage()
+        appImage = next
+    }
+
+    StackView.onActivated: forceActiveFocus()
+
+    Flickable {
+        id: flick
+        anchors.fill: parent
+        contentHeight: column.implicitHeight + 2 * column.y
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar { }
+
+        ColumnLayout {
+            id: column
+            x: _ui.du(2)
+            y: _ui.du(2)
+            width: flick.width - 2 * x
+            spacing: _ui.du(1.2)
+
+            Image {
+                id: image
+                objectName: "appImage"
+                Layout.alignment: Qt.AlignHCenter
+                Layout.preferredWidth: _ui.du(12)
+                Layout.preferredHeight: _ui.du(12)
+                visible: about.appImage !== ""
+                // Given as text: the blanks a name may hold become %20 in
+                // the url, and the asset lookup decodes them again.
+                source: about.appImage
+                sourceSize.width: _ui.du(12)
+                sourceSize.height: _ui.du(12)
+                fillMode: Image.PreserveAspectFit
+                smooth: true
+            }
+            Button {
+                objectName: "showAnother"
+                Layout.alignment: Qt.AlignHCenter
+                visible: about.appImage !== ""
+                text: qsTr("Show another")
+                onClicked: about.drawAnother()
+            }
+            Label {
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                text: Qt.application.name
+                font.bold: true
+                font.pixelSize: _ui.du(2.4)
+            }
+            Label {
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                text: qsTr("A file browser that lists every folder it may read, hidden and system entries included, shows files as text, as a hex dump or as pictures, and hands the rest to the desktop's applications.")
+            }
+            Label {
+                Layout.topMargin: _ui.du(1)
+                text: qsTr("Keyboard")
+                font.bold: true
+            }
+            Repeater {
+                model: about.actions.all
+                RowLayout {
+                    id: keyRow
+                    required property Command modelData
+                    Layout.fillWidth: true
+                    spacing: _ui.du(2)
+                    Label {
+                        Layout.preferredWidth: Math.min(_ui.du(18), column.width / 3)
+                        Layout.alignment: Qt.AlignTop
+                        text: keyRow.modelData.keyText
+                        font.bold: true
+                        wrapMode: Text.WordWrap
+                    }
+                    Label {
+                        Layout.fillWidth: true
+                        text: keyRow.modelData.tip
+                        wrapMode: Text.WordWrap
+                    }
+                }
+            }
+        }
+    }
+}
