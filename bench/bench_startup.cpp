@@ -95,8 +95,7 @@ Series measure(const QString &program, const QStringList &arguments, const QStri
     if (warm)
         startOnce(program, arguments, warmCache, workingDirectory);
     for (int run = 0; run < runs; ++run) {
-        const QString cache =
-            warm ? warmCache : root + QStringLiteral("/cache-cold-%1").arg(run);
+        const QString cache = warm ? warmCache : root + QStringLiteral("/cache-cold-%1").arg(run);
         const double ms = startOnce(program, arguments, cache, workingDirectory);
         if (ms >= 0)
             series.ms.push_back(ms);
@@ -139,7 +138,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 7;
     const QString self = QCoreApplication::applicationFilePath();
-    const QString bare = QCoreApplication::applicationDirPath() + QStringLiteral("/bench_startup_bare");
+    const QString bare =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/bench_startup_bare");
     QTemporaryDir root;
     if (!root.isValid() || !layOut(root.path()) || !QFile::exists(bare)) {
         std::fprintf(stderr, "cannot lay out the sandbox, or %s is missing\n", qPrintable(bare));

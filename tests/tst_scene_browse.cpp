@@ -183,7 +183,7 @@ private Q_SLOTS:
         QCOMPARE(RunningScene::find(browser(), "startNotice")->isVisible(), !notice.isEmpty());
     }
 
-    // Steps: keys, "menu:" a command of the actions, "header:" a column
+    // Steps: keys, "menu:" a command of the browser, "header:" a column
     // clicked, "filter:" text typed into the filter field.
     void steering_data()
     {
@@ -239,11 +239,11 @@ private Q_SLOTS:
             QVERIFY(browser()->setProperty(key, value));
         QVERIFY(open(m_steer));
         QTRY_VERIFY(list()->hasActiveFocus());
-        auto *actions = RunningScene::find<QObject>(RunningScene::scene(), "actions");
         auto *field = RunningScene::find(browser(), "filterField");
         for (const QString &step : steps) {
             if (step.startsWith("menu:")) {
-                auto *command = actions->property(qPrintable(step.mid(5))).value<QObject *>();
+                auto *command =
+                    RunningScene::find<QObject>(browser(), qPrintable(step.mid(5) + "Command"));
                 QVERIFY(command && QMetaObject::invokeMethod(command, "trigger"));
             } else if (step.startsWith("header:")) {
                 auto *column =

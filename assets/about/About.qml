@@ -1,6 +1,8 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import Vantrel
 import Vantrel.Scene
 
 // What the application is, with one of its app images and the keys it knows.
@@ -11,13 +13,13 @@ ViewerPage {
     canCopy: false
     title: qsTr("About")
 
-    property string appImage: _myApps.getRandomAppImage()
+    property string appImage: Services.myApps.getRandomAppImage()
 
     // A draw can repeat the image on show; a few more draws usually differ.
     function drawAnother() {
-        let next = _myApps.getRandomAppImage()
+        let next = Services.myApps.getRandomAppImage()
         for (let i = 0; i < 4 && next !== "" && next === appImage; ++i)
-            next = _myApps.getRandomAppImage()
+            next = Services.myApps.getRandomAppImage()
         appImage = next
     }
 
@@ -33,23 +35,23 @@ ViewerPage {
 
         ColumnLayout {
             id: column
-            x: _ui.du(2)
-            y: _ui.du(2)
+            x: Services.ui.du(2)
+            y: Services.ui.du(2)
             width: flick.width - 2 * x
-            spacing: _ui.du(1.2)
+            spacing: Services.ui.du(1.2)
 
             Image {
                 id: image
                 objectName: "appImage"
                 Layout.alignment: Qt.AlignHCenter
-                Layout.preferredWidth: _ui.du(12)
-                Layout.preferredHeight: _ui.du(12)
+                Layout.preferredWidth: Services.ui.du(12)
+                Layout.preferredHeight: Services.ui.du(12)
                 visible: about.appImage !== ""
                 // Given as text: the blanks a name may hold become %20 in
                 // the url, and the asset lookup decodes them again.
                 source: about.appImage
-                sourceSize.width: _ui.du(12)
-                sourceSize.height: _ui.du(12)
+                sourceSize.width: Services.ui.du(12)
+                sourceSize.height: Services.ui.du(12)
                 fillMode: Image.PreserveAspectFit
                 smooth: true
             }
@@ -65,7 +67,7 @@ ViewerPage {
                 horizontalAlignment: Text.AlignHCenter
                 text: Qt.application.name
                 font.bold: true
-                font.pixelSize: _ui.du(2.4)
+                font.pixelSize: Services.ui.du(2.4)
             }
             Label {
                 Layout.fillWidth: true
@@ -74,19 +76,19 @@ ViewerPage {
                 text: qsTr("A file browser that lists every folder it may read, hidden and system entries included, shows files as text, as a hex dump or as pictures, and hands the rest to the desktop's applications.")
             }
             Label {
-                Layout.topMargin: _ui.du(1)
+                Layout.topMargin: Services.ui.du(1)
                 text: qsTr("Keyboard")
                 font.bold: true
             }
             Repeater {
-                model: about.actions.all
+                model: Commands.all
                 RowLayout {
                     id: keyRow
-                    required property Command modelData
+                    required property CommandInfo modelData
                     Layout.fillWidth: true
-                    spacing: _ui.du(2)
+                    spacing: Services.ui.du(2)
                     Label {
-                        Layout.preferredWidth: Math.min(_ui.du(18), column.width / 3)
+                        Layout.preferredWidth: Math.min(Services.ui.du(18), column.width / 3)
                         Layout.alignment: Qt.AlignTop
                         text: keyRow.modelData.keyText
                         font.bold: true

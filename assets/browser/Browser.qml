@@ -4,22 +4,26 @@ import QtQuick.Layouts
 import Vantrel
 import Vantrel.Scene
 
-// The folder listing: tool bar above, the entries below; keeps where the
-// person has been and what they chose.
+// The folder listing: the places beside it, the tool bar above it, the
+// entries; keeps where the person has been and what they chose, and
+// carries out the commands on them while it is on top.
 Page {
     id: browser
 
-    required property Actions actions
+    // The scene's: the entry commands copy with it.
+    required property Copier copier
 
-    // Asks the scene to open a file that was chosen in the listing.
-    signal openFile(string path)
+    // The scene is to show a file: how is "auto", "external", "text" or "hex".
+    signal openRequested(string path, string how)
+    signal propertiesRequested(string path)
     signal showAbout()
-    // The menu of an entry (FolderModel.get) is wanted at x, y in the browser.
-    signal entryMenuRequested(var entry, real x, real y)
 
-    readonly property FolderModel entries: folderModel
-    readonly property string folder: folderModel.folder
-    readonly property bool atRoot: folder === "/" || folder === "//"
+    readonly property FolderModel entries: navigation.model
+    readonly property EntrySelection selection: navigation.selection
+    readonly property string folder: navigation.folder
+    readonly property bool atRoot: navigation.atRoot
+    readonly property alias notice: navigation.notice
+    readonly property alias navigation: navigation
     property alias kindFirst: kept.kindFirst
     property alias ascending: kept.ascending
     property alias rememberFolder: kept.rememberFolder
@@ -27,60 +31,23 @@ Page {
     property alias showHidden: kept.showHidden
     property alias hiddenLast: kept.hiddenLast
     property alias list: list
-    // Why the start folder is not the remembered one; "" when it is.
-    property string notice: ""
-    // A folder was opened: a start folder found later must not replace it.
-    property bool started: false
+    readonly property bool onTop: StackView.status === StackView.Active
+                                  || StackView.status === StackView.Activating
+    // Too narrow for the places beside the list: they slide in instead.
+    readonly property bool narrow: width < Services.ui.du(60)
 
     title: atRoot ? "/" : folder.replace(/\/+$/, "").replace(/^.*\//, "")
     focus: true
+    padding: 0
 
     // Lists a folder; remember keeps the folder being left for Back.
     function open(path, remember, selectPath) {
-        const leaving = folder
-        filterBar.clear()
-        // The folder on show again: its rows are there already; read anew.
-        if (samePlace(path, leaving) && !folderModel.running) {
-            list.selectPath(selectPath || "")
-            folderModel.reload()
-        } else {
-            list.selectWhenListed(selectPath || "")
-        }
-        folderModel.folder = path
-        // Whatever still reads the published current path sees this one.
-        _vantrel.currentPath = path.replace(/^\/\//, "/")
-        if (remember && leaving !== "" && leaving !== path)
-            history.visit(leaving)
-        started = true
+        navigation.open(path, remember, selectPath)
     }
-
     // Makes the entry for path current, or the first entry when none is;
     // waits for the listing when it is still being read.
     function select(path) {
-        if (folderModel.running)
-            list.selectWhenListed(path)
-        else
-            list.selectPath(path)
-    }
-
-    // The same folder reads "//usr/" in the root's listing and "/usr" when
-    // typed; compare them in one form.
-    function samePlace(a, b) {
-        const norm = (p) => p.replace(/^\/+/, "/").replace(/\/*$/, "/")
-        return norm(a) === norm(b)
-    }
-
-    function goUp() {
-        if (!atRoot)
-            open(PathTools.parentOf(folder), true, folder)
-    }
-    function goBack() {
-        if (history.canBack)
-            open(history.back(folder), false, folder)
-    }
-    function goForward() {
-        if (history.canForward)
-            open(history.ahead(folder), false, "")
+        navigation.selection.selectPath(path)
     }
     function sortByColumn(key) {
         if (kept.sortBy === key)
@@ -88,135 +55,162 @@ Page {
         else
             kept.sortBy = key
     }
-
-    function activate(index) {
-        openEntry(folderModel.get(index))
-    }
     function openEntry(entry) {
         if (entry.isDir)
             open(entry.completePath, true, "")
         else if (entry.completePath)
-            openFile(entry.completePath)
+            openRequested(entry.completePath, "auto")
+    }
+    // The menu of an entry (FolderModel.get) at x, y in the browser.
+    function showEntryMenu(entry, x, y) {
+        entryCommands.menuEntry = entry
+        entryMenu.popup(browser, x, y)
     }
 
-    Component.onCompleted: {
-        kept.restored = true
-        PathTools.findStartFolder(kept.lastFolder())
-    }
+    Component.onCompleted: kept.restored = true
     onFolderChanged: {
         kept.folder = folder
-        if (started)
+        if (navigation.started)
             kept.folderShown(folder)
     }
     onActiveFocusChanged: if (activeFocus) list.forceActiveFocus()
     StackView.onActivated: list.forceActiveFocus()
 
-    Connections {
-        target: PathTools
-        function onStartFolderFound(found, reason) {
-            if (browser.started)
-                return // the person went somewhere already
-            const remembered = kept.lastFolder()
-            browser.open(reason === "" && remembered !== "" ? remembered : found, false, "")
-            browser.started = true
-            if (reason === "missing")
-                browser.notice = qsTr("%1 no longer exists; showing the nearest folder above it.").arg(remembered)
-            else if (reason === "unreadable")
-                browser.notice = qsTr("%1 cannot be read; showing the nearest folder above it.").arg(remembered)
-        }
-    }
-
-    FolderModel {
-        id: folderModel
-        sortKey: ({ name: FolderModel.Name, size: FolderModel.Size, date: FolderModel.Date,
-                    type: FolderModel.Type })[kept.sortBy]
-        ascending: kept.ascending
-        foldersFirst: kept.kindFirst
-        showHidden: kept.showHidden
-        hiddenLast: kept.hiddenLast
-        filterText: filterBar.text
-    }
-
     BrowserSettings { id: kept }
-    History { id: history }
+    Navigation {
+        id: navigation
+        active: browser.onTop
+        kept: kept
+        filterText: filterBar.text
+        onLeaving: filterBar.clear()
+    }
+    ChoiceCommands {
+        id: choices
+        active: browser.onTop
+        kept: kept
+    }
+    EntryCommands {
+        id: entryCommands
+        active: browser.onTop
+        selection: navigation.selection
+        copier: browser.copier
+        onOpenRequested: (path, how) => browser.openRequested(path, how)
+        onPropertiesRequested: (path) => browser.propertiesRequested(path)
+        onFolderRequested: (path) => navigation.open(path, true, "")
+    }
 
-    Binding { target: browser.actions; property: "canBack"; value: history.canBack }
-    Binding { target: browser.actions; property: "canForward"; value: history.canForward }
-    Binding { target: browser.actions; property: "canUp"; value: !browser.atRoot && browser.folder !== "" }
-
-    // The browser's commands.
-    Connections { target: browser.actions.back; function onTriggered() { browser.goBack() } }
-    Connections { target: browser.actions.forward; function onTriggered() { browser.goForward() } }
-    Connections { target: browser.actions.up; function onTriggered() { browser.goUp() } }
-    Connections { target: browser.actions.home; function onTriggered() { browser.open(PathTools.home(), true, "") } }
-    Connections { target: browser.actions.reload; function onTriggered() { folderModel.reload() } }
-    Connections { target: browser.actions.filter; function onTriggered() { filterBar.start() } }
-    ChoiceCommands { actions: browser.actions; kept: kept }
-    Connections { target: browser.actions.about; function onTriggered() { browser.showAbout() } }
-
-    header: BrowserBar {
-        actions: browser.actions
-        folder: browser.folder
-        busy: folderModel.running
-        onOpenRequested: (path, select) => browser.open(path, true, select)
-        onDone: list.forceActiveFocus()
-        onMenuRequested: (anchor) => {
-            menu.popup(anchor, 0, anchor.height)
+    // The commands on the browser's own parts.
+    Command {
+        id: filterCommand
+        info: Commands.filter; enabled: browser.onTop
+        onTriggered: filterBar.start()
+    }
+    Command {
+        id: editPathCommand
+        info: Commands.editPath; enabled: browser.onTop
+        onTriggered: bar.editPath()
+    }
+    Command {
+        id: menuCommand
+        info: Commands.menu; enabled: browser.onTop
+        onTriggered: {
+            menu.popup(bar.menuButton, 0, bar.menuButton.height)
             menu.currentIndex = 0
         }
+    }
+    Command {
+        id: aboutCommand
+        info: Commands.about; enabled: browser.onTop
+        onTriggered: browser.showAbout()
     }
 
     BrowserMenu {
         id: menu
-        actions: browser.actions
+        navigation: navigation
+        choices: choices
         kept: kept
+        filterCommand: filterCommand
+        aboutCommand: aboutCommand
         onClosed: list.forceActiveFocus()
     }
+    EntryMenu {
+        id: entryMenu
+        objectName: "entryMenu"
+        commands: entryCommands
+        onClosed: if (browser.onTop) list.forceActiveFocus()
+    }
 
-    ColumnLayout {
+    RowLayout {
         anchors.fill: parent
         spacing: 0
-        Label {
-            objectName: "startNotice"
-            Layout.fillWidth: true
-            visible: text !== ""
-            text: browser.notice
-            elide: Text.ElideMiddle
-            padding: _ui.du(0.8)
-            background: Rectangle { color: Qt.rgba(0.85, 0.51, 0.17, 0.2) }
-        }
-        FilterBar {
-            id: filterBar
-            Layout.fillWidth: true
-            actions: browser.actions
-            shown: folderModel.count
-            total: folderModel.unfilteredCount
+
+        PlacesSide {
+            id: places
+            Layout.fillHeight: true
+            Layout.preferredWidth: beside ? Math.min(Services.ui.du(24), browser.width / 3) : 0
+            active: browser.onTop
+            narrow: browser.narrow
+            folder: browser.folder
+            onChosen: (path) => browser.open(path, true, "")
             onDone: list.forceActiveFocus()
         }
-        EntryHeader {
-            Layout.fillWidth: true
-            list: list
-            sortBy: kept.sortBy
-            ascending: kept.ascending
-            onSortRequested: (key) => browser.sortByColumn(key)
-        }
-        EntryList {
-            id: list
+
+        ColumnLayout {
+            id: listing
             Layout.fillWidth: true
             Layout.fillHeight: true
-            model: folderModel
-            onActivated: (index) => browser.activate(index)
-            onContextMenuRequested: (index, x, y) => {
-                const at = mapToItem(browser, x, y)
-                browser.entryMenuRequested(folderModel.get(index), at.x, at.y)
+            spacing: 0
+
+            BrowserBar {
+                id: bar
+                Layout.fillWidth: true
+                navigation: navigation
+                placesCommand: places.toggleCommand
+                menuCommand: menuCommand
+                onOpenRequested: (path, select) => browser.open(path, true, select)
+                onDone: list.forceActiveFocus()
+            }
+            Label {
+                objectName: "startNotice"
+                Layout.fillWidth: true
+                visible: text !== ""
+                text: browser.notice
+                elide: Text.ElideMiddle
+                padding: Services.ui.du(0.8)
+                background: Rectangle { color: Qt.rgba(0.85, 0.51, 0.17, 0.2) }
+            }
+            FilterBar {
+                id: filterBar
+                Layout.fillWidth: true
+                shown: navigation.model.count
+                total: navigation.model.unfilteredCount
+                onDone: list.forceActiveFocus()
+            }
+            EntryHeader {
+                Layout.fillWidth: true
+                list: list
+                sortBy: kept.sortBy
+                ascending: kept.ascending
+                onSortRequested: (key) => browser.sortByColumn(key)
+            }
+            EntryList {
+                id: list
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                selection: navigation.selection
+                onActivated: (index) => browser.openEntry(navigation.model.get(index))
+                onContextMenuRequested: (index, x, y) => {
+                    const at = mapToItem(browser, x, y)
+                    browser.showEntryMenu(navigation.model.get(index), at.x, at.y)
+                }
             }
         }
     }
 
     FolderMessage {
-        anchors.centerIn: parent
-        width: parent.width - _ui.du(4)
-        actions: browser.actions
-        model: folderModel
+        x: listing.x + (listing.width - width) / 2
+        y: listing.y + list.y + (list.height - height) / 2
+        width: listing.width - Services.ui.du(4)
+        navigation: navigation
     }
 }

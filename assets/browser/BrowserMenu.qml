@@ -9,8 +9,11 @@ Menu {
     id: menu
     objectName: "browserMenu"
 
-    required property Actions actions
+    required property Navigation navigation
+    required property ChoiceCommands choices
     required property BrowserSettings kept
+    required property Command filterCommand
+    required property Command aboutCommand
 
     // As wide as its widest entry, so that no language cuts one off.
     width: {
@@ -20,60 +23,60 @@ Menu {
         return widest + leftPadding + rightPadding
     }
 
-    CommandMenuItem { command: menu.actions.home }
-    CommandMenuItem { command: menu.actions.reload }
-    CommandMenuItem { command: menu.actions.filter }
+    CommandMenuItem { command: menu.navigation.home }
+    CommandMenuItem { command: menu.navigation.reload }
+    CommandMenuItem { command: menu.filterCommand }
     MenuSeparator { }
-    CommandMenuItem { command: menu.actions.sortName; exclusive: true; chosen: menu.kept.sortBy === "name" }
-    CommandMenuItem { command: menu.actions.sortSize; exclusive: true; chosen: menu.kept.sortBy === "size" }
-    CommandMenuItem { command: menu.actions.sortDate; exclusive: true; chosen: menu.kept.sortBy === "date" }
-    CommandMenuItem { command: menu.actions.sortType; exclusive: true; chosen: menu.kept.sortBy === "type" }
+    CommandMenuItem { command: menu.choices.sortName; exclusive: true; chosen: menu.kept.sortBy === "name" }
+    CommandMenuItem { command: menu.choices.sortSize; exclusive: true; chosen: menu.kept.sortBy === "size" }
+    CommandMenuItem { command: menu.choices.sortDate; exclusive: true; chosen: menu.kept.sortBy === "date" }
+    CommandMenuItem { command: menu.choices.sortType; exclusive: true; chosen: menu.kept.sortBy === "type" }
     MenuSeparator { }
     CommandMenuItem {
-        command: menu.actions.foldersFirst
-        keysFrom: menu.actions.switchOrder
+        command: menu.choices.foldersFirst
+        keysFrom: Commands.switchOrder
         exclusive: true
         chosen: menu.kept.kindFirst
     }
     CommandMenuItem {
-        command: menu.actions.byName
-        keysFrom: menu.actions.switchOrder
+        command: menu.choices.byName
+        keysFrom: Commands.switchOrder
         exclusive: true
         chosen: !menu.kept.kindFirst
     }
     MenuSeparator { }
     CommandMenuItem {
-        command: menu.actions.ascending
-        keysFrom: menu.actions.switchDirection
+        command: menu.choices.ascending
+        keysFrom: Commands.switchDirection
         exclusive: true
         chosen: menu.kept.ascending
     }
     CommandMenuItem {
-        command: menu.actions.descending
-        keysFrom: menu.actions.switchDirection
+        command: menu.choices.descending
+        keysFrom: Commands.switchDirection
         exclusive: true
         chosen: !menu.kept.ascending
     }
     MenuSeparator { }
     CommandMenuItem {
         objectName: "showHiddenItem"
-        command: menu.actions.showHidden
+        command: menu.choices.showHidden
         setting: true
         chosen: menu.kept.showHidden
     }
     CommandMenuItem {
-        command: menu.actions.hiddenLast
+        command: menu.choices.hiddenLast
         setting: true
         chosen: menu.kept.hiddenLast
     }
     CommandMenuItem {
         objectName: "rememberFolderItem"
-        command: menu.actions.rememberFolder
+        command: menu.choices.rememberFolder
         setting: true
         chosen: menu.kept.rememberFolder
     }
     MenuSeparator { }
     CommandMenuItem {
-        command: menu.actions.about
+        command: menu.aboutCommand
     }
 }

@@ -1,4 +1,5 @@
 import QtQml
+import Vantrel
 import Vantrel.Scene
 
 // The browser's choices kept in the settings between runs: sort key, order,
@@ -22,7 +23,7 @@ QtObject {
 
     // A stored value of the wrong type (a hand-edited file) counts as unset.
     function setting(key, fallback) {
-        const stored = _settings.value(key, fallback)
+        const stored = Services.settings.value(key, fallback)
         return typeof stored === typeof fallback ? stored : fallback
     }
 
@@ -34,7 +35,7 @@ QtObject {
     // The browser calls this whenever its folder changes.
     function folderShown(folder) {
         if (restored && rememberFolder)
-            _settings.setValue("lastFolder", folder)
+            Services.settings.setValue("lastFolder", folder)
     }
 
     property string folder: ""
@@ -43,14 +44,14 @@ QtObject {
             return
         // Forgetting also drops the folder already stored.
         if (rememberFolder)
-            _settings.setValue("lastFolder", folder)
+            Services.settings.setValue("lastFolder", folder)
         else
-            _settings.remove("lastFolder")
-        _settings.setValue("rememberFolder", rememberFolder)
+            Services.settings.remove("lastFolder")
+        Services.settings.setValue("rememberFolder", rememberFolder)
     }
-    onKindFirstChanged: if (restored) _settings.setValue("sortKindFirst", kindFirst)
-    onAscendingChanged: if (restored) _settings.setValue("sortAscending", ascending)
-    onSortByChanged: if (restored) _settings.setValue("sortBy", sortBy)
-    onShowHiddenChanged: if (restored) _settings.setValue("showHidden", showHidden)
-    onHiddenLastChanged: if (restored) _settings.setValue("hiddenLast", hiddenLast)
+    onKindFirstChanged: if (restored) Services.settings.setValue("sortKindFirst", kindFirst)
+    onAscendingChanged: if (restored) Services.settings.setValue("sortAscending", ascending)
+    onSortByChanged: if (restored) Services.settings.setValue("sortBy", sortBy)
+    onShowHiddenChanged: if (restored) Services.settings.setValue("showHidden", showHidden)
+    onHiddenLastChanged: if (restored) Services.settings.setValue("hiddenLast", hiddenLast)
 }

@@ -3,35 +3,26 @@ import Vantrel
 import Vantrel.Scene
 
 // The commands that act on one entry: the one the context menu was opened
-// for while it is open, else the one chosen in the list.
-Item {
+// for while it is open, else the one chosen in the list. They apply while
+// the browser is on top; the scene carries out what they ask for.
+QtObject {
     id: commands
 
-    required property Actions actions
-    required property Browser browser
+    required property bool active
+    required property EntrySelection selection
     required property Copier copier
-    // Where the context menu opens.
-    required property Item menuParent
 
+    // The scene is to show path: how is "auto", "external", "text" or "hex".
     signal openRequested(string path, string how)
     signal propertiesRequested(string path)
     signal folderRequested(string path)
-    signal menuClosed()
 
-    // The entry the context menu was opened for, while its commands run.
-    property string menuPath: ""
+    // The entry the context menu is open for (FolderModel.get), or null.
+    property var menuEntry: null
+    readonly property string menuPath: menuEntry ? menuEntry.completePath : ""
 
     function entryPath() {
-        if (menuPath !== "")
-            return menuPath
-        const current = browser ? browser.list.currentItem as EntryDelegate : null
-        return current ? current.completePath : ""
-    }
-
-    function showMenu(entry, x, y) {
-        entryMenu.entry = entry
-        menuPath = entry.completePath
-        entryMenu.popup(menuParent, x, y)
+        return menuPath !== "" ? menuPath : selection.currentPath
     }
 
     function run(how) {
@@ -46,57 +37,35 @@ Item {
             openRequested(path, how)
     }
 
-    Connections {
-        target: commands.actions.openWith
-        function onTriggered() { commands.run("external") }
-    }
-    Connections {
-        target: commands.actions.viewText
-        function onTriggered() { commands.run("text") }
-    }
-    Connections {
-        target: commands.actions.viewHex
-        function onTriggered() { commands.run("hex") }
-    }
-    Connections {
-        target: commands.actions.properties
-        function onTriggered() { commands.run("properties") }
-    }
-    Connections {
-        target: commands.actions.copyEntry
-        function onTriggered() { commands.run("copy") }
-    }
-    Connections {
-        target: commands.actions.cancelCopy
-        function onTriggered() { commands.copier.cancel() }
-    }
-    // Raised by the browser for right click, the Menu key and Shift+F10.
-    Connections {
-        target: commands.browser
-        ignoreUnknownSignals: true
-        function onEntryMenuRequested(entry, x, y) { commands.showMenu(entry, x, y) }
-    }
     // Open from the context menu; Enter in the list opens on its own.
-    Connections {
-        target: commands.actions.open
-        function onTriggered() {
-            if (commands.menuPath === "")
-                return
-            if (entryMenu.entry.isDir)
+    readonly property Command open: Command {
+        info: Commands.open
+        enabled: commands.active && commands.menuPath !== ""
+        onTriggered: {
+            if (commands.menuEntry.isDir)
                 commands.folderRequested(commands.menuPath)
             else
                 commands.openRequested(commands.menuPath, "auto")
         }
     }
-
-    EntryMenu {
-        id: entryMenu
-        objectName: "entryMenu"
-        actions: commands.actions
-        // Its commands have run by now.
-        onClosed: {
-            commands.menuPath = ""
-            commands.menuClosed()
-        }
+    readonly property Command openWith: Command {
+        info: Commands.openWith; enabled: commands.active
+        onTriggered: commands.run("external")
+    }
+    readonly property Command viewText: Command {
+        info: Commands.viewText; enabled: commands.active
+        onTriggered: commands.run("text")
+    }
+    readonly property Command viewHex: Command {
+        info: Commands.viewHex; enabled: commands.active
+        onTriggered: commands.run("hex")
+    }
+    readonly property Command copyEntry: Command {
+        info: Commands.copyEntry; enabled: commands.active
+        onTriggered: commands.run("copy")
+    }
+    readonly property Command properties: Command {
+        info: Commands.properties; enabled: commands.active
+        onTriggered: commands.run("properties")
     }
 }

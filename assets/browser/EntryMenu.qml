@@ -3,13 +3,13 @@ import QtQuick.Controls
 import Vantrel.Scene
 
 // The context menu of one entry of the listing. Its commands act on the
-// entry it was opened for (the scene keeps it while they run).
+// entry it was opened for, which they keep while they run.
 Menu {
     id: menu
 
-    required property Actions actions
-    // As the browser describes an entry: fileName, completePath, isDir...
-    property var entry: null
+    required property EntryCommands commands
+    readonly property var entry: commands.menuEntry
+    readonly property bool isFile: entry !== null && !entry.isDir
 
     // As wide as its widest entry, so that no language cuts one off.
     width: {
@@ -19,27 +19,30 @@ Menu {
         return Math.min(widest + leftPadding + rightPadding, parent ? parent.width : widest)
     }
 
-    CommandMenuItem { objectName: "menuOpen"; command: menu.actions.open }
+    // The commands have run by now.
+    onClosed: commands.menuEntry = null
+
+    CommandMenuItem { objectName: "menuOpen"; command: menu.commands.open }
     CommandMenuItem {
         objectName: "menuOpenWith"
-        command: menu.actions.openWith
-        enabled: command.enabled && menu.entry !== null && !menu.entry.isDir
+        command: menu.commands.openWith
+        enabled: command.enabled && menu.isFile
     }
     CommandMenuItem {
         objectName: "menuViewText"
-        command: menu.actions.viewText
-        enabled: command.enabled && menu.entry !== null && !menu.entry.isDir
+        command: menu.commands.viewText
+        enabled: command.enabled && menu.isFile
     }
     CommandMenuItem {
         objectName: "menuViewHex"
-        command: menu.actions.viewHex
-        enabled: command.enabled && menu.entry !== null && !menu.entry.isDir
+        command: menu.commands.viewHex
+        enabled: command.enabled && menu.isFile
     }
     CommandMenuItem {
         objectName: "menuCopy"
-        command: menu.actions.copyEntry
-        enabled: command.enabled && menu.entry !== null && !menu.entry.isDir && !menu.actions.copying
+        command: menu.commands.copyEntry
+        enabled: command.enabled && menu.isFile && !menu.commands.copier.running
     }
     MenuSeparator { }
-    CommandMenuItem { objectName: "menuProperties"; command: menu.actions.properties }
+    CommandMenuItem { objectName: "menuProperties"; command: menu.commands.properties }
 }

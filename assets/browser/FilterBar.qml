@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import Vantrel
 import Vantrel.Scene
 
 // The field that narrows the listing to names holding the typed text,
@@ -8,7 +9,6 @@ import Vantrel.Scene
 ToolBar {
     id: bar
     objectName: "filterBar"
-    required property Actions actions
     property alias text: field.text
     property int shown: 0
     property int total: 0
@@ -30,17 +30,17 @@ ToolBar {
 
     RowLayout {
         anchors.fill: parent
-        spacing: _ui.du(0.6)
+        spacing: Services.ui.du(0.6)
         Label {
-            text: bar.actions.filter.text
+            text: Commands.filter.text
         }
         TextField {
             id: field
             objectName: "filterField"
             Layout.fillWidth: true
             placeholderText: qsTranslate("Browser", "Part of a name")
-            Accessible.name: bar.actions.filter.text
-            Accessible.description: bar.actions.filter.tip
+            Accessible.name: Commands.filter.text
+            Accessible.description: Commands.filter.tip
             Keys.onEscapePressed: {
                 bar.clear()
                 bar.done()
@@ -48,7 +48,6 @@ ToolBar {
             Keys.onReturnPressed: bar.done()
             Keys.onEnterPressed: bar.done()
             Keys.onDownPressed: bar.done()
-            Keys.onPressed: (event) => bar.actions.handle(event)
         }
         Label {
             objectName: "filterCount"

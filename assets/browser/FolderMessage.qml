@@ -7,8 +7,8 @@ import Vantrel.Scene
 // Says why the listing is empty; a folder deleted while open offers Up.
 ColumnLayout {
     id: message
-    required property Actions actions
-    required property FolderModel model
+    required property Navigation navigation
+    readonly property FolderModel model: navigation.model
     // Words of the browser's own, shown before the folder's (a start notice).
     readonly property string text: {
         if (model.running && model.count === 0)
@@ -22,11 +22,11 @@ ColumnLayout {
         if (model.count > 0 || model.folder === "")
             return ""
         return model.filterText !== "" ? qsTranslate("Browser", "No name holds \u201C%1\u201D.").arg(model.filterText)
-                                       : qsTranslate("Browser", "Only hidden entries are here (%1 shows them).").arg(actions.showHidden.keyText)
+                                       : qsTranslate("Browser", "Only hidden entries are here (%1 shows them).").arg(Commands.showHidden.keyText)
     }
 
     visible: text !== ""
-    spacing: _ui.du(1)
+    spacing: Services.ui.du(1)
 
     Label {
         objectName: "emptyMessage"
@@ -35,13 +35,13 @@ ColumnLayout {
         wrapMode: Text.WordWrap
         text: message.text
         opacity: 0.75
-        font.pixelSize: _ui.du(1.6)
+        font.pixelSize: Services.ui.du(1.6)
     }
     CommandButton {
         objectName: "goneUp"
         Layout.alignment: Qt.AlignHCenter
         visible: message.model.status === FolderModel.Gone
-        command: message.actions.up
+        command: message.navigation.up
         focusPolicy: Qt.TabFocus
     }
 }

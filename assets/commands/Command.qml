@@ -1,20 +1,24 @@
 import QtQuick
 import QtQuick.Controls
-import Vantrel
 import Vantrel.Scene
 
-// One command: its words, the keys that reach it (portable form, the first
-// one shown first) and its icon, from the theme or drawn as a glyph.
+// A command where it acts: its words, keys and icon come from its
+// declaration in Commands; whether it applies and what it does are bound by
+// the page that carries it out. Its keys reach it while it is enabled.
 Action {
-    // Keys the scene's shortcuts listen for.
-    property var keys: []
-    // Keys a page handles itself (Enter in the list); shown, not bound.
-    property bool local: false
-    // Said instead of the keys when they are not one sequence ("Typing").
-    property string keyLabel: ""
-    // What the command does, for tool tips and the About page.
-    property string tip: text
-    // Drawn when the icon theme has no icon of icon.name.
-    property string glyph: ""
-    readonly property string keyText: keyLabel !== "" ? keyLabel : SceneTools.keyText(keys)
+    id: command
+    required property CommandInfo info
+    readonly property string tip: info.tip
+    readonly property string keyText: info.keyText
+    readonly property string glyph: info.glyph
+
+    objectName: info.name + "Command"
+    text: info.text
+    icon.name: info.iconName
+
+    readonly property Shortcut keyShortcut: Shortcut {
+        sequences: command.info.local ? [] : command.info.keys
+        enabled: command.enabled && !command.info.local && command.info.keys.length > 0
+        onActivated: command.trigger()
+    }
 }

@@ -26,12 +26,12 @@ ToolButton {
                                          : qsTranslate("Browser", "%1 (%2)").arg(command.tip).arg(command.keyText)
 
     contentItem: RowLayout {
-        spacing: _ui.du(0.4)
+        spacing: Services.ui.du(0.4)
         IconImage {
             visible: button.themed
             name: button.themed ? button.command.icon.name : ""
-            sourceSize.width: _ui.du(1.8)
-            sourceSize.height: _ui.du(1.8)
+            sourceSize.width: Services.ui.du(1.8)
+            sourceSize.height: Services.ui.du(1.8)
             color: button.palette.buttonText
         }
         Label {

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import Vantrel
 import Vantrel.Scene
 
 // A menu entry for a command, with its keys at the right; a choice among
@@ -9,7 +10,7 @@ MenuItem {
     id: item
     required property Command command
     // The command whose keys switch this choice, when it has none itself.
-    property Command keysFrom: command
+    property CommandInfo keysFrom: command.info
     property bool exclusive: false
     property bool setting: false
     // The choice or setting in force; shown, never toggled by the entry.
@@ -20,7 +21,7 @@ MenuItem {
     onTriggered: command.trigger()
     indicator: null
     contentItem: RowLayout {
-        spacing: _ui.du(1)
+        spacing: Services.ui.du(1)
         RadioButton {
             visible: item.exclusive
             checked: item.chosen

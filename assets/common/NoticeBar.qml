@@ -30,7 +30,7 @@ ToolBar {
         Label {
             objectName: "noticeText"
             Layout.fillWidth: true
-            Layout.leftMargin: _ui.du(1)
+            Layout.leftMargin: Services.ui.du(1)
             text: bar.notice
             wrapMode: Text.Wrap
             Accessible.role: Accessible.AlertMessage

@@ -36,7 +36,7 @@ ItemDelegate {
     signal menuRequested(real x, real y)
 
     width: ListView.view.width
-    height: compact ? _ui.du(5.4) : _ui.du(4)
+    height: compact ? Services.ui.du(5.4) : Services.ui.du(4)
     highlighted: ListView.isCurrentItem
     focusPolicy: Qt.NoFocus
     Accessible.role: Accessible.ListItem
@@ -50,10 +50,10 @@ ItemDelegate {
     }
 
     contentItem: RowLayout {
-        spacing: _ui.du(1)
+        spacing: Services.ui.du(1)
         EntryIcon {
-            Layout.preferredWidth: _ui.du(2.4)
-            Layout.preferredHeight: _ui.du(2.4)
+            Layout.preferredWidth: Services.ui.du(2.4)
+            Layout.preferredHeight: Services.ui.du(2.4)
             kind: row.kind
             isDir: row.isDir
             accent: row.highlighted ? row.palette.highlightedText : row.palette.highlight
@@ -64,7 +64,7 @@ ItemDelegate {
             Layout.fillWidth: true
             spacing: 0
             RowLayout {
-                spacing: _ui.du(0.6)
+                spacing: Services.ui.du(0.6)
                 Label {
                     objectName: "entryName"
                     Layout.fillWidth: !row.isBrokenLink || row.compact
@@ -103,7 +103,7 @@ ItemDelegate {
                 text: row.isBrokenLink ? row.brokenText
                                        : row.words.join([row.sizeText, row.dateText, row.kindText], " \u00B7 ")
                 elide: Text.ElideRight
-                font.pixelSize: _ui.du(1.2)
+                font.pixelSize: Services.ui.du(1.2)
                 color: row.ink
                 opacity: 0.7
             }

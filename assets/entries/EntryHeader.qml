@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import Vantrel
 import Vantrel.Scene
 
 // The column names above the listing; a click sorts by that column, a
@@ -16,12 +17,12 @@ Pane {
     signal sortRequested(string key)
 
     padding: 0
-    leftPadding: _ui.du(3.4)
-    rightPadding: _ui.du(1.2)
+    leftPadding: Services.ui.du(3.4)
+    rightPadding: Services.ui.du(1.2)
 
     RowLayout {
         anchors.fill: parent
-        spacing: _ui.du(1)
+        spacing: Services.ui.du(1)
         HeaderButton {
             key: "name"; text: qsTranslate("Browser", "Name")
             chosen: heading.sortBy === key; ascending: heading.ascending

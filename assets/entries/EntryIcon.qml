@@ -13,7 +13,7 @@ Item {
     property bool isDir: false
     property color ink: "#5f6b7a"
     property color accent: "#2a8fbd"
-    readonly property real lineHeight: Math.max(_ui.du(0.1), height / 16)
+    readonly property real lineHeight: Math.max(Services.ui.du(0.1), height / 16)
     readonly property bool folderShape: kind === "folder" || (kind === "link" && isDir)
     readonly property var themeNames: ({
         folder: "folder", text: "text-x-generic", image: "image-x-generic",
@@ -30,8 +30,8 @@ Item {
         pipe: "|", device: "\u2301", socket: "\u2300", brokenLink: "?"
     })
 
-    implicitWidth: _ui.du(2.4)
-    implicitHeight: _ui.du(2.4)
+    implicitWidth: Services.ui.du(2.4)
+    implicitHeight: Services.ui.du(2.4)
 
     IconImage {
         anchors.fill: parent
@@ -75,7 +75,7 @@ Item {
             radius: width / 10
             color: "transparent"
             border.color: icon.ink
-            border.width: Math.max(_ui.du(0.1), icon.width / 16)
+            border.width: Math.max(Services.ui.du(0.1), icon.width / 16)
 
             Column {
                 visible: icon.kind === "text" || icon.kind === "file" || icon.kind === "link"

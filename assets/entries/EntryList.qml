@@ -10,6 +10,8 @@ ListView {
     id: list
     objectName: "entryList"
 
+    required property EntrySelection selection
+
     // The entry at index is to be opened.
     signal activated(int index)
     // The menu of the entry at index is wanted, at x, y in the list.
@@ -19,10 +21,10 @@ ListView {
     // opened it must not act on the row that comes under the pointer.
     property double openedAt: 0
     // Narrow: the name and one line of detail below it.
-    readonly property bool compact: width < _ui.du(60)
-    readonly property real sizeWidth: _ui.du(9)
-    readonly property real dateWidth: _ui.du(15)
-    readonly property real typeWidth: _ui.du(12)
+    readonly property bool compact: width < Services.ui.du(60)
+    readonly property real sizeWidth: Services.ui.du(9)
+    readonly property real dateWidth: Services.ui.du(15)
+    readonly property real typeWidth: Services.ui.du(12)
     property alias typeAhead: typeAhead
 
     function activate(index) {
@@ -38,24 +40,8 @@ ListView {
     }
 
     function pageRows() {
-        return Math.max(1, Math.floor(height / _ui.du(4)))
+        return Math.max(1, Math.floor(height / Services.ui.du(4)))
     }
-
-    // The entry for path current, or the first entry when none is.
-    function selectPath(path) {
-        const model = list.model as FolderModel
-        const found = path === "" ? -1 : model.indexOfPath(path)
-        currentIndex = found >= 0 ? found : (model.count > 0 ? 0 : -1)
-        if (found >= 0)
-            positionViewAtIndex(found, ListView.Contain)
-    }
-    // The same, once the rows of the folder being read arrive.
-    function selectWhenListed(path) {
-        awaitedPath = path
-        awaiting = true
-    }
-    property bool awaiting: false
-    property string awaitedPath: ""
 
     function requestMenu(index) {
         const row = itemAtIndex(index)
@@ -63,6 +49,7 @@ ListView {
             contextMenuRequested(index, row.x - contentX + row.width / 3, row.y - contentY + row.height / 2)
     }
 
+    model: selection.model
     clip: true
     focus: true
     keyNavigationEnabled: true
@@ -75,34 +62,22 @@ ListView {
 
     TypeAhead { id: typeAhead }
 
-    // A folder newly opened selects what it was opened for; a change of
-    // the rows keeps the selected entry, and the view where it was.
+    // The entry chosen comes from the selection, which follows its entry
+    // when the rows move; the view's own following of a move is not the
+    // person's choice and does not reach it.
+    property bool following: false
+    function follow() {
+        following = true
+        currentIndex = selection.currentRow
+        following = false
+        if (currentIndex >= 0)
+            positionViewAtIndex(currentIndex, ListView.Contain)
+    }
+    onCurrentIndexChanged: if (!following) selection.currentRow = currentIndex
+    Component.onCompleted: follow()
     Connections {
-        target: list.model as FolderModel
-        function onLoaded() {
-            list.selectPath(list.awaiting ? list.awaitedPath : "")
-            list.awaiting = false
-        }
-        property string keptPath: ""
-        property int keptIndex: -1
-        function onAboutToReload() {
-            const current = list.currentItem as EntryDelegate
-            keptPath = current ? current.completePath : ""
-            keptIndex = list.currentIndex
-        }
-        function onReloaded() {
-            if (list.awaiting) {
-                onLoaded()
-                return
-            }
-            // The view kept its place through the change; only a selected
-            // entry that moved away is followed.
-            const model = list.model as FolderModel
-            const found = keptPath === "" ? -1 : model.indexOfPath(keptPath)
-            const index = found >= 0 ? found : Math.min(keptIndex, list.count - 1)
-            list.positionViewAtIndex(index, ListView.Contain)
-            list.currentIndex = index
-        }
+        target: list.selection
+        function onCurrentChanged() { list.follow() }
     }
 
     Keys.onPressed: (event) => {
@@ -150,15 +125,15 @@ ListView {
         objectName: "typedText"
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        anchors.margins: _ui.du(1)
+        anchors.margins: Services.ui.du(1)
         visible: typeAhead.typed !== ""
         text: typeAhead.missed ? qsTranslate("Browser", "%1 (no match)").arg(typeAhead.typed) : typeAhead.typed
         color: typeAhead.missed ? "#c0392b" : palette.text
-        padding: _ui.du(0.6)
+        padding: Services.ui.du(0.6)
         background: Rectangle {
             color: list.palette.base
             border.color: typeAhead.missed ? "#c0392b" : list.palette.mid
-            radius: _ui.du(0.4)
+            radius: Services.ui.du(0.4)
         }
     }
 }

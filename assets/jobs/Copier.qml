@@ -48,6 +48,12 @@ Item {
         job.cancel()
     }
 
+    readonly property Command cancelCommand: Command {
+        info: Commands.cancelCopy
+        enabled: copier.running
+        onTriggered: copier.cancel()
+    }
+
     CopyJob {
         id: job
         onFinished: (ok, reason, text, destination) => {

@@ -8,7 +8,6 @@ import Vantrel.Scene
 ToolBar {
     id: bar
     required property Copier copier
-    required property Actions actions
     readonly property bool running: copier !== null && copier.running
     readonly property double done: running ? copier.job.done : 0
     readonly property double total: running ? copier.job.total : 0
@@ -16,12 +15,12 @@ ToolBar {
 
     RowLayout {
         anchors.fill: parent
-        spacing: _ui.du(1)
+        spacing: Services.ui.du(1)
 
         ProgressBar {
             objectName: "copyProgress"
-            Layout.leftMargin: _ui.du(1)
-            Layout.preferredWidth: Math.min(_ui.du(16), bar.width / 4)
+            Layout.leftMargin: Services.ui.du(1)
+            Layout.preferredWidth: Math.min(Services.ui.du(16), bar.width / 4)
             visible: bar.running
             from: 0
             to: Math.max(1, bar.total)
@@ -30,7 +29,7 @@ ToolBar {
         Label {
             objectName: "copyLine"
             Layout.fillWidth: true
-            Layout.leftMargin: bar.running ? 0 : _ui.du(1)
+            Layout.leftMargin: bar.running ? 0 : Services.ui.du(1)
             elide: Text.ElideRight
             font.bold: !bar.running
             text: bar.running
@@ -43,8 +42,8 @@ ToolBar {
         CommandButton {
             objectName: "copyCancel"
             visible: bar.running
-            command: bar.actions.cancelCopy
-            compact: bar.width < _ui.du(40)
+            command: bar.copier.cancelCommand
+            compact: bar.width < Services.ui.du(40)
         }
     }
 }

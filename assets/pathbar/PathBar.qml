@@ -12,7 +12,6 @@ Item {
     id: bar
     objectName: "pathBar"
 
-    required property Actions actions
     required property string folder
     property bool editing: false
     // Why the typed path led nowhere, shown under the field.
@@ -158,10 +157,5 @@ Item {
             field.forceActiveFocus()
             bar.suggest()
         }
-    }
-
-    Connections {
-        target: bar.actions.editPath
-        function onTriggered() { bar.edit() }
     }
 }

@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
+import Vantrel
 import Vantrel.Scene
 
 // The folders that complete a typed path, under the field. The field keeps
@@ -19,9 +20,9 @@ Popup {
     signal picked(string text)
 
     focus: false
-    padding: _ui.du(0.1)
+    padding: Services.ui.du(0.1)
     closePolicy: Popup.CloseOnPressOutsideParent
-    height: Math.min(view.contentHeight + 2 * padding, _ui.du(24))
+    height: Math.min(view.contentHeight + 2 * padding, Services.ui.du(24))
 
     ListView {
         id: view

@@ -48,7 +48,7 @@ Item {
                     text: segment.modelData.name
                     font.bold: segment.index === repeater.count - 1
                     focusPolicy: Qt.NoFocus
-                    padding: _ui.du(0.4)
+                    padding: Services.ui.du(0.4)
                     Accessible.name: qsTr("Go to %1").arg(segment.modelData.path)
                     onClicked: segments.chosen(segment.modelData.path)
                 }
@@ -60,8 +60,8 @@ Item {
     Label {
         visible: segments.cut
         anchors.verticalCenter: parent.verticalCenter
-        leftPadding: _ui.du(0.3)
-        rightPadding: _ui.du(0.3)
+        leftPadding: Services.ui.du(0.3)
+        rightPadding: Services.ui.du(0.3)
         text: "\u2026"
         font.bold: true
         background: Rectangle { color: segments.palette.window }

@@ -47,18 +47,18 @@ ItemDelegate {
     }
 
     contentItem: RowLayout {
-        spacing: _ui.du(0.8)
+        spacing: Services.ui.du(0.8)
         IconImage {
             visible: row.themed
             name: row.themed ? row.iconName : ""
-            sourceSize.width: _ui.du(2)
-            sourceSize.height: _ui.du(2)
+            sourceSize.width: Services.ui.du(2)
+            sourceSize.height: Services.ui.du(2)
             color: row.ink
         }
         EntryIcon {
             visible: !row.themed
-            Layout.preferredWidth: _ui.du(2)
-            Layout.preferredHeight: _ui.du(2)
+            Layout.preferredWidth: Services.ui.du(2)
+            Layout.preferredHeight: Services.ui.du(2)
             kind: "folder"
             accent: row.highlighted ? row.palette.highlightedText : row.palette.highlight
             ink: row.ink
@@ -79,7 +79,7 @@ ItemDelegate {
                 visible: text !== ""
                 text: row.detail
                 elide: Text.ElideRight
-                font.pixelSize: _ui.du(1.2)
+                font.pixelSize: Services.ui.du(1.2)
                 color: row.ink
                 opacity: 0.7
             }
@@ -89,7 +89,7 @@ ItemDelegate {
             visible: row.section === "bookmarks" && (!row.exists || row.hovered || row.highlighted)
             text: row.exists ? "\u00D7" : qsTr("Remove")
             focusPolicy: Qt.NoFocus
-            padding: _ui.du(0.3)
+            padding: Services.ui.du(0.3)
             Accessible.name: qsTr("Remove bookmark %1").arg(row.name)
             ToolTip.visible: hovered
             ToolTip.text: qsTr("Removes this bookmark (Delete)")

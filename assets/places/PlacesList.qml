@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Vantrel
 import Vantrel.Scene
 
 // The places under their headings. Arrows, Home and End move, Enter or a click opens,
@@ -34,9 +35,9 @@ ListView {
     section.delegate: Label {
         required property string section
         width: ListView.view.width
-        leftPadding: _ui.du(1)
-        topPadding: _ui.du(0.8)
-        bottomPadding: _ui.du(0.3)
+        leftPadding: Services.ui.du(1)
+        topPadding: Services.ui.du(0.8)
+        bottomPadding: Services.ui.du(0.3)
         text: section === "volumes" ? qsTr("Volumes")
             : section === "bookmarks" ? qsTr("Bookmarks") : qsTr("Places")
         font.bold: true

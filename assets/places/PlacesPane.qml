@@ -39,7 +39,7 @@ FocusScope {
 
     // Only strings from a list count; anything else in the file is dropped.
     function storedBookmarks() {
-        const stored = _settings.value("bookmarks", [])
+        const stored = Services.settings.value("bookmarks", [])
         return Array.isArray(stored) ? stored.filter(b => typeof b === "string" && b.startsWith("/")) : []
     }
 
@@ -52,18 +52,18 @@ FocusScope {
 
     property bool restored: false
     Component.onCompleted: {
-        const stored = _settings.value("placesShown", true)
+        const stored = Services.settings.value("placesShown", true)
         shown = typeof stored === "boolean" ? stored : true
         places.bookmarks = storedBookmarks()
         restored = true
         follow()
     }
-    onShownChanged: if (restored) _settings.setValue("placesShown", shown)
+    onShownChanged: if (restored) Services.settings.setValue("placesShown", shown)
     onFolderChanged: follow()
 
     Places {
         id: places
-        onBookmarksChanged: if (pane.restored) _settings.setValue("bookmarks", bookmarks)
+        onBookmarksChanged: if (pane.restored) Services.settings.setValue("bookmarks", bookmarks)
         // Volumes come and go: the mark stays on the open folder.
         onModelReset: pane.follow()
     }

@@ -1,10 +1,12 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls as Controls
 import bb.cascades 1.0
 import Vantrel
 import Vantrel.Scene
 
-// The application's one scene: the browser, and the views it opens on top.
+// The application's one scene: the browser, and the views it opens on top,
+// each made when first asked for.
 Page {
     id: root
 
@@ -13,76 +15,68 @@ Page {
 
     readonly property Browser browser: browserPage
 
-    // The viewer for a way of showing a file: "auto" lets the content
-    // decide, "text" and "hex" show it in the text view, "external" hands
-    // it to the desktop.
-    function viewFor(how) {
-        return how === "text" || how === "hex" ? "../views/TextView.qml" : "../views/OpenPage.qml"
-    }
-
-    // Opens path on top of the browser; a view asking for another way of
-    // showing its file (View as hex) takes its place.
+    // Opens path on top of the browser. how: "auto" lets the content decide,
+    // "external" hands it to the desktop, "text" and "hex" show it so,
+    // "content" as text or hex by what it holds, "image" as a picture. A
+    // view asking for another way of showing its file takes its place.
     function open(path, how) {
-        const properties = { path: path, actions: actions, opener: opener, copier: copier,
-                             how: how || "auto" }
-        const url = Qt.resolvedUrl(viewFor(properties.how))
+        const properties = { path: path, how: how || "auto" }
+        let view = openPage
+        if (properties.how === "image") {
+            view = imageView
+        } else if (properties.how === "text" || properties.how === "hex" || properties.how === "content") {
+            view = textView
+            properties.how = properties.how === "content" ? "auto" : properties.how
+        }
         if (stack.depth > 1)
-            stack.replace(stack.currentItem, url, properties)
+            stack.replace(stack.currentItem, view, properties)
         else
-            stack.push(url, properties)
+            stack.push(view, properties)
     }
 
     function showProperties(path) {
-        stack.push(Qt.resolvedUrl("../views/PropertiesPage.qml"),
-                   { path: path, actions: actions, opener: opener, copier: copier })
+        stack.push(propertiesPage, { path: path })
     }
 
     function showEntryMenu(entry, x, y) {
-        entryCommands.showMenu(entry, x, y)
+        const at = mapToItem(browser, x, y)
+        browser.showEntryMenu(entry, at.x, at.y)
     }
 
-    // Too narrow for the places beside the list: they slide in instead.
-    readonly property bool narrow: width < _ui.du(60)
-    readonly property bool placesBeside: actions.browsing && !narrow && places.shown
-
-    onNarrowChanged: drawer.close()
     onActiveFocusChanged: if (activeFocus && stack.currentItem) stack.currentItem.forceActiveFocus()
 
-    Actions {
-        id: actions
-        objectName: "actions"
-        browsing: stack.depth === 1
-        copying: copier.running
-    }
+    // First of all: the services of the document the scene is made in.
+    ServicesFromContext { }
 
     FileOpener {
-        id: opener
+        id: fileOpener
         objectName: "fileOpener"
     }
 
     Copier {
-        id: copier
+        id: sceneCopier
         objectName: "copier"
     }
 
-    Connections {
-        target: actions.close
-        function onTriggered() {
-            if (stack.depth > 1)
-                stack.pop()
-        }
+    Component {
+        id: openPage
+        OpenPage { opener: fileOpener; copier: sceneCopier }
     }
-    // The commands on one entry: the context menu's, else the chosen one.
-    EntryCommands {
-        id: entryCommands
-        actions: actions
-        browser: root.browser
-        copier: copier
-        menuParent: stack
-        onOpenRequested: (path, how) => root.open(path, how)
-        onPropertiesRequested: (path) => root.showProperties(path)
-        onFolderRequested: (path) => root.browser.open(path, true, "")
-        onMenuClosed: if (stack.depth === 1) root.browser.forceActiveFocus()
+    Component {
+        id: textView
+        TextView { opener: fileOpener; copier: sceneCopier }
+    }
+    Component {
+        id: imageView
+        ImageView { opener: fileOpener; copier: sceneCopier }
+    }
+    Component {
+        id: propertiesPage
+        PropertiesPage { opener: fileOpener; copier: sceneCopier }
+    }
+    Component {
+        id: aboutPage
+        About { copier: sceneCopier }
     }
 
     Controls.Pane {
@@ -94,25 +88,10 @@ Page {
             width: parent.width
         }
 
-        Item {
-            id: side
-            anchors.left: parent.left
-            anchors.top: notice.visible ? notice.bottom : parent.top
-            anchors.bottom: parent.bottom
-            width: root.placesBeside ? Math.min(_ui.du(24), root.width / 3) : 0
-            visible: root.placesBeside
-            Rectangle {
-                anchors.right: parent.right
-                width: _ui.du(0.1)
-                height: parent.height
-                color: side.palette.mid
-            }
-        }
-
         Controls.StackView {
             id: stack
             objectName: "stack"
-            anchors.left: side.right
+            anchors.left: parent.left
             anchors.right: parent.right
             anchors.top: notice.visible ? notice.bottom : parent.top
             anchors.bottom: parent.bottom
@@ -120,9 +99,10 @@ Page {
             focus: true
             initialItem: Browser {
                 id: browserPage
-                actions: actions
-                onOpenFile: (path) => root.open(path, "auto")
-                onShowAbout: stack.push(Qt.resolvedUrl("../about/About.qml"), { actions: actions })
+                copier: sceneCopier
+                onOpenRequested: (path, how) => root.open(path, how)
+                onPropertiesRequested: (path) => root.showProperties(path)
+                onShowAbout: stack.push(aboutPage)
             }
         }
 
@@ -133,15 +113,15 @@ Page {
             objectName: "browserCopy"
             anchors.bottom: parent.bottom
             width: parent.width
-            visible: stack.depth === 1 && (copier.running || copier.result !== "")
-            copier: copier
-            actions: actions
+            visible: stack.depth === 1 && (sceneCopier.running || sceneCopier.result !== "")
+            copier: sceneCopier
         }
     }
 
-    // Going to a link's target: its folder, with it chosen.
+    // A view asks for its file to be shown another way, or for a folder
+    // with an entry chosen in it (a link's target).
     Connections {
-        target: stack.currentItem
+        target: stack.currentItem as ViewerPage
         ignoreUnknownSignals: true
         function onGoToRequested(folder, select) {
             stack.pop(null)
@@ -150,75 +130,17 @@ Page {
         function onOpenRequested(path, how) { root.open(path, how) }
     }
 
-    Controls.Drawer {
-        id: drawer
-        objectName: "placesDrawer"
-        edge: Qt.LeftEdge
-        width: Math.min(root.width * 0.8, _ui.du(28))
-        height: root.height
-        interactive: root.narrow && actions.browsing
-        focus: true
-        onOpened: places.list.forceActiveFocus()
-        onClosed: if (actions.browsing) root.browser.forceActiveFocus()
-    }
-
-    PlacesPane {
-        id: places
-        parent: root.narrow ? drawer.contentItem as Item : side
-        anchors.fill: parent
-        anchors.rightMargin: root.narrow ? 0 : _ui.du(0.1)
-        folder: root.browser.folder
-        onChosen: (path) => {
-            root.browser.open(path, true, "")
-            drawer.close()
-            root.browser.forceActiveFocus()
-        }
-        onDone: {
-            drawer.close()
-            root.browser.forceActiveFocus()
-        }
-    }
-
-    Connections {
-        target: actions.places
-        function onTriggered() {
-            if (!root.narrow) {
-                places.shown = !places.shown
-                if (!places.shown)
-                    root.browser.forceActiveFocus()
-            } else if (drawer.opened) {
-                drawer.close()
-            } else {
-                drawer.open()
-            }
-        }
-    }
-    Connections {
-        target: actions.focusPlaces
-        function onTriggered() {
-            if (root.narrow) {
-                drawer.open()
-            } else {
-                places.shown = true
-                places.list.forceActiveFocus()
-            }
-        }
-    }
-    Connections {
-        target: actions.bookmark
-        function onTriggered() { places.addBookmark(root.browser.folder) }
-    }
-
     // The mouse's own Back and Forward buttons.
     TapHandler {
         acceptedButtons: Qt.BackButton | Qt.ForwardButton
         onTapped: (point, button) => {
+            const view = stack.currentItem as ViewerPage
             if (button === Qt.ForwardButton)
-                actions.forward.trigger()
-            else if (actions.close.enabled)
-                actions.close.trigger()
+                root.browser.navigation.forward.trigger()
+            else if (view)
+                view.close()
             else
-                actions.back.trigger()
+                root.browser.navigation.back.trigger()
         }
     }
 }

@@ -99,47 +99,45 @@ ViewerPage {
         }
     }
 
-    Binding { target: imageView.actions; property: "canZoom"; value: imageView.ready; when: imageView.onTop }
-    Binding { target: imageView.actions; property: "canStep"; value: true; when: imageView.onTop }
-    Connections {
-        target: imageView.actions.zoomIn
-        enabled: imageView.onTop
-        function onTriggered() { imageView.zoomBy(1.25) }
+    readonly property bool canZoom: ready && onTop
+    readonly property Command zoomInCommand: Command {
+        info: Commands.zoomIn; enabled: imageView.canZoom
+        onTriggered: imageView.zoomBy(1.25)
     }
-    Connections {
-        target: imageView.actions.zoomOut
-        enabled: imageView.onTop
-        function onTriggered() { imageView.zoomBy(0.8) }
+    readonly property Command zoomOutCommand: Command {
+        info: Commands.zoomOut; enabled: imageView.canZoom
+        onTriggered: imageView.zoomBy(0.8)
     }
-    Connections {
-        target: imageView.actions.actualSize
-        enabled: imageView.onTop
-        function onTriggered() { imageView.zoomTo(1) }
+    readonly property Command actualSizeCommand: Command {
+        info: Commands.actualSize; enabled: imageView.canZoom
+        onTriggered: imageView.zoomTo(1)
     }
-    Connections {
-        target: imageView.actions.fit
-        enabled: imageView.onTop
-        function onTriggered() { imageView.fitted = true; imageView.filling = false }
+    readonly property Command fitCommand: Command {
+        info: Commands.fit; enabled: imageView.canZoom
+        onTriggered: {
+            imageView.fitted = true
+            imageView.filling = false
+        }
     }
-    Connections {
-        target: imageView.actions.fill
-        enabled: imageView.onTop
-        function onTriggered() { imageView.fitted = true; imageView.filling = true }
+    readonly property Command fillCommand: Command {
+        info: Commands.fill; enabled: imageView.canZoom
+        onTriggered: {
+            imageView.fitted = true
+            imageView.filling = true
+        }
     }
-    Connections {
-        target: imageView.actions.previousPicture
-        enabled: imageView.onTop
-        function onTriggered() { imageView.step(-1) }
+    readonly property Command previousCommand: Command {
+        info: Commands.previousPicture; enabled: imageView.onTop
+        onTriggered: imageView.step(-1)
     }
-    Connections {
-        target: imageView.actions.nextPicture
-        enabled: imageView.onTop
-        function onTriggered() { imageView.step(1) }
+    readonly property Command nextCommand: Command {
+        info: Commands.nextPicture; enabled: imageView.onTop
+        onTriggered: imageView.step(1)
     }
 
     // Up and Down move the picture; the commands have their own keys.
     Keys.onPressed: (event) => {
-        const step = _ui.du(4)
+        const step = Services.ui.du(4)
         if (event.modifiers & (Qt.AltModifier | Qt.ControlModifier))
             return
         if (event.key === Qt.Key_Up)
@@ -152,13 +150,13 @@ ViewerPage {
     }
 
     tools: [
-        CommandButton { command: imageView.actions.previousPicture; compact: true; visible: !imageView.compact },
-        CommandButton { command: imageView.actions.nextPicture; compact: true; visible: !imageView.compact },
-        CommandButton { command: imageView.actions.zoomOut; compact: true },
-        CommandButton { command: imageView.actions.zoomIn; compact: true },
-        CommandButton { command: imageView.actions.actualSize; compact: true },
-        CommandButton { command: imageView.actions.fit; compact: true; highlighted: imageView.fitted && !imageView.filling },
-        CommandButton { command: imageView.actions.fill; compact: true; highlighted: imageView.fitted && imageView.filling; visible: !imageView.compact }
+        CommandButton { command: imageView.previousCommand; compact: true; visible: !imageView.compact },
+        CommandButton { command: imageView.nextCommand; compact: true; visible: !imageView.compact },
+        CommandButton { command: imageView.zoomOutCommand; compact: true },
+        CommandButton { command: imageView.zoomInCommand; compact: true },
+        CommandButton { command: imageView.actualSizeCommand; compact: true },
+        CommandButton { command: imageView.fitCommand; compact: true; highlighted: imageView.fitted && !imageView.filling },
+        CommandButton { command: imageView.fillCommand; compact: true; highlighted: imageView.fitted && imageView.filling; visible: !imageView.compact }
     ]
 
     Flickable {
@@ -214,29 +212,29 @@ ViewerPage {
     BusyMark {
         anchors.centerIn: parent
         busy: imageView.failure === "" && (imageView.info === null || imageView.shownStatus === Image.Loading)
-        width: _ui.du(4)
-        height: _ui.du(4)
+        width: Services.ui.du(4)
+        height: Services.ui.du(4)
     }
 
     ColumnLayout {
         anchors.centerIn: parent
-        width: parent.width - _ui.du(4)
+        width: parent.width - Services.ui.du(4)
         visible: imageView.failure !== ""
-        spacing: _ui.du(1)
+        spacing: Services.ui.du(1)
         Label {
             objectName: "imageMessage"
             Layout.fillWidth: true
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
             text: imageView.failure
-            font.pixelSize: _ui.du(1.8)
+            font.pixelSize: Services.ui.du(1.8)
             opacity: 0.75
         }
         Button {
             objectName: "imageAsHex"
             Layout.alignment: Qt.AlignHCenter
             visible: imageView.info !== null && !imageView.info.missing
-            text: imageView.actions.viewHex.text
+            text: Commands.viewHex.text
             onClicked: imageView.openRequested(imageView.path, "hex")
         }
     }

@@ -38,11 +38,11 @@ ViewerPage {
         }
     }
 
-    // how: "auto", "text" or "hex".
+    // In the text view as how says ("auto": text, or hex for binary
+    // content; "text"; "hex"), or as a picture; the scene puts that view in
+    // this page's place.
     function show(how, picture) {
-        const properties = { path: path, actions: actions, opener: opener, copier: copier, how: how }
-        StackView.view.replace(openPage, Qt.resolvedUrl(picture ? "ImageView.qml" : "TextView.qml"),
-                               properties)
+        openRequested(path, picture ? "image" : how === "auto" ? "content" : how)
     }
 
     function handOut(confirmed) {
@@ -81,22 +81,22 @@ ViewerPage {
     BusyMark {
         anchors.centerIn: parent
         busy: openPage.stage === "busy"
-        width: _ui.du(4)
-        height: _ui.du(4)
+        width: Services.ui.du(4)
+        height: Services.ui.du(4)
     }
 
     ColumnLayout {
         anchors.centerIn: parent
-        width: parent.width - _ui.du(4)
+        width: parent.width - Services.ui.du(4)
         visible: openPage.stage !== "busy"
-        spacing: _ui.du(1)
+        spacing: Services.ui.du(1)
 
         Label {
             objectName: "openMessage"
             Layout.fillWidth: true
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
-            font.pixelSize: _ui.du(1.8)
+            font.pixelSize: Services.ui.du(1.8)
             font.bold: true
             text: {
                 const type = openPage.type ? (openPage.type.description || openPage.type.mimeType) : ""
@@ -122,7 +122,7 @@ ViewerPage {
         Flow {
             Layout.alignment: Qt.AlignHCenter
             Layout.maximumWidth: parent.width
-            spacing: _ui.du(1)
+            spacing: Services.ui.du(1)
             Button {
                 objectName: "openRun"
                 visible: openPage.stage === "confirm"
@@ -133,20 +133,20 @@ ViewerPage {
                 objectName: "openAsText"
                 visible: openPage.stage === "noApplication" || openPage.stage === "failed"
                          || openPage.stage === "confirm"
-                text: openPage.actions.viewText.text
+                text: Commands.viewText.text
                 onClicked: openPage.show("text")
             }
             Button {
                 objectName: "openAsHex"
                 visible: openPage.stage === "noApplication" || openPage.stage === "failed"
                          || openPage.stage === "confirm"
-                text: openPage.actions.viewHex.text
+                text: Commands.viewHex.text
                 onClicked: openPage.show("hex")
             }
             Button {
                 objectName: "openCancel"
                 visible: openPage.stage === "confirm"
-                text: openPage.actions.cancelCopy.text
+                text: Commands.cancelCopy.text
                 onClicked: openPage.close()
             }
         }

@@ -69,8 +69,8 @@ ViewerPage {
     BusyMark {
         anchors.centerIn: parent
         busy: page.info === null
-        width: _ui.du(4)
-        height: _ui.du(4)
+        width: Services.ui.du(4)
+        height: Services.ui.du(4)
     }
 
     Flickable {
@@ -83,10 +83,10 @@ ViewerPage {
 
         ColumnLayout {
             id: column
-            x: _ui.du(1.5)
-            y: _ui.du(1.5)
+            x: Services.ui.du(1.5)
+            y: Services.ui.du(1.5)
             width: flick.width - 2 * x
-            spacing: _ui.du(0.8)
+            spacing: Services.ui.du(0.8)
 
             Label {
                 objectName: "propertiesStatus"
@@ -102,9 +102,9 @@ ViewerPage {
                     id: row
                     required property var modelData
                     Layout.fillWidth: true
-                    spacing: _ui.du(1.5)
+                    spacing: Services.ui.du(1.5)
                     Label {
-                        Layout.preferredWidth: Math.min(implicitWidth, _ui.du(14))
+                        Layout.preferredWidth: Math.min(implicitWidth, Services.ui.du(14))
                         Layout.alignment: Qt.AlignTop
                         text: row.modelData[0]
                         font.bold: true

@@ -102,37 +102,34 @@ ViewerPage {
     onContentChanged: if (content !== "" && onTop) area.forceActiveFocus()
     Keys.onPressed: (event) => handleKey(event)
 
-    Binding { target: textView.actions; property: "canFind"; value: textView.content !== ""; when: textView.onTop }
-    Connections {
-        target: textView.actions.find
-        enabled: textView.onTop
-        function onTriggered() {
+    readonly property bool canFind: content !== "" && onTop
+    commands: [closeCommand, copyCommand, findCommand, findNextCommand, findPreviousCommand, wrapCommand]
+    readonly property Command findCommand: Command {
+        info: Commands.find; enabled: textView.canFind
+        onTriggered: {
             textView.finding = true
             findField.forceActiveFocus()
             findField.selectAll()
         }
     }
-    Connections {
-        target: textView.actions.findNext
-        enabled: textView.onTop
-        function onTriggered() { textView.find(true) }
+    readonly property Command findNextCommand: Command {
+        info: Commands.findNext; enabled: textView.canFind
+        onTriggered: textView.find(true)
     }
-    Connections {
-        target: textView.actions.findPrevious
-        enabled: textView.onTop
-        function onTriggered() { textView.find(false) }
+    readonly property Command findPreviousCommand: Command {
+        info: Commands.findPrevious; enabled: textView.canFind
+        onTriggered: textView.find(false)
     }
-    Connections {
-        target: textView.actions.wrap
-        enabled: textView.onTop
-        function onTriggered() { textView.wrapped = !textView.wrapped }
+    readonly property Command wrapCommand: Command {
+        info: Commands.wrap; enabled: textView.canFind
+        onTriggered: textView.wrapped = !textView.wrapped
     }
 
     TextLoader { id: loader }
 
     tools: [
-        CommandButton { command: textView.actions.find; compact: true },
-        CommandButton { command: textView.actions.wrap; compact: true; highlighted: textView.wrapped }
+        CommandButton { command: textView.findCommand; compact: true },
+        CommandButton { command: textView.wrapCommand; compact: true; highlighted: textView.wrapped }
     ]
 
     FontMetrics {
@@ -145,13 +142,13 @@ ViewerPage {
         visible: textView.finding
         width: parent.width
         height: visible ? implicitHeight : 0
-        spacing: _ui.du(0.4)
+        spacing: Services.ui.du(0.4)
         TextField {
             id: findField
             objectName: "findField"
             Layout.fillWidth: true
-            Layout.leftMargin: _ui.du(0.5)
-            placeholderText: textView.actions.find.text
+            Layout.leftMargin: Services.ui.du(0.5)
+            placeholderText: Commands.find.text
             color: textView.notFound ? "red" : palette.text
             // Typing refines the match in place.
             onTextEdited: textView.find(true, area.selectedText !== "" ? area.selectionStart : area.cursorPosition)
@@ -163,13 +160,11 @@ ViewerPage {
                 } else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
                     textView.find(!(event.modifiers & Qt.ShiftModifier))
                     event.accepted = true
-                } else {
-                    textView.actions.handle(event)
                 }
             }
         }
-        CommandButton { command: textView.actions.findPrevious; compact: true }
-        CommandButton { command: textView.actions.findNext; compact: true }
+        CommandButton { command: textView.findPreviousCommand; compact: true }
+        CommandButton { command: textView.findNextCommand; compact: true }
     }
 
     Flickable {
@@ -196,7 +191,7 @@ ViewerPage {
             wrapMode: textView.wrapped ? TextEdit.WrapAtWordBoundaryOrAnywhere : TextEdit.NoWrap
             font.family: "monospace"
             Keys.onPressed: (event) => {
-                if (!textView.actions.handle(event))
+                if (!textView.handle(event))
                     textView.handleKey(event)
             }
         }
@@ -205,15 +200,15 @@ ViewerPage {
     BusyMark {
         anchors.centerIn: parent
         busy: loader.busy
-        width: _ui.du(4)
-        height: _ui.du(4)
+        width: Services.ui.du(4)
+        height: Services.ui.du(4)
     }
 
     ColumnLayout {
         anchors.centerIn: parent
-        width: parent.width - _ui.du(4)
+        width: parent.width - Services.ui.du(4)
         visible: textView.message !== ""
-        spacing: _ui.du(1)
+        spacing: Services.ui.du(1)
 
         Label {
             objectName: "textMessage"
@@ -221,7 +216,7 @@ ViewerPage {
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
             text: textView.message
-            font.pixelSize: _ui.du(1.8)
+            font.pixelSize: Services.ui.du(1.8)
             font.bold: textView.failed
             opacity: textView.failed ? 1 : 0.75
         }

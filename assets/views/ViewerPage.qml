@@ -9,10 +9,9 @@ import Vantrel.Scene
 Page {
     id: frame
 
-    required property Actions actions
-    // Shared by the scene; About has neither.
+    // Shared by the scene; About has no opener.
     property FileOpener opener: null
-    property Copier copier: null
+    required property Copier copier
     property string path: ""
     // Prefix of the frame's object names ("text": textBack, textCopy...).
     property string part: ""
@@ -22,8 +21,10 @@ Page {
     property string copyStatus: ""
     // The view's own buttons, shown before Copy to Documents.
     property alias tools: toolRow.data
-    readonly property bool compact: width < _ui.du(60)
+    readonly property bool compact: width < Services.ui.du(60)
+    // On top of the stack, or on its way there: its commands apply.
     readonly property bool onTop: StackView.status === StackView.Active
+                                  || StackView.status === StackView.Activating
 
     // Asks the scene to show a file another way ("text", "hex", "external",
     // "auto"), or to show a folder with an entry chosen.
@@ -34,7 +35,23 @@ Page {
     focus: true
 
     function close() {
-        actions.close.trigger()
+        closeCommand.trigger()
+    }
+
+    // The page's commands. A read-only text area takes every key before the
+    // shortcuts see it, and hands it on through handle(): true when one of
+    // them took the key.
+    property var commands: [closeCommand, copyCommand]
+    function handle(event) {
+        for (const command of commands) {
+            if (command.enabled && !command.info.local
+                    && SceneTools.matches(command.info.keys, event.key, event.modifiers)) {
+                command.trigger()
+                event.accepted = true
+                return true
+            }
+        }
+        return false
     }
 
     // The copy runs as a job; its result arrives in copyStatus.
@@ -47,10 +64,15 @@ Page {
             copyStatus = ""
     }
 
-    Connections {
-        target: frame.actions.copy
+    readonly property Command closeCommand: Command {
+        info: Commands.close
+        enabled: frame.onTop
+        onTriggered: frame.StackView.view.pop()
+    }
+    readonly property Command copyCommand: Command {
+        info: Commands.copy
         enabled: frame.onTop && frame.canCopy
-        function onTriggered() { frame.copyToDocuments() }
+        onTriggered: frame.copyToDocuments()
     }
     Connections {
         target: frame.copier
@@ -63,16 +85,16 @@ Page {
     header: ToolBar {
         RowLayout {
             anchors.fill: parent
-            spacing: _ui.du(0.4)
+            spacing: Services.ui.du(0.4)
 
             CommandButton {
                 objectName: frame.part + "Back"
-                command: frame.actions.close
+                command: frame.closeCommand
                 compact: frame.compact
             }
             Label {
                 Layout.fillWidth: true
-                Layout.minimumWidth: _ui.du(6)
+                Layout.minimumWidth: Services.ui.du(6)
                 text: frame.title
                 elide: Text.ElideMiddle
                 font.bold: true
@@ -80,12 +102,12 @@ Page {
             }
             RowLayout {
                 id: toolRow
-                spacing: _ui.du(0.4)
+                spacing: Services.ui.du(0.4)
             }
             CommandButton {
                 objectName: frame.part + "Copy"
                 visible: frame.canCopy
-                command: frame.actions.copy
+                command: frame.copyCommand
                 compact: frame.compact
             }
         }
@@ -98,17 +120,16 @@ Page {
             width: parent.width
             visible: running
             copier: frame.copier
-            actions: frame.actions
         }
         ToolBar {
             width: parent.width
             visible: frame.note !== "" || frame.copyStatus !== ""
             RowLayout {
                 anchors.fill: parent
-                spacing: _ui.du(1)
+                spacing: Services.ui.du(1)
                 Label {
                     objectName: frame.part + "Note"
-                    Layout.leftMargin: _ui.du(1)
+                    Layout.leftMargin: Services.ui.du(1)
                     Layout.fillWidth: frame.copyStatus === ""
                     visible: text !== ""
                     text: frame.note
@@ -118,7 +139,7 @@ Page {
                 Label {
                     objectName: frame.part + "CopyStatus"
                     Layout.fillWidth: true
-                    Layout.leftMargin: frame.note === "" ? _ui.du(1) : 0
+                    Layout.leftMargin: frame.note === "" ? Services.ui.du(1) : 0
                     visible: text !== ""
                     text: frame.copyStatus
                     elide: Text.ElideRight

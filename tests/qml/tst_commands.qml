@@ -2,45 +2,40 @@ import QtQuick
 import QtTest
 import Vantrel.Scene
 
-// Every key of every command reaches that command, and only while the
-// command applies.
+// Every key of every declared command reaches a command bound to it, and
+// only while that command applies.
 TestCase {
     id: testCase
-    name: "Actions"
+    name: "Commands"
     when: windowShown
 
     Component {
-        id: actionsComponent
-        Actions { canBack: true; canForward: true; canUp: true; canZoom: true; canFind: true; canStep: true }
+        id: commandComponent
+        Command { }
     }
     SignalSpy { id: spy; signalName: "triggered" }
 
-    // One row per key, read from the commands themselves.
+    // One row per key, read from the declarations themselves.
     function test_keys_data() {
-        const actions = actionsComponent.createObject(null)
         const rows = []
-        actions.all.forEach((command, index) => {
-            if (!command.local)
-                command.keys.forEach(key => rows.push({ tag: command.text + " " + key, index: index, key: key }))
-        })
-        actions.destroy()
+        for (let index = 0; index < Commands.all.length; ++index) {
+            const info = Commands.all[index]
+            if (!info.local)
+                info.keys.forEach(key => rows.push({ tag: info.text + " " + key, index: index, key: key }))
+        }
         verify(rows.length >= 14, "every command with keys is listed")
         return rows
     }
     function test_keys(data) {
-        const actions = createTemporaryObject(actionsComponent, testCase)
-        const command = actions.all[data.index]
-        actions.browsing = true
-        if (!command.enabled)
-            actions.browsing = false
+        const command = createTemporaryObject(commandComponent, testCase,
+                                              { info: Commands.all[data.index] })
         verify(command.enabled)
         spy.target = command
         spy.clear()
         keySequence(data.key)
         compare(spy.count, 1)
-        // The page that does not own the command never hears its keys.
-        actions.browsing = !actions.browsing
-        verify(!command.enabled)
+        // A page that does not carry the command out now never hears its keys.
+        command.enabled = false
         keySequence(data.key)
         compare(spy.count, 1)
     }
