@@ -221,6 +221,8 @@ private Q_SLOTS:
                                              << QStringList{".hdir", ".h1"} << "2 of 7";
         QTest::newRow("filter with no match")
             << QStringList{"Ctrl+F", "filter:zz"} << QStringList() << "0 of 5";
+        QTest::newRow("Backspace edits the filter")
+            << QStringList{"Ctrl+F", "filter:pn", "Backspace"} << QStringList{"e.png"} << "1 of 5";
         QTest::newRow("Escape clears the filter")
             << QStringList{"Ctrl+F", "filter:b", "Escape"} << byName << "";
     }
