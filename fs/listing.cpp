@@ -1,6 +1,7 @@
 #include "listing.h"
 
 #include "pathcodec.h"
+#include "paths.h"
 
 #include <QDir>
 
@@ -53,10 +54,7 @@ QString targetOf(int folder, const char *name, const QString &absoluteFolder)
     QString target = PathCodec::decode(buffer, length);
     if (!target.startsWith(QLatin1Char('/')))
         target = absoluteFolder + QLatin1Char('/') + target;
-    target = QDir::cleanPath(target);
-    if (target.size() > 1 && target.endsWith(QLatin1Char('/')))
-        target.chop(1);
-    return target;
+    return Paths::clean(target);
 }
 
 void readEntry(int folder, const char *name, unsigned char type, Detail detail,

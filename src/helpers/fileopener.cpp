@@ -2,6 +2,7 @@
 
 #include "fileprobe.h"
 #include "pathcodec.h"
+#include "paths.h"
 
 #include <QDateTime>
 #include <QDesktopServices>
@@ -328,7 +329,7 @@ QVariantMap propertiesMap(const QString &path)
         QString absolute = stored;
         if (!stored.startsWith(QLatin1Char('/')))
             absolute = path.left(path.lastIndexOf(QLatin1Char('/')) + 1) + stored;
-        map[QStringLiteral("linkTargetPath")] = QDir::cleanPath(absolute);
+        map[QStringLiteral("linkTargetPath")] = Paths::clean(absolute);
     }
     if (s.status.kind == FileProbe::Kind::Missing && !s.status.isBrokenLink)
         return map;

@@ -1,9 +1,9 @@
 #include "imageloader.h"
 
 #include "fileprobe.h"
+#include "nameorder.h"
 #include "pathcodec.h"
 
-#include <QCollator>
 #include <QFile>
 #include <QImageReader>
 #include <QMimeDatabase>
@@ -11,7 +11,6 @@
 #include <QRunnable>
 #include <QSet>
 
-#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <dirent.h>
@@ -73,58 +72,6 @@ const QSet<QString> &pictureSuffixes()
         return set;
     }();
     return suffixes;
-}
-
-// Numbers in names by value ("img2" before "img10"), letters as the locale
-// orders them, case aside. Without ICU, QCollator has no numeric mode; the
-// pieces are then compared one by one.
-int compareNames(const QString &a, const QString &b)
-{
-    static thread_local const QCollator collator = [] {
-        QCollator c;
-        c.setNumericMode(true);
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        return c;
-    }();
-    static const bool numeric = collator.compare(QStringLiteral("a2"), QStringLiteral("a10")) < 0;
-    if (numeric)
-        return collator.compare(a, b);
-    qsizetype i = 0;
-    qsizetype j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (a.at(i).isDigit() && b.at(j).isDigit()) {
-            while (i < a.size() && a.at(i) == QLatin1Char('0'))
-                ++i;
-            while (j < b.size() && b.at(j) == QLatin1Char('0'))
-                ++j;
-            qsizetype ei = i;
-            qsizetype ej = j;
-            while (ei < a.size() && a.at(ei).isDigit())
-                ++ei;
-            while (ej < b.size() && b.at(ej).isDigit())
-                ++ej;
-            if (ei - i != ej - j)
-                return ei - i < ej - j ? -1 : 1;
-            if (const int order =
-                    QStringView(a).mid(i, ei - i).compare(QStringView(b).mid(j, ej - j)))
-                return order;
-            i = ei;
-            j = ej;
-            continue;
-        }
-        qsizetype ei = i;
-        qsizetype ej = j;
-        while (ei < a.size() && !a.at(ei).isDigit())
-            ++ei;
-        while (ej < b.size() && !b.at(ej).isDigit())
-            ++ej;
-        if (const int order =
-                collator.compare(QStringView(a).mid(i, ei - i), QStringView(b).mid(j, ej - j)))
-            return order;
-        i = ei;
-        j = ej;
-    }
-    return (i < a.size()) - (j < b.size());
 }
 
 QVariantMap probeMap(const QString &path)
@@ -337,10 +284,7 @@ QVariantMap ImageLoader::neighbours(const QString &path) const
     }
     if (!names.contains(own))
         names << own;
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        const int order = compareNames(a, b);
-        return order != 0 ? order < 0 : a < b;
-    });
+    NameOrder::sort(names);
     const qsizetype index = names.indexOf(own);
     QVariantMap map;
     map[QStringLiteral("index")] = index;

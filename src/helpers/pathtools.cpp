@@ -1,9 +1,10 @@
 #include "pathtools.h"
 
 #include "fileprobe.h"
+#include "nameorder.h"
 #include "pathcodec.h"
+#include "paths.h"
 
-#include <QCollator>
 #include <QDir>
 
 #include <cerrno>
@@ -25,22 +26,10 @@ bool canList(const QString &path)
            ::access(PathCodec::encode(path).constData(), R_OK | X_OK) == 0;
 }
 
-// cleanPath without QDir's trip through the file system's name encoding.
+// Absolute, clean: the form every path the bar shows takes.
 QString fold(const QString &path)
 {
-    const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    QStringList kept;
-    for (const QString &part : parts) {
-        if (part == QLatin1String("."))
-            continue;
-        if (part == QLatin1String("..")) {
-            if (!kept.isEmpty())
-                kept.removeLast();
-            continue;
-        }
-        kept.append(part);
-    }
-    return QLatin1Char('/') + kept.join(QLatin1Char('/'));
+    return Paths::clean(QLatin1Char('/') + path);
 }
 
 QString withSlash(const QString &folder)
@@ -122,10 +111,7 @@ QStringList PathTools::complete(const QString &typed, const QString &base, int m
     }
     ::closedir(dir);
 
-    QCollator collator;
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(names.begin(), names.end(), collator);
+    NameOrder::sort(names);
     if (names.size() > max)
         names.resize(max);
     for (QString &name : names)
@@ -144,6 +130,21 @@ QVariantList PathTools::segments(const QString &path) const
             QVariantMap{{QStringLiteral("name"), part}, {QStringLiteral("path"), walked}});
     }
     return result;
+}
+
+QString PathTools::clean(const QString &path) const
+{
+    return Paths::clean(path);
+}
+
+QString PathTools::folderForm(const QString &path) const
+{
+    return Paths::folderForm(path);
+}
+
+bool PathTools::sameFolder(const QString &a, const QString &b) const
+{
+    return Paths::sameFolder(a, b);
 }
 
 QString PathTools::parentOf(const QString &path) const

@@ -28,6 +28,12 @@ public:
     // The path as its folders from the root down: [{name, path}], path ending in "/".
     Q_INVOKABLE QVariantList segments(const QString &path) const;
     Q_INVOKABLE QString parentOf(const QString &path) const;
+    // One spelling per place: "//usr/", "/usr", "/usr/" and "/usr//" all
+    // give "/usr" (clean) or "/usr/" (folderForm), and are the same folder.
+    // "." and ".." are taken as written; "~" is expand()'s business.
+    Q_INVOKABLE QString clean(const QString &path) const;
+    Q_INVOKABLE QString folderForm(const QString &path) const;
+    Q_INVOKABLE bool sameFolder(const QString &a, const QString &b) const;
 
     // The folder to open at start: the remembered one if it can be listed,
     // else its nearest parent that can, else home. Looked up on a thread of

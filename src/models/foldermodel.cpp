@@ -1,9 +1,11 @@
 #include "foldermodel.h"
 
 #include "listing.h"
+#include "nameorder.h"
 #include "pathcodec.h"
+#include "paths.h"
 
-#include <QCollator>
+#include <QCollatorSortKey>
 #include <QDateTime>
 #include <QDir>
 #include <QLocale>
@@ -48,12 +50,6 @@ const QString &kindName(quint8 kind)
 
 std::mutex hookMutex;
 std::function<void(const QString &)> readHook;
-
-// The folder as its entries report it: one leading "/", none at the end.
-QString cleanFolder(const QString &folder)
-{
-    return folder.isEmpty() ? folder : QDir::cleanPath(folder);
-}
 
 struct MimeKind
 {
@@ -232,17 +228,6 @@ std::vector<qint64> valuesOf(const std::vector<FolderModel::Row> &rows, FolderMo
     return values;
 }
 
-QCollator personCollator()
-{
-    QCollator collator;
-    // The C locale's collator ignores numeric mode: "file10" before "file2".
-    if (collator.locale().language() == QLocale::C)
-        collator.setLocale(QLocale(QLocale::English));
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(true);
-    return collator;
-}
-
 // One share of the per-entry work, done on its own thread with its own
 // collator and caches: rows, kinds, extensions, collation keys, and the share
 // sorted by name.
@@ -261,7 +246,7 @@ struct Share
     {
         const QMimeDatabase mimes;
         QHash<QString, MimeKind> bySuffix;
-        const QCollator collator = personCollator();
+        const QCollator collator = NameOrder::collator();
         keys.reserve(size_t(to - from));
         suffixes << QString();
         for (qsizetype i = from; i < to; ++i) {
@@ -462,7 +447,7 @@ void FolderModel::setFolder(const QString &folder)
     if (folder == m_folder)
         return;
     m_folder = folder;
-    m_path = cleanFolder(folder);
+    m_path = Paths::clean(folder);
     Q_EMIT folderChanged();
     request(false);
 }
@@ -876,7 +861,7 @@ void FolderModel::onFolderChanged()
 
 int FolderModel::indexOfPath(const QString &path) const
 {
-    const QString clean = cleanFolder(path);
+    const QString clean = Paths::clean(path);
     const qsizetype cut = clean.lastIndexOf(QLatin1Char('/'));
     if (cut < 0 || cut == clean.size() - 1 || m_shownPath.isEmpty())
         return -1;

@@ -3,6 +3,7 @@
 #include "filecopy.h"
 #include "fileprobe.h"
 #include "pathcodec.h"
+#include "paths.h"
 
 #include <QDir>
 #include <QLocale>
@@ -16,24 +17,11 @@
 
 namespace {
 
-QString folderForm(QString path)
-{
-    while (path.size() > 1 && path.endsWith(QLatin1String("//")))
-        path.chop(1);
-    return path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
-}
-
 bool isFolder(const QString &path)
 {
     struct stat status;
     return !path.contains(QChar(0)) && ::stat(PathCodec::encode(path).constData(), &status) == 0 &&
            S_ISDIR(status.st_mode);
-}
-
-QString lastName(const QString &folder)
-{
-    const QStringList parts = folder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    return parts.isEmpty() ? QStringLiteral("/") : parts.last();
 }
 
 // Volumes a person put there: devices and network shares, not the system's
@@ -52,10 +40,10 @@ QList<Places::Row> readVolumes()
             root.startsWith(QLatin1String("/boot")) || root.startsWith(QLatin1String("/snap/")))
             continue;
         Places::Row row;
-        row.path = folderForm(root);
+        row.path = Paths::folderForm(root);
         row.name = volume.displayName();
         if (row.name.isEmpty() || row.name == root)
-            row.name = lastName(root);
+            row.name = Paths::lastName(root);
         row.section = QStringLiteral("volumes");
         row.icon = network ? QStringLiteral("folder-remote") : QStringLiteral("drive-harddisk");
         if (volume.isReady())
@@ -93,8 +81,8 @@ void Places::setBookmarks(const QStringList &bookmarks)
 {
     QStringList folders;
     for (const QString &bookmark : bookmarks) {
-        if (!bookmark.isEmpty() && !folders.contains(folderForm(bookmark)))
-            folders.append(folderForm(bookmark));
+        if (!bookmark.isEmpty() && !folders.contains(Paths::folderForm(bookmark)))
+            folders.append(Paths::folderForm(bookmark));
     }
     if (folders == m_bookmarks)
         return;
@@ -105,9 +93,9 @@ void Places::setBookmarks(const QStringList &bookmarks)
 
 void Places::setSharedFolder(const QString &folder)
 {
-    if (folderForm(folder) == m_sharedFolder)
+    if (Paths::folderForm(folder) == m_sharedFolder)
         return;
-    m_sharedFolder = folderForm(folder);
+    m_sharedFolder = Paths::folderForm(folder);
     rebuild();
     Q_EMIT sharedFolderChanged();
 }
@@ -123,7 +111,7 @@ bool Places::addBookmark(const QString &folder)
 bool Places::removeBookmark(const QString &folder)
 {
     QStringList kept = m_bookmarks;
-    if (!kept.removeOne(folderForm(folder)))
+    if (!kept.removeOne(Paths::folderForm(folder)))
         return false;
     setBookmarks(kept);
     return true;
@@ -131,7 +119,7 @@ bool Places::removeBookmark(const QString &folder)
 
 bool Places::isBookmarked(const QString &folder) const
 {
-    return !folder.isEmpty() && m_bookmarks.contains(folderForm(folder));
+    return !folder.isEmpty() && m_bookmarks.contains(Paths::folderForm(folder));
 }
 
 void Places::refreshVolumes()
@@ -159,16 +147,17 @@ QList<Places::Row> Places::standardRows() const
         {QStandardPaths::MoviesLocation, "folder-videos"},
     };
     QList<Row> rows;
-    const QString home = folderForm(QDir::homePath());
+    const QString home = Paths::folderForm(QDir::homePath());
     for (const Standard &standard : standards) {
         const QString path = QStandardPaths::writableLocation(standard.location);
         // Without XDG folders the desktop names home for most of them.
         if (path.isEmpty() ||
-            (standard.location != QStandardPaths::HomeLocation && folderForm(path) == home) ||
+            (standard.location != QStandardPaths::HomeLocation &&
+             Paths::folderForm(path) == home) ||
             !isFolder(path))
             continue;
         rows.append({QStandardPaths::displayName(standard.location),
-                     folderForm(path),
+                     Paths::folderForm(path),
                      QStringLiteral("places"),
                      QString::fromLatin1(standard.icon),
                      true,
@@ -194,7 +183,7 @@ QList<Places::Row> Places::bookmarkRows() const
 {
     QList<Row> rows;
     for (const QString &bookmark : m_bookmarks)
-        rows.append({lastName(bookmark),
+        rows.append({Paths::lastName(bookmark),
                      bookmark,
                      QStringLiteral("bookmarks"),
                      QStringLiteral("bookmarks"),
