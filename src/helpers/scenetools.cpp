@@ -1,5 +1,6 @@
 #include "scenetools.h"
 
+#include <QHash>
 #include <QIcon>
 #include <QKeySequence>
 #include <QLocale>
@@ -49,4 +50,18 @@ bool SceneTools::matches(const QStringList &sequences, int key, int modifiers) c
 bool SceneTools::hasThemeIcon(const QString &name) const
 {
     return !name.isEmpty() && QIcon::hasThemeIcon(name);
+}
+
+QString SceneTools::themeIcon(const QStringList &names) const
+{
+    // Asked for every row a list shows: the theme is searched once a name.
+    static QHash<QString, bool> known;
+    for (const QString &name : names) {
+        auto it = known.constFind(name);
+        if (it == known.cend())
+            it = known.insert(name, hasThemeIcon(name));
+        if (*it)
+            return name;
+    }
+    return QString();
 }

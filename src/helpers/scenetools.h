@@ -24,4 +24,7 @@ public:
     Q_INVOKABLE bool matches(const QStringList &sequences, int key, int modifiers) const;
     // Whether the desktop's icon theme has an icon of that name.
     Q_INVOKABLE bool hasThemeIcon(const QString &name) const;
+    // The first of the names the icon theme has ("" when it has none): for
+    // the folder model's iconNames, best first.
+    Q_INVOKABLE QString themeIcon(const QStringList &names) const;
 };

@@ -1,170 +1,16 @@
 #include "foldermodel.h"
 
-#include "listing.h"
-#include "nameorder.h"
+#include "classifier.h"
 #include "pathcodec.h"
 #include "paths.h"
 
-#include <QCollatorSortKey>
 #include <QDateTime>
-#include <QDir>
-#include <QLocale>
-#include <QMimeDatabase>
-#include <QStringMatcher>
+#include <QImageReader>
+#include <QMimeType>
+#include <QSet>
 
-#include <algorithm>
 #include <mutex>
-#include <sys/stat.h>
-#include <thread>
-
-namespace {
-
-enum Kind : quint8 {
-    Folder,
-    Text,
-    Image,
-    Audio,
-    Video,
-    Archive,
-    Program,
-    Link,
-    BrokenLink,
-    Pipe,
-    Device,
-    Socket,
-    File,
-    KindCount
-};
-
-const QString &kindName(quint8 kind)
-{
-    static const QString names[KindCount] = {
-        QStringLiteral("folder"),  QStringLiteral("text"),   QStringLiteral("image"),
-        QStringLiteral("audio"),   QStringLiteral("video"),  QStringLiteral("archive"),
-        QStringLiteral("program"), QStringLiteral("link"),   QStringLiteral("brokenLink"),
-        QStringLiteral("pipe"),    QStringLiteral("device"), QStringLiteral("socket"),
-        QStringLiteral("file"),
-    };
-    return names[kind < KindCount ? kind : quint8(File)];
-}
-
-std::mutex hookMutex;
-std::function<void(const QString &)> readHook;
-
-struct MimeKind
-{
-    quint8 kind = File;
-    bool runnable = false; // a program when its execute bit is set
-};
-
-MimeKind mimeKind(const QMimeType &type)
-{
-    static const QStringList archives = {
-        QStringLiteral("application/x-archive"),
-        QStringLiteral("application/zip"),
-        QStringLiteral("application/x-tar"),
-        QStringLiteral("application/gzip"),
-        QStringLiteral("application/x-bzip"),
-        QStringLiteral("application/x-bzip2"),
-        QStringLiteral("application/x-xz"),
-        QStringLiteral("application/x-lzma"),
-        QStringLiteral("application/zstd"),
-        QStringLiteral("application/x-7z-compressed"),
-        QStringLiteral("application/vnd.rar"),
-        QStringLiteral("application/x-rar"),
-        QStringLiteral("application/x-compressed-tar"),
-        QStringLiteral("application/x-cpio"),
-        QStringLiteral("application/x-rpm"),
-        QStringLiteral("application/vnd.debian.binary-package"),
-        QStringLiteral("application/x-iso9660-image"),
-        QStringLiteral("application/java-archive"),
-    };
-    static const QStringList programs = {
-        QStringLiteral("application/x-executable"),
-        QStringLiteral("application/x-pie-executable"),
-        QStringLiteral("application/x-shellscript"),
-        QStringLiteral("application/x-ms-dos-executable"),
-        QStringLiteral("application/vnd.appimage"),
-    };
-    MimeKind result;
-    if (type.isDefault())
-        return {File, true};
-    const QString name = type.name();
-    if (name.startsWith(QLatin1String("image/")))
-        return {Image, false};
-    if (name.startsWith(QLatin1String("audio/")))
-        return {Audio, false};
-    if (name.startsWith(QLatin1String("video/")))
-        return {Video, false};
-    QStringList family = type.allAncestors();
-    family.prepend(name);
-    for (const QString &member : std::as_const(family)) {
-        if (archives.contains(member))
-            return {Archive, false};
-        if (programs.contains(member))
-            result.runnable = true;
-    }
-    if (name.startsWith(QLatin1String("text/")) || type.inherits(QStringLiteral("text/plain")))
-        result.kind = Text;
-    return result;
-}
-
-// By the name only: reading contents would cost a read per entry. `dotted`
-// is the name from its last dot on, empty when it has none.
-quint8 kindOf(const Listing::Entry &entry, const QString &dotted, const QMimeDatabase &mimes,
-              QHash<QString, MimeKind> &bySuffix)
-{
-    if (entry.isBrokenLink)
-        return BrokenLink;
-    if (entry.isLink)
-        return Link;
-    if (entry.isDir || S_ISDIR(entry.mode))
-        return Folder;
-    if (S_ISFIFO(entry.mode))
-        return Pipe;
-    if (S_ISCHR(entry.mode) || S_ISBLK(entry.mode))
-        return Device;
-    if (S_ISSOCK(entry.mode))
-        return Socket;
-    QString key;
-    if (!dotted.isEmpty()) {
-        // Most folders repeat a handful of extensions.
-        key = dotted;
-    } else if (entry.mode & 0111) {
-        return Program; // what fills bin folders; spares a slow lookup each
-    } else {
-        // Without an extension the lookup tries every pattern of the
-        // database; names like "notes1", "notes2" share their answer.
-        key.reserve(entry.name.size());
-        for (const QChar c : entry.name) {
-            if (!c.isDigit())
-                key += c;
-            else if (!key.endsWith(QLatin1Char('#')))
-                key += QLatin1Char('#');
-        }
-    }
-    auto it = bySuffix.constFind(key);
-    if (it == bySuffix.cend())
-        it = bySuffix.insert(
-            key, mimeKind(mimes.mimeTypeForFile(entry.name, QMimeDatabase::MatchExtension)));
-    const MimeKind kind = *it;
-    if (kind.runnable && (entry.mode & 0111))
-        return Program;
-    return kind.kind;
-}
-
-} // namespace
-
-struct FolderModel::Result
-{
-    QString path;
-    bool ok = false;
-    Status failure = Missing;
-    std::vector<Row> rows;
-    QHash<QString, int> byName;
-    std::vector<int> orders[4];  // per sort key, ties by name; empty until made
-    std::vector<int> suffixRank; // Row::suffix -> place among the extensions
-};
+#include <system_error>
 
 struct FolderModel::Mailbox
 {
@@ -184,223 +30,6 @@ struct FolderModel::Mailbox
             Qt::QueuedConnection);
     }
 };
-
-namespace {
-
-// What orders the entries by a key other than the name; ties by name.
-qint64 sortValue(const FolderModel::Row &row, FolderModel::SortKey key,
-                 const std::vector<int> &suffixRank)
-{
-    switch (key) {
-    case FolderModel::Size:
-        return row.isDir ? qint64(-1) : row.size; // a folder's own size says nothing
-    case FolderModel::Date:
-        return row.modified;
-    case FolderModel::Type:
-        return (qint64(row.kind) << 32) + suffixRank[size_t(row.suffix)];
-    case FolderModel::Name:
-        break;
-    }
-    return 0;
-}
-
-// Sorts compact (value, place by name) pairs: no string and no entry is
-// touched while sorting.
-std::vector<int> orderByValue(const std::vector<int> &byName, const std::vector<qint64> &values)
-{
-    const size_t count = byName.size();
-    std::vector<std::pair<qint64, int>> pairs(count);
-    for (size_t place = 0; place < count; ++place)
-        pairs[place] = {values[size_t(byName[place])], int(place)};
-    std::sort(pairs.begin(), pairs.end());
-    std::vector<int> order(count);
-    for (size_t i = 0; i < count; ++i)
-        order[i] = byName[size_t(pairs[i].second)];
-    return order;
-}
-
-std::vector<qint64> valuesOf(const std::vector<FolderModel::Row> &rows, FolderModel::SortKey key,
-                             const std::vector<int> &suffixRank)
-{
-    std::vector<qint64> values(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i)
-        values[i] = sortValue(rows[i], key, suffixRank);
-    return values;
-}
-
-// One share of the per-entry work, done on its own thread with its own
-// collator and caches: rows, kinds, extensions, collation keys, and the share
-// sorted by name.
-struct Share
-{
-    qsizetype from = 0;
-    qsizetype to = 0;
-    std::vector<QCollatorSortKey> keys; // of entries from..to
-    QHash<QString, int> suffixIds;      // ".JPG" -> local id
-    QStringList suffixes;               // local id -> "jpg"; 0 is none
-
-    const QCollatorSortKey &key(qsizetype entry) const { return keys[size_t(entry - from)]; }
-
-    void run(Listing::Entry *entries, std::vector<FolderModel::Row> &rows, std::vector<int> &order,
-             const std::atomic_bool &cancel)
-    {
-        const QMimeDatabase mimes;
-        QHash<QString, MimeKind> bySuffix;
-        const QCollator collator = NameOrder::collator();
-        keys.reserve(size_t(to - from));
-        suffixes << QString();
-        for (qsizetype i = from; i < to; ++i) {
-            if ((i & 1023) == 0 && cancel)
-                return;
-            Listing::Entry &entry = entries[i];
-            FolderModel::Row &row = rows[size_t(i)];
-            const qsizetype dot = entry.name.lastIndexOf(QLatin1Char('.'));
-            const QString dotted = dot > 0 ? entry.name.mid(dot) : QString();
-            if (!dotted.isEmpty()) {
-                auto it = suffixIds.constFind(dotted);
-                if (it == suffixIds.cend()) {
-                    it = suffixIds.insert(dotted, int(suffixes.size()));
-                    suffixes << dotted.mid(1).toCaseFolded();
-                }
-                row.suffix = *it;
-            }
-            row.kind = kindOf(entry, dotted, mimes, bySuffix);
-            row.name = std::move(entry.name);
-            row.folded = row.name.toCaseFolded();
-            if (row.folded == row.name)
-                row.folded = row.name; // one shared copy
-            row.linkTarget = std::move(entry.linkTarget);
-            row.size = entry.size;
-            row.modified = entry.modified;
-            row.isDir = entry.isDir;
-            row.isLink = entry.isLink;
-            row.isBrokenLink = entry.isBrokenLink;
-            row.isReadable = entry.isReadable;
-            row.isWritable = entry.isWritable;
-            row.isHidden = row.name.startsWith(QLatin1Char('.'));
-            row.hasUndecodable = PathCodec::hasUndecodable(row.name);
-            keys.push_back(collator.sortKey(row.name));
-        }
-        for (qsizetype i = from; i < to; ++i)
-            order[size_t(i)] = int(i);
-        // Names equal to the collator still get one fixed order.
-        std::sort(order.begin() + from, order.begin() + to,
-                  [&](int a, int b) { return less(rows, a, b); });
-    }
-
-    bool less(const std::vector<FolderModel::Row> &rows, int a, int b) const
-    {
-        const int c = key(a).compare(key(b));
-        return c != 0 ? c < 0 : rows[size_t(a)].name < rows[size_t(b)].name;
-    }
-};
-
-// Everything that costs per entry happens here, on the worker: the read,
-// the kinds, and the collation keys, computed once per name. Only the order
-// by name and the one in use are made before the rows go to the screen.
-std::shared_ptr<FolderModel::Result> prepare(const QString &path, FolderModel::SortKey inUse,
-                                             const std::atomic_bool &cancel)
-{
-    auto result = std::make_shared<FolderModel::Result>();
-    result->path = path;
-    QList<Listing::Entry> entries;
-    if (!Listing::read(path, Listing::Detail::Full, &entries, &cancel)) {
-        if (cancel)
-            return nullptr;
-        struct stat status;
-        const QByteArray encoded = PathCodec::encode(path);
-        const int failed = ::stat(encoded.constData(), &status) == 0 ? 0 : errno;
-        const bool missing =
-            failed == ENOENT || failed == ENOTDIR || (failed == 0 && !S_ISDIR(status.st_mode));
-        result->failure = missing ? FolderModel::Missing : FolderModel::Unreadable;
-        return result;
-    }
-
-    const qsizetype count = entries.size();
-    auto &rows = result->rows;
-    rows.resize(size_t(count));
-    std::vector<int> halves(static_cast<size_t>(count));
-    Listing::Entry *data = entries.data();
-
-    // Two shares on two threads for a big folder; a small one is not worth
-    // a thread.
-    constexpr qsizetype WorthASecondThread = 2048;
-    Share shares[2];
-    shares[0].to = count;
-    std::thread second;
-    if (count >= WorthASecondThread) {
-        shares[0].to = shares[1].from = count / 2;
-        shares[1].to = count;
-        try {
-            second = std::thread([&] { shares[1].run(data, rows, halves, cancel); });
-        } catch (const std::system_error &) {
-            shares[0].to = count;
-            shares[1].from = shares[1].to = 0;
-        }
-    }
-    shares[0].run(data, rows, halves, cancel);
-    if (second.joinable())
-        second.join();
-    entries.clear();
-    if (cancel)
-        return nullptr;
-
-    // One id per extension for the whole folder, ranked in text order.
-    QHash<QString, int> suffixIds;
-    QStringList distinct;
-    std::vector<int> local[2];
-    for (int s = 0; s < 2; ++s) {
-        for (const QString &suffix : std::as_const(shares[s].suffixes)) {
-            auto it = suffixIds.constFind(suffix);
-            if (it == suffixIds.cend()) {
-                it = suffixIds.insert(suffix, int(distinct.size()));
-                distinct << suffix;
-            }
-            local[s].push_back(*it);
-        }
-    }
-    for (int s = 0; s < 2; ++s)
-        for (qsizetype i = shares[s].from; i < shares[s].to; ++i)
-            rows[size_t(i)].suffix = local[s][size_t(rows[size_t(i)].suffix)];
-    QStringList sorted = distinct;
-    sorted.sort();
-    result->suffixRank.resize(size_t(distinct.size()));
-    for (qsizetype place = 0; place < sorted.size(); ++place)
-        result->suffixRank[size_t(suffixIds.value(sorted.at(place)))] = int(place);
-
-    // The two sorted shares merged into the order by name, while the other
-    // thread indexes the names.
-    std::vector<int> &byName = result->orders[FolderModel::Name];
-    auto index = [&] {
-        result->byName.reserve(count);
-        for (qsizetype i = 0; i < count; ++i)
-            result->byName.insert(rows[size_t(i)].name, int(i));
-    };
-    try {
-        second = std::thread(index);
-    } catch (const std::system_error &) {
-        index();
-    }
-    const auto keyOf = [&](int entry) -> const QCollatorSortKey & {
-        return entry < shares[0].to ? shares[0].key(entry) : shares[1].key(entry);
-    };
-    byName.resize(size_t(count));
-    std::merge(halves.begin(), halves.begin() + shares[0].to, halves.begin() + shares[0].to,
-               halves.end(), byName.begin(), [&](int a, int b) {
-                   const int c = keyOf(a).compare(keyOf(b));
-                   return c != 0 ? c < 0 : rows[size_t(a)].name < rows[size_t(b)].name;
-               });
-    if (second.joinable())
-        second.join();
-    if (cancel)
-        return nullptr;
-    if (inUse != FolderModel::Name)
-        result->orders[inUse] = orderByValue(byName, valuesOf(rows, inUse, result->suffixRank));
-    result->ok = true;
-    return result;
-}
-
-} // namespace
 
 FolderModel::FolderModel(QObject *parent)
     : QAbstractListModel(parent), m_mailbox(std::make_shared<Mailbox>())
@@ -438,8 +67,7 @@ FolderModel::~FolderModel()
 
 void FolderModel::setReadHookForTesting(std::function<void(const QString &)> hook)
 {
-    std::lock_guard<std::mutex> lock(hookMutex);
-    readHook = std::move(hook);
+    FolderWorker::setReadHook(std::move(hook));
 }
 
 void FolderModel::setFolder(const QString &folder)
@@ -482,54 +110,28 @@ void FolderModel::request(bool sameFolder)
     setRunning(true);
 
     try {
-        std::thread([mailbox = m_mailbox, generation = m_generation, path = m_path,
-                     cancel = m_cancel, inUse = m_sortKey] {
-            std::function<void(const QString &)> hook;
-            {
-                std::lock_guard<std::mutex> lock(hookMutex);
-                hook = readHook;
-            }
-            if (hook)
-                hook(path);
-            if (*cancel)
-                return;
-            std::shared_ptr<Result> result = prepare(path, inUse, *cancel);
-            if (!result || *cancel)
-                return;
-            if (!result->ok) {
+        const quint64 generation = m_generation;
+        std::shared_ptr<Mailbox> mailbox = m_mailbox;
+        FolderWorker::start(
+            m_path, EntryOrder::Key(m_sortKey), m_cancel,
+            [mailbox, generation](std::shared_ptr<FolderWorker::Result> result) {
                 mailbox->post(
                     [generation, result](FolderModel *model) { model->land(generation, result); });
-                return;
-            }
-            // The other orders follow the rows; what they need is copied
-            // first, as the rows leave with the result.
-            std::vector<int> byName = result->orders[Name];
-            std::vector<qint64> values[4];
-            for (SortKey key : {Size, Date, Type})
-                if (key != inUse)
-                    values[key] = valuesOf(result->rows, key, result->suffixRank);
-            mailbox->post(
-                [generation, result](FolderModel *model) { model->land(generation, result); });
-            auto orders = std::make_shared<std::array<std::vector<int>, 4>>();
-            for (SortKey key : {Size, Date, Type}) {
-                if (*cancel)
-                    return;
-                if (key != inUse)
-                    (*orders)[key] = orderByValue(byName, values[key]);
-            }
-            mailbox->post([generation, orders](FolderModel *model) {
-                model->landOrders(generation, std::move(*orders));
+            },
+            [mailbox, generation](std::shared_ptr<FolderWorker::Orders> orders) {
+                mailbox->post([generation, orders](FolderModel *model) {
+                    model->landOrders(generation, orders);
+                });
             });
-        }).detach();
     } catch (const std::system_error &) {
-        auto failed = std::make_shared<Result>();
+        auto failed = std::make_shared<FolderWorker::Result>();
         failed->path = m_path;
-        failed->failure = Unreadable;
+        failed->missing = false;
         land(m_generation, failed);
     }
 }
 
-void FolderModel::land(quint64 generation, std::shared_ptr<Result> result)
+void FolderModel::land(quint64 generation, std::shared_ptr<FolderWorker::Result> result)
 {
     if (generation != m_generation)
         return; // a newer request took its place
@@ -539,13 +141,15 @@ void FolderModel::land(quint64 generation, std::shared_ptr<Result> result)
         const int oldCount = count();
         const int oldTotal = totalCount();
         int unfiltered = 0;
-        std::vector<int> visible = arrange(
-            result->rows, orderOf(result->orders, result->rows, result->suffixRank, m_sortKey),
-            &unfiltered);
+        EntryOrder::Order visible =
+            EntryOrder::arrange(result->rows,
+                                EntryOrder::orderOf(result->orders, result->rows,
+                                                    result->suffixRank, EntryOrder::Key(m_sortKey)),
+                                arrangement(), &unfiltered);
         const auto takeRows = [&] {
             m_rows = std::move(result->rows);
             m_byName = std::move(result->byName);
-            for (int key = 0; key < 4; ++key)
+            for (int key = 0; key < EntryOrder::KeyCount; ++key)
                 m_orders[key] = std::move(result->orders[key]);
             m_suffixRank = std::move(result->suffixRank);
             m_rowsGeneration = generation;
@@ -576,7 +180,8 @@ void FolderModel::land(quint64 generation, std::shared_ptr<Result> result)
         const bool wasShown = sameFolder || (m_status == Gone && result->path == m_path);
         clearRows();
         watch(QString());
-        setStatus(wasShown && result->failure == Missing ? Gone : result->failure);
+        const Status failure = result->missing ? Missing : Unreadable;
+        setStatus(wasShown && failure == Missing ? Gone : failure);
         if (!sameFolder)
             Q_EMIT loaded();
     }
@@ -610,36 +215,9 @@ void FolderModel::clearRows()
     setUnfiltered(0);
 }
 
-// Which entries show, in which order: a walk over the order the worker made
-// for the sort key, each entry dropped into its group (hidden last, folders
-// first), so that a new choice costs no comparison at all.
-std::vector<int> FolderModel::arrange(const std::vector<Row> &rows, const std::vector<int> &order,
-                                      int *unfiltered) const
+EntryOrder::Arrangement FolderModel::arrangement() const
 {
-    const bool filtered = !m_filterText.isEmpty();
-    const QStringMatcher matcher(m_foldedFilter);
-    const bool single = m_foldedFilter.size() == 1; // a plain character search is faster
-    const bool hiddenLast = m_hiddenLast && m_showHidden;
-    std::vector<int> groups[4];
-    const qsizetype size = qsizetype(order.size());
-    *unfiltered = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const int entry = order[m_ascending ? i : size - 1 - i];
-        const Row &row = rows[entry];
-        if (row.isHidden && !m_showHidden)
-            continue;
-        ++*unfiltered;
-        if (filtered && !(single ? row.folded.contains(m_foldedFilter.front())
-                                 : matcher.indexIn(row.folded) >= 0))
-            continue;
-        groups[(hiddenLast && row.isHidden ? 2 : 0) + (m_foldersFirst && !row.isDir ? 1 : 0)]
-            .push_back(entry);
-    }
-    std::vector<int> visible;
-    visible.reserve(groups[0].size() + groups[1].size() + groups[2].size() + groups[3].size());
-    for (const std::vector<int> &group : groups)
-        visible.insert(visible.end(), group.cbegin(), group.cend());
-    return visible;
+    return {m_ascending, m_foldersFirst, m_showHidden, m_hiddenLast, m_foldedFilter};
 }
 
 void FolderModel::indexRows()
@@ -716,25 +294,13 @@ void FolderModel::setUnfiltered(int unfiltered)
     Q_EMIT unfilteredCountChanged();
 }
 
-void FolderModel::landOrders(quint64 generation, std::array<std::vector<int>, 4> orders)
+void FolderModel::landOrders(quint64 generation, std::shared_ptr<FolderWorker::Orders> orders)
 {
     if (generation != m_rowsGeneration)
         return; // the rows they order are gone
-    for (int key = 0; key < 4; ++key)
-        if (m_orders[key].size() != m_rows.size() && orders[key].size() == m_rows.size())
-            m_orders[key] = std::move(orders[key]);
-}
-
-// An order asked for before the worker sent it is made here; it costs a sort
-// of plain numbers.
-const std::vector<int> &FolderModel::orderOf(std::vector<int> (&orders)[4],
-                                             const std::vector<Row> &rows,
-                                             const std::vector<int> &suffixRank, SortKey key)
-{
-    std::vector<int> &order = orders[key];
-    if (order.size() != rows.size() && key != Name)
-        order = orderByValue(orders[Name], valuesOf(rows, key, suffixRank));
-    return order;
+    for (int key = 0; key < EntryOrder::KeyCount; ++key)
+        if (m_orders[key].size() != m_rows.size() && (*orders)[key].size() == m_rows.size())
+            m_orders[key] = std::move((*orders)[key]);
 }
 
 void FolderModel::applyArrangement()
@@ -743,7 +309,9 @@ void FolderModel::applyArrangement()
         return;
     Q_EMIT aboutToReload();
     int unfiltered = 0;
-    showRows(arrange(m_rows, orderOf(m_orders, m_rows, m_suffixRank, m_sortKey), &unfiltered));
+    showRows(EntryOrder::arrange(
+        m_rows, EntryOrder::orderOf(m_orders, m_rows, m_suffixRank, EntryOrder::Key(m_sortKey)),
+        arrangement(), &unfiltered));
     setUnfiltered(unfiltered);
     Q_EMIT reloaded();
 }
@@ -805,13 +373,7 @@ void FolderModel::setFilterText(const QString &text)
         // A keystroke that extends the filter can only drop rows: check the
         // ones shown, in their order, instead of every entry.
         Q_EMIT aboutToReload();
-        const QStringMatcher matcher(folded);
-        std::vector<int> kept;
-        kept.reserve(m_visible.size());
-        for (const int entry : m_visible) {
-            if (matcher.indexIn(m_rows[entry].folded) >= 0)
-                kept.push_back(entry);
-        }
+        EntryOrder::Order kept = EntryOrder::narrow(m_rows, m_visible, folded);
         showRows(std::move(kept));
         Q_EMIT reloaded();
     } else {
@@ -939,7 +501,20 @@ QVariant FolderModel::data(const QModelIndex &index, int role) const
     case ModifiedRole:
         return row.modified != 0 ? QDateTime::fromMSecsSinceEpoch(row.modified) : QDateTime();
     case KindRole:
-        return kindName(row.kind);
+        return Classifier::kindName(FileKind::Kind(row.kind));
+    case FileKindRole:
+        return int(row.kind);
+    case MimeTypeRole:
+        return Classifier::mimeType(row.mime).name();
+    case KindWordsRole:
+        return Classifier::mimeType(row.mime).comment();
+    case IconNamesRole:
+        return Classifier::iconNames(Classifier::mimeType(row.mime), FileKind::Kind(row.kind),
+                                     row.isDir);
+    case GlyphRole:
+        return int(Classifier::glyphOf(FileKind::Kind(row.kind), row.isDir));
+    case GlyphTextRole:
+        return Classifier::symbol(Classifier::glyphOf(FileKind::Kind(row.kind), row.isDir));
     case IsLinkRole:
         return row.isLink;
     case IsBrokenLinkRole:
@@ -973,6 +548,12 @@ QHash<int, QByteArray> FolderModel::roleNames() const
         {IsHiddenRole, "isHidden"},
         {DisplayNameRole, "displayName"},
         {HasUndecodableRole, "hasUndecodable"},
+        {FileKindRole, "fileKind"},
+        {MimeTypeRole, "mimeType"},
+        {KindWordsRole, "kindWords"},
+        {IconNamesRole, "iconNames"},
+        {GlyphRole, "glyph"},
+        {GlyphTextRole, "glyphText"},
     };
 }
 
@@ -986,4 +567,47 @@ QVariantMap FolderModel::get(int row) const
     for (auto it = roles.cbegin(); it != roles.cend(); ++it)
         entry.insert(QString::fromLatin1(it.value()), data(at, it.key()));
     return entry;
+}
+
+QVariantMap FolderModel::pictureNeighbours(const QString &path) const
+{
+    // Types this build decodes, by the listing's MIME numbers.
+    static const QSet<QString> decoded = [] {
+        QSet<QString> names;
+        for (const QByteArray &name : QImageReader::supportedMimeTypes())
+            names.insert(QString::fromLatin1(name));
+        return names;
+    }();
+    QHash<quint16, bool> readable;
+    const int own = indexOfPath(path);
+    const QString folder = Paths::folderForm(m_shownPath);
+    QString previous, next;
+    int index = -1;
+    int count = 0;
+    for (int row = 0; row < this->count(); ++row) {
+        const Row &entry = m_rows[size_t(m_visible[size_t(row)])];
+        bool picture = row == own;
+        if (!picture && entry.kind == FileKind::Image) {
+            auto it = readable.constFind(entry.mime);
+            if (it == readable.cend())
+                it = readable.insert(entry.mime,
+                                     decoded.contains(Classifier::mimeType(entry.mime).name()));
+            picture = *it;
+        }
+        if (!picture)
+            continue;
+        if (row == own)
+            index = count;
+        else if (own < 0 || row < own)
+            previous = entry.name;
+        else if (next.isEmpty())
+            next = entry.name;
+        ++count;
+    }
+    if (own < 0)
+        previous.clear();
+    return {{QStringLiteral("previous"), previous.isEmpty() ? QString() : folder + previous},
+            {QStringLiteral("next"), next.isEmpty() ? QString() : folder + next},
+            {QStringLiteral("index"), index},
+            {QStringLiteral("count"), count}};
 }

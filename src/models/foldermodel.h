@@ -1,5 +1,8 @@
 #pragma once
 
+#include "entryorder.h"
+#include "folderworker.h"
+
 #include <QAbstractListModel>
 #include <QFileSystemWatcher>
 #include <QHash>
@@ -8,11 +11,9 @@
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
-#include <array>
 #include <atomic>
 #include <functional>
 #include <memory>
-#include <sys/types.h>
 #include <vector>
 
 // The scene's listing of one folder: read on a worker thread so that a big
@@ -44,7 +45,12 @@ public:
         Gone,       // was listed, then deleted while open
     };
     Q_ENUM(Status)
-    enum SortKey { Name, Size, Date, Type };
+    enum SortKey {
+        Name = EntryOrder::Name,
+        Size = EntryOrder::Size,
+        Date = EntryOrder::Date,
+        Type = EntryOrder::Type
+    };
     Q_ENUM(SortKey)
     enum Role {
         FileNameRole = Qt::UserRole + 1,
@@ -62,6 +68,13 @@ public:
         IsHiddenRole,
         DisplayNameRole,
         HasUndecodableRole,
+        // The typed side of "kind", and what the MIME database says of it.
+        FileKindRole,  // a FileKind::Kind
+        MimeTypeRole,  // "application/pdf"
+        KindWordsRole, // "PDF document", in the person's language
+        IconNamesRole, // theme icon names to try, best first
+        GlyphRole,     // a FileKind::Glyph, drawn when the theme has no icon
+        GlyphTextRole, // the symbol such a glyph shows, "" for a drawn shape
     };
     Q_ENUM(Role)
 
@@ -99,6 +112,11 @@ public:
     Q_INVOKABLE int nextMatch(const QString &prefix, int from) const;
     // Every role of the row by name; empty for a row out of range.
     Q_INVOKABLE QVariantMap get(int row) const;
+    // The pictures next to path among the rows shown, in their order (the
+    // person's sort and filter): keys "previous", "next" ("" at either end),
+    // "index" and "count", as ImageLoader::neighbours gives them. Pictures are
+    // the rows whose kind is image, and path itself.
+    Q_INVOKABLE QVariantMap pictureNeighbours(const QString &path) const;
 
     // A name readable on screen: each byte that is not UTF-8 shown as "\xNN".
     static QString displayName(const QString &name);
@@ -111,25 +129,7 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    // One entry as the worker prepares it.
-    struct Row
-    {
-        QString name;
-        QString folded; // the name case-folded, for filter and type-ahead
-        QString linkTarget;
-        qint64 size = -1;
-        qint64 modified = 0;
-        int suffix = 0; // the extension, as an id of the folder's listing
-        quint8 kind = 0;
-        bool isDir = false;
-        bool isLink = false;
-        bool isBrokenLink = false;
-        bool isReadable = false;
-        bool isWritable = false;
-        bool isHidden = false;
-        bool hasUndecodable = false;
-    };
-    struct Result;
+    using Row = EntryOrder::Row;
     struct Mailbox;
 
 Q_SIGNALS:
@@ -155,13 +155,9 @@ Q_SIGNALS:
 
 private:
     void request(bool sameFolder);
-    void land(quint64 generation, std::shared_ptr<Result> result);
-    void landOrders(quint64 generation, std::array<std::vector<int>, 4> orders);
-    static const std::vector<int> &orderOf(std::vector<int> (&orders)[4],
-                                           const std::vector<Row> &rows,
-                                           const std::vector<int> &suffixRank, SortKey key);
-    std::vector<int> arrange(const std::vector<Row> &rows, const std::vector<int> &order,
-                             int *unfiltered) const;
+    void land(quint64 generation, std::shared_ptr<FolderWorker::Result> result);
+    void landOrders(quint64 generation, std::shared_ptr<FolderWorker::Orders> orders);
+    EntryOrder::Arrangement arrangement() const;
     void indexRows();
     void showRows(std::vector<int> visible, const std::function<void()> &takeRows = {});
     void applyArrangement();
@@ -187,12 +183,12 @@ private:
     int m_unfiltered = 0;
 
     std::vector<Row> m_rows;
-    std::vector<int> m_visible;    // row -> entry
-    std::vector<int> m_rowOf;      // entry -> row, -1 when not shown
-    QHash<QString, int> m_byName;  // name -> entry
-    std::vector<int> m_orders[4];  // entries in ascending order, per sort key
-    std::vector<int> m_suffixRank; // Row::suffix -> place among the extensions
-    quint64 m_rowsGeneration = 0;  // the request the rows came from
+    std::vector<int> m_visible;                       // row -> entry
+    std::vector<int> m_rowOf;                         // entry -> row, -1 when not shown
+    QHash<QString, int> m_byName;                     // name -> entry
+    EntryOrder::Order m_orders[EntryOrder::KeyCount]; // ascending, per sort key
+    std::vector<int> m_suffixRank;                    // Row::suffix -> place among the extensions
+    quint64 m_rowsGeneration = 0;                     // the request the rows came from
 
     quint64 m_generation = 0;
     std::shared_ptr<std::atomic_bool> m_cancel;
