@@ -10,11 +10,12 @@
 
 namespace RegularFile {
 
-int open(const QString &path)
+int openAt(int folder, const QByteArray &name, bool followLink)
 {
-    if (path.contains(QChar(0)))
+    if (name.isEmpty() || name.contains('\0'))
         return -ENOENT;
-    const int probe = ::open(PathCodec::encode(path).constData(), O_PATH | O_CLOEXEC);
+    const int probe =
+        ::openat(folder, name.constData(), O_PATH | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW));
     if (probe < 0)
         return -errno;
     struct stat before;
@@ -39,6 +40,13 @@ int open(const QString &path)
         return -ENXIO;
     }
     return error != 0 ? -error : fd;
+}
+
+int open(const QString &path)
+{
+    if (path.contains(QChar(0)))
+        return -ENOENT;
+    return openAt(AT_FDCWD, PathCodec::encode(path), true);
 }
 
 } // namespace RegularFile

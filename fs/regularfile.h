@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace RegularFile {
@@ -10,5 +11,8 @@ namespace RegularFile {
 // (opening a serial line acts on it, a pipe waits), and what is read is the
 // file that was checked, whatever takes its name's place meanwhile.
 int open(const QString &path);
+// The same for name in the open folder; with followLink false, a link is
+// not followed and answers -ENXIO.
+int openAt(int folder, const QByteArray &name, bool followLink);
 
 } // namespace RegularFile

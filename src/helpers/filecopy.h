@@ -4,8 +4,10 @@
 
 #include <functional>
 
-// Copies one regular file into a folder, for the browser's "copy" and for a
-// copy that runs in the background with a progress bar.
+// Copy to Documents: one regular file into the shared documents folder, for
+// the browser's "copy" and for a copy that runs in the background with a
+// progress bar. The copy itself is CopyEngine's; this adds the guard of the
+// destination folder and the reasons the scene shows.
 namespace FileCopy {
 
 // The shared documents folder that Copy to Documents fills.
@@ -44,7 +46,8 @@ using Progress = std::function<bool(qint64 done, qint64 total)>;
 // and opened without following links, so the copy never lands elsewhere.
 // The copy is written under no name and takes its name only once complete
 // and on disk; a failure or a cancel leaves nothing behind. Its permissions
-// are the source's masked by the umask, never set-user-ID; holes stay holes.
+// are the source's masked by the umask, never set-user-ID; holes stay holes;
+// its modification time is the source's.
 Result copy(const QString &source, const QString &destinationFolder, const Progress &progress = {});
 
 } // namespace FileCopy
