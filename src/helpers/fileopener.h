@@ -1,5 +1,7 @@
 #pragma once
 
+#include "filetype.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -14,7 +16,9 @@ class QMimeType;
 
 // Tells what a file is from its content and name, which viewer fits it, and
 // hands it to the desktop's application; never runs a program unasked and
-// never gives a pipe, a device or a socket to another application.
+// never gives a pipe, a device or a socket to another application. The
+// requests answer off the UI thread; the calls of the same name read the
+// file on the caller's thread.
 class FileOpener : public QObject
 {
     Q_OBJECT
@@ -22,44 +26,41 @@ class FileOpener : public QObject
 public:
     explicit FileOpener(QObject *parent = nullptr);
 
-    // Keys: "path", "kind" ("file", "folder", "pipe", "character device",
-    // "block device", "socket", "missing", "unreadable"), "exists",
-    // "isBrokenLink", "mimeType", "description", "viewer" ("text", "image",
-    // "hex", "external", "folder", "none"), "isExecutable", "runs" (what
-    // would run, for the confirmation), "isSpecial", "error". Reads at most
-    // the first 16 KiB; a file on a stalled mount is better asked with
-    // requestFileType().
+    // FileType::toMap()'s keys. Reads at most the first 16 KiB; a file on a
+    // stalled mount is better asked with requestFileType().
     Q_INVOKABLE QVariantMap fileType(const QString &path) const;
+    // The same, typed.
+    Q_INVOKABLE FileType type(const QString &path) const;
+    // Answers with fileTypeReady() and typeReady().
     Q_INVOKABLE void requestFileType(const QString &path);
 
-    // Keys: "path", "kind", "exists", "size", "modified", "accessed",
-    // "owner", "group", "permissions" ("rwxr-xr-x"), "octal" ("0755"),
-    // "mimeType", "description", "isSymLink", "linkTarget" (as stored),
-    // "linkTargetPath" (absolute), "isBrokenLink", "error".
+    // FileProperties::of()'s keys.
     Q_INVOKABLE QVariantMap properties(const QString &path) const;
     Q_INVOKABLE void requestProperties(const QString &path);
 
     // Keys: "ok", "needsConfirmation", "runs", "isSpecial", "missing",
-    // "noApplication", "mimeType", "description", "reason" (untranslated).
-    // A program, a script or a desktop entry is not opened: the answer asks
-    // for a confirmation naming what would run.
+    // "noApplication", "mimeType", "description", "reason" (untranslated),
+    // "outcome" (a Launcher::Outcome). A program, a script or a desktop
+    // entry is not opened: the answer asks for a confirmation naming what
+    // would run.
     Q_INVOKABLE QVariantMap openExternally(const QString &path);
     // After the person confirmed; still never a pipe, device or socket.
     Q_INVOKABLE QVariantMap openExternallyConfirmed(const QString &path);
+    // Both, with the file looked at and the desktop asked off the UI
+    // thread; answers with openedExternally().
+    Q_INVOKABLE void requestOpenExternally(const QString &path, bool confirmed = false);
 
-    // The name of the desktop's default application for a MIME type, from
-    // the mimeapps.list files and the desktop's MIME cache; "" when none.
+    // The name of the desktop's default application for a MIME type; ""
+    // when none. Waits for the desktop's answer (a few seconds at most):
+    // the scene asks with requestDefaultApplication().
     Q_INVOKABLE QString defaultApplicationFor(const QString &mimeType) const;
+    Q_INVOKABLE void requestDefaultApplication(const QString &mimeType);
 
-    // The MIME type by content first, then by name (case-insensitive).
     static QMimeType mimeTypeOf(const QString &fileName, const QByteArray &head, bool haveContent);
-    // What would run if the desktop opened the file, or "" when it is no
-    // program: an executable, a desktop entry, a shell script, a script
-    // with an execute bit.
     static QString whatRuns(const QMimeType &mime, mode_t mode, const QByteArray &head,
                             const QString &path);
+    // "text", "image", "hex", "external" (FileType::viewerName()).
     static QString viewerFor(const QMimeType &mime);
-    // A URL that names the file's bytes exactly, also for undecodable names.
     static QUrl fileUrl(const QString &path);
 
     // Replaces QDesktopServices::openUrl, for tests.
@@ -67,7 +68,10 @@ public:
 
 Q_SIGNALS:
     void fileTypeReady(const QString &path, const QVariantMap &type);
+    void typeReady(const QString &path, const FileType &type);
     void propertiesReady(const QString &path, const QVariantMap &properties);
+    void openedExternally(const QString &path, const QVariantMap &result);
+    void defaultApplicationFound(const QString &mimeType, const QString &name);
 
 private:
     QVariantMap open(const QString &path, bool confirmed);
