@@ -8,7 +8,7 @@
 
 #include <atomic>
 
-struct CopyJob::State
+struct CopyJob::Work
 {
     std::atomic<qint64> done{0};
     std::atomic<qint64> total{0};
@@ -18,29 +18,37 @@ struct CopyJob::State
 
 namespace {
 
-QString reasonOf(FileCopy::Error error)
+CopyJob::Reason reasonOf(FileCopy::Error error)
 {
     switch (error) {
     case FileCopy::Error::None:
-        return QString();
+        return CopyJob::NoReason;
     case FileCopy::Error::Exists:
-        return QStringLiteral("exists");
+        return CopyJob::NameTaken;
     case FileCopy::Error::PermissionDenied:
-        return QStringLiteral("permission");
+        return CopyJob::NoPermission;
     case FileCopy::Error::DiskFull:
-        return QStringLiteral("diskFull");
+        return CopyJob::DiskFull;
     case FileCopy::Error::SourceVanished:
-        return QStringLiteral("vanished");
+        return CopyJob::SourceVanished;
     case FileCopy::Error::NotRegularFile:
-        return QStringLiteral("notRegular");
+        return CopyJob::NotRegular;
     case FileCopy::Error::LinkedFolder:
-        return QStringLiteral("linkedFolder");
+        return CopyJob::LinkedFolder;
     case FileCopy::Error::Cancelled:
-        return QStringLiteral("cancelled");
+        return CopyJob::Cancelled;
     case FileCopy::Error::Other:
         break;
     }
-    return QStringLiteral("other");
+    return CopyJob::OtherReason;
+}
+
+QString wordsOf(CopyJob::Reason reason)
+{
+    static const char *const words[] = {"",         "exists",     "permission",   "diskFull",
+                                        "vanished", "notRegular", "linkedFolder", "cancelled",
+                                        "other"};
+    return QString::fromLatin1(words[reason]);
 }
 
 std::function<void()> &startHook()
@@ -89,12 +97,15 @@ bool CopyJob::start(const QString &path)
 {
     if (m_state)
         return false;
-    auto state = std::make_shared<State>();
+    auto state = std::make_shared<Work>();
     m_state = state;
     m_source = path;
     m_done = m_total = 0;
     m_clock.start();
     m_poll.start();
+    m_jobState = Running;
+    m_reason = NoReason;
+    Q_EMIT stateChanged();
     Q_EMIT runningChanged();
     Q_EMIT progressChanged();
 
@@ -134,7 +145,7 @@ void CopyJob::poll()
     Q_EMIT progressChanged();
 }
 
-void CopyJob::finish(const std::shared_ptr<State> &state)
+void CopyJob::finish(const std::shared_ptr<Work> &state)
 {
     if (state != m_state)
         return;
@@ -142,6 +153,9 @@ void CopyJob::finish(const std::shared_ptr<State> &state)
     m_poll.stop();
     m_state.reset();
     const FileCopy::Result &result = state->result;
+    m_reason = reasonOf(result.error);
+    m_jobState = result.ok() ? Succeeded : Failed;
+    Q_EMIT stateChanged();
     Q_EMIT runningChanged();
-    Q_EMIT finished(result.ok(), reasonOf(result.error), result.text, result.destination);
+    Q_EMIT finished(result.ok(), wordsOf(m_reason), result.text, result.destination);
 }

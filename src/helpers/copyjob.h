@@ -21,7 +21,30 @@ class CopyJob : public QObject
     Q_PROPERTY(double rate READ rate NOTIFY progressChanged)
     Q_PROPERTY(QString destinationFolder READ destinationFolder WRITE setDestinationFolder NOTIFY
                    destinationFolderChanged)
+    // The typed side of finished(): where the job is, and why the last
+    // copy failed.
+    Q_PROPERTY(State state READ state NOTIFY stateChanged)
+    Q_PROPERTY(Reason reason READ reason NOTIFY stateChanged)
 public:
+    enum State { Idle, Running, Succeeded, Failed };
+    Q_ENUM(State)
+    // finished()'s reason words, typed: "" NoReason, "exists" NameTaken,
+    // "permission" NoPermission, "diskFull" DiskFull, "vanished"
+    // SourceVanished, "notRegular" NotRegular, "linkedFolder" LinkedFolder,
+    // "cancelled" Cancelled, "other" OtherReason.
+    enum Reason {
+        NoReason,
+        NameTaken,
+        NoPermission,
+        DiskFull,
+        SourceVanished,
+        NotRegular,
+        LinkedFolder,
+        Cancelled,
+        OtherReason
+    };
+    Q_ENUM(Reason)
+
     explicit CopyJob(QObject *parent = nullptr);
     ~CopyJob() override;
 
@@ -33,6 +56,8 @@ public:
     double rate() const;
     QString destinationFolder() const { return m_destinationFolder; }
     void setDestinationFolder(const QString &folder);
+    State state() const { return m_jobState; }
+    Reason reason() const { return m_reason; }
 
     // False when a copy is running already.
     Q_INVOKABLE bool start(const QString &path);
@@ -45,19 +70,22 @@ Q_SIGNALS:
     void runningChanged();
     void progressChanged();
     void destinationFolderChanged();
+    void stateChanged();
     // reason is "", "exists", "permission", "diskFull", "vanished",
     // "notRegular", "linkedFolder", "cancelled" or "other"; text holds the
     // system's words where there are any.
     void finished(bool ok, const QString &reason, const QString &text, const QString &destination);
 
 private:
-    struct State;
+    struct Work;
     void poll();
-    void finish(const std::shared_ptr<State> &state);
+    void finish(const std::shared_ptr<Work> &state);
 
-    std::shared_ptr<State> m_state;
+    std::shared_ptr<Work> m_state;
     QString m_source;
     QString m_destinationFolder;
+    State m_jobState = Idle;
+    Reason m_reason = NoReason;
     qint64 m_done = 0;
     qint64 m_total = 0;
     QElapsedTimer m_clock;
