@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cmath>
 #include <dirent.h>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -21,6 +22,25 @@ namespace {
 constexpr qint64 MiB = 1024 * 1024;
 // Qt's own default for QImageReader::allocationLimit().
 constexpr int UsualLimitMiB = 128;
+
+// A file whose reads fail once the decode it feeds is no longer wanted:
+// the reader gives up at its next read instead of decoding to the end.
+class CancellableFile : public QFile
+{
+public:
+    explicit CancellableFile(const std::atomic_bool *cancel) : m_cancel(cancel) {}
+
+protected:
+    qint64 readData(char *data, qint64 size) override
+    {
+        if (m_cancel && m_cancel->load())
+            return -1;
+        return QFile::readData(data, size);
+    }
+
+private:
+    const std::atomic_bool *m_cancel;
+};
 
 // Opens the regular file at path for a reader; the reader sniffs the
 // content, so neither the extension nor its case matters.
@@ -116,14 +136,16 @@ class DecodeJob : public QObject, public QRunnable
 {
     Q_OBJECT
 public:
-    DecodeJob(const QString &path, const QSize &requested, bool fullSize)
-        : m_path(path), m_requested(requested), m_fullSize(fullSize)
+    DecodeJob(const QString &path, const QSize &requested, bool fullSize,
+              std::shared_ptr<std::atomic_bool> cancel)
+        : m_path(path), m_requested(requested), m_fullSize(fullSize), m_cancel(std::move(cancel))
     {
     }
     void run() override
     {
         QString error;
-        const QImage image = ImageLoader::decode(m_path, m_requested, m_fullSize, &error);
+        const QImage image =
+            ImageLoader::decode(m_path, m_requested, m_fullSize, &error, m_cancel.get());
         Q_EMIT done(image, error);
     }
 Q_SIGNALS:
@@ -133,6 +155,7 @@ private:
     QString m_path;
     QSize m_requested;
     bool m_fullSize;
+    std::shared_ptr<std::atomic_bool> m_cancel;
 };
 
 class DecodeResponse : public QQuickImageResponse
@@ -142,7 +165,7 @@ public:
     {
         bool full = false;
         const QString path = ImageLoader::pathFromId(id, &full);
-        auto *job = new DecodeJob(path, requested, full);
+        auto *job = new DecodeJob(path, requested, full, m_cancel);
         connect(job, &DecodeJob::done, this, [this](const QImage &image, const QString &error) {
             m_image = image;
             m_error = error;
@@ -155,10 +178,15 @@ public:
         return QQuickTextureFactory::textureFactoryForImage(m_image);
     }
     QString errorString() const override { return m_error; }
+    // The view dropped the picture (the person stepped past it): a decode
+    // not begun never begins, one under way stops at its next read. The
+    // job still reports, and finished() follows.
+    void cancel() override { *m_cancel = true; }
 
 private:
     QImage m_image;
     QString m_error;
+    std::shared_ptr<std::atomic_bool> m_cancel = std::make_shared<std::atomic_bool>(false);
 };
 
 } // namespace
@@ -212,9 +240,13 @@ QString ImageLoader::pathFromId(const QString &id, bool *fullSize)
 }
 
 QImage ImageLoader::decode(const QString &path, const QSize &requested, bool fullSize,
-                           QString *error)
+                           QString *error, const std::atomic_bool *cancel)
 {
-    QFile file;
+    if (cancel && *cancel) {
+        *error = QStringLiteral("Cancelled");
+        return QImage();
+    }
+    CancellableFile file(cancel);
     if (!openForReader(path, &file, error))
         return QImage();
     QImageReader reader(&file);
@@ -259,6 +291,10 @@ QImage ImageLoader::decode(const QString &path, const QSize &requested, bool ful
         allowAllocation(fullBytes);
     }
     QImage image = reader.read();
+    if (cancel && *cancel) {
+        *error = QStringLiteral("Cancelled");
+        return QImage();
+    }
     if (image.isNull())
         *error = reader.errorString();
     return image;

@@ -8,6 +8,8 @@
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
+#include <atomic>
+
 // Pictures for the image view: a look at the header, decoding at the size
 // shown (or at full size when asked, as far as memory allows), and the
 // neighbouring pictures of the folder. Everything that reads the file runs
@@ -36,7 +38,9 @@ public:
     Q_INVOKABLE QString imageUrl(const QString &path, bool fullSize = false) const;
 
     // Keys: "previous", "next" ("" at either end), "index", "count": the
-    // pictures of the path's folder, by name as people sort numbers.
+    // pictures of the path's folder, by name as people sort numbers. Reads
+    // the folder on the caller's thread; FolderModel::pictureNeighbours()
+    // answers from the listing, in the order and filter shown.
     Q_INVOKABLE QVariantMap neighbours(const QString &path) const;
 
     // The most memory one picture may take: a quarter of physical memory,
@@ -44,8 +48,9 @@ public:
     static qint64 memoryLimit();
     // The picture at requested size (see imageUrl), or a null image and the
     // reason in *error.
-    static QImage decode(const QString &path, const QSize &requested, bool fullSize,
-                         QString *error);
+    // A decode stops early, with a null image, once cancel is set.
+    static QImage decode(const QString &path, const QSize &requested, bool fullSize, QString *error,
+                         const std::atomic_bool *cancel = nullptr);
     static QString pathFromId(const QString &id, bool *fullSize);
 
 Q_SIGNALS:

@@ -46,19 +46,29 @@ QString PathTools::home() const
 
 QString PathTools::expand(const QString &typed, const QString &base) const
 {
+    return expandFor(typed, base, home());
+}
+
+QString PathTools::expandFor(const QString &typed, const QString &base, const QString &home)
+{
     QString path = typed.trimmed();
     if (path.isEmpty())
         return QString();
     if (path == QLatin1String("~") || path.startsWith(QLatin1String("~/")))
-        path = home() + path.mid(1);
+        path = home + path.mid(1);
     else if (!path.startsWith(QLatin1Char('/')))
-        path = withSlash(base.isEmpty() ? home() : base) + path;
+        path = withSlash(base.isEmpty() ? home : base) + path;
     return fold(path);
 }
 
 QVariantMap PathTools::resolve(const QString &typed, const QString &base) const
 {
-    const QString path = expand(typed, base);
+    return resolveFor(typed, base, home());
+}
+
+QVariantMap PathTools::resolveFor(const QString &typed, const QString &base, const QString &home)
+{
+    const QString path = expandFor(typed, base, home);
     struct stat status;
     if (path.isEmpty())
         return {{QStringLiteral("kind"), QStringLiteral("empty")}};
@@ -69,11 +79,17 @@ QVariantMap PathTools::resolve(const QString &typed, const QString &base) const
         return {{QStringLiteral("kind"), QStringLiteral("folder")},
                 {QStringLiteral("folder"), withSlash(path)}};
     return {{QStringLiteral("kind"), QStringLiteral("file")},
-            {QStringLiteral("folder"), parentOf(path)},
+            {QStringLiteral("folder"), Paths::parentOf(path)},
             {QStringLiteral("select"), path}};
 }
 
 QStringList PathTools::complete(const QString &typed, const QString &base, int max) const
+{
+    return completeFor(typed, base, max, home());
+}
+
+QStringList PathTools::completeFor(const QString &typed, const QString &base, int max,
+                                   const QString &home)
 {
     // Blanks may begin or end a name: only a "~" or a relative start is read.
     const qsizetype cut = typed.lastIndexOf(QLatin1Char('/'));
@@ -81,7 +97,7 @@ QStringList PathTools::complete(const QString &typed, const QString &base, int m
     const QString prefix = typed.mid(cut + 1);
     const QString folder = typedFolder.isEmpty()
                                ? (typed.startsWith(QLatin1Char('~')) ? QString() : base)
-                               : expand(typedFolder, base);
+                               : expandFor(typedFolder, base, home);
     if (folder.isEmpty() || prefix == QLatin1String("~"))
         return prefix == QLatin1String("~") ? QStringList{QStringLiteral("~/")} : QStringList();
 
@@ -186,5 +202,27 @@ void PathTools::findStartFolder(const QString &remembered)
         [this](const QVariantMap &found) {
             Q_EMIT startFolderFound(found.value(QStringLiteral("folder")).toString(),
                                     found.value(QStringLiteral("reason")).toString());
+        });
+}
+
+void PathTools::requestComplete(const QString &typed, const QString &base, int max)
+{
+    const quint64 serial = ++m_completions;
+    FileProbe::runOffThread<QStringList>(
+        this, [typed, base, max, home = home()] { return completeFor(typed, base, max, home); },
+        [this, typed, base, serial](const QStringList &names) {
+            if (serial == m_completions)
+                Q_EMIT completed(typed, base, names);
+        });
+}
+
+void PathTools::requestResolve(const QString &typed, const QString &base)
+{
+    const quint64 serial = ++m_resolutions;
+    FileProbe::runOffThread<QVariantMap>(
+        this, [typed, base, home = home()] { return resolveFor(typed, base, home); },
+        [this, typed, base, serial](const QVariantMap &where) {
+            if (serial == m_resolutions)
+                Q_EMIT resolved(typed, base, where);
         });
 }

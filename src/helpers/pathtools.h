@@ -25,6 +25,11 @@ public:
     // Folder names that complete the last part of typed, as whole typed texts
     // ending in "/", in a person's order; at most max of them.
     Q_INVOKABLE QStringList complete(const QString &typed, const QString &base, int max = 40) const;
+    // Both, on a worker: a folder on a mount that stopped answering never
+    // holds up the typing. Answered by completed() and resolved(), with what
+    // was asked; an answer a newer request overtook is dropped.
+    Q_INVOKABLE void requestComplete(const QString &typed, const QString &base, int max = 40);
+    Q_INVOKABLE void requestResolve(const QString &typed, const QString &base);
     // The path as its folders from the root down: [{name, path}], path ending in "/".
     Q_INVOKABLE QVariantList segments(const QString &path) const;
     Q_INVOKABLE QString parentOf(const QString &path) const;
@@ -43,6 +48,18 @@ public:
     Q_INVOKABLE void findStartFolder(const QString &remembered);
     static QVariantMap startFolderFor(const QString &remembered, const QString &home);
 
+    // What the calls above answer, with home given: for any thread.
+    static QString expandFor(const QString &typed, const QString &base, const QString &home);
+    static QVariantMap resolveFor(const QString &typed, const QString &base, const QString &home);
+    static QStringList completeFor(const QString &typed, const QString &base, int max,
+                                   const QString &home);
+
 Q_SIGNALS:
     void startFolderFound(const QString &folder, const QString &reason);
+    void completed(const QString &typed, const QString &base, const QStringList &completions);
+    void resolved(const QString &typed, const QString &base, const QVariantMap &where);
+
+private:
+    quint64 m_completions = 0;
+    quint64 m_resolutions = 0;
 };
