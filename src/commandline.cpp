@@ -54,9 +54,9 @@ public:
     QString operator()(HelpText which) const { return translated(HelpTexts[which]); }
     QString more(int n) const
     {
-        return translated(QT_TRANSLATE_NOOP("CommandLine",
-                                            "%1: only the first path is opened; %n more "
-                                            "left aside"),
+        return translated(QT_TRANSLATE_N_NOOP("CommandLine",
+                                              "%1: only the first path is opened; %n more "
+                                              "left aside"),
                           n)
             .replace(QLatin1String("%n"), QString::number(n));
     }
