@@ -203,7 +203,7 @@ CommandLine::Request CommandLine::parse(const QByteArrayList &arguments,
     if (paths.isEmpty())
         return request;
     const QByteArray &first = paths.first();
-    if (first.startsWith("file:")) {
+    if (first.toLower().startsWith("file:")) {
         const QByteArray local = localFile(first);
         if (local.isNull())
             return fail(text(NotLocal).arg(program, QString::fromLocal8Bit(first)));

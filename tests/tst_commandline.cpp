@@ -73,7 +73,7 @@ private Q_SLOTS:
         QTest::newRow("file URL") << QByteArrayList{"file:///tmp/a%20b/%FF?x#y"} << -1
                                   << "/tmp/a b/" + odd << QList<int>{} << false;
         QTest::newRow("file URL, localhost")
-            << QByteArrayList{"file://localhost/etc"} << -1 << "/etc" << QList<int>{} << false;
+            << QByteArrayList{"FILE://LocalHost/etc"} << -1 << "/etc" << QList<int>{} << false;
         QTest::newRow("after --, a name")
             << QByteArrayList{"--", "-x"} << -1 << "/home/u/-x" << QList<int>{} << false;
         QTest::newRow("Qt's options kept")
