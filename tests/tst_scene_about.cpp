@@ -77,9 +77,13 @@ private Q_SLOTS:
         QTRY_COMPARE(depth(), 1);
     }
 
-    // The page names the version the program was built as and its licence.
+    // The page names the version the program was built as and its licence;
+    // the window tells the desktop the name of the entry that has its icon.
     void versionAndLicence()
     {
+        const QString entry = QGuiApplication::desktopFileName();
+        QVERIFY2(QFile::exists(VANTREL_SOURCE_DIR "/dist/" + entry + ".desktop"),
+                 qPrintable(entry));
         QQuickItem *about = openAbout();
         QVERIFY(about);
         auto *version = RunningScene::find(about, "aboutVersion");
