@@ -295,7 +295,7 @@ Glyph Classifier::glyphOf(Kind kind, bool isDir)
 {
     switch (kind) {
     case Folder:
-        return Glyph::Folder;
+        return Glyph::FolderShape;
     case Image:
         return Glyph::Picture;
     case Audio:
@@ -309,15 +309,15 @@ Glyph Classifier::glyphOf(Kind kind, bool isDir)
     case Program:
         return Glyph::Gear;
     case Link:
-        return isDir ? Glyph::Folder : Glyph::Lines;
+        return isDir ? Glyph::FolderShape : Glyph::Lines;
     case BrokenLink:
         return Glyph::Question;
     case Pipe:
-        return Glyph::Pipe;
+        return Glyph::Bar;
     case Device:
-        return Glyph::Device;
+        return Glyph::Bolt;
     case Socket:
-        return Glyph::Socket;
+        return Glyph::Ring;
     case Text:
     case File:
         break;
@@ -338,15 +338,15 @@ QString Classifier::symbol(Glyph glyph)
         return QStringLiteral("\u00B6");
     case Glyph::Gear:
         return QStringLiteral("\u2699");
-    case Glyph::Pipe:
+    case Glyph::Bar:
         return QStringLiteral("|");
-    case Glyph::Device:
+    case Glyph::Bolt:
         return QStringLiteral("\u2301");
-    case Glyph::Socket:
+    case Glyph::Ring:
         return QStringLiteral("\u2300");
     case Glyph::Question:
         return QStringLiteral("?");
-    case Glyph::Folder:
+    case Glyph::FolderShape:
     case Glyph::Lines:
     case Glyph::Picture:
         break;

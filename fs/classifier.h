@@ -37,8 +37,10 @@ Q_ENUM_NS(Kind)
 
 // The picture drawn for an entry when the icon theme has none: a folder, a
 // sheet with lines or a picture on it, or a sheet with a symbol (symbol()).
+// Named for what is drawn, apart from the kinds' names (QML sees both in
+// one scope).
 enum class Glyph : quint8 {
-    Folder,
+    FolderShape,
     Lines,
     Picture,
     Note,
@@ -46,9 +48,9 @@ enum class Glyph : quint8 {
     Box,
     Page,
     Gear,
-    Pipe,
-    Device,
-    Socket,
+    Bar,
+    Bolt,
+    Ring,
     Question,
 };
 Q_ENUM_NS(Glyph)

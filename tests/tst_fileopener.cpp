@@ -1,4 +1,5 @@
 #include "classifier.h"
+#include "copyjob.h"
 #include "fileopener.h"
 #include "launcher.h"
 #include "pathcodec.h"
@@ -7,6 +8,8 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QMimeType>
+#include <QQmlComponent>
+#include <QQmlEngine>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -18,6 +21,9 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+
+// The module's types, registered by hand where no scene does it.
+void qml_register_types_Vantrel();
 
 namespace {
 
@@ -251,6 +257,30 @@ private Q_SLOTS:
         QCOMPARE(Classifier::kindName(Classifier().classify(name, 0644).kind), kind);
         QCOMPARE(type.isExecutable, kind == "program");
         QVERIFY(!type.iconNames.isEmpty());
+    }
+
+    // The typed answers reach the scene under the names it will use.
+    void typedForTheScene()
+    {
+        qml_register_types_Vantrel();
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData("import QtQml\nimport Vantrel\nQtObject {\n"
+                          "    property var values: [FileKind.Document, FileKind.Page,\n"
+                          "        FileTypes.TextViewer, FileTypes.Pipe, Launcher.NoApplication,\n"
+                          "        CopyJob.NameTaken, opener.type(\"/\").viewer]\n"
+                          "    property FileOpener opener: FileOpener {}\n}\n",
+                          QUrl());
+        std::unique_ptr<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+        const QVariantList expected = {int(FileKind::Document),
+                                       int(FileKind::Glyph::Page),
+                                       int(FileTypes::TextViewer),
+                                       int(FileTypes::Pipe),
+                                       int(Launcher::Outcome::NoApplication),
+                                       int(CopyJob::NameTaken),
+                                       int(FileTypes::FolderViewer)};
+        QCOMPARE(object->property("values").toList(), expected);
     }
 
     // The hand-off looks at the file off the UI thread and answers later.
