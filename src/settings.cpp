@@ -112,45 +112,6 @@ QVariant plain(const QVariant &value)
 
 } // namespace
 
-SettingsNotices *SettingsNotices::shared()
-{
-    // Outlives every store and every scene engine: a scene made after the
-    // store was replaced still reads the notices of the store in use.
-    static SettingsNotices notices;
-    return &notices;
-}
-
-SettingsNotices *SettingsNotices::create(QQmlEngine *, QJSEngine *)
-{
-    QJSEngine::setObjectOwnership(shared(), QJSEngine::CppOwnership);
-    return shared();
-}
-
-void SettingsNotices::clear()
-{
-    m_unreadableReason.clear();
-    m_keptAsidePath.clear();
-    m_writeFailure.clear();
-}
-
-void SettingsNotices::reportUnreadable(const QString &reason)
-{
-    m_unreadableReason = reason;
-    Q_EMIT unreadable(reason);
-}
-
-void SettingsNotices::reportKeptAside(const QString &path)
-{
-    m_keptAsidePath = path;
-    Q_EMIT keptAside(path);
-}
-
-void SettingsNotices::reportWriteFailure(const QString &reason)
-{
-    m_writeFailure = reason;
-    Q_EMIT writeFailed(reason);
-}
-
 Settings::Settings(QObject *parent)
     : QObject(nullptr), m_jda(nullptr), m_notices(SettingsNotices::shared())
 {
@@ -163,7 +124,8 @@ Settings::Settings(QObject *parent)
 
 Settings::~Settings()
 {
-    saveToFile();
+    if (m_unsaved)
+        saveToFile();
 }
 
 QStringList Settings::allKeys() const
@@ -189,13 +151,24 @@ QString Settings::fileName() const
 
 int Settings::remove(const QString &key)
 {
-    return int(m_settings.remove(key));
+    const int removed = int(m_settings.remove(key));
+    if (removed > 0)
+        m_unsaved = true;
+    return removed;
 }
 
 void Settings::setValue(const QString &key, const QVariant &value)
 {
-    qDebug() << "Settings::setValue ->" << key << ":" << value;
-    if (depthOf(value, MaxValueDepth) > MaxValueDepth) {
+    // Writing a value out recurses once per level: one too deep for the file
+    // is not written out either.
+    const bool tooDeep = depthOf(value, MaxValueDepth) > MaxValueDepth;
+    if (tooDeep)
+        qDebug() << "Settings::setValue ->" << key << ":"
+                 << qUtf8Printable(
+                        QStringLiteral("(nested deeper than %1 levels)").arg(MaxValueDepth));
+    else
+        qDebug() << "Settings::setValue ->" << key << ":" << value;
+    if (tooDeep) {
         qWarning().noquote() << "Settings: the value for" << key
                              << "is refused: it is nested deeper than the" << MaxValueDepth
                              << "levels the settings file can give back";
@@ -209,6 +182,7 @@ void Settings::sync()
 {
     const QVariant loaded = m_jda.load(SettingsFile);
     m_settings = loaded.toMap();
+    m_unsaved = false;
     // A link counts as there even when what it names is not.
     struct stat status;
     const bool present = ::lstat(QFile::encodeName(SettingsFile).constData(), &status) == 0;
@@ -278,13 +252,17 @@ bool Settings::keepAside()
     return false;
 }
 
-void Settings::saveToFile()
+bool Settings::saveToFile()
 {
+    m_unsaved = true;
     if (m_unreadable && !keepAside())
-        return;
+        return false;
     if (!m_jda.save(QVariant(m_settings), SettingsFile)) {
         const QString reason = m_jda.errorString();
         qWarning().noquote() << "Settings: could not write" << SettingsFile + ":" << reason;
         m_notices->reportWriteFailure(reason);
+        return false;
     }
+    m_unsaved = false;
+    return true;
 }

@@ -117,5 +117,23 @@ QtObject {
                 navigation.notice = qsTranslate("Browser", "%1 cannot be read; showing the nearest folder above it.").arg(remembered)
         }
     }
-    Component.onCompleted: PathTools.findStartFolder(kept.lastFolder())
+    // A folder or file named on the command line comes before the remembered one.
+    readonly property Connections commandLineStart: Connections {
+        target: CommandLine
+        function onStartFound(found, select, reason) {
+            if (navigation.started)
+                return
+            navigation.open(found, false, select)
+            if (reason === "missing")
+                navigation.notice = qsTranslate("Browser", "%1 does not exist; showing the nearest folder above it.").arg(CommandLine.path)
+            else if (reason === "unreadable")
+                navigation.notice = qsTranslate("Browser", "%1 cannot be read; showing the nearest folder above it.").arg(CommandLine.path)
+        }
+    }
+    Component.onCompleted: {
+        if (CommandLine.path !== "")
+            CommandLine.findStart()
+        else
+            PathTools.findStartFolder(kept.lastFolder())
+    }
 }
