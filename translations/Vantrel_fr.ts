@@ -376,14 +376,14 @@
     </message>
     <message>
         <source>%1 does not exist; showing the nearest folder above it.</source>
-        <translation>%1 n’existe pas ; affichage du dossier parent le plus proche.</translation>
+        <translation>%1 n’existe pas&#xa0;; affichage du dossier parent le plus proche.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Usage: %1 [OPTION]... [FOLDER | FILE | URL]</source>
-        <translation>Utilisation : %1 [OPTION]... [DOSSIER | FICHIER | URL]</translation>
+        <translation>Utilisation&#xa0;: %1 [OPTION]... [DOSSIER | FICHIER | URL]</translation>
     </message>
     <message>
         <source>Browses the folders and files of this computer. Opens FOLDER, or the
@@ -396,7 +396,7 @@ Without one, the folder you were in last opens.
 
 Qt&apos;s own options (-platform NAME, -reverse and others) are passed on to Qt.</source>
         <translation>Parcourt les dossiers et les fichiers de cet ordinateur. Ouvre DOSSIER, ou le
-dossier de FICHIER avec FICHIER sélectionné ; une URL file:// peut désigner
+dossier de FICHIER avec FICHIER sélectionné&#xa0;; une URL file:// peut désigner
 l’un ou l’autre. Sans argument, le dernier dossier où vous étiez s’ouvre.
 
   -h, --help                affiche cette aide et quitte
@@ -408,25 +408,25 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
     </message>
     <message>
         <source>%1: unknown option &apos;%2&apos;</source>
-        <translation>%1 : option inconnue « %2 »</translation>
+        <translation>%1&#xa0;: option inconnue «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>%1: option &apos;%2&apos; needs a value</source>
-        <translation>%1 : l’option « %2 » demande une valeur</translation>
+        <translation>%1&#xa0;: l’option «&#xa0;%2&#xa0;» demande une valeur</translation>
     </message>
     <message>
         <source>%1: %2 is not a folder or file on this computer</source>
-        <translation>%1 : %2 n’est ni un dossier ni un fichier de cet ordinateur</translation>
+        <translation>%1&#xa0;: %2 n’est ni un dossier ni un fichier de cet ordinateur</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more.</source>
-        <translation>Essayez « %1 --help » pour en savoir plus.</translation>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.</translation>
     </message>
     <message numerus="yes">
         <source>%1: only the first path is opened; %n more left aside</source>
         <translation>
-            <numerusform>%1 : seul le premier chemin est ouvert ; %n autre est laissé de côté</numerusform>
-            <numerusform>%1 : seul le premier chemin est ouvert ; %n autres sont laissés de côté</numerusform>
+            <numerusform>%1&#xa0;: seul le premier chemin est ouvert&#xa0;; %n autre est laissé de côté</numerusform>
+            <numerusform>%1&#xa0;: seul le premier chemin est ouvert&#xa0;; %n autres sont laissés de côté</numerusform>
         </translation>
     </message>
 </context>
