@@ -46,7 +46,7 @@ FileType FileOpener::type(const QString &path) const
 void FileOpener::requestFileType(const QString &path)
 {
     FileProbe::runOffThread<FileType>(
-        this, [path] { return FileType::of(path); },
+        this, path, [path] { return FileType::of(path); },
         [this, path](const FileType &type) {
             Q_EMIT fileTypeReady(path, type.toMap());
             Q_EMIT typeReady(path, type);
@@ -61,7 +61,7 @@ QVariantMap FileOpener::properties(const QString &path) const
 void FileOpener::requestProperties(const QString &path)
 {
     FileProbe::runOffThread<QVariantMap>(
-        this, [path] { return FileProperties::of(path); },
+        this, path, [path] { return FileProperties::of(path); },
         [this, path](const QVariantMap &map) { Q_EMIT propertiesReady(path, map); });
 }
 
@@ -92,7 +92,7 @@ QVariantMap FileOpener::open(const QString &path, bool confirmed)
 void FileOpener::requestOpenExternally(const QString &path, bool confirmed)
 {
     FileProbe::runOffThread<FileType>(
-        this, [path] { return FileType::of(path); },
+        this, path, [path] { return FileType::of(path); },
         [this, path, confirmed](const FileType &type) {
             bool go = false;
             QVariantMap answer = Launcher::decide(type, confirmed, &go);
