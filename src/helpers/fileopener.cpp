@@ -2,6 +2,7 @@
 
 #include "fileprobe.h"
 #include "fileproperties.h"
+#include "iolanes.h"
 #include "launcher.h"
 
 #include <QMimeType>
@@ -136,6 +137,11 @@ void FileOpener::handOut(const QString &path, const FileType &type, QVariantMap 
             Launcher::launched(&result, false, application);
             Q_EMIT openedExternally(path, result);
         });
+}
+
+QString FileOpener::waitingFor(const QString &path) const
+{
+    return IoLanes::waitingFor(path);
 }
 
 QString FileOpener::defaultApplicationFor(const QString &mimeType) const

@@ -55,6 +55,10 @@ public:
     // openedExternally().
     Q_INVOKABLE void requestRunShown(const QString &path, const QString &fingerprint);
 
+    // The mount point that work on path is waiting for because it does not
+    // answer ("/mnt/net"), or "": for a busy page to say what it waits for.
+    Q_INVOKABLE QString waitingFor(const QString &path) const;
+
     // The name of the desktop's default application for a MIME type; ""
     // when none. Waits for the desktop's answer (a few seconds at most):
     // the scene asks with requestDefaultApplication().
