@@ -519,6 +519,22 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
 <context>
     <name>OpenPage</name>
     <message>
+        <source>Waiting for %1, which does not answer.</source>
+        <translation>En attente de %1, qui ne répond pas.</translation>
+    </message>
+    <message>
+        <source>This file changed after it was shown. Opening it now runs:</source>
+        <translation>Ce fichier a changé après avoir été affiché. L’ouvrir maintenant exécute :</translation>
+    </message>
+    <message>
+        <source>This entry is not run: the desktop might read it otherwise than shown.</source>
+        <translation>Cette entrée n’est pas exécutée : le bureau pourrait la lire autrement qu’elle n’est affichée.</translation>
+    </message>
+    <message>
+        <source>This desktop does not open files in other applications.</source>
+        <translation>Ce bureau n’ouvre pas de fichiers dans d’autres applications.</translation>
+    </message>
+    <message>
         <source>This file no longer exists.</source>
         <translation>Ce fichier n’existe plus.</translation>
     </message>
@@ -567,6 +583,10 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
 </context>
 <context>
     <name>PlaceDelegate</name>
+    <message>
+        <source>not answering</source>
+        <translation>ne répond pas</translation>
+    </message>
     <message>
         <source>%1 no longer exists</source>
         <translation>%1 n’existe plus</translation>
@@ -742,6 +762,10 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
 <context>
     <name>TextView</name>
     <message>
+        <source>Could not copy: the file changed while it was copied.</source>
+        <translation>Copie impossible : le fichier a changé pendant la copie.</translation>
+    </message>
+    <message>
         <source>This file cannot be opened.</source>
         <translation>Impossible d’ouvrir ce fichier.</translation>
     </message>
@@ -907,6 +931,17 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
     <message>
         <source>Another copy is still running.</source>
         <translation>Une autre copie est encore en cours.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyBar</name>
+    <message>
+        <source>Waiting for %1, which does not answer.</source>
+        <translation>En attente de %1, qui ne répond pas.</translation>
+    </message>
+    <message>
+        <source>Starting the copy</source>
+        <translation>Début de la copie</translation>
     </message>
 </context>
 </TS>
