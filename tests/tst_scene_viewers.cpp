@@ -248,6 +248,82 @@ private Q_SLOTS:
         backToBrowser();
     }
 
+    // Handed to the desktop (Open with), what runs code asks first, and an
+    // entry the desktop would read otherwise than shown is never run.
+    void openWithAsks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("stage");
+        QTest::newRow("batch file") << "clean.bat" << QByteArray("del /q *.*\r\n") << "confirm";
+        QTest::newRow("VBScript") << "hi.vbs" << QByteArray("MsgBox \"hi\"\r\n") << "confirm";
+        QTest::newRow("Exec twice")
+            << "twice.desktop"
+            << QByteArray("[Desktop Entry]\nType=Application\nExec=true\nExec=touch x\n")
+            << "refused";
+    }
+
+    void openWithAsks()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, stage);
+        const QString path = m_files + '/' + name;
+        QVERIFY(m_sandbox.write("files/" + name, content));
+        m_launched.clear();
+        menuChoice(path, false, "menuOpenWith");
+        QTRY_COMPARE(RunningScene::current()->objectName(), QString("openPage"));
+        QQuickItem *page = RunningScene::current();
+        QTRY_COMPARE(page->property("stage").toString(), stage);
+        auto *reason = RunningScene::find(page, "openReason");
+        auto *run = RunningScene::find(page, "openRun");
+        QVERIFY(!RunningScene::find(page, "openMessage")->property("text").toString().isEmpty());
+        if (stage == "confirm") {
+            QCOMPARE(reason->property("text").toString(), path);
+            QVERIFY(run->isVisible());
+        } else {
+            // No button to run it, and the page says why.
+            QVERIFY(!run->isVisible());
+            QVERIFY(reason->property("text").toString().contains("Exec"));
+        }
+        backToBrowser();
+        QVERIFY(m_launched.isEmpty());
+    }
+
+    // "Run it" runs what the page showed: a file swapped meanwhile is shown
+    // anew, and only a second "Run it" hands it out.
+    void runsWhatWasShown()
+    {
+        const QString path = m_files + "/swap.desktop";
+        QVERIFY(m_sandbox.write("files/swap.desktop",
+                                "[Desktop Entry]\nType=Application\nExec=echo harmless\n"));
+        m_launched.clear();
+        menuChoice(path, false, "menuOpenWith");
+        QTRY_COMPARE(RunningScene::current()->objectName(), QString("openPage"));
+        QQuickItem *page = RunningScene::current();
+        auto *reason = RunningScene::find(page, "openReason");
+        QTRY_COMPARE(reason->property("text").toString(), QString("echo harmless"));
+        auto *message = RunningScene::find(page, "openMessage");
+        const QString asked = message->property("text").toString();
+        QVERIFY(m_sandbox.write("files/swap.desktop",
+                                "[Desktop Entry]\nType=Application\nExec=touch harmle\n"));
+        auto *run = RunningScene::find(page, "openRun");
+        QTRY_VERIFY(!RunningScene::stack()->property("busy").toBool());
+        const auto click = [run] {
+            QTest::mouseClick(
+                run->window(), Qt::LeftButton, {},
+                run->mapToScene(QPointF(run->width() / 2, run->height() / 2)).toPoint());
+        };
+        click();
+        QTRY_COMPARE(reason->property("text").toString(), QString("touch harmle"));
+        // Said to have changed, in other words than the first question.
+        QVERIFY(message->property("text").toString() != asked);
+        QVERIFY(m_launched.isEmpty());
+        click();
+        QTRY_COMPARE(m_launched.size(), 1);
+        backToBrowser();
+    }
+
     // Every entry of the context menu reaches its command for that entry.
     void entryMenu_data()
     {

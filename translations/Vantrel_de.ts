@@ -519,6 +519,22 @@ weitergegeben.</translation>
 <context>
     <name>OpenPage</name>
     <message>
+        <source>Waiting for %1, which does not answer.</source>
+        <translation>Warte auf %1, das nicht antwortet.</translation>
+    </message>
+    <message>
+        <source>This file changed after it was shown. Opening it now runs:</source>
+        <translation>Diese Datei hat sich geändert, nachdem sie angezeigt wurde. Beim Öffnen wird jetzt ausgeführt:</translation>
+    </message>
+    <message>
+        <source>This entry is not run: the desktop might read it otherwise than shown.</source>
+        <translation>Dieser Eintrag wird nicht ausgeführt: Die Arbeitsumgebung könnte ihn anders lesen als angezeigt.</translation>
+    </message>
+    <message>
+        <source>This desktop does not open files in other applications.</source>
+        <translation>Diese Arbeitsumgebung öffnet keine Dateien in anderen Anwendungen.</translation>
+    </message>
+    <message>
         <source>This file no longer exists.</source>
         <translation>Diese Datei existiert nicht mehr.</translation>
     </message>
@@ -567,6 +583,10 @@ weitergegeben.</translation>
 </context>
 <context>
     <name>PlaceDelegate</name>
+    <message>
+        <source>not answering</source>
+        <translation>antwortet nicht</translation>
+    </message>
     <message>
         <source>%1 no longer exists</source>
         <translation>%1 existiert nicht mehr</translation>
@@ -742,6 +762,10 @@ weitergegeben.</translation>
 <context>
     <name>TextView</name>
     <message>
+        <source>Could not copy: the file changed while it was copied.</source>
+        <translation>Kopieren fehlgeschlagen: Die Datei hat sich beim Kopieren geändert.</translation>
+    </message>
+    <message>
         <source>This file cannot be opened.</source>
         <translation>Diese Datei kann nicht geöffnet werden.</translation>
     </message>
@@ -907,6 +931,17 @@ weitergegeben.</translation>
     <message>
         <source>Another copy is still running.</source>
         <translation>Ein anderer Kopiervorgang läuft noch.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyBar</name>
+    <message>
+        <source>Waiting for %1, which does not answer.</source>
+        <translation>Warte auf %1, das nicht antwortet.</translation>
+    </message>
+    <message>
+        <source>Starting the copy</source>
+        <translation>Kopie wird begonnen</translation>
     </message>
 </context>
 </TS>

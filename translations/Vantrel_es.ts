@@ -518,6 +518,22 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
 <context>
     <name>OpenPage</name>
     <message>
+        <source>Waiting for %1, which does not answer.</source>
+        <translation>Esperando a %1, que no responde.</translation>
+    </message>
+    <message>
+        <source>This file changed after it was shown. Opening it now runs:</source>
+        <translation>Este archivo cambió después de mostrarse. Abrirlo ahora ejecuta:</translation>
+    </message>
+    <message>
+        <source>This entry is not run: the desktop might read it otherwise than shown.</source>
+        <translation>Esta entrada no se ejecuta: el escritorio podría leerla de otro modo que como se muestra.</translation>
+    </message>
+    <message>
+        <source>This desktop does not open files in other applications.</source>
+        <translation>Este escritorio no abre archivos en otras aplicaciones.</translation>
+    </message>
+    <message>
         <source>This file no longer exists.</source>
         <translation>Este archivo ya no existe.</translation>
     </message>
@@ -566,6 +582,10 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
 </context>
 <context>
     <name>PlaceDelegate</name>
+    <message>
+        <source>not answering</source>
+        <translation>no responde</translation>
+    </message>
     <message>
         <source>%1 no longer exists</source>
         <translation>%1 ya no existe</translation>
@@ -741,6 +761,10 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
 <context>
     <name>TextView</name>
     <message>
+        <source>Could not copy: the file changed while it was copied.</source>
+        <translation>No se pudo copiar: el archivo cambió mientras se copiaba.</translation>
+    </message>
+    <message>
         <source>This file cannot be opened.</source>
         <translation>No se puede abrir este archivo.</translation>
     </message>
@@ -906,6 +930,17 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
     <message>
         <source>Another copy is still running.</source>
         <translation>Ya hay otra copia en curso.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyBar</name>
+    <message>
+        <source>Waiting for %1, which does not answer.</source>
+        <translation>Esperando a %1, que no responde.</translation>
+    </message>
+    <message>
+        <source>Starting the copy</source>
+        <translation>Iniciando la copia</translation>
     </message>
 </context>
 </TS>

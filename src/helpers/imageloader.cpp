@@ -171,7 +171,12 @@ public:
             m_error = error;
             Q_EMIT finished();
         });
-        FileProbe::ioPool()->start(job);
+        // The decode runs on a worker of the picture's mount.
+        job->setAutoDelete(false);
+        IoLanes::start(path, [job] {
+            job->run();
+            delete job;
+        });
     }
     QQuickTextureFactory *textureFactory() const override
     {
@@ -214,7 +219,7 @@ QVariantMap ImageLoader::probe(const QString &path) const
 void ImageLoader::requestProbe(const QString &path)
 {
     FileProbe::runOffThread<QVariantMap>(
-        this, [path] { return probeMap(path); },
+        this, path, [path] { return probeMap(path); },
         [this, path](const QVariantMap &info) { Q_EMIT probed(path, info); });
 }
 

@@ -118,7 +118,7 @@ void TextLoader::load(const QString &path)
 
     const Mode mode = m_mode;
     FileProbe::runOffThread<Result>(
-        this, [path, mode] { return read(path, mode); },
+        this, path, [path, mode] { return read(path, mode); },
         [this, generation](const Result &result) {
             if (generation != m_generation)
                 return;
