@@ -1,9 +1,11 @@
 #include "imageloader.h"
 
 #include "fixturefile.h"
+#include "foldermodel.h"
 #include "pathcodec.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QImageWriter>
 #include <QQuickTextureFactory>
 #include <QSignalSpy>
@@ -227,45 +229,56 @@ private Q_SLOTS:
         QVERIFY(finished.wait());
     }
 
-    void neighbours_data()
+    // Stepping goes through the pictures in the order shown, a photo without
+    // an extension among them, and skips what only looks like one.
+    void step_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("previous");
         QTest::addColumn<QString>("next");
-        QTest::addColumn<int>("index");
         QTest::newRow("first") << "img1.png"
                                << ""
-                               << "img2.PNG" << 0;
+                               << "img2.PNG";
         QTest::newRow("upper case between") << "IMG3.JPG"
                                             << "img2.PNG"
-                                            << "img10.jpg" << 2;
-        QTest::newRow("numbers in order") << "img10.jpg"
-                                          << "IMG3.JPG"
-                                          << "" << 3;
+                                            << "img10.jpg";
+        QTest::newRow("past text without an extension") << "img10.jpg"
+                                                        << "IMG3.JPG"
+                                                        << "photo";
         QTest::newRow("no extension") << "photo"
                                       << "img10.jpg"
-                                      << "" << 4;
+                                      << "";
     }
 
-    void neighbours()
+    void step()
     {
         QFETCH(QString, name);
         QFETCH(QString, previous);
         QFETCH(QString, next);
-        QFETCH(int, index);
         const QString folder = m_dir.filePath("album") + "/";
         QVERIFY(QDir().mkpath(folder + "sub.png"));
-        for (const char *file :
-             {"img10.jpg", "img2.PNG", "IMG3.JPG", "img1.png", "notes.txt", "photo", "zz.doc"}) {
+        for (const char *file : {"img10.jpg", "img2.PNG", "IMG3.JPG", "img1.png", "notes.txt",
+                                 "notes", "zz.doc", "photo"}) {
             QFile f(folder + file);
             QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(file) == "photo" ? encoded(picture(4, 3), "png") : "text\n");
         }
-        const QVariantMap map = ImageLoader().neighbours(folder + name);
-        QCOMPARE(map.value("previous").toString(), previous.isEmpty() ? "" : folder + previous);
-        QCOMPARE(map.value("next").toString(), next.isEmpty() ? "" : folder + next);
-        QCOMPARE(map.value("index").toInt(), index);
-        // The name without an extension counts only when it is the one shown.
-        QCOMPARE(map.value("count").toInt(), name == "photo" ? 5 : 4);
+        FolderModel model;
+        QSignalSpy loaded(&model, &FolderModel::loaded);
+        model.setFolder(folder);
+        QVERIFY(loaded.wait());
+        ImageLoader loader;
+        QSignalSpy found(&loader, &ImageLoader::stepFound);
+        for (const int direction : {-1, 1}) {
+            const QString expected = direction < 0 ? previous : next;
+            loader.requestStep(folder + name, direction,
+                               model.pictureCandidates(folder + name, direction));
+            QVERIFY(found.wait());
+            const QVariantList answer = found.takeFirst();
+            QCOMPARE(answer.at(0).toString(), folder + name);
+            QCOMPARE(answer.at(1).toInt(), direction);
+            QCOMPARE(answer.at(2).toString(), expected.isEmpty() ? "" : folder + expected);
+        }
     }
 };
 
