@@ -1,19 +1,24 @@
 #include "imageloader.h"
 
+#include "decodebudget.h"
 #include "fixturefile.h"
 #include "foldermodel.h"
 #include "pathcodec.h"
+#include "picturefile.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QQuickTextureFactory>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -227,6 +232,105 @@ private Q_SLOTS:
         QSignalSpy finished(response.get(), &QQuickImageResponse::finished);
         response->cancel();
         QVERIFY(finished.wait());
+    }
+
+    // Why a picture cannot be shown, in words that say what is wrong.
+    void reasons_data()
+    {
+        QTest::addColumn<QString>("make"); // file, fifo, none
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("words");
+
+        const QByteArray jpeg = encoded(picture(64, 48), "jpeg");
+        QByteArray scrambled = jpeg.left(jpeg.indexOf("\xFF\xDA") + 20);
+        scrambled += QByteArray(200, '\xFF');
+        QTest::newRow("corrupt JPEG") << "file" << withClaimedSize(jpeg, 0, 48) << "damaged";
+        QTest::newRow("JPEG cut in its header") << "file" << jpeg.left(40) << "damaged";
+        QTest::newRow("truncated PNG")
+            << "file" << encoded(picture(40, 30), "png").left(60) << "damaged";
+        QTest::newRow("text") << "file" << QByteArray("hello\n") << "not a picture";
+        QTest::newRow("pipe") << "fifo" << QByteArray() << "not a regular file";
+        QTest::newRow("gone") << "none" << QByteArray() << "no longer there";
+    }
+
+    void reasons()
+    {
+        QFETCH(QString, make);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, words);
+        const QString path = m_dir.filePath(QString("reason-%1.jpg").arg(QTest::currentDataTag()));
+        if (make == "file")
+            QVERIFY(!write(QFileInfo(path).fileName(), content).isEmpty());
+        else if (make == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        QString error;
+        QVERIFY(ImageLoader::decode(path, QSize(32, 32), false, &error).isNull());
+        QVERIFY2(error.contains(words), qPrintable(error));
+        QVERIFY(!ImageLoader().probe(path).value("ok").toBool() || error.contains("damaged"));
+        // The limit set at start is where it was.
+        QCOMPARE(QImageReader::allocationLimit(), int(DecodeBudget::total() / (1024 * 1024)));
+    }
+
+    // Decodes together never hold more than the budget; one that waits for
+    // memory gives up when nobody wants it any more.
+    void budget()
+    {
+        const qint64 most = DecodeBudget::total();
+        DecodeBudget::Result result = DecodeBudget::Granted;
+        DecodeBudget::acquire(most + 1, nullptr, &result);
+        QCOMPARE(result, DecodeBudget::TooLarge);
+
+        DecodeBudget::Grant first = DecodeBudget::acquire(most / 2 + 1, nullptr, &result);
+        QCOMPARE(result, DecodeBudget::Granted);
+        std::atomic_bool cancel{false};
+        std::atomic_int second{-1};
+        std::unique_ptr<QThread> waiter(QThread::create([&] {
+            DecodeBudget::Result got = DecodeBudget::Granted;
+            DecodeBudget::acquire(most / 2 + 1, &cancel, &got);
+            second = got;
+        }));
+        waiter->start();
+        QTest::qWait(150);
+        QCOMPARE(second.load(), -1);
+        QVERIFY(DecodeBudget::stats().inUse <= most);
+        cancel = true;
+        QVERIFY(waiter->wait(5000));
+        QCOMPARE(second.load(), int(DecodeBudget::Cancelled));
+
+        // Freed memory lets the next one in.
+        cancel = false;
+        waiter.reset(QThread::create([&] {
+            DecodeBudget::Result got = DecodeBudget::Granted;
+            DecodeBudget::acquire(most / 2 + 1, &cancel, &got);
+            second = got;
+        }));
+        waiter->start();
+        first.release();
+        QVERIFY(waiter->wait(5000));
+        QCOMPARE(second.load(), int(DecodeBudget::Granted));
+        QCOMPARE(DecodeBudget::stats().inUse, 0);
+        QVERIFY(DecodeBudget::stats().peak <= most);
+    }
+
+    // An animation plays from the bytes read when it was opened: a pipe put
+    // in its place afterwards is never read.
+    void playsFromOpenedFile()
+    {
+        const QString path = write("swapped.gif", gif(3));
+        PictureFile::Failure failure = PictureFile::Failure::None;
+        QString error;
+        const auto file = PictureFile::open(path, nullptr, &failure, &error);
+        QVERIFY(file);
+        QVERIFY(file->animated());
+        QVERIFY(QFile::remove(path));
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        for (int loop = 0; loop < 2; ++loop) {
+            const auto reader = file->openReader(nullptr, &failure, &error);
+            QVERIFY2(reader, qPrintable(error));
+            for (int frame = 0; frame < 3; ++frame)
+                QVERIFY(!reader->reader->read().isNull());
+        }
+        QVERIFY(QFile::remove(path));
     }
 
     // Stepping goes through the pictures in the order shown, a photo without
