@@ -12,8 +12,10 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QImageWriter>
 #include <QQmlContext>
 #include <QQuickWindow>
+#include <QScopeGuard>
 #include <QTest>
 
 class TestSceneViewers : public QObject
@@ -350,6 +352,86 @@ private Q_SLOTS:
     }
 
     // Ctrl+F finds, F3 goes on, Shift+F3 goes back, both going round.
+    // Every shape of picture shows at every window size: what is drawn
+    // holds the picture the right way up, decoded once per size shown.
+    void pictureShapes_data()
+    {
+        QTest::addColumn<QSize>("shown"); // as the person sees it
+        QTest::addColumn<bool>("turned"); // stored turned, with an EXIF orientation
+        QTest::newRow("wide") << QSize(1600, 900) << false;
+        QTest::newRow("4:3 photo") << QSize(1600, 1200) << false;
+        QTest::newRow("portrait") << QSize(900, 1600) << false;
+        QTest::newRow("square") << QSize(1000, 1000) << false;
+        QTest::newRow("EXIF orientation 6") << QSize(1200, 1600) << true;
+        QTest::newRow("EXIF orientation 8") << QSize(1600, 1200) << true;
+        QTest::newRow("small") << QSize(60, 40) << false;
+    }
+
+    void pictureShapes()
+    {
+        QFETCH(QSize, shown);
+        QFETCH(bool, turned);
+        // Red above, blue below, as shown.
+        QImage image(shown, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        for (int y = 0; y < shown.height() / 2; ++y)
+            std::fill_n(reinterpret_cast<QRgb *>(image.scanLine(y)), shown.width(),
+                        qRgb(255, 0, 0));
+        const bool six = QByteArray(QTest::currentDataTag()).endsWith('6');
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        if (turned) {
+            // Stored turned back; the reader turns it as the orientation says.
+            image = image.transformed(QTransform().rotate(six ? -90 : 90));
+            writer.setTransformation(six ? QImageIOHandler::TransformationRotate90
+                                         : QImageIOHandler::TransformationRotate270);
+        }
+        QVERIFY(writer.write(image));
+        const QString name = QString("shape %1.jpg").arg(QTest::currentDataTag());
+        QVERIFY(m_sandbox.write("files/" + name, jpeg));
+        choose(m_files + '/' + name);
+        QQuickWindow *window = bb::cascades::Application::instance()->window();
+        const QSize before = window->size();
+        const auto restore = qScopeGuard([&] { window->resize(before); });
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_COMPARE(RunningScene::current()->objectName(), QString("imageView"));
+        QQuickItem *picture = RunningScene::find(RunningScene::current(), "picture");
+        QVERIFY(picture);
+        for (const QSize size : {QSize(800, 600), QSize(1024, 768), QSize(420, 760)}) {
+            window->resize(size);
+            QTRY_VERIFY(window->size() == size && picture->property("status").toInt() == 1 &&
+                        !picture->property("decoding").toBool());
+            const QSizeF drawn = picture->size();
+            const QSize decoded = picture->property("decodedSize").toSize();
+            QCOMPARE(picture->property("pictureSize").toSize(), shown);
+            // Fitted and never enlarged, decoded at the size drawn.
+            QVERIFY(drawn.width() <= window->width() && drawn.height() <= window->height());
+            QVERIFY(drawn.width() <= shown.width() && drawn.height() <= shown.height());
+            QVERIFY(qAbs(decoded.width() - drawn.width() * window->devicePixelRatio()) <= 1);
+            // No loop through the status line: the size shown stays decoded.
+            const int decodes = picture->property("decodes").toInt();
+            QTest::qWait(400);
+            QCOMPARE(picture->property("decodes").toInt(), decodes);
+
+            const QImage grab = window->grabWindow();
+            const QRectF at = picture->mapRectToScene(QRectF(QPointF(), drawn));
+            const qreal ratio = grab.width() / qreal(window->width());
+            const auto colour = [&](qreal fy) {
+                return grab.pixelColor(int(at.center().x() * ratio),
+                                       int((at.top() + at.height() * fy) * ratio));
+            };
+            const QColor top = colour(0.25), bottom = colour(0.75);
+            QVERIFY2(
+                top.red() > 200 && top.blue() < 60,
+                qPrintable(
+                    QString("%1 at %2x%3").arg(top.name()).arg(size.width()).arg(size.height())));
+            QVERIFY2(bottom.blue() > 200 && bottom.red() < 60, qPrintable(bottom.name()));
+        }
+        backToBrowser();
+    }
+
     void find_data()
     {
         QTest::addColumn<QStringList>("keys");

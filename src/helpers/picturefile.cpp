@@ -197,8 +197,9 @@ qint64 PictureFile::bytesFor(const QSize &target) const
     if (m_format == "gif") {
         // The screen as drawn so far, and the frame under it.
         decoded = 2 * full;
-    } else if (scaled && m_scalesWhileDecoding) {
-        // Decoded at the nearest eighth above the target, then scaled.
+    } else if (scaled && m_scalesWhileDecoding && m_format == "jpeg") {
+        // Decoded at the nearest eighth above the target, then scaled; the
+        // other readers that scale decode the whole picture first.
         const QSize at = m_turned ? target.transposed() : target;
         decoded = qMin(full, pixel * (at.width() + m_stored.width() / 8 + 1) *
                                  (at.height() + m_stored.height() / 8 + 1));

@@ -42,7 +42,8 @@ class PictureItem : public QQuickItem
     // Decodes this item has started for its file (frames aside).
     Q_PROPERTY(int decodes READ decodes NOTIFY decodesChanged)
 public:
-    enum Status { Null, Loading, Ready, Error };
+    // Numbered as Image.Status is.
+    enum Status { Null, Ready, Loading, Error };
     Q_ENUM(Status)
 
     // A size that keeps changing (a window being dragged) is decoded once
