@@ -15,6 +15,8 @@ ViewerPage {
 
     // "auto" lets the content choose; "external" goes to the desktop.
     property string how: "auto"
+    // Handed on to the image view: its neighbours come from the listing.
+    property FolderModel entries: null
     // "busy", "confirm", "noApplication", "failed", "missing", "special".
     property string stage: "busy"
     property var type: null
@@ -40,6 +42,8 @@ ViewerPage {
     // how: "auto", "text" or "hex".
     function show(how, picture) {
         const properties = { path: path, actions: actions, opener: opener, copier: copier, how: how }
+        if (picture)
+            properties.entries = entries
         StackView.view.replace(openPage, Qt.resolvedUrl(picture ? "ImageView.qml" : "TextView.qml"),
                                properties)
     }

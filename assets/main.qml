@@ -25,6 +25,8 @@ Page {
         const properties = { path: path, actions: actions, opener: opener, copier: copier,
                              how: how || "auto" }
         const url = Qt.resolvedUrl(viewFor(properties.how))
+        if (viewFor(properties.how) === "OpenPage.qml")
+            properties.entries = browserPage.entries
         if (stack.depth > 1)
             stack.replace(stack.currentItem, url, properties)
         else

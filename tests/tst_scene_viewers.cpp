@@ -401,15 +401,22 @@ private Q_SLOTS:
         QVERIFY(picture);
         for (const QSize size : {QSize(800, 600), QSize(1024, 768), QSize(420, 760)}) {
             window->resize(size);
-            QTRY_VERIFY(window->size() == size && picture->property("status").toInt() == 1 &&
-                        !picture->property("decoding").toBool());
+            // Drawn at the new size, once the window has laid it out.
+            const auto settled = [&] {
+                const QSize decoded = picture->property("decodedSize").toSize();
+                return window->contentItem()->size() == QSizeF(size) &&
+                       picture->property("status").toInt() == 1 &&
+                       !picture->property("decoding").toBool() &&
+                       qAbs(decoded.width() - picture->width() * window->devicePixelRatio()) <= 1;
+            };
+            QTRY_VERIFY(settled());
             const QSizeF drawn = picture->size();
             const QSize decoded = picture->property("decodedSize").toSize();
             QCOMPARE(picture->property("pictureSize").toSize(), shown);
             // Fitted and never enlarged, decoded at the size drawn.
             QVERIFY(drawn.width() <= window->width() && drawn.height() <= window->height());
             QVERIFY(drawn.width() <= shown.width() && drawn.height() <= shown.height());
-            QVERIFY(qAbs(decoded.width() - drawn.width() * window->devicePixelRatio()) <= 1);
+            QVERIFY(qAbs(decoded.height() - drawn.height() * window->devicePixelRatio()) <= 1);
             // No loop through the status line: the size shown stays decoded.
             const int decodes = picture->property("decodes").toInt();
             QTest::qWait(400);

@@ -279,12 +279,15 @@ void PictureItem::refresh(bool now)
         return;
     if (!now) {
         m_settle.start();
+        setDecoding(true);
         return;
     }
     m_settle.stop();
     if (plays()) {
         if (!m_movie || m_movie->target != wanted)
             startMovie(wanted);
+        else
+            setDecoding(m_shownTarget != wanted);
         return;
     }
     if (wanted == m_pending)
