@@ -100,6 +100,9 @@ ViewerPage {
     StackView.onActivated: content !== "" ? area.forceActiveFocus() : textView.forceActiveFocus()
     onContentChanged: if (content !== "" && onTop) area.forceActiveFocus()
     Keys.onPressed: (event) => handleKey(event)
+    // The flickable sizes the text only when its own size changes: the new
+    // wrap would wait for the next resize.
+    onWrappedChanged: area.width = wrapped ? flick.width : Math.max(flick.width, area.implicitWidth)
 
     Binding { target: textView.actions; property: "canFind"; value: textView.content !== ""; when: textView.onTop }
     Connections {
@@ -131,7 +134,7 @@ ViewerPage {
 
     tools: [
         CommandButton { command: textView.actions.find; compact: true },
-        CommandButton { command: textView.actions.wrap; compact: true; highlighted: textView.wrapped }
+        CommandButton { objectName: "textWrap"; command: textView.actions.wrap; compact: true; highlighted: textView.wrapped }
     ]
 
     FontMetrics {
@@ -152,6 +155,8 @@ ViewerPage {
             Layout.leftMargin: _ui.du(0.5)
             placeholderText: textView.actions.find.text
             color: textView.notFound ? "red" : palette.text
+            // Escape closes the bar, before the scene's shortcut closes the view.
+            Keys.onShortcutOverride: (event) => event.accepted = event.key === Qt.Key_Escape
             // Typing refines the match in place.
             onTextEdited: textView.find(true, area.selectedText !== "" ? area.selectionStart : area.cursorPosition)
             Keys.onPressed: (event) => {

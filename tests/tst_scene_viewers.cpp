@@ -480,6 +480,57 @@ private Q_SLOTS:
         backToBrowser();
     }
 
+    // Escape in the find bar closes the bar only; Alt+W and the wrap button
+    // re-wrap the text at once.
+    void textKeys_data()
+    {
+        QTest::addColumn<QString>("how"); // "Alt+W" or "button"
+        QTest::newRow("Alt+W") << "Alt+W";
+        QTest::newRow("button") << "button";
+    }
+
+    void textKeys()
+    {
+        QFETCH(QString, how);
+        const QString line = QString("word ").repeated(150);
+        QVERIFY(m_sandbox.write("files/long.txt", (line + "\nshort\n").toUtf8()));
+        choose(m_files + "/long.txt");
+        QQuickWindow *window = bb::cascades::Application::instance()->window();
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_COMPARE(RunningScene::current()->objectName(), QString("textView"));
+        QQuickItem *page = RunningScene::current();
+        auto *area = RunningScene::find(page, "textArea");
+        QTRY_VERIFY(area->hasActiveFocus());
+
+        QTest::keySequence(window, QKeySequence("Ctrl+F"));
+        auto *field = RunningScene::find(page, "findField");
+        QTRY_VERIFY(field->hasActiveFocus());
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_VERIFY(!field->isVisible());
+        QCOMPARE(RunningScene::current(), page);
+        QTRY_VERIFY(area->hasActiveFocus());
+
+        const int lines = area->property("lineCount").toInt();
+        QCOMPARE(lines, 3);
+        if (how == "button") {
+            auto *button = RunningScene::find(page, "textWrap");
+            QVERIFY(button);
+            QTest::mouseClick(
+                window, Qt::LeftButton, {},
+                button->mapToScene(QPointF(button->width() / 2, button->height() / 2)).toPoint());
+        } else {
+            QTest::keySequence(window, QKeySequence(how));
+        }
+        // Wrapped as soon as asked: the long line takes several, none wider
+        // than the view.
+        QTRY_VERIFY(area->property("lineCount").toInt() > lines);
+        QVERIFY(area->property("contentWidth").toReal() <= area->width());
+        QVERIFY(area->width() <= page->width());
+        QTest::keySequence(window, QKeySequence("Alt+W"));
+        QTRY_COMPARE(area->property("lineCount").toInt(), lines);
+        backToBrowser();
+    }
+
     // A copy shows its progress and Cancel while it runs, and a cancelled
     // one leaves nothing behind.
     void copyCancel()
