@@ -65,16 +65,33 @@ ViewerPage {
     // The previous (-1) or next (1) picture, in the order the list shows;
     // the answer comes in onStepFound.
     function step(direction) {
+        // Keys pressed while a step is looked for are taken one by one.
+        if (stepping) {
+            queuedSteps += direction
+            return
+        }
+        stepping = true
         loader.requestStep(path, direction, entries ? entries.pictureCandidates(path, direction) : [])
     }
+    property bool stepping: false
+    property int queuedSteps: 0
 
     StackView.onActivated: forceActiveFocus()
 
     ImageLoader {
         id: loader
         onStepFound: (from, direction, found) => {
-            if (from === imageView.path && found !== "")
+            if (from !== imageView.path)
+                return
+            imageView.stepping = false
+            if (found !== "")
                 imageView.show(found)
+            const queued = found !== "" ? imageView.queuedSteps : 0
+            imageView.queuedSteps = 0
+            if (queued !== 0) {
+                imageView.step(queued < 0 ? -1 : 1)
+                imageView.queuedSteps = queued - (queued < 0 ? -1 : 1)
+            }
         }
     }
 

@@ -32,7 +32,9 @@ ViewerPage {
     note: {
         if (loader.status !== TextLoader.Ready || loader.text === "")
             return ""
-        const kind = loader.isBinary ? qsTr("Hex") : loader.encoding
+        let kind = loader.isBinary ? qsTr("Hex") : loader.encoding
+        if (loader.brokenLines > 0)
+            kind += ", " + qsTr("%n long line(s) broken for display", "", loader.brokenLines)
         if (!loader.truncated)
             return kind
         return qsTr("%1 \u2014 only the first %2 of the file's %3 are shown.").arg(kind)

@@ -480,6 +480,51 @@ private Q_SLOTS:
         backToBrowser();
     }
 
+    // Right and Left step through the pictures as the list shows them,
+    // one without an extension among them; the list is sorted newest first.
+    void pictureSteps()
+    {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QImage(4, 3, QImage::Format_RGB32).save(&buffer, "PNG");
+        QVERIFY(QDir().mkpath(m_files + "/steps"));
+        const QStringList names{"c.png", "b-photo", "notes", "a.png"}; // newest first
+        for (int i = 0; i < names.size(); ++i) {
+            const QString name = "files/steps/" + names[i];
+            QVERIFY(m_sandbox.write(name, names[i] == "notes" ? QByteArray("text\n") : png));
+            QFile file(m_sandbox.path(name));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * i),
+                                     QFileDevice::FileModificationTime));
+        }
+        QQuickWindow *window = bb::cascades::Application::instance()->window();
+        FolderModel *model = RunningScene::browser()->findChild<FolderModel *>();
+        choose(m_files + "/steps/c.png");
+        // By date, newest first, as a person asks for it.
+        QTest::keySequence(window, QKeySequence("Ctrl+3"));
+        QTest::keySequence(window, QKeySequence("Ctrl+R"));
+        QTRY_VERIFY(model->sortKey() == FolderModel::Date && !model->ascending());
+        const auto restore = qScopeGuard([&] {
+            backToBrowser();
+            QTest::keySequence(window, QKeySequence("Ctrl+1"));
+            QTest::keySequence(window, QKeySequence("Ctrl+R"));
+        });
+        QVERIFY(QMetaObject::invokeMethod(RunningScene::browser(), "select",
+                                          Q_ARG(QVariant, m_files + "/steps/c.png")));
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_COMPARE(RunningScene::current()->objectName(), QString("imageView"));
+        QQuickItem *page = RunningScene::current();
+        QTRY_VERIFY(!RunningScene::stack()->property("busy").toBool());
+        QTest::keyClick(window, Qt::Key_Right);
+        QTRY_COMPARE(page->property("path").toString(), m_files + "/steps/b-photo");
+        QTest::keyClick(window, Qt::Key_Right);
+        QTRY_COMPARE(page->property("path").toString(), m_files + "/steps/a.png");
+        QTest::keyClick(window, Qt::Key_Left);
+        QTRY_COMPARE(page->property("path").toString(), m_files + "/steps/b-photo");
+        QTRY_COMPARE(RunningScene::find(page, "picture")->property("status").toInt(), 1);
+    }
+
     // Escape in the find bar closes the bar only; Alt+W and the wrap button
     // re-wrap the text at once.
     void textKeys_data()
