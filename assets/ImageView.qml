@@ -177,8 +177,8 @@ ViewerPage {
             y: (flick.contentHeight - height) / 2
             // Decoded at the size drawn, in device pixels; the item never
             // decodes beyond the picture's own size.
-            sourceSize: Qt.size(Math.ceil(width * Screen.devicePixelRatio),
-                                Math.ceil(height * Screen.devicePixelRatio))
+            sourceSize.width: Math.ceil(width * Screen.devicePixelRatio)
+            sourceSize.height: Math.ceil(height * Screen.devicePixelRatio)
             smooth: true
         }
 

@@ -597,6 +597,41 @@ weitergegeben.</translation>
     </message>
 </context>
 <context>
+    <name>Picture</name>
+    <message>
+        <source>the file is no longer there</source>
+        <translation>die Datei ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>you may not read this file</source>
+        <translation>Sie dürfen diese Datei nicht lesen</translation>
+    </message>
+    <message>
+        <source>the file could not be read (%1)</source>
+        <translation>die Datei konnte nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>its content is not a picture format this program reads</source>
+        <translation>sein Inhalt ist kein Bildformat, das dieses Programm liest</translation>
+    </message>
+    <message>
+        <source>its data is damaged or cut short</source>
+        <translation>seine Daten sind beschädigt oder unvollständig</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>es ist zu groß</translation>
+    </message>
+    <message>
+        <source>at %1 × %2 pixels it needs %3 MiB, more than the %4 MiB this computer allows for pictures</source>
+        <translation>bei %1 × %2 Pixeln braucht es %3 MiB, mehr als die %4 MiB, die dieser Computer Bildern zugesteht</translation>
+    </message>
+</context>
+<context>
     <name>Places</name>
     <message>
         <source>%1 free</source>
@@ -741,6 +776,13 @@ weitergegeben.</translation>
 </context>
 <context>
     <name>TextView</name>
+    <message numerus="yes">
+        <source>%n long line(s) broken for display</source>
+        <translation>
+            <numerusform>%n lange Zeile für die Anzeige umbrochen</numerusform>
+            <numerusform>%n lange Zeilen für die Anzeige umbrochen</numerusform>
+        </translation>
+    </message>
     <message>
         <source>This file cannot be opened.</source>
         <translation>Diese Datei kann nicht geöffnet werden.</translation>

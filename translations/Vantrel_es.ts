@@ -596,6 +596,41 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
     </message>
 </context>
 <context>
+    <name>Picture</name>
+    <message>
+        <source>the file is no longer there</source>
+        <translation>el archivo ya no está</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>you may not read this file</source>
+        <translation>no tiene permiso para leer este archivo</translation>
+    </message>
+    <message>
+        <source>the file could not be read (%1)</source>
+        <translation>no se pudo leer el archivo (%1)</translation>
+    </message>
+    <message>
+        <source>its content is not a picture format this program reads</source>
+        <translation>su contenido no es un formato de imagen que este programa sepa leer</translation>
+    </message>
+    <message>
+        <source>its data is damaged or cut short</source>
+        <translation>sus datos están dañados o incompletos</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>es demasiado grande</translation>
+    </message>
+    <message>
+        <source>at %1 × %2 pixels it needs %3 MiB, more than the %4 MiB this computer allows for pictures</source>
+        <translation>a %1 × %2 píxeles necesita %3 MiB, más de los %4 MiB que este equipo permite para imágenes</translation>
+    </message>
+</context>
+<context>
     <name>Places</name>
     <message>
         <source>%1 free</source>
@@ -740,6 +775,13 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
 </context>
 <context>
     <name>TextView</name>
+    <message numerus="yes">
+        <source>%n long line(s) broken for display</source>
+        <translation>
+            <numerusform>%n línea larga partida para mostrarla</numerusform>
+            <numerusform>%n líneas largas partidas para mostrarlas</numerusform>
+        </translation>
+    </message>
     <message>
         <source>This file cannot be opened.</source>
         <translation>No se puede abrir este archivo.</translation>

@@ -80,11 +80,6 @@ bool openFile(const QString &path, QFile *file, struct stat *st, PictureFile::Fa
     return true;
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Picture", text);
-}
-
 } // namespace
 
 std::shared_ptr<const PictureFile> PictureFile::open(const QString &path,
@@ -287,19 +282,21 @@ QString PictureFile::reason(Failure failure, int osError)
     case Failure::None:
         return QString();
     case Failure::Missing:
-        return tr("the file is no longer there");
+        return QCoreApplication::translate("Picture", "the file is no longer there");
     case Failure::NotRegular:
-        return tr("it is not a regular file");
+        return QCoreApplication::translate("Picture", "it is not a regular file");
     case Failure::Unreadable:
         if (osError == EACCES || osError == EPERM)
-            return tr("you may not read this file");
-        return tr("the file could not be read (%1)").arg(FileProbe::errorText(osError));
+            return QCoreApplication::translate("Picture", "you may not read this file");
+        return QCoreApplication::translate("Picture", "the file could not be read (%1)")
+            .arg(FileProbe::errorText(osError));
     case Failure::NotPicture:
-        return tr("its content is not a picture format this program reads");
+        return QCoreApplication::translate(
+            "Picture", "its content is not a picture format this program reads");
     case Failure::Damaged:
-        return tr("its data is damaged or cut short");
+        return QCoreApplication::translate("Picture", "its data is damaged or cut short");
     case Failure::TooLarge:
-        return tr("it is too large");
+        return QCoreApplication::translate("Picture", "it is too large");
     case Failure::Cancelled:
         return QStringLiteral("Cancelled");
     }
@@ -308,8 +305,9 @@ QString PictureFile::reason(Failure failure, int osError)
 
 QString PictureFile::tooLargeReason(const QSize &size, qint64 bytes)
 {
-    return tr("at %1 × %2 pixels it needs %3 MiB, more than the %4 MiB this computer "
-              "allows for pictures")
+    return QCoreApplication::translate(
+               "Picture", "at %1 × %2 pixels it needs %3 MiB, more than the %4 MiB this computer "
+                          "allows for pictures")
         .arg(size.width())
         .arg(size.height())
         .arg((bytes + MiB - 1) / MiB)

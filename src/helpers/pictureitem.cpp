@@ -223,7 +223,7 @@ void PictureItem::setPath(const QString &path)
             m_file = opened.file;
             setImplicitSize(m_file->size().width(), m_file->size().height());
             Q_EMIT headerChanged();
-            refresh(true);
+            refreshSoon();
         });
 }
 
@@ -234,7 +234,10 @@ void PictureItem::setSourceSize(const QSize &size)
     m_sourceSize = size;
     Q_EMIT sourceSizeChanged();
     // The first picture at once; a new size once it rests.
-    refresh(m_image.isNull() && m_pending.isEmpty());
+    if (m_image.isNull() && m_pending.isEmpty())
+        refreshSoon();
+    else
+        refresh(false);
 }
 
 void PictureItem::setPlaying(bool playing)
@@ -268,6 +271,22 @@ bool PictureItem::plays() const
     const QSize size = m_file->size();
     return m_file->animated() && m_file->inMemory() &&
            qint64(size.width()) * size.height() <= MaxAnimatedPixels;
+}
+
+void PictureItem::refreshSoon()
+{
+    // Once the bindings have settled: width and height of sourceSize come
+    // one at a time, and the header sets both.
+    if (m_refreshQueued)
+        return;
+    m_refreshQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_refreshQueued = false;
+            refresh(true);
+        },
+        Qt::QueuedConnection);
 }
 
 void PictureItem::refresh(bool now)

@@ -106,6 +106,7 @@ private:
     QSize target() const;
     bool plays() const;
     void refresh(bool now);
+    void refreshSoon();
     void startDecode(const QSize &target);
     void startMovie(const QSize &target);
     void requestFrame();
@@ -135,6 +136,7 @@ private:
     QSize m_pending;
     QSize m_shownTarget;
     QTimer m_settle;
+    bool m_refreshQueued = false;
 
     std::shared_ptr<Movie> m_movie;
     std::unique_ptr<Frame> m_ready; // the next frame, decoded ahead
