@@ -3,8 +3,8 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Vantrel
 
-// A picture, checked and decoded off the UI thread at the size shown; full
-// resolution only when zoomed past that; animations play.
+// A picture, read once and decoded off the UI thread at the size drawn (zoom
+// included, never beyond its own); animations play.
 ViewerPage {
     id: imageView
     objectName: "imageView"
@@ -30,6 +30,9 @@ ViewerPage {
     readonly property real fitScale: filling ? windowScale : Math.min(1, windowScale)
     readonly property real shownScale: fitted ? fitScale : zoom
     readonly property bool ready: picture.status === Picture.Ready
+    // A neighbour is being looked for; steps asked meanwhile wait here.
+    property bool stepping: false
+    property int queuedSteps: 0
     readonly property string failure: picture.status !== Picture.Error ? ""
             : picture.missing ? qsTr("This file no longer exists.")
                               : qsTr("This picture cannot be shown: %1").arg(picture.error)
@@ -73,8 +76,6 @@ ViewerPage {
         stepping = true
         loader.requestStep(path, direction, entries ? entries.pictureCandidates(path, direction) : [])
     }
-    property bool stepping: false
-    property int queuedSteps: 0
 
     StackView.onActivated: forceActiveFocus()
 
