@@ -4,6 +4,7 @@
 #include "copyjob.h"
 #include "fileopener.h"
 #include "foldermodel.h"
+#include "picturefile.h"
 #include "scenefixture.h"
 #include "textloader.h"
 #include "vantrel.h"
@@ -478,6 +479,26 @@ private Q_SLOTS:
         QCOMPARE(area->property("selectionStart").toInt(), int(at));
         QCOMPARE(area->property("selectedText").toString().toLower(), QString("needle"));
         backToBrowser();
+    }
+
+    // A damaged JPEG says so, in the person's language, and offers hex.
+    void brokenPicture()
+    {
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QImage(64, 48, QImage::Format_RGB32).save(&buffer, "JPEG");
+        QVERIFY(m_sandbox.write("files/broken.jpg", jpeg.left(40)));
+        choose(m_files + "/broken.jpg");
+        QTest::keyClick(bb::cascades::Application::instance()->window(), Qt::Key_Return);
+        QTRY_COMPARE(RunningScene::current()->objectName(), QString("imageView"));
+        QQuickItem *page = RunningScene::current();
+        auto *message = RunningScene::find(page, "imageMessage");
+        QTRY_VERIFY(message->isVisible());
+        const QString shown = message->property("text").toString();
+        QVERIFY2(shown.contains(PictureFile::reason(PictureFile::Failure::Damaged)),
+                 qPrintable(shown));
+        QVERIFY(RunningScene::find(page, "imageAsHex")->isVisible());
     }
 
     // Right and Left step through the pictures as the list shows them,
