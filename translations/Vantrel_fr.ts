@@ -877,6 +877,13 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
             <source>Could not copy: the file changed while it was copied.</source>
             <translation>Copie impossible : le fichier a changé pendant la copie.</translation>
         </message>
+        <message numerus="yes">
+            <source>%n long line(s) broken for display</source>
+            <translation>
+                <numerusform>%n ligne longue coupée pour l’affichage</numerusform>
+                <numerusform>%n lignes longues coupées pour l’affichage</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>Viewers</name>
@@ -942,6 +949,41 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
         <message>
             <source>Starting the copy</source>
             <translation>Début de la copie</translation>
+        </message>
+    </context>
+    <context>
+        <name>Picture</name>
+        <message>
+            <source>the file is no longer there</source>
+            <translation>le fichier n’existe plus</translation>
+        </message>
+        <message>
+            <source>it is not a regular file</source>
+            <translation>ce n’est pas un fichier ordinaire</translation>
+        </message>
+        <message>
+            <source>you may not read this file</source>
+            <translation>vous n’avez pas le droit de lire ce fichier</translation>
+        </message>
+        <message>
+            <source>the file could not be read (%1)</source>
+            <translation>le fichier n’a pas pu être lu (%1)</translation>
+        </message>
+        <message>
+            <source>its content is not a picture format this program reads</source>
+            <translation>son contenu n’est pas un format d’image que ce programme sait lire</translation>
+        </message>
+        <message>
+            <source>its data is damaged or cut short</source>
+            <translation>ses données sont endommagées ou tronquées</translation>
+        </message>
+        <message>
+            <source>it is too large</source>
+            <translation>elle est trop grande</translation>
+        </message>
+        <message>
+            <source>at %1 × %2 pixels it needs %3 MiB, more than the %4 MiB this computer allows for pictures</source>
+            <translation>à %1 × %2 pixels, elle demande %3 Mio, plus que les %4 Mio que cet ordinateur accorde aux images</translation>
         </message>
     </context>
 </TS>

@@ -24,6 +24,8 @@ Page {
         let view = "OpenPage"
         if (properties.how === "image") {
             view = "ImageView"
+            // Stepping follows the browser's order and filter.
+            properties.entries = browserPage.entries
         } else if (properties.how === "text" || properties.how === "hex" || properties.how === "content") {
             view = "TextView"
             properties.how = properties.how === "content" ? "auto" : properties.how
