@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace FileActions {
@@ -29,28 +30,24 @@ bool Identity::isDir() const
     return valid && S_ISDIR(mode);
 }
 
-namespace {
-
-Identity identityFrom(const struct stat &status)
-{
-    Identity identity;
-    identity.device = status.st_dev;
-    identity.inode = status.st_ino;
-    identity.mode = status.st_mode;
-    identity.size = status.st_size;
-    identity.modified = qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
-    identity.valid = true;
-    return identity;
-}
-
-} // namespace
-
 Identity identityAt(int folder, const QByteArray &name)
 {
-    struct stat status;
-    if (::fstatat(folder, name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0)
+    struct statx status;
+    if (::statx(folder, name.constData(), AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT,
+                STATX_BASIC_STATS | STATX_BTIME, &status) != 0)
         return {};
-    return identityFrom(status);
+    const auto nanoseconds = [](const statx_timestamp &time) {
+        return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
+    };
+    Identity identity;
+    identity.device = makedev(status.stx_dev_major, status.stx_dev_minor);
+    identity.inode = status.stx_ino;
+    identity.mode = status.stx_mode;
+    identity.size = qint64(status.stx_size);
+    identity.modified = nanoseconds(status.stx_mtime);
+    identity.born = (status.stx_mask & STATX_BTIME) ? nanoseconds(status.stx_btime) : 0;
+    identity.valid = true;
+    return identity;
 }
 
 Identity identityOf(const QString &path)

@@ -45,12 +45,15 @@ struct Identity
     mode_t mode = 0;
     qint64 size = 0;
     qint64 modified = 0; // nanoseconds since the epoch
+    qint64 born = 0;     // likewise, where the file system keeps it; tells a
+                         // new file from the one whose freed inode it took
     bool valid = false;
 
     bool isDir() const;
     bool sameEntry(const Identity &other) const
     {
-        return valid && other.valid && device == other.device && inode == other.inode;
+        return valid && other.valid && device == other.device && inode == other.inode &&
+               (born == 0 || other.born == 0 || born == other.born);
     }
     // The same entry, neither written to nor resized since.
     bool unchanged(const Identity &other) const
