@@ -296,6 +296,15 @@ void tst_Trash::readsOthersTrash()
                   "# written elsewhere\n[Trash Info]\nPath=pictures/caf%E9.jpg\n"
                   "DeletionDate=2024-01-02T03:04:05\nX-Other=kept\n")
                  .isEmpty());
+    // One that would restore outside the volume is not believed.
+    QVERIFY(
+        !make("mnt/.Trash-" + QByteArray::number(::getuid()) + "/files/evil", "evil").isEmpty());
+    QVERIFY(!make("mnt/.Trash-" + QByteArray::number(::getuid()) + "/info/evil.trashinfo",
+                  "[Trash Info]\nPath=" + QFile::encodeName(m_work) + "/evil\n")
+                 .isEmpty());
+    QCOMPARE(Trash::restore(can + "/files/evil").error, FileResult::UnknownOrigin);
+    QVERIFY(!QFileInfo::exists(m_work + "/evil"));
+
     const QList<Trash::Item> items = Trash::listAll();
     const auto found = std::find_if(items.cbegin(), items.cend(), [&](const Trash::Item &item) {
         return item.originalPath ==

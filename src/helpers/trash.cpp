@@ -290,6 +290,14 @@ bool originOf(const OpenCan &open, const QByteArray &name, QString *original, QD
     QByteArray path;
     if (!parseInfo(text, &path, deleted) || path.isEmpty())
         return false;
+    // An info file on a volume is anyone's to write: it may not send a
+    // restore outside that volume, by a whole path or by "..".
+    const QByteArray top = bytesOf(open.can.topdir);
+    if (path.split('/').contains(".."))
+        return false;
+    if (path.startsWith('/') && !open.can.home && path != top &&
+        !path.startsWith(top.endsWith('/') ? top : top + '/'))
+        return false;
     *original = path.startsWith('/')
                     ? PathCodec::decode(path)
                     : FileActions::joinPath(open.can.topdir, PathCodec::decode(path));
