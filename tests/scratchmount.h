@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A tmpfs of the test's own, where the machine lets a test mount one: as
 // root in a mount namespace of its own, else as root of a new user
 // namespace. The namespace must be entered before any thread starts: call
