@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filesteps.h"
 
-#include "foldermodel.h"
 #include "pathcodec.h"
 #include "trash.h"
 #include "treewalk.h"
@@ -15,7 +14,7 @@ namespace {
 
 QString shown(const QString &path)
 {
-    return FolderModel::displayName(FileActions::nameOf(path));
+    return PathCodec::shown(FileActions::nameOf(path));
 }
 
 QString tr(const char *text, int n = -1)
@@ -39,11 +38,11 @@ FileStep::Transfer &transferHook()
 // volume, the job engine's move across volumes.
 FileResult moveEntry(const QString &from, const QString &to)
 {
-    FileActions::Descriptor source(FileActions::openFolder(FileActions::folderOf(from)));
-    if (!source.isValid())
+    Descriptor source(FileActions::openFolder(FileActions::folderOf(from)));
+    if (!source.isOpen())
         return FileResult::fromErrno(-source.get(), from);
-    FileActions::Descriptor target(FileActions::openFolder(FileActions::folderOf(to)));
-    if (!target.isValid())
+    Descriptor target(FileActions::openFolder(FileActions::folderOf(to)));
+    if (!target.isOpen())
         return FileResult::fromErrno(-target.get(), to);
     const int error =
         FileActions::renameNoReplace(source.get(), PathCodec::encode(FileActions::nameOf(from)),

@@ -25,8 +25,6 @@ Q_LOGGING_CATEGORY(lcTrash, "vantrel.trash")
 
 namespace Trash {
 
-using FileActions::Descriptor;
-
 namespace {
 
 const QByteArray InfoSuffix = QByteArrayLiteral(".trashinfo");
@@ -83,7 +81,7 @@ bool openParts(OpenCan *open, bool make)
     const auto part = make ? makeInside : openInside;
     open->files.reset(part(open->root.get(), "files"));
     open->info.reset(part(open->root.get(), "info"));
-    return open->files.isValid() && open->info.isValid();
+    return open->files.isOpen() && open->info.isOpen();
 }
 
 QString homeFolder()
@@ -110,7 +108,7 @@ int openHome(OpenCan *open, bool make)
             return -errno;
     }
     open->root.reset(::open(path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    if (!open->root.isValid())
+    if (!open->root.isOpen())
         return -errno;
     if (!openParts(open, make))
         return -errno;
@@ -132,12 +130,12 @@ int openAdminCan(int top, const QString &topdir, OpenCan *open, bool make)
         return -EPERM;
     }
     Descriptor shared(openInside(top, ".Trash"));
-    if (!shared.isValid())
+    if (!shared.isOpen())
         return -errno;
     const QByteArray id = uid();
     open->root.reset(make ? makeInside(shared.get(), id.constData())
                           : openInside(shared.get(), id.constData()));
-    if (!open->root.isValid())
+    if (!open->root.isOpen())
         return -errno;
     if (!ownedByUs(open->root.get()))
         return -EPERM;
@@ -151,7 +149,7 @@ int openUserCan(int top, const QString &topdir, OpenCan *open, bool make)
 {
     const QByteArray name = userTrashName();
     open->root.reset(make ? makeInside(top, name.constData()) : openInside(top, name.constData()));
-    if (!open->root.isValid())
+    if (!open->root.isOpen())
         return -errno;
     if (!ownedByUs(open->root.get()))
         return -EPERM;
@@ -162,7 +160,7 @@ int openUserCan(int top, const QString &topdir, OpenCan *open, bool make)
 int openTopCan(const QString &topdir, OpenCan *open, bool make)
 {
     Descriptor top(FileActions::openFolder(topdir));
-    if (!top.isValid())
+    if (!top.isOpen())
         return top.get();
     if (openAdminCan(top.get(), topdir, open, make) == 0)
         return 0;
@@ -248,7 +246,7 @@ QByteArray dateText(const QDateTime &when)
 bool readAt(int folder, const QByteArray &name, QByteArray *text)
 {
     Descriptor fd(::openat(folder, name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-    if (!fd.isValid())
+    if (!fd.isOpen())
         return false;
     text->resize(MaxInfoSize);
     qsizetype total = 0;
@@ -369,7 +367,7 @@ void updateSizes(const OpenCan &open, const QByteArray &name, qint64 size, qint6
         "directorysizes." + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
     Descriptor fd(::openat(open.root.get(), temporary.constData(),
                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-    if (!fd.isValid())
+    if (!fd.isOpen())
         return;
     const bool written = writeAll(fd.get(), text);
     fd.reset();
@@ -386,7 +384,7 @@ FileResult openTrashed(const QString &trashedPath, OpenCan *open, QByteArray *na
         return FileResult::failure(FileResult::Missing, trashedPath, ENOENT);
     open->root.reset(::open(bytesOf(open->can.path).constData(),
                             O_PATH | O_DIRECTORY | O_CLOEXEC | (open->can.home ? 0 : O_NOFOLLOW)));
-    if (!open->root.isValid() || !openParts(open, false))
+    if (!open->root.isOpen() || !openParts(open, false))
         return FileResult::fromErrno(errno, trashedPath);
     *name = bytesOf(FileActions::nameOf(trashedPath));
     return {};
@@ -439,7 +437,7 @@ FileResult canFor(const QString &path, Can *can)
 {
     const QString folder = FileActions::folderOf(path);
     Descriptor dir(FileActions::openFolder(folder));
-    if (!dir.isValid())
+    if (!dir.isOpen())
         return FileResult::fromErrno(-dir.get(), path);
     OpenCan open;
     QByteArray real;
@@ -458,7 +456,7 @@ FileResult moveToTrash(const QString &path, QString *trashedPath)
     if (isInTrash(path))
         return FileResult::failure(FileResult::InTrash, path);
     Descriptor dir(FileActions::openFolder(folder));
-    if (!dir.isValid())
+    if (!dir.isOpen())
         return FileResult::fromErrno(-dir.get(), path);
     const QByteArray entry = bytesOf(name);
     const FileActions::Identity identity = FileActions::identityAt(dir.get(), entry);
@@ -493,7 +491,7 @@ FileResult moveToTrash(const QString &path, QString *trashedPath)
         const QByteArray infoName = candidate + InfoSuffix;
         Descriptor fd(::openat(open.info.get(), infoName.constData(),
                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-        if (!fd.isValid()) {
+        if (!fd.isOpen()) {
             if (errno == EEXIST)
                 continue;
             return FileResult::fromErrno(errno, path);
@@ -598,13 +596,13 @@ QList<Item> list(const Can &can)
     open.can = can;
     open.root.reset(::open(bytesOf(can.path).constData(),
                            O_PATH | O_DIRECTORY | O_CLOEXEC | (can.home ? 0 : O_NOFOLLOW)));
-    if (!open.root.isValid() || !openParts(&open, false))
+    if (!open.root.isOpen() || !openParts(&open, false))
         return items;
     const QHash<QByteArray, CachedSize> sizes = readSizes(open.root.get());
     const QString filesPath = FileActions::joinPath(can.path, QStringLiteral("files"));
 
     Descriptor files(::openat(open.files.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    DIR *dir = files.isValid() ? ::fdopendir(files.get()) : nullptr;
+    DIR *dir = files.isOpen() ? ::fdopendir(files.get()) : nullptr;
     if (!dir)
         return items;
     files.release();
@@ -655,7 +653,7 @@ FileResult restore(const QString &trashedPath, const QString &asPath, QString *r
     }
     const QString folder = FileActions::folderOf(target);
     Descriptor dir(FileActions::openFolder(folder));
-    if (!dir.isValid() && dir.get() == -ENOENT) {
+    if (!dir.isOpen() && dir.get() == -ENOENT) {
         // The folder it came from went too: make it again.
         const QByteArray bytes = bytesOf(folder);
         for (qsizetype slash = bytes.indexOf('/', 1); slash >= 0;
@@ -664,7 +662,7 @@ FileResult restore(const QString &trashedPath, const QString &asPath, QString *r
         ::mkdir(bytes.constData(), 0777);
         dir.reset(FileActions::openFolder(folder));
     }
-    if (!dir.isValid())
+    if (!dir.isOpen())
         return FileResult::fromErrno(-dir.get(), target);
     if (const int error = FileActions::renameNoReplace(open.files.get(), name, dir.get(),
                                                        bytesOf(FileActions::nameOf(target))))
@@ -716,10 +714,10 @@ FileResult emptyCan(const Can &can, const FileActions::Progress &progress)
     open.can = can;
     open.root.reset(::open(bytesOf(can.path).constData(),
                            O_PATH | O_DIRECTORY | O_CLOEXEC | (can.home ? 0 : O_NOFOLLOW)));
-    if (!open.root.isValid() || !openParts(&open, false))
+    if (!open.root.isOpen() || !openParts(&open, false))
         return {};
     Descriptor info(::openat(open.info.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (DIR *dir = info.isValid() ? ::fdopendir(info.get()) : nullptr) {
+    if (DIR *dir = info.isOpen() ? ::fdopendir(info.get()) : nullptr) {
         info.release();
         while (const dirent *entry = ::readdir(dir)) {
             const QByteArray name(entry->d_name);

@@ -2,7 +2,7 @@
 #include "trashmodel.h"
 
 #include "fileprobe.h"
-#include "foldermodel.h"
+#include "pathcodec.h"
 
 #include <algorithm>
 
@@ -100,15 +100,13 @@ QVariant TrashModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case NameRole:
-        return FolderModel::displayName(
-            FileActions::nameOf(origin.isEmpty() ? item.trashedPath : origin));
+        return PathCodec::shown(FileActions::nameOf(origin.isEmpty() ? item.trashedPath : origin));
     case TrashedPathRole:
         return item.trashedPath;
     case OriginalPathRole:
         return origin;
     case OriginalFolderRole:
-        return origin.isEmpty() ? QString()
-                                : FolderModel::displayName(FileActions::folderOf(origin));
+        return origin.isEmpty() ? QString() : PathCodec::shown(FileActions::folderOf(origin));
     case DeletedRole:
         return item.deleted;
     case SizeRole:

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "descriptor.h"
 #include "fileresult.h"
 
 #include <QByteArray>
@@ -14,28 +15,6 @@
 // them elsewhere. Names are the lossless QString form (see PathCodec); every
 // call blocks, so callers run them off the UI thread.
 namespace FileActions {
-
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd = -1) : m_fd(fd) {}
-    ~Descriptor() { reset(); }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    Descriptor(Descriptor &&other) noexcept : m_fd(other.release()) {}
-    Descriptor &operator=(Descriptor &&other) noexcept
-    {
-        reset(other.release());
-        return *this;
-    }
-    int get() const { return m_fd; }
-    bool isValid() const { return m_fd >= 0; }
-    int release();
-    void reset(int fd = -1);
-
-private:
-    int m_fd;
-};
 
 // Which entry a name held at one moment, and what it looked like, to tell
 // later whether it is still the same and unchanged.

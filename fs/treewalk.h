@@ -22,6 +22,7 @@ struct Entry
     bool isDir;
     bool leaving;     // a folder's second visit, once all it holds was visited
     bool otherVolume; // a folder on another volume: it is not entered
+    int opened = -1;  // a folder about to be entered, open
 };
 
 // An errno stops the walk with it; Skip leaves a folder unentered.

@@ -71,9 +71,9 @@ Failure walk(int folder, const QByteArray &name, const Visitor &visitor, int fla
                            const struct stat &status) -> int {
         if (!S_ISDIR(status.st_mode))
             return visitor(Entry{parent, child, relative, status, false, false, false});
-        FileActions::Descriptor fd(
+        Descriptor fd(
             ::openat(parent, child.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        if (!fd.isValid()) {
+        if (!fd.isOpen()) {
             if (!(flags & SkipUnreadable) || errno != EACCES)
                 return errno;
             const int answer = visitor(Entry{parent, child, relative, status, true, false, false});
@@ -84,7 +84,7 @@ Failure walk(int folder, const QByteArray &name, const Visitor &visitor, int fla
             return errno;
         const bool otherVolume = opened.st_dev != top.st_dev;
         const int answer =
-            visitor(Entry{parent, child, relative, opened, true, false, otherVolume});
+            visitor(Entry{parent, child, relative, opened, true, false, otherVolume, fd.get()});
         if (answer == Skip || (answer == Continue && otherVolume))
             return Continue;
         if (answer != Continue)
@@ -138,8 +138,8 @@ Failure walk(int folder, const QByteArray &name, const Visitor &visitor, int fla
 
 int Counter::add(const QString &path, const std::function<bool(const Totals &)> &progress)
 {
-    FileActions::Descriptor folder(FileActions::openFolder(FileActions::folderOf(path)));
-    if (!folder.isValid())
+    Descriptor folder(FileActions::openFolder(FileActions::folderOf(path)));
+    if (!folder.isOpen())
         return -folder.get();
     return add(folder.get(), PathCodec::encode(FileActions::nameOf(path)), progress);
 }
@@ -182,8 +182,8 @@ int Counter::add(int folder, const QByteArray &name,
 
 QByteArray fingerprint(const QString &path)
 {
-    FileActions::Descriptor folder(FileActions::openFolder(FileActions::folderOf(path)));
-    if (!folder.isValid())
+    Descriptor folder(FileActions::openFolder(FileActions::folderOf(path)));
+    if (!folder.isOpen())
         return {};
     std::vector<QByteArray> records;
     const Failure failure = walk(

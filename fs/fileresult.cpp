@@ -2,7 +2,7 @@
 #include "fileresult.h"
 
 #include "fileprobe.h"
-#include "foldermodel.h"
+#include "pathcodec.h"
 
 #include <QCoreApplication>
 
@@ -16,7 +16,7 @@ QString shownName(const QString &path)
     while (name.size() > 1 && name.endsWith(QLatin1Char('/')))
         name.chop(1);
     name = name.mid(name.lastIndexOf(QLatin1Char('/')) + 1);
-    return FolderModel::displayName(name.isEmpty() ? path : name);
+    return PathCodec::shown(name.isEmpty() ? path : name);
 }
 
 } // namespace

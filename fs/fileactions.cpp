@@ -2,6 +2,7 @@
 #include "fileactions.h"
 
 #include "pathcodec.h"
+#include "paths.h"
 #include "treewalk.h"
 
 #include <cerrno>
@@ -11,20 +12,6 @@
 #include <unistd.h>
 
 namespace FileActions {
-
-int Descriptor::release()
-{
-    const int fd = m_fd;
-    m_fd = -1;
-    return fd;
-}
-
-void Descriptor::reset(int fd)
-{
-    if (m_fd >= 0)
-        ::close(m_fd);
-    m_fd = fd;
-}
 
 bool Identity::isDir() const
 {
@@ -67,31 +54,15 @@ FileResult checkName(const QString &name)
     return {};
 }
 
-namespace {
-
-QString trimmed(const QString &path)
-{
-    QString result = path;
-    while (result.size() > 1 && result.endsWith(QLatin1Char('/')))
-        result.chop(1);
-    return result;
-}
-
-} // namespace
-
 QString folderOf(const QString &path)
 {
-    const QString entry = trimmed(path);
-    const qsizetype slash = entry.lastIndexOf(QLatin1Char('/'));
-    if (slash < 0)
-        return QStringLiteral(".");
-    return slash == 0 ? QStringLiteral("/") : entry.left(slash);
+    return Paths::clean(Paths::parentOf(path));
 }
 
 QString nameOf(const QString &path)
 {
-    const QString entry = trimmed(path);
-    return entry.mid(entry.lastIndexOf(QLatin1Char('/')) + 1);
+    const QString name = Paths::lastName(path);
+    return name == QLatin1String("/") ? QString() : name;
 }
 
 QString joinPath(const QString &folder, const QString &name)
@@ -107,8 +78,8 @@ QString freeName(const QString &folder, const QString &name)
     const QString extension = dot > 0 ? name.mid(dot) : QString();
     QString candidate = name;
     for (int number = 2; number < 100000; ++number) {
-        if (!identityAt(dir.isValid() ? dir.get() : AT_FDCWD,
-                        PathCodec::encode(dir.isValid() ? candidate : joinPath(folder, candidate)))
+        if (!identityAt(dir.isOpen() ? dir.get() : AT_FDCWD,
+                        PathCodec::encode(dir.isOpen() ? candidate : joinPath(folder, candidate)))
                  .valid)
             return candidate;
         candidate =
@@ -149,7 +120,7 @@ FileResult rename(const QString &path, const QString &newName, const Identity &e
     const QString folder = folderOf(path);
     const QString target = joinPath(folder, newName);
     Descriptor dir(openFolder(folder));
-    if (!dir.isValid())
+    if (!dir.isOpen())
         return FileResult::fromErrno(-dir.get(), path);
     const QByteArray from = PathCodec::encode(nameOf(path));
     const QByteArray to = PathCodec::encode(newName);
@@ -182,7 +153,7 @@ FileResult makeFolder(const QString &folder, const QString &name, Identity *made
         return check;
     const QString path = joinPath(folder, name);
     Descriptor dir(openFolder(folder));
-    if (!dir.isValid())
+    if (!dir.isOpen())
         return FileResult::fromErrno(-dir.get(), folder);
     const QByteArray bytes = PathCodec::encode(name);
     if (::mkdirat(dir.get(), bytes.constData(), 0777) != 0)
@@ -197,7 +168,7 @@ FileResult makeFolder(const QString &folder, const QString &name, Identity *made
 FileResult removeEmptyFolder(const QString &path, const Identity &expected)
 {
     Descriptor dir(openFolder(folderOf(path)));
-    if (!dir.isValid())
+    if (!dir.isOpen())
         return FileResult::fromErrno(-dir.get(), path);
     const QByteArray name = PathCodec::encode(nameOf(path));
     const Identity now = identityAt(dir.get(), name);
@@ -217,8 +188,14 @@ FileResult removeTreeAt(int folder, const QByteArray &name, const QString &path,
     qint64 removed = 0;
     const TreeWalk::Failure failure =
         TreeWalk::walk(folder, name, [&](const TreeWalk::Entry &entry) {
-            if (entry.isDir && !entry.leaving)
-                return entry.otherVolume ? int(EBUSY) : TreeWalk::Continue;
+            if (entry.isDir && !entry.leaving) {
+                if (entry.otherVolume)
+                    return int(EBUSY);
+                // One's own folder made read-only is opened up to be emptied.
+                if ((entry.status.st_mode & 0700) != 0700 && entry.status.st_uid == ::getuid())
+                    ::fchmod(entry.opened, (entry.status.st_mode & 07777) | 0700);
+                return TreeWalk::Continue;
+            }
             if (::unlinkat(entry.folder, entry.name.constData(), entry.isDir ? AT_REMOVEDIR : 0) !=
                 0)
                 return errno == ENOENT ? TreeWalk::Continue : errno;
@@ -238,7 +215,7 @@ FileResult removeTreeAt(int folder, const QByteArray &name, const QString &path,
 FileResult removeTree(const QString &path, const Progress &progress)
 {
     Descriptor dir(openFolder(folderOf(path)));
-    if (!dir.isValid())
+    if (!dir.isOpen())
         return FileResult::fromErrno(-dir.get(), path);
     return removeTreeAt(dir.get(), PathCodec::encode(nameOf(path)), path, progress);
 }

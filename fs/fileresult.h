@@ -3,14 +3,12 @@
 
 #include <QMetaType>
 #include <QString>
-#include <QtQml/qqmlregistration.h>
 
 // What became of one step on the file system, and if it failed, why, in
 // words the person can read.
 class FileResult
 {
     Q_GADGET
-    QML_VALUE_TYPE(fileResult)
     Q_PROPERTY(Error error MEMBER error)
     Q_PROPERTY(bool ok READ ok)
     Q_PROPERTY(QString path MEMBER path)
