@@ -5,6 +5,7 @@
 #include "pathcodec.h"
 
 #include <QCoreApplication>
+#include <QMetaEnum>
 
 #include <cerrno>
 
@@ -106,4 +107,9 @@ FileResult FileResult::fromErrno(int code, const QString &path)
     default:
         return failure(Other, path, code);
     }
+}
+
+QString FileResult::errorName() const
+{
+    return QString::fromLatin1(QMetaEnum::fromType<Error>().valueToKey(error));
 }

@@ -14,6 +14,8 @@ class FileResult
     Q_PROPERTY(QString path MEMBER path)
     Q_PROPERTY(QString alternative MEMBER alternative)
     Q_PROPERTY(QString message READ message)
+    // The error's name ("Exists", "NoTrash"), for the scene to tell them apart.
+    Q_PROPERTY(QString errorName READ errorName)
 public:
     enum Error {
         None,
@@ -45,6 +47,7 @@ public:
     bool ok() const { return error == None; }
     // A sentence naming the entry, translated.
     QString message() const;
+    QString errorName() const;
 
     static FileResult failure(Error error, const QString &path, int code = 0);
     // The system's refusal, put in the terms above.
