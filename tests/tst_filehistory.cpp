@@ -142,11 +142,15 @@ void tst_FileHistory::act(const QString &kind)
         QVERIFY(QFile::rename(from, to));
         m_history->record(FileStep::move({{from, to}}));
         m_made = {from, to};
-    } else if (kind == "copy") {
+    } else if (kind.startsWith("copy")) {
         const QString from = make("copied.txt", "copied");
         const QString to = m_path + "/other/copied.txt";
         QVERIFY(QFile::copy(from, to));
-        m_history->record(FileStep::copy({{from, to}}));
+        // The scene's jobs record theirs by the paths.
+        if (kind == "copy from the scene")
+            m_history->recordCopies({from}, {to});
+        else
+            m_history->record(FileStep::copy({{from, to}}));
         m_made = {from, to};
     }
 }
@@ -168,6 +172,8 @@ void tst_FileHistory::undoRedo_data()
                           << "Undo move “moved.txt” to “other”";
     QTest::newRow("copy") << "copy"
                           << "Undo copy “copied.txt” to “other”";
+    QTest::newRow("copy from the scene") << "copy from the scene"
+                                         << "Undo copy “copied.txt” to “other”";
 }
 
 void tst_FileHistory::undoRedo()
@@ -187,7 +193,7 @@ void tst_FileHistory::undoRedo()
         if (kind == "rename" || kind == "move")
             return exists(m_made[0]) != done && exists(m_made[1]) == done &&
                    read(m_made[done ? 1 : 0]) != "(missing)";
-        if (kind == "copy")
+        if (kind.startsWith("copy"))
             return exists(m_made[0]) && exists(m_made[1]) == done;
         if (kind == "new folder")
             return QFileInfo(m_made[0]).isDir() == done;
@@ -201,7 +207,7 @@ void tst_FileHistory::undoRedo()
         QCOMPARE(step(true), QString());
         QVERIFY(there(false));
         QVERIFY(m_history->canRedo());
-        if (kind == "copy")
+        if (kind.startsWith("copy"))
             return; // redoing a copy needs the job engine's copy
         QCOMPARE(step(false), QString());
         QVERIFY(there(true));

@@ -62,6 +62,28 @@ void FileHistory::record(std::shared_ptr<FileStep> step)
     m_stack.push(new StepCommand(std::move(step)));
 }
 
+void FileHistory::recordMoves(const QStringList &from, const QStringList &to)
+{
+    recordTransfers(true, from, to);
+}
+
+void FileHistory::recordCopies(const QStringList &from, const QStringList &to)
+{
+    recordTransfers(false, from, to);
+}
+
+void FileHistory::recordTransfers(bool move, const QStringList &from, const QStringList &to)
+{
+    if (from.isEmpty() || from.size() != to.size())
+        return;
+    FileStep::Pairs pairs;
+    for (qsizetype i = 0; i < from.size(); ++i)
+        pairs.append({from[i], to[i]});
+    FileProbe::runOffThread<std::shared_ptr<FileStep>>(
+        this, [pairs, move] { return move ? FileStep::move(pairs) : FileStep::copy(pairs); },
+        [this](const std::shared_ptr<FileStep> &step) { record(step); });
+}
+
 void FileHistory::undo()
 {
     run(true);

@@ -40,6 +40,11 @@ public:
     // redo under way is over.
     void record(std::shared_ptr<FileStep> step);
     const QUndoStack &stack() const { return m_stack; }
+    // Moves or copies a job made, each from[i] now at to[i]. The step is
+    // read off the UI thread (a copy's content is fingerprinted, to tell
+    // later whether it changed) and recorded once read.
+    Q_INVOKABLE void recordMoves(const QStringList &from, const QStringList &to);
+    Q_INVOKABLE void recordCopies(const QStringList &from, const QStringList &to);
 
     Q_INVOKABLE void undo();
     Q_INVOKABLE void redo();
@@ -53,6 +58,7 @@ Q_SIGNALS:
 
 private:
     void run(bool undoing);
+    void recordTransfers(bool move, const QStringList &from, const QStringList &to);
 
     QUndoStack m_stack;
     QList<std::shared_ptr<FileStep>> m_waiting;
