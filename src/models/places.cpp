@@ -176,13 +176,6 @@ QList<Places::Row> Places::standardRows() const
                  QStringLiteral("drive-harddisk"),
                  true,
                  {}});
-    // Not a folder: the scene shows every trash together when it is chosen.
-    rows.append({tr("Trash"),
-                 trashPath(),
-                 QStringLiteral("places"),
-                 QStringLiteral("user-trash"),
-                 true,
-                 {}});
     return rows;
 }
 
