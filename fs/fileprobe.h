@@ -5,9 +5,12 @@
 #include <QPromise>
 #include <QString>
 #include <QThreadPool>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <sys/stat.h>
+#include <utility>
 
 // What the viewers share: a look at a path that never waits on a pipe or a
 // device and never acts on one, and reads that stop at what is there now.
@@ -42,6 +45,12 @@ bool readSome(int fd, qint64 max, QByteArray *out, int *error);
 // The C library's text for an errno, untranslated whatever the locale.
 QString errorText(int error);
 
+// Called by the workers of the places, the path bar and the start before
+// they look at a path: lets a test hold the look as a mount that stopped
+// answering would.
+void setLookHookForTesting(std::function<void(const QString &)> hook);
+void aboutToLook(const QString &path);
+
 // Workers for reads that may stall on a dead mount. Never destroyed: a read
 // stuck in the kernel must not hold up the program's exit.
 QThreadPool *ioPool();
@@ -64,6 +73,21 @@ void runOffThread(QObject *context, Work work, Done done)
         promise->addResult(work());
         promise->finish();
     });
+}
+
+// runOffThread(), but when work() has not answered within patience
+// milliseconds, done() gets fallback() instead and the late answer is
+// dropped: for a question whose answer is worth a moment's wait, no more.
+template <typename T, typename Work, typename Fallback, typename Done>
+void runWithPatience(QObject *context, int patience, Work work, Fallback fallback, Done done)
+{
+    auto answered = std::make_shared<bool>(false);
+    const auto once = [answered, done](const T &value) {
+        if (!std::exchange(*answered, true))
+            done(value);
+    };
+    runOffThread<T>(context, work, once);
+    QTimer::singleShot(patience, context, [once, fallback] { once(fallback()); });
 }
 
 } // namespace FileProbe

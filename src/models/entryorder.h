@@ -31,6 +31,7 @@ struct Row
     bool isWritable = false;
     bool isHidden = false;
     bool hasUndecodable = false;
+    bool nameAltered = false; // shown otherwise than it is (see ShownNames)
 };
 
 // Entry numbers, in the ascending order of one key.

@@ -3,6 +3,7 @@
 #include "classifier.h"
 #include "pathcodec.h"
 #include "paths.h"
+#include "shownnames.h"
 
 #include <QDateTime>
 #include <QImageReader>
@@ -452,18 +453,7 @@ int FolderModel::nextMatch(const QString &prefix, int from) const
 
 QString FolderModel::displayName(const QString &name)
 {
-    if (!PathCodec::hasUndecodable(name))
-        return name;
-    QString shown;
-    shown.reserve(name.size() + 8);
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const char16_t unit = name.at(i).unicode();
-        if (unit >= 0xDC80 && unit <= 0xDCFF && (i == 0 || !name.at(i - 1).isHighSurrogate()))
-            shown += QStringLiteral("\\x") + QString::number(unit - 0xDC00, 16).toUpper();
-        else
-            shown += name.at(i);
-    }
-    return shown;
+    return ShownNames::name(name);
 }
 
 int FolderModel::rowCount(const QModelIndex &parent) const
@@ -479,7 +469,7 @@ QVariant FolderModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case DisplayNameRole:
-        return row.hasUndecodable ? displayName(row.name) : row.name;
+        return row.nameAltered ? ShownNames::name(row.name) : row.name;
     case FileNameRole:
         return row.name;
     case PathRole:
@@ -525,6 +515,8 @@ QVariant FolderModel::data(const QModelIndex &index, int role) const
         return row.isHidden;
     case HasUndecodableRole:
         return row.hasUndecodable;
+    case NameAlteredRole:
+        return row.nameAltered;
     default:
         return QVariant();
     }
@@ -554,6 +546,7 @@ QHash<int, QByteArray> FolderModel::roleNames() const
         {IconNamesRole, "iconNames"},
         {GlyphRole, "glyph"},
         {GlyphTextRole, "glyphText"},
+        {NameAlteredRole, "nameAltered"},
     };
 }
 

@@ -69,12 +69,13 @@ public:
         DisplayNameRole,
         HasUndecodableRole,
         // The typed side of "kind", and what the MIME database says of it.
-        FileKindRole,  // a FileKind::Kind
-        MimeTypeRole,  // "application/pdf"
-        KindWordsRole, // "PDF document", in the person's language
-        IconNamesRole, // theme icon names to try, best first
-        GlyphRole,     // a FileKind::Glyph, drawn when the theme has no icon
-        GlyphTextRole, // the symbol such a glyph shows, "" for a drawn shape
+        FileKindRole,    // a FileKind::Kind
+        MimeTypeRole,    // "application/pdf"
+        KindWordsRole,   // "PDF document", in the person's language
+        IconNamesRole,   // theme icon names to try, best first
+        GlyphRole,       // a FileKind::Glyph, drawn when the theme has no icon
+        GlyphTextRole,   // the symbol such a glyph shows, "" for a drawn shape
+        NameAlteredRole, // displayName shows some characters of the name as codes
     };
     Q_ENUM(Role)
 
@@ -118,7 +119,8 @@ public:
     // the rows whose kind is image, and path itself.
     Q_INVOKABLE QVariantMap pictureNeighbours(const QString &path) const;
 
-    // A name readable on screen: each byte that is not UTF-8 shown as "\xNN".
+    // A name as the screen shows it everywhere (see ShownNames): each byte
+    // that is not UTF-8 as "\xNN", control and reordering characters as codes.
     static QString displayName(const QString &name);
 
     // Called on the worker before every read, with the folder: lets a test

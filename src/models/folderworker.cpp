@@ -4,6 +4,7 @@
 #include "listing.h"
 #include "nameorder.h"
 #include "pathcodec.h"
+#include "shownnames.h"
 
 #include <QCollatorSortKey>
 #include <QStringList>
@@ -79,6 +80,7 @@ struct Share
             row.isWritable = entry.isWritable;
             row.isHidden = row.name.startsWith(QLatin1Char('.'));
             row.hasUndecodable = PathCodec::hasUndecodable(row.name);
+            row.nameAltered = ShownNames::isAltered(row.name);
             keys.push_back(collator.sortKey(row.name));
         }
         for (qsizetype i = from; i < to; ++i)

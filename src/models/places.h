@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QStringList>
 #include <QtQml/qqmlregistration.h>
 
@@ -11,7 +12,10 @@ class QSocketNotifier;
 // The side pane's places: the person's standard folders that exist, the
 // shared documents folder, the root, mounted volumes with their free space,
 // and bookmarks. Bookmarks are set from outside (the scene keeps them in the
-// settings) so that this model never writes anything.
+// settings) so that this model never writes anything. Whether a place is
+// there is asked on a worker, one look per place at a time, so that a place
+// on a mount that does not answer never holds up the window: such a place
+// shows as waiting until its look answers.
 class Places : public QAbstractListModel
 {
     Q_OBJECT
@@ -27,7 +31,8 @@ public:
         SectionRole,
         IconRole,
         ExistsRole,
-        DetailRole
+        DetailRole,
+        WaitingRole, // whether the place is there has not been answered yet
     };
     Q_ENUM(Role)
 
@@ -47,6 +52,9 @@ public:
     // Reads the mounted volumes again, off the UI thread (a network volume
     // that stopped answering would hold it).
     Q_INVOKABLE void refreshVolumes();
+    // Looks again whether each place is there: after a copy made the shared
+    // documents folder, say. Done by itself whenever the mounts change.
+    Q_INVOKABLE void recheck();
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
@@ -60,6 +68,21 @@ public:
         QString icon;    // a name from the desktop's icon theme
         bool exists = true;
         QString detail; // free space of a volume
+        bool waiting = false;
+        qint64 free = -1; // bytes free on a volume, -1 when unknown
+        bool operator==(const Row &other) const
+        {
+            return name == other.name && path == other.path && section == other.section &&
+                   icon == other.icon && exists == other.exists && detail == other.detail &&
+                   waiting == other.waiting && free == other.free;
+        }
+    };
+    // A standard folder as the worker found it.
+    struct Standard
+    {
+        int location = 0; // a QStandardPaths::StandardLocation
+        QString path;     // ends in "/"
+        bool exists = false;
     };
 
 Q_SIGNALS:
@@ -67,13 +90,25 @@ Q_SIGNALS:
     void sharedFolderChanged();
     void countChanged();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void rebuild();
+    void show(const QList<Row> &rows);
     QList<Row> standardRows() const;
     QList<Row> bookmarkRows() const;
+    void lookFor(const QString &folder);
+    void findStandard();
+    static QString standardName(int location, const QString &path);
 
     QStringList m_bookmarks;
     QString m_sharedFolder;
+    QList<Standard> m_standard;
+    bool m_findingStandard = false;
+    bool m_findStandardAgain = false;
+    QHash<QString, bool> m_isFolder; // folder -> whether it is one, as last seen
+    QHash<QString, bool> m_looking;  // folder being looked at -> look again after
     QList<Row> m_volumes;
     QList<Row> m_rows;
     std::unique_ptr<QSocketNotifier> m_mounts;
