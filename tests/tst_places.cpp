@@ -180,6 +180,20 @@ void tst_Places::findStartFolderAnswersLater()
     QVERIFY(found.wait());
     QCOMPARE(found.first().at(0).toString(), m_root + "/a/");
     QCOMPARE(found.first().at(1).toString(), QString("missing"));
+
+    // On a mount that does not answer, the folder opens as remembered after
+    // a moment, and its listing shows that it waits.
+    QSemaphore release;
+    FileProbe::setLookHookForTesting([&release](const QString &) { release.acquire(); });
+    found.clear();
+    tools.findStartFolder(m_root + "/a/b");
+    QVERIFY(found.wait());
+    QCOMPARE(found.first().at(0).toString(), m_root + "/a/b/");
+    release.release();
+    QVERIFY(FileProbe::ioPool()->waitForDone(10000));
+    FileProbe::setLookHookForTesting({});
+    QCoreApplication::processEvents();
+    QCOMPARE(found.size(), 1); // the late answer is dropped
 }
 
 void tst_Places::complete_data()

@@ -169,6 +169,7 @@ private:
     void setUnfiltered(int unfiltered);
     void watch(const QString &folder);
     void onFolderChanged();
+    void onParentChanged();
 
     QString m_folder;
     QString m_path; // the folder as entries report it: clean, no trailing "/"
@@ -200,4 +201,7 @@ private:
     QTimer m_changeTimer; // coalesces changes on disk
     QTimer m_staleTimer;  // clears the old rows when a read takes long
     bool m_changedWhileRunning = false;
+    quint64 m_identity = 0; // of the folder the rows came from
+    QString m_parent;       // watched for the folder's being moved, replaced or opened up
+    bool m_checkingParent = false;
 };

@@ -133,6 +133,7 @@ std::shared_ptr<Result> prepare(const QString &path, EntryOrder::Key inUse,
 {
     auto result = std::make_shared<Result>();
     result->path = path;
+    result->identity = identityOf(path);
     QList<Listing::Entry> entries;
     if (!Listing::read(path, Listing::Detail::Full, &entries, &cancel)) {
         if (cancel)
@@ -243,6 +244,15 @@ void start(const QString &path, EntryOrder::Key inUse, std::shared_ptr<std::atom
         }
         orders(made);
     }).detach();
+}
+
+quint64 identityOf(const QString &path)
+{
+    struct stat status;
+    if (path.contains(QChar(0)) || ::stat(PathCodec::encode(path).constData(), &status) != 0)
+        return 0;
+    return (quint64(status.st_dev) << 40) ^ quint64(status.st_ino) ^
+           (quint64(status.st_mode) << 32);
 }
 
 void setReadHook(std::function<void(const QString &)> hook)
