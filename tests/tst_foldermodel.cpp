@@ -257,7 +257,13 @@ private Q_SLOTS:
                 QVERIFY(group(a) <= group(b));
                 if (group(a) != group(b)) {
                     finished.clear(); // each group has its own runs
-                } else if (typeOf(row - 1) == typeOf(row)) {
+                    continue;
+                }
+                // By the type's words the list shows, then by extension.
+                const int words = collator.compare(model.get(row - 1).value("kindWords").toString(),
+                                                   model.get(row).value("kindWords").toString());
+                QVERIFY2(ascending ? words <= 0 : words >= 0, qPrintable(a.name + " / " + b.name));
+                if (typeOf(row - 1) == typeOf(row)) {
                     const int c = collator.compare(a.name, b.name);
                     QVERIFY2(ascending ? c < 0 : c > 0, qPrintable(a.name + " / " + b.name));
                 } else {

@@ -123,6 +123,26 @@ void rankSuffixes(Share (&shares)[2], std::vector<Row> &rows, std::vector<int> &
         suffixRank[size_t(suffixIds.value(sorted.at(place)))] = int(place);
 }
 
+// Sorting by type follows the type's words as the list shows them.
+void rankTypes(std::vector<Row> &rows)
+{
+    QHash<quint16, int> rankOf;
+    for (const Row &row : rows)
+        rankOf.insert(row.mime, 0);
+    QList<std::pair<QString, quint16>> words;
+    for (auto it = rankOf.cbegin(); it != rankOf.cend(); ++it)
+        words.append({Classifier::mimeType(it.key()).comment(), it.key()});
+    const QCollator collator = NameOrder::collator();
+    std::sort(words.begin(), words.end(), [&collator](const auto &a, const auto &b) {
+        const int c = collator.compare(a.first, b.first);
+        return c != 0 ? c < 0 : a.second < b.second;
+    });
+    for (qsizetype place = 0; place < words.size(); ++place)
+        rankOf[words.at(place).second] = int(place);
+    for (Row &row : rows)
+        row.typeRank = rankOf.value(row.mime);
+}
+
 } // namespace
 
 // Everything that costs per entry happens here: the read, the kinds, and the
@@ -172,6 +192,7 @@ std::shared_ptr<Result> prepare(const QString &path, EntryOrder::Key inUse,
     if (cancel)
         return nullptr;
     rankSuffixes(shares, rows, result->suffixRank);
+    rankTypes(rows);
 
     // The two sorted shares merged into the order by name, while the other
     // thread indexes the names.
