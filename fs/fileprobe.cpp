@@ -63,6 +63,17 @@ Status statusOf(const QString &path)
     return status;
 }
 
+QString linkTargetOf(const QString &path)
+{
+    if (path.contains(QChar(0)))
+        return QString();
+    QByteArray target(4096, Qt::Uninitialized);
+    const ssize_t size =
+        ::readlink(PathCodec::encode(path).constData(), target.data(), size_t(target.size()));
+    target.resize(qMax<ssize_t>(size, 0));
+    return PathCodec::decode(target);
+}
+
 bool isSpecial(Kind kind)
 {
     return kind == Kind::Pipe || kind == Kind::CharDevice || kind == Kind::BlockDevice ||

@@ -30,6 +30,8 @@ struct Status
 // Follows links; a broken link is Missing with isBrokenLink set.
 Status statusOf(const QString &path);
 bool isSpecial(Kind kind);
+// What the link at path holds, as stored ("" when path is no link).
+QString linkTargetOf(const QString &path);
 const char *kindName(Kind kind);
 
 // A descriptor for reading the regular file at path, or -1 with *error set.

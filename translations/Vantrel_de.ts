@@ -610,6 +610,34 @@ weitergegeben.</translation>
         <source>Root folder</source>
         <translation>Basisordner</translation>
     </message>
+    <message>
+        <source>Home</source>
+        <translation>Persönlicher Ordner</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Schreibtisch</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Dokumente</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>Videos</translation>
+    </message>
 </context>
 <context>
     <name>PlacesList</name>
@@ -907,6 +935,17 @@ weitergegeben.</translation>
     <message>
         <source>Another copy is still running.</source>
         <translation>Ein anderer Kopiervorgang läuft noch.</translation>
+    </message>
+</context>
+<context>
+    <name>SceneTools</name>
+    <message numerus="yes">
+        <source>%1 byte(s)</source>
+        <comment>a file&apos;s size</comment>
+        <translation>
+            <numerusform>%1 Byte</numerusform>
+            <numerusform>%1 Byte</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

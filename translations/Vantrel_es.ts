@@ -609,6 +609,34 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
         <source>Root folder</source>
         <translation>Carpeta raíz</translation>
     </message>
+    <message>
+        <source>Home</source>
+        <translation>Carpeta personal</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Escritorio</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Descargas</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>Vídeos</translation>
+    </message>
 </context>
 <context>
     <name>PlacesList</name>
@@ -906,6 +934,17 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
     <message>
         <source>Another copy is still running.</source>
         <translation>Ya hay otra copia en curso.</translation>
+    </message>
+</context>
+<context>
+    <name>SceneTools</name>
+    <message numerus="yes">
+        <source>%1 byte(s)</source>
+        <comment>a file&apos;s size</comment>
+        <translation>
+            <numerusform>%1 byte</numerusform>
+            <numerusform>%1 bytes</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -610,6 +610,34 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
         <source>Root folder</source>
         <translation>Dossier racine</translation>
     </message>
+    <message>
+        <source>Home</source>
+        <translation>Dossier personnel</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Bureau</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Téléchargements</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>Vidéos</translation>
+    </message>
 </context>
 <context>
     <name>PlacesList</name>
@@ -907,6 +935,17 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
     <message>
         <source>Another copy is still running.</source>
         <translation>Une autre copie est encore en cours.</translation>
+    </message>
+</context>
+<context>
+    <name>SceneTools</name>
+    <message numerus="yes">
+        <source>%1 byte(s)</source>
+        <comment>a file&apos;s size</comment>
+        <translation>
+            <numerusform>%1 octet</numerusform>
+            <numerusform>%1 octets</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -97,6 +97,8 @@ FileType FileType::from(const QString &path, const FileLook &look)
     type.entry = Entry(on);
     type.exists = on != FileProbe::Kind::Missing && on != FileProbe::Kind::Unreadable;
     type.isBrokenLink = look.status.isBrokenLink;
+    if (type.isBrokenLink)
+        type.linkTarget = FileProbe::linkTargetOf(path);
     type.isSpecial = FileProbe::isSpecial(on);
 
     const QString inode = inodeType(on);

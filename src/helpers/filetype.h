@@ -55,6 +55,7 @@ class FileType
     Q_PROPERTY(FileTypes::Entry entry MEMBER entry)
     Q_PROPERTY(bool exists MEMBER exists)
     Q_PROPERTY(bool isBrokenLink MEMBER isBrokenLink)
+    Q_PROPERTY(QString linkTarget MEMBER linkTarget)
     Q_PROPERTY(bool isSpecial MEMBER isSpecial)
     Q_PROPERTY(QString mimeType MEMBER mimeType)
     Q_PROPERTY(QString description MEMBER description)
@@ -72,6 +73,7 @@ public:
     Entry entry = FileTypes::Missing;
     bool exists = false;
     bool isBrokenLink = false;
+    QString linkTarget; // what a broken link leads to, as stored
     bool isSpecial = false;
     QString mimeType;
     QString description; // the MIME type's comment, in the person's language

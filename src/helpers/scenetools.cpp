@@ -22,9 +22,26 @@ QString SceneTools::formatSize(double bytes) const
 {
     if (!(bytes >= 0))
         return QString();
-    // Whole bytes need no decimal; larger units get one.
-    return QLocale().formattedDataSize(qint64(bytes), bytes < 1000 ? 0 : 1,
-                                       QLocale::DataSizeSIFormat);
+    // Whole bytes need no decimal, and a plural form; larger units get one.
+    if (bytes < 1000)
+        return formatBytes(bytes);
+    return QLocale().formattedDataSize(qint64(bytes), 1, QLocale::DataSizeSIFormat);
+}
+
+QString SceneTools::formatBytes(double bytes) const
+{
+    if (!(bytes >= 0))
+        return QString();
+    const qint64 count = qint64(bytes);
+    const QString number = QLocale().toString(count);
+    // The form is chosen by count; every language here says a large count
+    // as it says a million.
+    const int form = int(qMin<qint64>(count, 1000000));
+    const QString words = tr("%1 byte(s)", "a file's size", form);
+    // English has no translation file: its two forms are made here.
+    if (words.endsWith(QLatin1String("byte(s)")))
+        return count == 1 ? QStringLiteral("1 byte") : number + QLatin1String(" bytes");
+    return words.arg(number);
 }
 
 QString SceneTools::keyText(const QStringList &sequences) const

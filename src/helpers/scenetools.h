@@ -16,7 +16,11 @@ public:
     explicit SceneTools(QObject *parent = nullptr) : QObject(parent) {}
 
     // "1.5 kB" in decimal units and the locale's digits; empty for a negative size.
+    // Below 1000 bytes, formatBytes().
     Q_INVOKABLE QString formatSize(double bytes) const;
+    // "1 byte", "1,234,567 bytes": the exact count in the locale's digits,
+    // with the plural form its language takes; empty for a negative size.
+    Q_INVOKABLE QString formatBytes(double bytes) const;
     // Key sequences in portable form ("Alt+Left") as the desktop shows them,
     // joined by commas.
     Q_INVOKABLE QString keyText(const QStringList &sequences) const;
