@@ -207,6 +207,12 @@ private Q_SLOTS:
             shown << tools.formatBytes(count);
         QCOMPARE(shown, bytes);
         QCOMPARE(tools.formatSize(1), bytes.at(1));
+        // Times to the minute, whatever the locale's short form holds.
+        const QDateTime when(QDate(2024, 3, 5), QTime(14, 2, 33));
+        for (const QString &shown : {tools.shortTime(when), tools.shortDateTime(when)}) {
+            QVERIFY2(shown.contains("14:02") && !shown.contains("33"), qPrintable(shown));
+            QVERIFY2(!shown.endsWith(':') && !shown.endsWith('.'), qPrintable(shown));
+        }
         Places model;
         QStringList names;
         // The standard folders are looked for on a worker.

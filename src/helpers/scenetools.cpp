@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QKeySequence>
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace {
 // The names of the keys the scene's commands use, in the words QKeySequence
@@ -42,6 +43,30 @@ QString SceneTools::formatBytes(double bytes) const
     if (words.endsWith(QLatin1String("byte(s)")))
         return count == 1 ? QStringLiteral("1 byte") : number + QLatin1String(" bytes");
     return words.arg(number);
+}
+
+namespace {
+QString withoutSeconds(const QString &format)
+{
+    static const QRegularExpression seconds(QStringLiteral("[:.]?ss?(\\.z{1,3})?"));
+    return QString(format).remove(seconds).trimmed();
+}
+} // namespace
+
+QString SceneTools::shortTime(const QDateTime &when) const
+{
+    const QLocale locale;
+    return when.isValid() ? locale.toString(when.time(),
+                                            withoutSeconds(locale.timeFormat(QLocale::ShortFormat)))
+                          : QString();
+}
+
+QString SceneTools::shortDateTime(const QDateTime &when) const
+{
+    const QLocale locale;
+    return when.isValid()
+               ? locale.toString(when, withoutSeconds(locale.dateTimeFormat(QLocale::ShortFormat)))
+               : QString();
 }
 
 QString SceneTools::keyText(const QStringList &sequences) const

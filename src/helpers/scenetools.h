@@ -2,6 +2,7 @@
 // the locale's words, keys as the desktop writes them, its icon theme.
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,10 @@ public:
     // "1 byte", "1,234,567 bytes": the exact count in the locale's digits,
     // with the plural form its language takes; empty for a negative size.
     Q_INVOKABLE QString formatBytes(double bytes) const;
+    // A time of day, and a date with its time, in the locale's short forms,
+    // never with seconds (the C locale's short forms have them).
+    Q_INVOKABLE QString shortTime(const QDateTime &when) const;
+    Q_INVOKABLE QString shortDateTime(const QDateTime &when) const;
     // Key sequences in portable form ("Alt+Left") as the desktop shows them,
     // joined by commas.
     Q_INVOKABLE QString keyText(const QStringList &sequences) const;
