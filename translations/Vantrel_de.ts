@@ -542,6 +542,10 @@ weitergegeben.</translation>
         <source>Run it</source>
         <translation>Ausführen</translation>
     </message>
+    <message>
+        <source>This link leads to %1, which does not exist.</source>
+        <translation>Diese Verknüpfung führt zu %1, das nicht existiert.</translation>
+    </message>
 </context>
 <context>
     <name>PathBar</name>
@@ -594,6 +598,10 @@ weitergegeben.</translation>
     <message>
         <source>Removes this bookmark (Delete)</source>
         <translation>Entfernt dieses Lesezeichen (Entf)</translation>
+    </message>
+    <message>
+        <source>bookmark, waiting for its folder to answer</source>
+        <translation>Lesezeichen, wartet auf Antwort seines Ordners</translation>
     </message>
 </context>
 <context>
@@ -715,6 +723,10 @@ weitergegeben.</translation>
     <message>
         <source>Go to target</source>
         <translation>Zum Ziel wechseln</translation>
+    </message>
+    <message>
+        <source>This link is broken: %1 does not exist.</source>
+        <translation>Diese Verknüpfung ist defekt: %1 existiert nicht.</translation>
     </message>
 </context>
 <context>
@@ -881,6 +893,10 @@ weitergegeben.</translation>
         <source>%1 — only the first %2 of the file&apos;s %3 are shown.</source>
         <translation>%1 – nur die ersten %2 der %3 der Datei werden angezeigt.</translation>
     </message>
+    <message>
+        <source>Copied to %1.</source>
+        <translation>Nach %1 kopiert.</translation>
+    </message>
 </context>
 <context>
     <name>Viewers</name>
@@ -935,6 +951,14 @@ weitergegeben.</translation>
     <message>
         <source>Another copy is still running.</source>
         <translation>Ein anderer Kopiervorgang läuft noch.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Zeigen</translation>
+    </message>
+    <message>
+        <source>Show the copy</source>
+        <translation>Die Kopie zeigen</translation>
     </message>
 </context>
 <context>

@@ -541,6 +541,10 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
         <source>Run it</source>
         <translation>Ejecutarlo</translation>
     </message>
+    <message>
+        <source>This link leads to %1, which does not exist.</source>
+        <translation>Este enlace lleva a %1, que no existe.</translation>
+    </message>
 </context>
 <context>
     <name>PathBar</name>
@@ -593,6 +597,10 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
     <message>
         <source>Removes this bookmark (Delete)</source>
         <translation>Quita este marcador (Supr)</translation>
+    </message>
+    <message>
+        <source>bookmark, waiting for its folder to answer</source>
+        <translation>marcador, esperando respuesta de su carpeta</translation>
     </message>
 </context>
 <context>
@@ -714,6 +722,10 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
     <message>
         <source>Go to target</source>
         <translation>Ir al destino</translation>
+    </message>
+    <message>
+        <source>This link is broken: %1 does not exist.</source>
+        <translation>Este enlace está roto: %1 no existe.</translation>
     </message>
 </context>
 <context>
@@ -880,6 +892,10 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
         <source>%1 — only the first %2 of the file&apos;s %3 are shown.</source>
         <translation>%1 — solo se muestran los primeros %2 de los %3 del archivo.</translation>
     </message>
+    <message>
+        <source>Copied to %1.</source>
+        <translation>Copiado en %1.</translation>
+    </message>
 </context>
 <context>
     <name>Viewers</name>
@@ -934,6 +950,14 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
     <message>
         <source>Another copy is still running.</source>
         <translation>Ya hay otra copia en curso.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Show the copy</source>
+        <translation>Mostrar la copia</translation>
     </message>
 </context>
 <context>

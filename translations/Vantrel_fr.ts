@@ -542,6 +542,10 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
         <source>Run it</source>
         <translation>Exécuter</translation>
     </message>
+    <message>
+        <source>This link leads to %1, which does not exist.</source>
+        <translation>Ce lien mène à %1, qui n’existe pas.</translation>
+    </message>
 </context>
 <context>
     <name>PathBar</name>
@@ -594,6 +598,10 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
     <message>
         <source>Removes this bookmark (Delete)</source>
         <translation>Retire ce signet (Suppr)</translation>
+    </message>
+    <message>
+        <source>bookmark, waiting for its folder to answer</source>
+        <translation>signet, en attente de la réponse de son dossier</translation>
     </message>
 </context>
 <context>
@@ -715,6 +723,10 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
     <message>
         <source>Go to target</source>
         <translation>Aller à la cible</translation>
+    </message>
+    <message>
+        <source>This link is broken: %1 does not exist.</source>
+        <translation>Ce lien est cassé : %1 n’existe pas.</translation>
     </message>
 </context>
 <context>
@@ -881,6 +893,10 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
         <source>%1 — only the first %2 of the file&apos;s %3 are shown.</source>
         <translation>%1 — seuls les %2 premiers des %3 du fichier sont affichés.</translation>
     </message>
+    <message>
+        <source>Copied to %1.</source>
+        <translation>Copié dans %1.</translation>
+    </message>
 </context>
 <context>
     <name>Viewers</name>
@@ -935,6 +951,14 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
     <message>
         <source>Another copy is still running.</source>
         <translation>Une autre copie est encore en cours.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Show the copy</source>
+        <translation>Afficher la copie</translation>
     </message>
 </context>
 <context>

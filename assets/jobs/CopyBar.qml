@@ -39,6 +39,14 @@ ToolBar {
                     .arg(SceneTools.formatSize(bar.rate))
                   : (bar.copier ? bar.copier.result : "")
         }
+        Button {
+            objectName: "copyShow"
+            visible: !bar.running && bar.copier !== null && bar.copier.destination !== ""
+            text: qsTranslate("Viewers", "Show")
+            flat: true
+            Accessible.name: qsTranslate("Viewers", "Show the copy")
+            onClicked: bar.copier.showCopy()
+        }
         CommandButton {
             objectName: "copyCancel"
             visible: bar.running

@@ -16,6 +16,8 @@ ItemDelegate {
     required property string iconName
     required property bool exists
     required property string detail
+    // Whether the place is there has not been answered yet (a mount that is slow or dead).
+    required property bool waiting
     // The browser shows this place.
     property bool here: false
     readonly property bool themed: SceneTools.hasThemeIcon(iconName)
@@ -34,6 +36,8 @@ ItemDelegate {
     ToolTip.text: exists ? path : qsTr("%1 no longer exists").arg(path)
     Accessible.name: name
     Accessible.description: {
+        if (waiting)
+            return qsTr("bookmark, waiting for its folder to answer")
         if (!exists)
             return qsTr("bookmark, folder is gone")
         const parts = []
@@ -83,6 +87,13 @@ ItemDelegate {
                 color: row.ink
                 opacity: 0.7
             }
+        }
+        BusyMark {
+            objectName: "placeWaiting"
+            busy: row.waiting
+            visible: row.waiting
+            Layout.preferredWidth: Services.ui.du(1.6)
+            Layout.preferredHeight: Services.ui.du(1.6)
         }
         ToolButton {
             objectName: "removeBookmark"

@@ -40,9 +40,20 @@ ViewerPage {
             return info.missing ? qsTr("This file no longer exists.")
                                 : qsTr("This picture cannot be shown: %1").arg(info.error)
         if (shownStatus === Image.Error)
-            return FileSystem.exists(path) ? qsTr("This picture cannot be shown: %1").arg(qsTr("it cannot be decoded"))
-                                           : qsTr("This file no longer exists.")
+            return goneAfterError ? qsTr("This file no longer exists.")
+                                  : qsTr("This picture cannot be shown: %1").arg(qsTr("it cannot be decoded"))
         return ""
+    }
+    // Whether a picture that failed to decode has gone meanwhile, asked off
+    // the UI thread (the folder may be on a mount that stopped answering).
+    property bool goneAfterError: false
+    onShownStatusChanged: if (shownStatus === Image.Error) FileSystem.requestExists(path)
+    Connections {
+        target: FileSystem
+        function onExistsChecked(checked, exists) {
+            if (checked === imageView.path)
+                imageView.goneAfterError = !exists
+        }
     }
 
     note: ready ? qsTr("%1 \u00d7 %2 pixels, %3%").arg(pictureWidth).arg(pictureHeight)

@@ -177,6 +177,7 @@ QVariantMap FileType::toMap() const
         {QStringLiteral("kind"), QString::fromLatin1(FileProbe::kindName(FileProbe::Kind(entry)))},
         {QStringLiteral("exists"), exists},
         {QStringLiteral("isBrokenLink"), isBrokenLink},
+        {QStringLiteral("linkTarget"), linkTarget},
         {QStringLiteral("isSpecial"), isSpecial},
         {QStringLiteral("mimeType"), mimeType},
         {QStringLiteral("description"), description},

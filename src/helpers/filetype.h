@@ -88,7 +88,7 @@ public:
     static FileType from(const QString &path, const FileLook &look);
     // Keys: "path", "kind" ("file", "folder", "pipe", "character device",
     // "block device", "socket", "missing", "unreadable"), "exists",
-    // "isBrokenLink", "mimeType", "description", "viewer" ("text", "image",
+    // "isBrokenLink", "linkTarget" (of a broken link), "mimeType", "description", "viewer" ("text", "image",
     // "hex", "external", "folder", "none"), "isExecutable", "runs",
     // "isSpecial", "error"; and "fileKind", "iconNames" as the listing
     // names them.
