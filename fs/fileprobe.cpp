@@ -169,13 +169,7 @@ void aboutToLook(const QString &path)
 
 QThreadPool *ioPool()
 {
-    static QThreadPool *pool = [] {
-        auto *p = new QThreadPool;
-        // A few reads stuck on a dead mount must leave room for the others.
-        p->setMaxThreadCount(32);
-        return p;
-    }();
-    return pool;
+    return IoLanes::pool();
 }
 
 } // namespace FileProbe

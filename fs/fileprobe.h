@@ -1,5 +1,7 @@
 #pragma once
 
+#include "iolanes.h"
+
 #include <QByteArray>
 #include <QFutureWatcher>
 #include <QPromise>
@@ -53,14 +55,16 @@ QString errorText(int error);
 void setLookHookForTesting(std::function<void(const QString &)> hook);
 void aboutToLook(const QString &path);
 
-// Workers for reads that may stall on a dead mount. Never destroyed: a read
-// stuck in the kernel must not hold up the program's exit.
+// The threads of every worker (IoLanes::pool()): waitForDone() for tests.
 QThreadPool *ioPool();
 
-// Runs work() on ioPool() and hands its result to done() on context's
-// thread; nothing is delivered once context is gone.
+// Runs work() on a worker of the mount holding path (IoLanes) and hands its
+// result to done() on context's thread; nothing is delivered once context is
+// gone, and work that has not begun by then never begins. The ticket tells
+// whether the work waits for its mount.
 template <typename T, typename Work, typename Done>
-void runOffThread(QObject *context, Work work, Done done)
+std::shared_ptr<IoLanes::Ticket> runOffThread(QObject *context, const QString &path, Work work,
+                                              Done done)
 {
     auto promise = std::make_shared<QPromise<T>>();
     auto *watcher = new QFutureWatcher<T>(context);
@@ -71,24 +75,34 @@ void runOffThread(QObject *context, Work work, Done done)
     });
     watcher->setFuture(promise->future());
     promise->start();
-    ioPool()->start([promise, work] {
+    std::shared_ptr<IoLanes::Ticket> ticket = IoLanes::start(path, [promise, work] {
         promise->addResult(work());
         promise->finish();
     });
+    QObject::connect(watcher, &QObject::destroyed, [ticket] { ticket->drop(); });
+    return ticket;
+}
+
+// The same for work that touches no path in particular.
+template <typename T, typename Work, typename Done>
+std::shared_ptr<IoLanes::Ticket> runOffThread(QObject *context, Work work, Done done)
+{
+    return runOffThread<T>(context, QString(), std::move(work), std::move(done));
 }
 
 // runOffThread(), but when work() has not answered within patience
 // milliseconds, done() gets fallback() instead and the late answer is
 // dropped: for a question whose answer is worth a moment's wait, no more.
 template <typename T, typename Work, typename Fallback, typename Done>
-void runWithPatience(QObject *context, int patience, Work work, Fallback fallback, Done done)
+void runWithPatience(QObject *context, const QString &path, int patience, Work work,
+                     Fallback fallback, Done done)
 {
     auto answered = std::make_shared<bool>(false);
     const auto once = [answered, done](const T &value) {
         if (!std::exchange(*answered, true))
             done(value);
     };
-    runOffThread<T>(context, work, once);
+    runOffThread<T>(context, path, work, once);
     QTimer::singleShot(patience, context, [once, fallback] { once(fallback()); });
 }
 

@@ -16,7 +16,8 @@ ItemDelegate {
     required property string iconName
     required property bool exists
     required property string detail
-    // Whether the place is there has not been answered yet (a mount that is slow or dead).
+    // Not answered yet: whether a bookmark or folder is there, or a volume's
+    // free space (a mount that is slow or dead).
     required property bool waiting
     // The browser shows this place.
     property bool here: false
@@ -37,7 +38,8 @@ ItemDelegate {
     Accessible.name: name
     Accessible.description: {
         if (waiting)
-            return qsTr("bookmark, waiting for its folder to answer")
+            return section === "bookmarks" ? qsTr("bookmark, waiting for its folder to answer")
+                                           : qsTr("not answering")
         if (!exists)
             return qsTr("bookmark, folder is gone")
         const parts = []
@@ -81,7 +83,7 @@ ItemDelegate {
             Label {
                 Layout.fillWidth: true
                 visible: text !== ""
-                text: row.detail
+                text: row.waiting && row.detail === "" ? qsTr("not answering") : row.detail
                 elide: Text.ElideRight
                 font.pixelSize: Services.ui.du(1.2)
                 color: row.ink

@@ -280,7 +280,8 @@ void CommandLine::findStart()
     // listing shows that it waits, and the person can go elsewhere.
     const QString asGiven = Paths::folderForm(path.isEmpty() ? home : path);
     FileProbe::runWithPatience<QVariantMap>(
-        this, PathTools::StartPatience, [path, home] { return startFor(path, home); },
+        this, path.isEmpty() ? home : path, PathTools::StartPatience,
+        [path, home] { return startFor(path, home); },
         [asGiven] {
             return QVariantMap{{QStringLiteral("folder"), asGiven}};
         },

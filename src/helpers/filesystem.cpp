@@ -65,7 +65,7 @@ void FileSystem::requestExists(const QString &path)
         return;
     m_checking.insert(path);
     FileProbe::runOffThread<bool>(
-        this,
+        this, path,
         [path] {
             FileProbe::aboutToLook(path);
             struct stat status;

@@ -217,7 +217,7 @@ void PathTools::requestComplete(const QString &typed, const QString &base, int m
     m_readingNames.insert(plan.folder);
     const QString folder = plan.folder;
     FileProbe::runOffThread<QStringList>(
-        this, [folder] { return folderNames(folder); },
+        this, folder, [folder] { return folderNames(folder); },
         [this, folder](const QStringList &names) { folderNamesRead(folder, names); });
 }
 
@@ -250,7 +250,7 @@ void PathTools::requestResolve(const QString &typed, const QString &base)
         return;
     m_resolving.insert(path);
     FileProbe::runOffThread<PathTarget>(
-        this, [typed, base, home = home()] { return resolveFor(typed, base, home); },
+        this, path, [typed, base, home = home()] { return resolveFor(typed, base, home); },
         [this, path](const PathTarget &where) {
             m_resolving.remove(path);
             if (m_resolution.path == path)
@@ -334,7 +334,7 @@ void PathTools::findStartFolder(const QString &remembered)
     const bool absolute = remembered.startsWith(QLatin1Char('/'));
     const QString asRemembered = absolute ? withSlash(fold(remembered)) : withSlash(homeFolder);
     FileProbe::runWithPatience<QVariantMap>(
-        this, StartPatience,
+        this, remembered.isEmpty() ? homeFolder : remembered, StartPatience,
         [remembered, homeFolder] { return startFolderFor(remembered, homeFolder); },
         [asRemembered] {
             return QVariantMap{{QStringLiteral("folder"), asRemembered},

@@ -3,9 +3,14 @@
 #include <QAbstractListModel>
 #include <QHash>
 #include <QStringList>
+#include <QTimer>
 #include <QtQml/qqmlregistration.h>
 
 #include <memory>
+
+namespace IoLanes {
+class Ticket;
+}
 
 class QSocketNotifier;
 
@@ -32,7 +37,9 @@ public:
         IconRole,
         ExistsRole,
         DetailRole,
-        WaitingRole, // whether the place is there has not been answered yet
+        // A bookmark or folder whose look has not answered yet, or a volume
+        // whose free space was asked and waits on its mount.
+        WaitingRole,
     };
     Q_ENUM(Role)
 
@@ -49,8 +56,10 @@ public:
     Q_INVOKABLE bool addBookmark(const QString &folder);
     Q_INVOKABLE bool removeBookmark(const QString &folder);
     Q_INVOKABLE bool isBookmarked(const QString &folder) const;
-    // Reads the mounted volumes again, off the UI thread (a network volume
-    // that stopped answering would hold it).
+    // Reads the mounted volumes again from the mount table; their free space
+    // is asked off the UI thread, one volume at a time on its own workers,
+    // and never again while a question is unanswered (a network volume that
+    // stopped answering would hold it).
     Q_INVOKABLE void refreshVolumes();
     // Looks again whether each place is there: after a copy made the shared
     // documents folder, say. Done by itself whenever the mounts change.
@@ -101,6 +110,9 @@ private:
     void lookFor(const QString &folder);
     void findStandard();
     static QString standardName(int location, const QString &path);
+    static QString freeText(qint64 free);
+    void askFreeSpace(const QString &volume);
+    void updateVolumes();
 
     QStringList m_bookmarks;
     QString m_sharedFolder;
@@ -113,4 +125,6 @@ private:
     QList<Row> m_rows;
     std::unique_ptr<QSocketNotifier> m_mounts;
     int m_mountsFd = -1;
+    QHash<QString, std::shared_ptr<IoLanes::Ticket>> m_asking; // free space asked, per volume
+    QTimer m_watch;
 };
