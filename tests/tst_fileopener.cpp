@@ -514,6 +514,9 @@ private Q_SLOTS:
         QCOMPARE(bad.value("kind").toString(), QStringLiteral("missing"));
         QCOMPARE(bad.value("linkTargetPath").toString(), m_dir.filePath("nowhere/none.txt"));
         QVERIFY(bad.contains("owner")); // the link itself has one
+        // Opening it names what is missing.
+        QCOMPARE(opener.type(broken).linkTarget, QStringLiteral("nowhere/none.txt"));
+        QCOMPARE(opener.type(link).linkTarget, QString());
         QVERIFY(opener.openExternally(broken).value("missing").toBool());
     }
 

@@ -172,7 +172,8 @@ void tst_StalledMount::volumeAskedOnce()
     // Changes of the mount table ask again only what has answered.
     for (int i = 0; i < 40; ++i)
         places.refreshVolumes();
-    QCOMPARE(IoLanes::pending(), before + 1);
+    // The looks at the standard folders end; the stuck question stays alone.
+    QTRY_COMPARE_WITH_TIMEOUT(IoLanes::pending(), before + 1, 5000);
     QTRY_VERIFY_WITH_TIMEOUT(places.index(row()).data(Places::WaitingRole).toBool(), 5000);
     QCOMPARE(places.index(row()).data(Places::DetailRole).toString(), QString());
 

@@ -558,6 +558,10 @@ weitergegeben.</translation>
             <source>Run it</source>
             <translation>Ausführen</translation>
         </message>
+        <message>
+            <source>This link leads to %1, which does not exist.</source>
+            <translation>Diese Verknüpfung führt zu %1, das nicht existiert.</translation>
+        </message>
     </context>
     <context>
         <name>PathBar</name>
@@ -615,6 +619,10 @@ weitergegeben.</translation>
             <source>Removes this bookmark (Delete)</source>
             <translation>Entfernt dieses Lesezeichen (Entf)</translation>
         </message>
+        <message>
+            <source>bookmark, waiting for its folder to answer</source>
+            <translation>Lesezeichen, wartet auf Antwort seines Ordners</translation>
+        </message>
     </context>
     <context>
         <name>Places</name>
@@ -633,6 +641,34 @@ weitergegeben.</translation>
         <message>
             <source>Trash</source>
             <translation>Papierkorb</translation>
+        </message>
+        <message>
+            <source>Home</source>
+            <translation>Persönlicher Ordner</translation>
+        </message>
+        <message>
+            <source>Desktop</source>
+            <translation>Schreibtisch</translation>
+        </message>
+        <message>
+            <source>Documents</source>
+            <translation>Dokumente</translation>
+        </message>
+        <message>
+            <source>Downloads</source>
+            <translation>Downloads</translation>
+        </message>
+        <message>
+            <source>Music</source>
+            <translation>Musik</translation>
+        </message>
+        <message>
+            <source>Pictures</source>
+            <translation>Bilder</translation>
+        </message>
+        <message>
+            <source>Videos</source>
+            <translation>Videos</translation>
         </message>
     </context>
     <context>
@@ -711,6 +747,10 @@ weitergegeben.</translation>
         <message>
             <source>Go to target</source>
             <translation>Zum Ziel wechseln</translation>
+        </message>
+        <message>
+            <source>This link is broken: %1 does not exist.</source>
+            <translation>Diese Verknüpfung ist defekt: %1 existiert nicht.</translation>
         </message>
     </context>
     <context>
@@ -888,6 +928,10 @@ weitergegeben.</translation>
                 <numerusform>%n lange Zeilen für die Anzeige umbrochen</numerusform>
             </translation>
         </message>
+        <message>
+            <source>Copied to %1.</source>
+            <translation>Nach %1 kopiert.</translation>
+        </message>
     </context>
     <context>
         <name>Viewers</name>
@@ -942,6 +986,14 @@ weitergegeben.</translation>
         <message>
             <source>Another copy is still running.</source>
             <translation>Ein anderer Kopiervorgang läuft noch.</translation>
+        </message>
+        <message>
+            <source>Show</source>
+            <translation>Zeigen</translation>
+        </message>
+        <message>
+            <source>Show the copy</source>
+            <translation>Die Kopie zeigen</translation>
         </message>
     </context>
     <context>
@@ -1383,6 +1435,17 @@ weitergegeben.</translation>
             <translation>
                 <numerusform>Kopieren von %n Eintrag nach „%1“</numerusform>
                 <numerusform>Kopieren von %n Einträgen nach „%1“</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>SceneTools</name>
+        <message numerus="yes">
+            <source>%1 byte(s)</source>
+            <comment>a file's size</comment>
+            <translation>
+                <numerusform>%1 Byte</numerusform>
+                <numerusform>%1 Byte</numerusform>
             </translation>
         </message>
     </context>

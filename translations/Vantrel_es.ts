@@ -557,6 +557,10 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
             <source>Run it</source>
             <translation>Ejecutarlo</translation>
         </message>
+        <message>
+            <source>This link leads to %1, which does not exist.</source>
+            <translation>Este enlace lleva a %1, que no existe.</translation>
+        </message>
     </context>
     <context>
         <name>PathBar</name>
@@ -614,6 +618,10 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
             <source>Removes this bookmark (Delete)</source>
             <translation>Quita este marcador (Supr)</translation>
         </message>
+        <message>
+            <source>bookmark, waiting for its folder to answer</source>
+            <translation>marcador, esperando respuesta de su carpeta</translation>
+        </message>
     </context>
     <context>
         <name>Places</name>
@@ -632,6 +640,34 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
         <message>
             <source>Trash</source>
             <translation>Papelera</translation>
+        </message>
+        <message>
+            <source>Home</source>
+            <translation>Carpeta personal</translation>
+        </message>
+        <message>
+            <source>Desktop</source>
+            <translation>Escritorio</translation>
+        </message>
+        <message>
+            <source>Documents</source>
+            <translation>Documentos</translation>
+        </message>
+        <message>
+            <source>Downloads</source>
+            <translation>Descargas</translation>
+        </message>
+        <message>
+            <source>Music</source>
+            <translation>Música</translation>
+        </message>
+        <message>
+            <source>Pictures</source>
+            <translation>Imágenes</translation>
+        </message>
+        <message>
+            <source>Videos</source>
+            <translation>Vídeos</translation>
         </message>
     </context>
     <context>
@@ -710,6 +746,10 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
         <message>
             <source>Go to target</source>
             <translation>Ir al destino</translation>
+        </message>
+        <message>
+            <source>This link is broken: %1 does not exist.</source>
+            <translation>Este enlace está roto: %1 no existe.</translation>
         </message>
     </context>
     <context>
@@ -887,6 +927,10 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
                 <numerusform>%n líneas largas partidas para mostrarlas</numerusform>
             </translation>
         </message>
+        <message>
+            <source>Copied to %1.</source>
+            <translation>Copiado en %1.</translation>
+        </message>
     </context>
     <context>
         <name>Viewers</name>
@@ -941,6 +985,14 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
         <message>
             <source>Another copy is still running.</source>
             <translation>Ya hay otra copia en curso.</translation>
+        </message>
+        <message>
+            <source>Show</source>
+            <translation>Mostrar</translation>
+        </message>
+        <message>
+            <source>Show the copy</source>
+            <translation>Mostrar la copia</translation>
         </message>
     </context>
     <context>
@@ -1382,6 +1434,17 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
             <translation>
                 <numerusform>copiar %n elemento a «%1»</numerusform>
                 <numerusform>copiar %n elementos a «%1»</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>SceneTools</name>
+        <message numerus="yes">
+            <source>%1 byte(s)</source>
+            <comment>a file's size</comment>
+            <translation>
+                <numerusform>%1 byte</numerusform>
+                <numerusform>%1 bytes</numerusform>
             </translation>
         </message>
     </context>

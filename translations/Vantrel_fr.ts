@@ -558,6 +558,10 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
             <source>This desktop does not open files in other applications.</source>
             <translation>Ce bureau n’ouvre pas de fichiers dans d’autres applications.</translation>
         </message>
+        <message>
+            <source>This link leads to %1, which does not exist.</source>
+            <translation>Ce lien mène à %1, qui n’existe pas.</translation>
+        </message>
     </context>
     <context>
         <name>PathBar</name>
@@ -615,6 +619,10 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
             <source>not answering</source>
             <translation>ne répond pas</translation>
         </message>
+        <message>
+            <source>bookmark, waiting for its folder to answer</source>
+            <translation>signet, en attente de la réponse de son dossier</translation>
+        </message>
     </context>
     <context>
         <name>Places</name>
@@ -633,6 +641,34 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
         <message>
             <source>Trash</source>
             <translation>Corbeille</translation>
+        </message>
+        <message>
+            <source>Home</source>
+            <translation>Dossier personnel</translation>
+        </message>
+        <message>
+            <source>Desktop</source>
+            <translation>Bureau</translation>
+        </message>
+        <message>
+            <source>Documents</source>
+            <translation>Documents</translation>
+        </message>
+        <message>
+            <source>Downloads</source>
+            <translation>Téléchargements</translation>
+        </message>
+        <message>
+            <source>Music</source>
+            <translation>Musique</translation>
+        </message>
+        <message>
+            <source>Pictures</source>
+            <translation>Images</translation>
+        </message>
+        <message>
+            <source>Videos</source>
+            <translation>Vidéos</translation>
         </message>
     </context>
     <context>
@@ -711,6 +747,10 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
         <message>
             <source>Go to target</source>
             <translation>Aller à la cible</translation>
+        </message>
+        <message>
+            <source>This link is broken: %1 does not exist.</source>
+            <translation>Ce lien est cassé : %1 n’existe pas.</translation>
         </message>
     </context>
     <context>
@@ -888,6 +928,10 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
                 <numerusform>%n lignes longues coupées pour l’affichage</numerusform>
             </translation>
         </message>
+        <message>
+            <source>Copied to %1.</source>
+            <translation>Copié dans %1.</translation>
+        </message>
     </context>
     <context>
         <name>Viewers</name>
@@ -942,6 +986,14 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
         <message>
             <source>Another copy is still running.</source>
             <translation>Une autre copie est encore en cours.</translation>
+        </message>
+        <message>
+            <source>Show</source>
+            <translation>Afficher</translation>
+        </message>
+        <message>
+            <source>Show the copy</source>
+            <translation>Afficher la copie</translation>
         </message>
     </context>
     <context>
@@ -1383,6 +1435,17 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
             <translation>
                 <numerusform>copier %n élément vers « %1 »</numerusform>
                 <numerusform>copier %n éléments vers « %1 »</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>SceneTools</name>
+        <message numerus="yes">
+            <source>%1 byte(s)</source>
+            <comment>a file's size</comment>
+            <translation>
+                <numerusform>%1 octet</numerusform>
+                <numerusform>%1 octets</numerusform>
             </translation>
         </message>
     </context>

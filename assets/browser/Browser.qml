@@ -36,7 +36,7 @@ Page {
     // Too narrow for the places beside the list: they slide in instead.
     readonly property bool narrow: width < Services.ui.du(60)
 
-    title: atRoot ? "/" : folder.replace(/\/+$/, "").replace(/^.*\//, "")
+    title: atRoot ? "/" : PathTools.shownName(folder.replace(/\/+$/, "").replace(/^.*\//, ""))
     focus: true
     padding: 0
 
@@ -61,10 +61,15 @@ Page {
         else if (entry.completePath)
             openRequested(entry.completePath, "auto")
     }
+    // Whether each place is there, looked at again (a copy made a folder).
+    function recheckPlaces() {
+        places.recheck()
+    }
     // The menu of an entry (FolderModel.get) at x, y in the browser.
     function showEntryMenu(entry, x, y) {
         entryCommands.menuEntry = entry
         entryMenu.popup(browser, x, y)
+        entryMenu.currentIndex = 0
     }
 
     Component.onCompleted: kept.restored = true
@@ -198,6 +203,8 @@ Page {
                 Layout.fillWidth: true
                 Layout.fillHeight: true
                 selection: navigation.selection
+                filtered: filterBar.text !== ""
+                onFilterCleared: filterBar.clear()
                 onActivated: (index) => browser.openEntry(navigation.model.get(index))
                 onContextMenuRequested: (index, x, y) => {
                     const at = mapToItem(browser, x, y)

@@ -45,6 +45,14 @@ ToolBar {
                     .arg(SceneTools.formatSize(bar.total))
                     .arg(SceneTools.formatSize(bar.rate))
         }
+        Button {
+            objectName: "copyShow"
+            visible: !bar.running && bar.copier !== null && bar.copier.destination !== ""
+            text: qsTranslate("Viewers", "Show")
+            flat: true
+            Accessible.name: qsTranslate("Viewers", "Show the copy")
+            onClicked: bar.copier.showCopy()
+        }
         CommandButton {
             objectName: "copyCancel"
             visible: bar.running

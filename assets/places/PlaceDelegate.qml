@@ -16,7 +16,8 @@ ItemDelegate {
     required property string iconName
     required property bool exists
     required property string detail
-    // A volume whose free space was asked and has not come.
+    // Not answered yet: whether a bookmark or folder is there, or a volume's
+    // free space (a mount that is slow or dead).
     required property bool waiting
     // The browser shows this place.
     property bool here: false
@@ -36,6 +37,9 @@ ItemDelegate {
     ToolTip.text: exists ? path : qsTr("%1 no longer exists").arg(path)
     Accessible.name: name
     Accessible.description: {
+        if (waiting)
+            return section === "bookmarks" ? qsTr("bookmark, waiting for its folder to answer")
+                                           : qsTr("not answering")
         if (!exists)
             return qsTr("bookmark, folder is gone")
         const parts = []
@@ -85,6 +89,13 @@ ItemDelegate {
                 color: row.ink
                 opacity: 0.7
             }
+        }
+        BusyMark {
+            objectName: "placeWaiting"
+            busy: row.waiting
+            visible: row.waiting
+            Layout.preferredWidth: Services.ui.du(1.6)
+            Layout.preferredHeight: Services.ui.du(1.6)
         }
         ToolButton {
             objectName: "removeBookmark"

@@ -20,6 +20,10 @@ Item {
     // The keyboard goes back to the listing.
     signal done()
 
+    function recheck() {
+        pane.places.recheck()
+    }
+
     readonly property Command toggleCommand: Command {
         info: Commands.places
         enabled: side.active

@@ -126,6 +126,16 @@ Page {
         function onOpenRequested(path, how) { root.open(path, how) }
     }
 
+    // A copy is to be seen where it went; the shared folder may be new.
+    Connections {
+        target: sceneCopier
+        function onShowRequested(folder, select) {
+            stack.pop(null)
+            root.browser.open(folder, true, select)
+        }
+        function onFinished(path, ok, result) { root.browser.recheckPlaces() }
+    }
+
     // The mouse's own Back and Forward buttons.
     TapHandler {
         acceptedButtons: Qt.BackButton | Qt.ForwardButton

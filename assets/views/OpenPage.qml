@@ -32,7 +32,10 @@ ViewerPage {
 
     function decide(fileType) {
         type = fileType
-        if (!fileType.exists) {
+        if (!fileType.exists && fileType.isBrokenLink) {
+            stage = "brokenLink" // said here: the view would only say it is gone
+            reason = ""
+        } else if (!fileType.exists) {
             show("auto") // which says that it is gone, or why it cannot be read
         } else if (fileType.isSpecial) {
             stage = "special"
@@ -148,6 +151,8 @@ ViewerPage {
                 const type = openPage.type ? (openPage.type.description || openPage.type.mimeType) : ""
                 switch (openPage.stage) {
                 case "missing": return qsTr("This file no longer exists.")
+                case "brokenLink": return qsTr("This link leads to %1, which does not exist.")
+                                       .arg(PathTools.shownPath(String(openPage.type.linkTarget)))
                 case "special": return qsTr("This is a %1; it is never handed to another application.").arg(type)
                 case "confirm": return openPage.changed
                                        ? qsTr("This file changed after it was shown. Opening it now runs:")

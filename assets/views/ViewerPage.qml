@@ -34,7 +34,11 @@ Page {
     signal openRequested(string path, string how)
     signal goToRequested(string folder, string select)
 
-    title: path.substring(path.lastIndexOf("/") + 1)
+    // A folder's path ends in "/": its name is the part before.
+    title: {
+        const trimmed = path.replace(/\/+$/, "")
+        return trimmed === "" ? "/" : PathTools.shownName(trimmed.substring(trimmed.lastIndexOf("/") + 1))
+    }
     focus: true
 
     function close() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
@@ -24,9 +25,13 @@ public:
     Q_INVOKABLE double fileSize(const QString &path) const;
 
     // exists(), asked on a worker, so that a mount that stopped answering
-    // never holds up the window; answered by existsChecked().
+    // never holds up the window; answered by existsChecked(), once for all
+    // the requests made while the path was being looked at.
     Q_INVOKABLE void requestExists(const QString &path);
 
 Q_SIGNALS:
     void existsChecked(const QString &path, bool exists);
+
+private:
+    QSet<QString> m_checking;
 };

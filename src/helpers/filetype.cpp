@@ -116,6 +116,8 @@ FileType FileType::from(const QString &path, const FileLook &look)
     type.entry = Entry(on);
     type.exists = on != FileProbe::Kind::Missing && on != FileProbe::Kind::Unreadable;
     type.isBrokenLink = look.status.isBrokenLink;
+    if (type.isBrokenLink)
+        type.linkTarget = FileProbe::linkTargetOf(path);
     type.isSpecial = FileProbe::isSpecial(on);
 
     const QString inode = inodeType(on);
@@ -200,6 +202,7 @@ QVariantMap FileType::toMap() const
         {QStringLiteral("kind"), QString::fromLatin1(FileProbe::kindName(FileProbe::Kind(entry)))},
         {QStringLiteral("exists"), exists},
         {QStringLiteral("isBrokenLink"), isBrokenLink},
+        {QStringLiteral("linkTarget"), linkTarget},
         {QStringLiteral("isSpecial"), isSpecial},
         {QStringLiteral("mimeType"), mimeType},
         {QStringLiteral("description"), description},

@@ -60,6 +60,7 @@ class FileType
     Q_PROPERTY(FileTypes::Entry entry MEMBER entry)
     Q_PROPERTY(bool exists MEMBER exists)
     Q_PROPERTY(bool isBrokenLink MEMBER isBrokenLink)
+    Q_PROPERTY(QString linkTarget MEMBER linkTarget)
     Q_PROPERTY(bool isSpecial MEMBER isSpecial)
     Q_PROPERTY(QString mimeType MEMBER mimeType)
     Q_PROPERTY(QString description MEMBER description)
@@ -79,6 +80,7 @@ public:
     Entry entry = FileTypes::Missing;
     bool exists = false;
     bool isBrokenLink = false;
+    QString linkTarget; // what a broken link leads to, as stored
     bool isSpecial = false;
     QString mimeType;
     QString description; // the MIME type's comment, in the person's language
@@ -97,7 +99,7 @@ public:
     static FileType from(const QString &path, const FileLook &look);
     // Keys: "path", "kind" ("file", "folder", "pipe", "character device",
     // "block device", "socket", "missing", "unreadable"), "exists",
-    // "isBrokenLink", "mimeType", "description", "viewer" ("text", "image",
+    // "isBrokenLink", "linkTarget" (of a broken link), "mimeType", "description", "viewer" ("text", "image",
     // "hex", "external", "folder", "none"), "isExecutable", "runs",
     // "refusal", "fingerprint", "isSpecial", "error"; and "fileKind",
     // "iconNames" as the listing names them.
