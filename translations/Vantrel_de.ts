@@ -846,4 +846,51 @@
         <translation>Ein anderer Kopiervorgang läuft noch.</translation>
     </message>
 </context>
+<context>
+    <name>FolderStatus</name>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 frei</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entries</source>
+        <translation>
+            <numerusform>%Ln Eintrag</numerusform>
+            <numerusform>%Ln Einträge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln hidden</source>
+        <translation>
+            <numerusform>%1, %Ln ausgeblendet</numerusform>
+            <numerusform>%1, %Ln ausgeblendet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln selected</source>
+        <translation>
+            <numerusform>%Ln ausgewählt</numerusform>
+            <numerusform>%Ln ausgewählt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>This folder no longer exists</source>
+        <translation>Dieser Ordner existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>No terminal found: install one, or name yours in $TERMINAL</source>
+        <translation>Kein Terminal gefunden: Installieren Sie eines, oder nennen Sie Ihres in $TERMINAL</translation>
+    </message>
+    <message>
+        <source>The terminal could not be started: %1</source>
+        <translation>Das Terminal konnte nicht gestartet werden: %1</translation>
+    </message>
+</context>
 </TS>

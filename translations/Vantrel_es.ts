@@ -846,4 +846,51 @@
         <translation>Ya hay otra copia en curso.</translation>
     </message>
 </context>
+<context>
+    <name>FolderStatus</name>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 libres</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entries</source>
+        <translation>
+            <numerusform>%Ln elemento</numerusform>
+            <numerusform>%Ln elementos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln hidden</source>
+        <translation>
+            <numerusform>%1, %Ln oculto</numerusform>
+            <numerusform>%1, %Ln ocultos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln selected</source>
+        <translation>
+            <numerusform>%Ln seleccionado</numerusform>
+            <numerusform>%Ln seleccionados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>This folder no longer exists</source>
+        <translation>Esta carpeta ya no existe</translation>
+    </message>
+    <message>
+        <source>No terminal found: install one, or name yours in $TERMINAL</source>
+        <translation>No se encontró ningún terminal: instale uno o indique el suyo en $TERMINAL</translation>
+    </message>
+    <message>
+        <source>The terminal could not be started: %1</source>
+        <translation>No se pudo iniciar el terminal: %1</translation>
+    </message>
+</context>
 </TS>

@@ -846,4 +846,51 @@
         <translation>Une autre copie est encore en cours.</translation>
     </message>
 </context>
+<context>
+    <name>FolderStatus</name>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 libres</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entries</source>
+        <translation>
+            <numerusform>%Ln élément</numerusform>
+            <numerusform>%Ln éléments</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln hidden</source>
+        <translation>
+            <numerusform>%1, %Ln masqué</numerusform>
+            <numerusform>%1, %Ln masqués</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln selected</source>
+        <translation>
+            <numerusform>%Ln sélectionné</numerusform>
+            <numerusform>%Ln sélectionnés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>This folder no longer exists</source>
+        <translation>Ce dossier n’existe plus</translation>
+    </message>
+    <message>
+        <source>No terminal found: install one, or name yours in $TERMINAL</source>
+        <translation>Aucun terminal trouvé&#xa0;: installez-en un, ou indiquez le vôtre dans $TERMINAL</translation>
+    </message>
+    <message>
+        <source>The terminal could not be started: %1</source>
+        <translation>Le terminal n’a pas pu être lancé&#xa0;: %1</translation>
+    </message>
+</context>
 </TS>
