@@ -4,6 +4,7 @@
 #include "pathcodec.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QThread>
 
 #include <mutex>
@@ -214,10 +215,11 @@ QVariant SearchModel::data(const QModelIndex &index, int role) const
     case HasUndecodableRole:
         return PathCodec::hasUndecodable(entry.name);
     case RelativeFolderRole: {
-        const QString root = m_folder.endsWith(QLatin1Char('/')) ? m_folder.chopped(1) : m_folder;
+        // The walk names folders from the cleaned root ("/" alone keeps its slash).
+        const QString root = QDir::cleanPath(m_folder);
         if (hit.folder.size() <= root.size())
             return QString();
-        return FolderModel::displayName(hit.folder.mid(root.size() + 1));
+        return FolderModel::displayName(hit.folder.mid(root.size() + (root.endsWith('/') ? 0 : 1)));
     }
     }
     return QVariant();

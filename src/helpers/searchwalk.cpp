@@ -79,14 +79,13 @@ SearchWalk::Batch SearchWalk::take(bool rearm)
     return batch;
 }
 
-void SearchWalk::deliver(std::vector<Hit> &hits, bool finished)
+void SearchWalk::deliver(std::vector<Hit> &hits, bool finished, Clock::time_point firstFound)
 {
-    const auto now = std::chrono::steady_clock::now();
     bool wake = false;
     {
         std::lock_guard<std::mutex> lock(m_batchMutex);
         if (m_batch.hits.empty() && !hits.empty())
-            m_batch.firstFound = now;
+            m_batch.firstFound = firstFound;
         for (Hit &hit : hits)
             m_batch.hits.push_back(std::move(hit));
         if (finished && !m_finished)
@@ -117,9 +116,10 @@ void SearchWalk::work()
         ++m_busy;
         lock.unlock();
 
-        searchFolder(path, buffer.get(), BufferSize, children, hits);
+        Clock::time_point firstFound;
+        searchFolder(path, buffer.get(), BufferSize, children, hits, &firstFound);
         if (!hits.empty())
-            deliver(hits, false);
+            deliver(hits, false, firstFound);
 
         lock.lock();
         --m_busy;
@@ -141,7 +141,8 @@ void SearchWalk::work()
 }
 
 void SearchWalk::searchFolder(const QByteArray &path, char *buffer, size_t bufferSize,
-                              std::vector<QByteArray> &children, std::vector<Hit> &hits)
+                              std::vector<QByteArray> &children, std::vector<Hit> &hits,
+                              Clock::time_point *firstFound)
 {
     std::function<void(const QByteArray &)> hook;
     {
@@ -200,6 +201,8 @@ void SearchWalk::searchFolder(const QByteArray &path, char *buffer, size_t buffe
                 m_cancel.store(true, std::memory_order_relaxed);
                 return;
             }
+            if (hits.empty())
+                *firstFound = Clock::now();
             if (folder.isNull())
                 folder = PathCodec::decode(path);
             Hit hit;

@@ -67,9 +67,11 @@ public:
 private:
     SearchWalk(const Options &options, std::function<void()> wake);
     void work();
+    using Clock = std::chrono::steady_clock;
     void searchFolder(const QByteArray &path, char *buffer, size_t bufferSize,
-                      std::vector<QByteArray> &children, std::vector<Hit> &hits);
-    void deliver(std::vector<Hit> &hits, bool finished);
+                      std::vector<QByteArray> &children, std::vector<Hit> &hits,
+                      Clock::time_point *firstFound);
+    void deliver(std::vector<Hit> &hits, bool finished, Clock::time_point firstFound = {});
 
     const Options m_options;
     const NameMatch m_match;
