@@ -172,6 +172,36 @@ private Q_SLOTS:
         }
     }
 
+    // Contents too: plain words in the name or the text, patterns by the
+    // name; binary files and files past the limit are not read.
+    void contents()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const auto write = [&](const char *name, const QByteArray &content) {
+            QFile file(dir.filePath(QString::fromUtf8(name)));
+            return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+        };
+        QVERIFY(write("letter.txt", "Dear BUDGET committee,\nthe été numbers.\n"));
+        QVERIFY(write("notes.md", "budget: none\n"));
+        QVERIFY(write("budget plan.ods", "PK\x03\x04"));
+        QVERIFY(write("blob.dat", QByteArray("budget\0\x01\x02", 9)));
+        QVERIFY(write("huge.txt", QByteArray(1024 * 1024, 'x') + "budget"));
+
+        SearchModel model;
+        model.setContents(true);
+        QVERIFY(searchAndWait(model, dir.path(), QStringLiteral("budget")));
+        QCOMPARE(found(model), (QStringList{"budget plan.ods", "letter.txt", "notes.md"}));
+        for (int row = 0; row < model.rowCount(); ++row)
+            QCOMPARE(model.get(row).value("inContents").toBool(),
+                     !model.get(row).value("fileName").toString().startsWith("budget"));
+        QVERIFY(searchAndWait(model, dir.path(), QStringLiteral("*.txt budget ÉTÉ")));
+        QCOMPARE(found(model), QStringList{"letter.txt"});
+        model.setContents(false);
+        QVERIFY(searchAndWait(model, dir.path(), QStringLiteral("budget")));
+        QCOMPARE(found(model), QStringList{"budget plan.ods"});
+    }
+
     void mounts()
     {
         QTemporaryDir dir;

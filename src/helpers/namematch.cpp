@@ -106,3 +106,37 @@ bool NameMatch::matches(const char *name, size_t length) const
     }
     return true;
 }
+
+bool NameMatch::matchesText(const QString &name, const char *text, size_t length) const
+{
+    if (m_words.empty())
+        return true;
+    const std::u32string foldedName = folded(name);
+    const std::u32string_view nameView(foldedName);
+    bool ascii = true;
+    for (size_t i = 0; i < length && ascii; ++i)
+        ascii = (static_cast<unsigned char>(text[i]) & 0x80) == 0;
+    std::string lowered;
+    std::u32string foldedText;
+    if (ascii) {
+        lowered.assign(text, length);
+        for (char &c : lowered)
+            c = c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
+    } else {
+        foldedText = folded(QString::fromUtf8(text, qsizetype(length)));
+    }
+    for (const Word &word : m_words) {
+        const std::u32string_view want(word.folded);
+        if (word.pattern) {
+            if (!globMatch(want, nameView))
+                return false;
+        } else if (nameView.find(want) == nameView.npos) {
+            const bool inText =
+                ascii ? word.isAscii && lowered.find(word.ascii) != lowered.npos
+                      : std::u32string_view(foldedText).find(want) != std::u32string_view::npos;
+            if (!inText)
+                return false;
+        }
+    }
+    return true;
+}

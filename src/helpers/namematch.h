@@ -20,6 +20,9 @@ public:
     // The name's bytes as the directory gives them. Plain ASCII names, which
     // are most of a tree, are matched without decoding them.
     bool matches(const char *name, size_t length) const;
+    // For a search of contents too: patterns still ask the name, and each
+    // plain word may be in the name or in the text (UTF-8 or ASCII).
+    bool matchesText(const QString &name, const char *text, size_t length) const;
 
 private:
     struct Word

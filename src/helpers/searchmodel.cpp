@@ -65,6 +65,14 @@ void SearchModel::setCrossFileSystems(bool cross)
     Q_EMIT crossFileSystemsChanged();
 }
 
+void SearchModel::setContents(bool contents)
+{
+    if (m_contents == contents)
+        return;
+    m_contents = contents;
+    Q_EMIT contentsChanged();
+}
+
 void SearchModel::stopWalk()
 {
     m_cooldown.stop();
@@ -96,6 +104,7 @@ void SearchModel::search(const QString &folder, const QString &query)
         options.query = query;
         options.includeHidden = m_showHidden;
         options.crossFileSystems = m_crossFileSystems;
+        options.contents = m_contents;
         options.threads = m_threads;
         m_mailbox = std::make_shared<Mailbox>();
         m_mailbox->model = this;
@@ -212,6 +221,8 @@ QVariant SearchModel::data(const QModelIndex &index, int role) const
         return entry.linkTarget;
     case IsHiddenRole:
         return entry.name.startsWith(QLatin1Char('.'));
+    case InContentsRole:
+        return hit.inContents;
     case HasUndecodableRole:
         return PathCodec::hasUndecodable(entry.name);
     case RelativeFolderRole: {
@@ -243,6 +254,7 @@ QHash<int, QByteArray> SearchModel::roleNames() const
         {DisplayNameRole, "displayName"},
         {HasUndecodableRole, "hasUndecodable"},
         {RelativeFolderRole, "relativeFolder"},
+        {InContentsRole, "inContents"},
     };
 }
 

@@ -27,6 +27,8 @@ class SearchModel : public QAbstractListModel
     Q_PROPERTY(bool showHidden READ showHidden WRITE setShowHidden NOTIFY showHiddenChanged)
     Q_PROPERTY(bool crossFileSystems READ crossFileSystems WRITE setCrossFileSystems NOTIFY
                    crossFileSystemsChanged)
+    // The next search also looks inside text files up to 1 MiB.
+    Q_PROPERTY(bool contents READ contents WRITE setContents NOTIFY contentsChanged)
 public:
     enum Role {
         FileNameRole = Qt::UserRole + 1,
@@ -44,6 +46,7 @@ public:
         DisplayNameRole,
         HasUndecodableRole,
         RelativeFolderRole, // the folder below the one searched, "" for itself
+        InContentsRole,     // found by its text rather than its name
     };
     Q_ENUM(Role)
 
@@ -61,6 +64,8 @@ public:
     void setShowHidden(bool show);
     bool crossFileSystems() const { return m_crossFileSystems; }
     void setCrossFileSystems(bool cross);
+    bool contents() const { return m_contents; }
+    void setContents(bool contents);
 
     // Starts a walk below folder for query, dropping the one before and its
     // results. An empty query only clears.
@@ -91,6 +96,7 @@ Q_SIGNALS:
     void progressChanged();
     void showHiddenChanged();
     void crossFileSystemsChanged();
+    void contentsChanged();
     // The walk ended by itself (not cancelled): every folder was searched.
     void finished();
 
@@ -102,6 +108,7 @@ private:
     QString m_query;
     bool m_showHidden = false;
     bool m_crossFileSystems = false;
+    bool m_contents = false;
     int m_threads = 2;
     std::vector<SearchWalk::Hit> m_hits;
     int m_folders = 0;

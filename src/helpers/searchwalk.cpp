@@ -4,6 +4,9 @@
 
 #include <QDir>
 
+#include <algorithm>
+#include <cstring>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -173,7 +176,8 @@ void SearchWalk::searchFolder(const QByteArray &path, char *buffer, size_t buffe
         }
     }
 
-    QString folder; // decoded once, when the first match needs it
+    QString folder;   // decoded once, when the first match needs it
+    std::string text; // a file's content, when contents are searched
     const bool includeHidden = m_options.includeHidden;
     const bool ok = Listing::scan(
         fd, buffer, bufferSize,
@@ -194,8 +198,12 @@ void SearchWalk::searchFolder(const QByteArray &path, char *buffer, size_t buffe
                 child.append(name, qsizetype(length));
                 children.push_back(std::move(child));
             }
-            if (!m_match.matches(name, length))
-                return;
+            bool inContents = false;
+            if (!m_match.matches(name, length)) {
+                if (!m_options.contents || type != DT_REG || !textMatches(fd, name, text))
+                    return;
+                inContents = true;
+            }
             if (m_hitCount.fetch_add(1, std::memory_order_relaxed) >= m_options.maxHits) {
                 m_truncated.store(true, std::memory_order_relaxed);
                 m_cancel.store(true, std::memory_order_relaxed);
@@ -207,6 +215,7 @@ void SearchWalk::searchFolder(const QByteArray &path, char *buffer, size_t buffe
                 folder = PathCodec::decode(path);
             Hit hit;
             hit.folder = folder;
+            hit.inContents = inContents;
             hit.entry.name = PathCodec::decode(name, qsizetype(length));
             Listing::describe(fd, name, type, Listing::Detail::Full, folder, hit.entry);
             hits.push_back(std::move(hit));
@@ -215,4 +224,32 @@ void SearchWalk::searchFolder(const QByteArray &path, char *buffer, size_t buffe
     if (!ok && !m_cancel.load(std::memory_order_relaxed))
         m_skipped.fetch_add(1, std::memory_order_relaxed);
     ::close(fd);
+}
+
+bool SearchWalk::textMatches(int fd, const char *name, std::string &text) const
+{
+    if (m_cancel.load(std::memory_order_relaxed))
+        return false;
+    const int file = ::openat(fd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (file < 0)
+        return false;
+    struct stat status;
+    bool ok = ::fstat(file, &status) == 0 && S_ISREG(status.st_mode) &&
+              status.st_size <= m_options.contentLimit;
+    size_t got = 0;
+    if (ok) {
+        text.resize(size_t(status.st_size));
+        while (got < text.size()) {
+            const ssize_t n = ::read(file, text.data() + got, text.size() - got);
+            if (n <= 0)
+                break;
+            got += size_t(n);
+        }
+    }
+    ::close(file);
+    // A zero byte near the start marks a file that is not text.
+    if (!ok || std::memchr(text.data(), 0, std::min<size_t>(got, 8192)) != nullptr)
+        return false;
+    return m_match.matchesText(PathCodec::decode(name, qsizetype(std::strlen(name))), text.data(),
+                               got);
 }

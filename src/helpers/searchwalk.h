@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <vector>
 
 // A walk through every folder below one, looking for names, on worker
@@ -30,12 +31,15 @@ public:
         bool includeHidden = false; // names starting with a dot, and what is below them
         bool crossFileSystems = false;
         int threads = 2;
-        int maxHits = 100000; // past this the walk stops, marked truncated
+        int maxHits = 100000;  // past this the walk stops, marked truncated
+        bool contents = false; // also look in text files no bigger than this
+        qint64 contentLimit = 1024 * 1024;
     };
     struct Hit
     {
         QString folder; // absolute, no "/" at the end but for the root
         Listing::Entry entry;
+        bool inContents = false; // found by its text, not its name alone
     };
     struct Batch
     {
@@ -71,6 +75,7 @@ private:
     void searchFolder(const QByteArray &path, char *buffer, size_t bufferSize,
                       std::vector<QByteArray> &children, std::vector<Hit> &hits,
                       Clock::time_point *firstFound);
+    bool textMatches(int fd, const char *name, std::string &text) const;
     void deliver(std::vector<Hit> &hits, bool finished, Clock::time_point firstFound = {});
 
     const Options m_options;
