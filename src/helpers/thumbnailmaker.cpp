@@ -457,12 +457,16 @@ bool ThumbnailMaker::answersForFailure(const Original &file) const
 
 bool ThumbnailMaker::store(const QString &target, QImage image, const Original &file) const
 {
-    // Every level private: a thumbnail shows what the file holds.
+    // Every level private: a thumbnail shows what the file holds. The cache
+    // folder itself may not exist yet either.
     const QString folder = target.left(target.lastIndexOf(QLatin1Char('/')));
     QStringList levels;
-    for (QString at = folder; at.size() > m_root.size(); at = at.left(at.lastIndexOf('/')))
+    for (QString at = folder; at.size() > 1; at = at.left(at.lastIndexOf(QLatin1Char('/')))) {
+        struct stat status;
+        if (::stat(PathCodec::encode(at).constData(), &status) == 0)
+            break;
         levels.prepend(at);
-    levels.prepend(m_root);
+    }
     for (const QString &level : std::as_const(levels)) {
         if (!makeFolder(level))
             return false;
