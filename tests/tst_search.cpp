@@ -209,9 +209,10 @@ private Q_SLOTS:
         const QByteArray mountPoint = QFile::encodeName(dir.path()) + "/mounted";
         QVERIFY(::mkdir(mountPoint.constData(), 0755) == 0);
         if (::mount("vantrel-test", mountPoint.constData(), "tmpfs", 0, "size=1m") != 0)
-            QSKIP(qPrintable(QStringLiteral("cannot mount a tmpfs here (%1): needs root outside "
-                                            "a confined container")
-                                 .arg(QString::fromLocal8Bit(::strerror(errno)))));
+            QSKIP(qPrintable(
+                QStringLiteral("cannot mount a tmpfs here (%1); mounting needs root on a "
+                               "machine that allows it")
+                    .arg(QString::fromLocal8Bit(::strerror(errno)))));
         auto unmount = qScopeGuard([&] { ::umount2(mountPoint.constData(), MNT_DETACH); });
         QVERIFY(::mkdir((mountPoint + "/inner").constData(), 0755) == 0);
         QVERIFY(makeFile(mountPoint + "/inner/needle"));
