@@ -163,7 +163,8 @@ Settings::Settings(QObject *parent)
 
 Settings::~Settings()
 {
-    saveToFile();
+    if (m_unsaved)
+        saveToFile();
 }
 
 QStringList Settings::allKeys() const
@@ -189,13 +190,24 @@ QString Settings::fileName() const
 
 int Settings::remove(const QString &key)
 {
-    return int(m_settings.remove(key));
+    const int removed = int(m_settings.remove(key));
+    if (removed > 0)
+        m_unsaved = true;
+    return removed;
 }
 
 void Settings::setValue(const QString &key, const QVariant &value)
 {
-    qDebug() << "Settings::setValue ->" << key << ":" << value;
-    if (depthOf(value, MaxValueDepth) > MaxValueDepth) {
+    // Writing a value out recurses once per level: one too deep for the file
+    // is not written out either.
+    const bool tooDeep = depthOf(value, MaxValueDepth) > MaxValueDepth;
+    if (tooDeep)
+        qDebug() << "Settings::setValue ->" << key << ":"
+                 << qUtf8Printable(
+                        QStringLiteral("(nested deeper than %1 levels)").arg(MaxValueDepth));
+    else
+        qDebug() << "Settings::setValue ->" << key << ":" << value;
+    if (tooDeep) {
         qWarning().noquote() << "Settings: the value for" << key
                              << "is refused: it is nested deeper than the" << MaxValueDepth
                              << "levels the settings file can give back";
@@ -209,6 +221,7 @@ void Settings::sync()
 {
     const QVariant loaded = m_jda.load(SettingsFile);
     m_settings = loaded.toMap();
+    m_unsaved = false;
     // A link counts as there even when what it names is not.
     struct stat status;
     const bool present = ::lstat(QFile::encodeName(SettingsFile).constData(), &status) == 0;
@@ -278,13 +291,17 @@ bool Settings::keepAside()
     return false;
 }
 
-void Settings::saveToFile()
+bool Settings::saveToFile()
 {
+    m_unsaved = true;
     if (m_unreadable && !keepAside())
-        return;
+        return false;
     if (!m_jda.save(QVariant(m_settings), SettingsFile)) {
         const QString reason = m_jda.errorString();
         qWarning().noquote() << "Settings: could not write" << SettingsFile + ":" << reason;
         m_notices->reportWriteFailure(reason);
+        return false;
     }
+    m_unsaved = false;
+    return true;
 }

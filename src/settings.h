@@ -87,7 +87,8 @@ public:
     SettingsNotices *notices() const { return m_notices; }
 
 private:
-    void saveToFile();
+    // Writes the whole map; true when the file now holds it.
+    bool saveToFile();
     bool keepAside();
 
     bb::data::JsonDataAccess m_jda;
@@ -95,4 +96,7 @@ private:
     SettingsNotices *m_notices;
     // The file there could not be read; it must not be written over.
     bool m_unreadable = false;
+    // The map holds what the file does not (a removal, a failed write):
+    // only then is it written at exit, so a hand edit made meanwhile stays.
+    bool m_unsaved = false;
 };

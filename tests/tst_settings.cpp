@@ -432,6 +432,82 @@ private Q_SLOTS:
         QVERIFY(kept || !inFile().isEmpty());
     }
 
+    // At exit the store writes only what the file does not hold yet: a hand
+    // edit made while it ran, or an unreadable file nobody changed, stays.
+    void exitWrites_data()
+    {
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QByteArray>("atExit");
+        QTest::newRow("nothing changed, edited by hand")
+            << QByteArray(R"({"a": 1})") << "edit" << QByteArray(R"({"a": 2})");
+        QTest::newRow("unreadable, nothing set")
+            << QByteArray("{broken") << "" << QByteArray("{broken");
+        QTest::newRow("removed") << QByteArray(R"({"a": 1, "b": 2})") << "remove" << QByteArray();
+        QTest::newRow("written after a failed write") << QByteArray() << "fail" << QByteArray();
+    }
+    void exitWrites()
+    {
+        QFETCH(QByteArray, start);
+        QFETCH(QString, step);
+        QFETCH(QByteArray, atExit);
+        QVERIFY(start.isEmpty() || m_box->write(path, start));
+        auto settings = std::make_unique<Settings>(nullptr);
+        if (step == "edit") {
+            QVERIFY(m_box->write(path, atExit));
+        } else if (step == "remove") {
+            QCOMPARE(settings->remove(QStringLiteral("a")), 1);
+        } else if (step == "fail") {
+            QVERIFY(QFile::remove(path) && QDir().rmdir(QStringLiteral("data")));
+            settings->setValue(QStringLiteral("late"), 1);
+            QVERIFY(QDir().mkdir(QStringLiteral("data")));
+        }
+        settings.reset();
+        if (!atExit.isEmpty())
+            QCOMPARE(contents(), atExit);
+        else if (step == "remove")
+            QCOMPARE(inFile(), QJsonObject({{"b", 2}}));
+        else
+            QCOMPARE(inFile(), QJsonObject({{"late", 1}}));
+        QCOMPARE(keptAside(), QStringList());
+    }
+
+    // Whatever the store writes, a new store reads back whole: deeply nested
+    // values are not indented past the size the reader takes.
+    void writtenFileReadsBack()
+    {
+        if (QStorageInfo(m_box->path()).bytesAvailable() < 64 * 1024 * 1024)
+            QSKIP("Too little free space in the temporary folder for deeply nested values");
+        const QString deep = nested(deepestReadable());
+        QCOMPARE(runScript("for (let i = 0; i < 5; ++i) _settings.setValue('k' + i, " + deep +
+                           "); _settings.allKeys().length"),
+                 "5");
+        QVERIFY(QFileInfo(path).size() <= bb::data::JsonDataAccess::MaxFileSize);
+        QCOMPARE(runScript("_settings.setValue('more', 1); JSON.stringify(_settings.value('k4')) "
+                           "=== JSON.stringify(" +
+                           deep + ") && _settings.allKeys().length"),
+                 "6");
+        QVERIFY(warnings.isEmpty());
+    }
+
+    // A value from C++ deeper than any script makes is refused before it is
+    // written out anywhere, the debug line included.
+    void deepListFromCpp()
+    {
+        // Freed from the outside in: a recursive free would overflow the stack.
+        std::vector<QVariant> levels{QVariantList()};
+        for (int i = 1; i < 100000; ++i)
+            levels.push_back(QVariantList{levels.back()});
+        Settings settings(nullptr);
+        settings.setValue(QStringLiteral("deep"), levels.back());
+        while (!levels.empty())
+            levels.pop_back();
+        QVERIFY(!settings.contains(QStringLiteral("deep")));
+        QCOMPARE(debugLines.size(), 1);
+        QVERIFY(debugLines.first().startsWith(QLatin1String("Settings::setValue -> \"deep\" :")));
+        QCOMPARE(warnings.size(), 1);
+    }
+
     // What value() gives back is what was stored, not the caller's object,
     // which may change afterwards.
     void storedIsACopy_data()

@@ -52,13 +52,19 @@ bool JsonDataAccess::save(const QVariant &value, const QString &filePath)
 {
     m_error.clear();
     const QJsonValue json = toJson(value);
-    QByteArray text;
-    if (json.isObject()) {
-        text = QJsonDocument(json.toObject()).toJson();
-    } else if (json.isArray()) {
-        text = QJsonDocument(json.toArray()).toJson();
-    } else {
+    if (!json.isObject() && !json.isArray()) {
         m_error = QStringLiteral("Neither a map nor a list");
+        return false;
+    }
+    const QJsonDocument document =
+        json.isObject() ? QJsonDocument(json.toObject()) : QJsonDocument(json.toArray());
+    // Indented for a person to read, unless the indentation of deeply nested
+    // values would make a file too large to be read back.
+    QByteArray text = document.toJson(QJsonDocument::Indented);
+    if (text.size() > MaxFileSize)
+        text = document.toJson(QJsonDocument::Compact);
+    if (text.size() > MaxFileSize) {
+        m_error = QStringLiteral("Larger than %1 bytes").arg(MaxFileSize);
         return false;
     }
     // Unbuffered, so that a short write shows here: with a buffer it shows
