@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search below a folder against find(1), side by side on one tree of
 // 1,000,000 entries in 10,000 folders, for a name 100 of them hold.
 //

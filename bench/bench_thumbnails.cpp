@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thumbnails of a folder of 500 photos of 12 megapixels (4000 x 3000 JPEG):
 // the first screenful with an empty cache, the same from the cache, every
 // photo of the folder, and the peak memory while making them.
