@@ -26,4 +26,28 @@
         </translation>
     </message>
 </context>
+    <context>
+        <name>Search</name>
+        <message numerus="yes">
+            <source>Searching… %n folders looked through</source>
+            <translation>
+                <numerusform>Searching… %n folder looked through</numerusform>
+                <numerusform>Searching… %n folders looked through</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Only the first %n results are shown</source>
+            <translation>
+                <numerusform>Only the first result is shown</numerusform>
+                <numerusform>Only the first %n results are shown</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n found</source>
+            <translation>
+                <numerusform>%n found</numerusform>
+                <numerusform>%n found</numerusform>
+            </translation>
+        </message>
+    </context>
 </TS>

@@ -378,6 +378,30 @@
             <source>%1 does not exist; showing the nearest folder above it.</source>
             <translation>%1 no existe; se muestra la carpeta superior más cercana.</translation>
         </message>
+        <message>
+            <source>List view</source>
+            <translation>Vista de lista</translation>
+        </message>
+        <message>
+            <source>Shows the entries as a list with their size, date and type</source>
+            <translation>Muestra las entradas como una lista con su tamaño, fecha y tipo</translation>
+        </message>
+        <message>
+            <source>Grid view</source>
+            <translation>Vista de cuadrícula</translation>
+        </message>
+        <message>
+            <source>Shows the entries as icons, pictures as thumbnails</source>
+            <translation>Muestra las entradas como iconos y las imágenes como miniaturas</translation>
+        </message>
+        <message>
+            <source>Open a terminal here</source>
+            <translation>Abrir un terminal aquí</translation>
+        </message>
+        <message>
+            <source>Opens the desktop&apos;s terminal in the folder shown</source>
+            <translation>Abre el terminal del escritorio en la carpeta mostrada</translation>
+        </message>
     </context>
     <context>
         <name>ImageView</name>
@@ -953,6 +977,62 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
                 <numerusform>%1: solo se abre la primera ruta; se deja de lado %n más</numerusform>
                 <numerusform>%1: solo se abre la primera ruta; se dejan de lado %n más</numerusform>
             </translation>
+        </message>
+    </context>
+    <context>
+        <name>Search</name>
+        <message>
+            <source>Search results</source>
+            <translation>Resultados de la búsqueda</translation>
+        </message>
+        <message>
+            <source>Show in its folder</source>
+            <translation>Mostrar en su carpeta</translation>
+        </message>
+        <message>
+            <source>in this folder</source>
+            <translation>en esta carpeta</translation>
+        </message>
+        <message>
+            <source>in %1</source>
+            <translation>en %1</translation>
+        </message>
+        <message>
+            <source>found in its text</source>
+            <translation>encontrado en su texto</translation>
+        </message>
+        <message numerus="yes">
+            <source>Searching… %n folders looked through</source>
+            <translation>
+                <numerusform>Buscando… %n carpeta revisada</numerusform>
+                <numerusform>Buscando… %n carpetas revisadas</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Nothing below this folder matches</source>
+            <translation>Nada bajo esta carpeta coincide</translation>
+        </message>
+        <message numerus="yes">
+            <source>Only the first %n results are shown</source>
+            <translation>
+                <numerusform>Solo se muestra el primer resultado</numerusform>
+                <numerusform>Solo se muestran los primeros %n resultados</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n found</source>
+            <translation>
+                <numerusform>%n encontrado</numerusform>
+                <numerusform>%n encontrados</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Below this folder</source>
+            <translation>Bajo esta carpeta</translation>
+        </message>
+        <message>
+            <source>Searches every folder below this one for the typed name; * and ? stand for any letters</source>
+            <translation>Busca el nombre escrito en todas las carpetas bajo esta; * y ? representan cualquier letra</translation>
         </message>
     </context>
 </TS>

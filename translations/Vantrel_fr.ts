@@ -378,6 +378,30 @@
             <source>%1 does not exist; showing the nearest folder above it.</source>
             <translation>%1 n’existe pas ; affichage du dossier parent le plus proche.</translation>
         </message>
+        <message>
+            <source>List view</source>
+            <translation>Vue en liste</translation>
+        </message>
+        <message>
+            <source>Shows the entries as a list with their size, date and type</source>
+            <translation>Affiche les entrées en liste avec leur taille, leur date et leur type</translation>
+        </message>
+        <message>
+            <source>Grid view</source>
+            <translation>Vue en grille</translation>
+        </message>
+        <message>
+            <source>Shows the entries as icons, pictures as thumbnails</source>
+            <translation>Affiche les entrées en icônes, les images en vignettes</translation>
+        </message>
+        <message>
+            <source>Open a terminal here</source>
+            <translation>Ouvrir un terminal ici</translation>
+        </message>
+        <message>
+            <source>Opens the desktop&apos;s terminal in the folder shown</source>
+            <translation>Ouvre le terminal du bureau dans le dossier affiché</translation>
+        </message>
     </context>
     <context>
         <name>ImageView</name>
@@ -954,6 +978,62 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
                 <numerusform>%1 : seul le premier chemin est ouvert ; %n autre est laissé de côté</numerusform>
                 <numerusform>%1 : seul le premier chemin est ouvert ; %n autres sont laissés de côté</numerusform>
             </translation>
+        </message>
+    </context>
+    <context>
+        <name>Search</name>
+        <message>
+            <source>Search results</source>
+            <translation>Résultats de la recherche</translation>
+        </message>
+        <message>
+            <source>Show in its folder</source>
+            <translation>Afficher dans son dossier</translation>
+        </message>
+        <message>
+            <source>in this folder</source>
+            <translation>dans ce dossier</translation>
+        </message>
+        <message>
+            <source>in %1</source>
+            <translation>dans %1</translation>
+        </message>
+        <message>
+            <source>found in its text</source>
+            <translation>trouvé dans son texte</translation>
+        </message>
+        <message numerus="yes">
+            <source>Searching… %n folders looked through</source>
+            <translation>
+                <numerusform>Recherche… %n dossier parcouru</numerusform>
+                <numerusform>Recherche… %n dossiers parcourus</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Nothing below this folder matches</source>
+            <translation>Rien ne correspond sous ce dossier</translation>
+        </message>
+        <message numerus="yes">
+            <source>Only the first %n results are shown</source>
+            <translation>
+                <numerusform>Seul le premier résultat est affiché</numerusform>
+                <numerusform>Seuls les %n premiers résultats sont affichés</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n found</source>
+            <translation>
+                <numerusform>%n trouvé</numerusform>
+                <numerusform>%n trouvés</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Below this folder</source>
+            <translation>Sous ce dossier</translation>
+        </message>
+        <message>
+            <source>Searches every folder below this one for the typed name; * and ? stand for any letters</source>
+            <translation>Cherche le nom tapé dans tous les dossiers sous celui-ci ; * et ? remplacent n&apos;importe quelles lettres</translation>
         </message>
     </context>
 </TS>
