@@ -135,13 +135,7 @@ QString errorText(int error)
 
 QThreadPool *ioPool()
 {
-    static QThreadPool *pool = [] {
-        auto *p = new QThreadPool;
-        // A few reads stuck on a dead mount must leave room for the others.
-        p->setMaxThreadCount(32);
-        return p;
-    }();
-    return pool;
+    return IoLanes::pool();
 }
 
 } // namespace FileProbe

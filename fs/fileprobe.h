@@ -1,5 +1,7 @@
 #pragma once
 
+#include "iolanes.h"
+
 #include <QByteArray>
 #include <QFutureWatcher>
 #include <QPromise>
@@ -42,14 +44,16 @@ bool readSome(int fd, qint64 max, QByteArray *out, int *error);
 // The C library's text for an errno, untranslated whatever the locale.
 QString errorText(int error);
 
-// Workers for reads that may stall on a dead mount. Never destroyed: a read
-// stuck in the kernel must not hold up the program's exit.
+// The threads of every worker (IoLanes::pool()): waitForDone() for tests.
 QThreadPool *ioPool();
 
-// Runs work() on ioPool() and hands its result to done() on context's
-// thread; nothing is delivered once context is gone.
+// Runs work() on a worker of the mount holding path (IoLanes) and hands its
+// result to done() on context's thread; nothing is delivered once context is
+// gone, and work that has not begun by then never begins. The ticket tells
+// whether the work waits for its mount.
 template <typename T, typename Work, typename Done>
-void runOffThread(QObject *context, Work work, Done done)
+std::shared_ptr<IoLanes::Ticket> runOffThread(QObject *context, const QString &path, Work work,
+                                              Done done)
 {
     auto promise = std::make_shared<QPromise<T>>();
     auto *watcher = new QFutureWatcher<T>(context);
@@ -60,10 +64,19 @@ void runOffThread(QObject *context, Work work, Done done)
     });
     watcher->setFuture(promise->future());
     promise->start();
-    ioPool()->start([promise, work] {
+    std::shared_ptr<IoLanes::Ticket> ticket = IoLanes::start(path, [promise, work] {
         promise->addResult(work());
         promise->finish();
     });
+    QObject::connect(watcher, &QObject::destroyed, [ticket] { ticket->drop(); });
+    return ticket;
+}
+
+// The same for work that touches no path in particular.
+template <typename T, typename Work, typename Done>
+std::shared_ptr<IoLanes::Ticket> runOffThread(QObject *context, Work work, Done done)
+{
+    return runOffThread<T>(context, QString(), std::move(work), std::move(done));
 }
 
 } // namespace FileProbe

@@ -399,7 +399,7 @@
             <translation>Terminal hier öffnen</translation>
         </message>
         <message>
-            <source>Opens the desktop&apos;s terminal in the folder shown</source>
+            <source>Opens the desktop's terminal in the folder shown</source>
             <translation>Öffnet das Terminal der Arbeitsumgebung im angezeigten Ordner</translation>
         </message>
     </context>
@@ -515,6 +515,22 @@
             <source>Run it</source>
             <translation>Ausführen</translation>
         </message>
+        <message>
+            <source>Waiting for %1, which does not answer.</source>
+            <translation>Warte auf %1, das nicht antwortet.</translation>
+        </message>
+        <message>
+            <source>This file changed after it was shown. Opening it now runs:</source>
+            <translation>Diese Datei hat sich geändert, nachdem sie angezeigt wurde. Beim Öffnen wird jetzt ausgeführt:</translation>
+        </message>
+        <message>
+            <source>This entry is not run: the desktop might read it otherwise than shown.</source>
+            <translation>Dieser Eintrag wird nicht ausgeführt: Die Arbeitsumgebung könnte ihn anders lesen als angezeigt.</translation>
+        </message>
+        <message>
+            <source>This desktop does not open files in other applications.</source>
+            <translation>Diese Arbeitsumgebung öffnet keine Dateien in anderen Anwendungen.</translation>
+        </message>
     </context>
     <context>
         <name>PathBar</name>
@@ -567,6 +583,10 @@
         <message>
             <source>Removes this bookmark (Delete)</source>
             <translation>Entfernt dieses Lesezeichen (Entf)</translation>
+        </message>
+        <message>
+            <source>not answering</source>
+            <translation>antwortet nicht</translation>
         </message>
     </context>
     <context>
@@ -826,6 +846,17 @@
             <source>%1 — only the first %2 of the file's %3 are shown.</source>
             <translation>%1 – nur die ersten %2 der %3 der Datei werden angezeigt.</translation>
         </message>
+        <message>
+            <source>Could not copy: the file changed while it was copied.</source>
+            <translation>Kopieren fehlgeschlagen: Die Datei hat sich beim Kopieren geändert.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n long line(s) broken for display</source>
+            <translation>
+                <numerusform>%n lange Zeile für die Anzeige umbrochen</numerusform>
+                <numerusform>%n lange Zeilen für die Anzeige umbrochen</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>Viewers</name>
@@ -1034,6 +1065,52 @@ weitergegeben.</translation>
         <message>
             <source>Searches every folder below this one for the typed name; * and ? stand for any letters</source>
             <translation>Durchsucht jeden Ordner unterhalb dieses Ordners nach dem eingegebenen Namen; * und ? stehen für beliebige Zeichen</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyBar</name>
+        <message>
+            <source>Waiting for %1, which does not answer.</source>
+            <translation>Warte auf %1, das nicht antwortet.</translation>
+        </message>
+        <message>
+            <source>Starting the copy</source>
+            <translation>Kopie wird begonnen</translation>
+        </message>
+    </context>
+    <context>
+        <name>Picture</name>
+        <message>
+            <source>the file is no longer there</source>
+            <translation>die Datei ist nicht mehr da</translation>
+        </message>
+        <message>
+            <source>it is not a regular file</source>
+            <translation>es ist keine gewöhnliche Datei</translation>
+        </message>
+        <message>
+            <source>you may not read this file</source>
+            <translation>Sie dürfen diese Datei nicht lesen</translation>
+        </message>
+        <message>
+            <source>the file could not be read (%1)</source>
+            <translation>die Datei konnte nicht gelesen werden (%1)</translation>
+        </message>
+        <message>
+            <source>its content is not a picture format this program reads</source>
+            <translation>sein Inhalt ist kein Bildformat, das dieses Programm liest</translation>
+        </message>
+        <message>
+            <source>its data is damaged or cut short</source>
+            <translation>seine Daten sind beschädigt oder unvollständig</translation>
+        </message>
+        <message>
+            <source>it is too large</source>
+            <translation>es ist zu groß</translation>
+        </message>
+        <message>
+            <source>at %1 × %2 pixels it needs %3 MiB, more than the %4 MiB this computer allows for pictures</source>
+            <translation>bei %1 × %2 Pixeln braucht es %3 MiB, mehr als die %4 MiB, die dieser Computer Bildern zugesteht</translation>
         </message>
     </context>
 </TS>

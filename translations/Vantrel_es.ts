@@ -399,7 +399,7 @@
             <translation>Abrir un terminal aquí</translation>
         </message>
         <message>
-            <source>Opens the desktop&apos;s terminal in the folder shown</source>
+            <source>Opens the desktop's terminal in the folder shown</source>
             <translation>Abre el terminal del escritorio en la carpeta mostrada</translation>
         </message>
     </context>
@@ -515,6 +515,22 @@
             <source>Run it</source>
             <translation>Ejecutarlo</translation>
         </message>
+        <message>
+            <source>Waiting for %1, which does not answer.</source>
+            <translation>Esperando a %1, que no responde.</translation>
+        </message>
+        <message>
+            <source>This file changed after it was shown. Opening it now runs:</source>
+            <translation>Este archivo cambió después de mostrarse. Abrirlo ahora ejecuta:</translation>
+        </message>
+        <message>
+            <source>This entry is not run: the desktop might read it otherwise than shown.</source>
+            <translation>Esta entrada no se ejecuta: el escritorio podría leerla de otro modo que como se muestra.</translation>
+        </message>
+        <message>
+            <source>This desktop does not open files in other applications.</source>
+            <translation>Este escritorio no abre archivos en otras aplicaciones.</translation>
+        </message>
     </context>
     <context>
         <name>PathBar</name>
@@ -567,6 +583,10 @@
         <message>
             <source>Removes this bookmark (Delete)</source>
             <translation>Quita este marcador (Supr)</translation>
+        </message>
+        <message>
+            <source>not answering</source>
+            <translation>no responde</translation>
         </message>
     </context>
     <context>
@@ -826,6 +846,17 @@
             <source>%1 — only the first %2 of the file's %3 are shown.</source>
             <translation>%1 — solo se muestran los primeros %2 de los %3 del archivo.</translation>
         </message>
+        <message>
+            <source>Could not copy: the file changed while it was copied.</source>
+            <translation>No se pudo copiar: el archivo cambió mientras se copiaba.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n long line(s) broken for display</source>
+            <translation>
+                <numerusform>%n línea larga partida para mostrarla</numerusform>
+                <numerusform>%n líneas largas partidas para mostrarlas</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>Viewers</name>
@@ -1033,6 +1064,52 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
         <message>
             <source>Searches every folder below this one for the typed name; * and ? stand for any letters</source>
             <translation>Busca el nombre escrito en todas las carpetas bajo esta; * y ? representan cualquier letra</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyBar</name>
+        <message>
+            <source>Waiting for %1, which does not answer.</source>
+            <translation>Esperando a %1, que no responde.</translation>
+        </message>
+        <message>
+            <source>Starting the copy</source>
+            <translation>Iniciando la copia</translation>
+        </message>
+    </context>
+    <context>
+        <name>Picture</name>
+        <message>
+            <source>the file is no longer there</source>
+            <translation>el archivo ya no está</translation>
+        </message>
+        <message>
+            <source>it is not a regular file</source>
+            <translation>no es un archivo normal</translation>
+        </message>
+        <message>
+            <source>you may not read this file</source>
+            <translation>no tiene permiso para leer este archivo</translation>
+        </message>
+        <message>
+            <source>the file could not be read (%1)</source>
+            <translation>no se pudo leer el archivo (%1)</translation>
+        </message>
+        <message>
+            <source>its content is not a picture format this program reads</source>
+            <translation>su contenido no es un formato de imagen que este programa sepa leer</translation>
+        </message>
+        <message>
+            <source>its data is damaged or cut short</source>
+            <translation>sus datos están dañados o incompletos</translation>
+        </message>
+        <message>
+            <source>it is too large</source>
+            <translation>es demasiado grande</translation>
+        </message>
+        <message>
+            <source>at %1 × %2 pixels it needs %3 MiB, more than the %4 MiB this computer allows for pictures</source>
+            <translation>a %1 × %2 píxeles necesita %3 MiB, más de los %4 MiB que este equipo permite para imágenes</translation>
         </message>
     </context>
 </TS>

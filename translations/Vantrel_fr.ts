@@ -399,7 +399,7 @@
             <translation>Ouvrir un terminal ici</translation>
         </message>
         <message>
-            <source>Opens the desktop&apos;s terminal in the folder shown</source>
+            <source>Opens the desktop's terminal in the folder shown</source>
             <translation>Ouvre le terminal du bureau dans le dossier affiché</translation>
         </message>
     </context>
@@ -515,6 +515,22 @@
             <source>Run it</source>
             <translation>Exécuter</translation>
         </message>
+        <message>
+            <source>Waiting for %1, which does not answer.</source>
+            <translation>En attente de %1, qui ne répond pas.</translation>
+        </message>
+        <message>
+            <source>This file changed after it was shown. Opening it now runs:</source>
+            <translation>Ce fichier a changé après avoir été affiché. L’ouvrir maintenant exécute :</translation>
+        </message>
+        <message>
+            <source>This entry is not run: the desktop might read it otherwise than shown.</source>
+            <translation>Cette entrée n’est pas exécutée : le bureau pourrait la lire autrement qu’elle n’est affichée.</translation>
+        </message>
+        <message>
+            <source>This desktop does not open files in other applications.</source>
+            <translation>Ce bureau n’ouvre pas de fichiers dans d’autres applications.</translation>
+        </message>
     </context>
     <context>
         <name>PathBar</name>
@@ -567,6 +583,10 @@
         <message>
             <source>Removes this bookmark (Delete)</source>
             <translation>Retire ce signet (Suppr)</translation>
+        </message>
+        <message>
+            <source>not answering</source>
+            <translation>ne répond pas</translation>
         </message>
     </context>
     <context>
@@ -826,6 +846,17 @@
             <source>%1 — only the first %2 of the file's %3 are shown.</source>
             <translation>%1 — seuls les %2 premiers des %3 du fichier sont affichés.</translation>
         </message>
+        <message>
+            <source>Could not copy: the file changed while it was copied.</source>
+            <translation>Copie impossible : le fichier a changé pendant la copie.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n long line(s) broken for display</source>
+            <translation>
+                <numerusform>%n ligne longue coupée pour l’affichage</numerusform>
+                <numerusform>%n lignes longues coupées pour l’affichage</numerusform>
+            </translation>
+        </message>
     </context>
     <context>
         <name>Viewers</name>
@@ -1033,7 +1064,53 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
         </message>
         <message>
             <source>Searches every folder below this one for the typed name; * and ? stand for any letters</source>
-            <translation>Cherche le nom tapé dans tous les dossiers sous celui-ci ; * et ? remplacent n&apos;importe quelles lettres</translation>
+            <translation>Cherche le nom tapé dans tous les dossiers sous celui-ci ; * et ? remplacent n'importe quelles lettres</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyBar</name>
+        <message>
+            <source>Waiting for %1, which does not answer.</source>
+            <translation>En attente de %1, qui ne répond pas.</translation>
+        </message>
+        <message>
+            <source>Starting the copy</source>
+            <translation>Début de la copie</translation>
+        </message>
+    </context>
+    <context>
+        <name>Picture</name>
+        <message>
+            <source>the file is no longer there</source>
+            <translation>le fichier n’existe plus</translation>
+        </message>
+        <message>
+            <source>it is not a regular file</source>
+            <translation>ce n’est pas un fichier ordinaire</translation>
+        </message>
+        <message>
+            <source>you may not read this file</source>
+            <translation>vous n’avez pas le droit de lire ce fichier</translation>
+        </message>
+        <message>
+            <source>the file could not be read (%1)</source>
+            <translation>le fichier n’a pas pu être lu (%1)</translation>
+        </message>
+        <message>
+            <source>its content is not a picture format this program reads</source>
+            <translation>son contenu n’est pas un format d’image que ce programme sait lire</translation>
+        </message>
+        <message>
+            <source>its data is damaged or cut short</source>
+            <translation>ses données sont endommagées ou tronquées</translation>
+        </message>
+        <message>
+            <source>it is too large</source>
+            <translation>elle est trop grande</translation>
+        </message>
+        <message>
+            <source>at %1 × %2 pixels it needs %3 MiB, more than the %4 MiB this computer allows for pictures</source>
+            <translation>à %1 × %2 pixels, elle demande %3 Mio, plus que les %4 Mio que cet ordinateur accorde aux images</translation>
         </message>
     </context>
 </TS>

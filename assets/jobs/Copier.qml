@@ -30,6 +30,7 @@ Item {
         case "notRegular": return qsTranslate("TextView", "Could not copy: this is not a regular file.")
         case "linkedFolder": return qsTranslate("TextView", "Could not copy: Documents is a link, not a folder.")
         case "cancelled": return qsTranslate("TextView", "The copy was cancelled; nothing was left behind.")
+        case "changed": return qsTranslate("TextView", "Could not copy: the file changed while it was copied.")
         }
         return text !== "" ? qsTranslate("TextView", "Could not copy: %1").arg(text)
                            : qsTranslate("TextView", "Could not copy to Documents.")

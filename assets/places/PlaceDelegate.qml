@@ -16,6 +16,8 @@ ItemDelegate {
     required property string iconName
     required property bool exists
     required property string detail
+    // A volume whose free space was asked and has not come.
+    required property bool waiting
     // The browser shows this place.
     property bool here: false
     readonly property bool themed: SceneTools.hasThemeIcon(iconName)
@@ -77,7 +79,7 @@ ItemDelegate {
             Label {
                 Layout.fillWidth: true
                 visible: text !== ""
-                text: row.detail
+                text: row.waiting && row.detail === "" ? qsTr("not answering") : row.detail
                 elide: Text.ElideRight
                 font.pixelSize: Services.ui.du(1.2)
                 color: row.ink

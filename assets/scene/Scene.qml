@@ -6,7 +6,7 @@ import Vantrel
 import Vantrel.Scene
 
 // The application's one scene: the browser, and the views it opens on top,
-// each made when first asked for.
+// each read and made when first asked for.
 Page {
     id: root
 
@@ -21,21 +21,38 @@ Page {
     // view asking for another way of showing its file takes its place.
     function open(path, how) {
         const properties = { path: path, how: how || "auto" }
-        let view = openPage
+        let view = "OpenPage"
         if (properties.how === "image") {
-            view = imageView
+            view = "ImageView"
+            // Stepping follows the browser's order and filter.
+            properties.entries = browserPage.entries
         } else if (properties.how === "text" || properties.how === "hex" || properties.how === "content") {
-            view = textView
+            view = "TextView"
             properties.how = properties.how === "content" ? "auto" : properties.how
         }
         if (stack.depth > 1)
-            stack.replace(stack.currentItem, view, properties)
+            stack.replace(stack.currentItem, root.view(view), root.withTools(properties))
         else
-            stack.push(view, properties)
+            stack.push(root.view(view), root.withTools(properties))
     }
 
     function showProperties(path) {
-        stack.push(propertiesPage, { path: path })
+        stack.push(root.view("PropertiesPage"), root.withTools({ path: path }))
+    }
+
+    function showAbout() {
+        stack.push(Qt.resolvedUrl("../about/About.qml"), { copier: sceneCopier })
+    }
+
+    // The views are named by address rather than by type, so that none of
+    // them is read, let alone made, before the browser's first frame.
+    function view(name) {
+        return Qt.resolvedUrl("../views/" + name + ".qml")
+    }
+    function withTools(properties) {
+        properties.opener = fileOpener
+        properties.copier = sceneCopier
+        return properties
     }
 
     function showEntryMenu(entry, x, y) {
@@ -56,27 +73,6 @@ Page {
     Copier {
         id: sceneCopier
         objectName: "copier"
-    }
-
-    Component {
-        id: openPage
-        OpenPage { opener: fileOpener; copier: sceneCopier }
-    }
-    Component {
-        id: textView
-        TextView { opener: fileOpener; copier: sceneCopier }
-    }
-    Component {
-        id: imageView
-        ImageView { opener: fileOpener; copier: sceneCopier }
-    }
-    Component {
-        id: propertiesPage
-        PropertiesPage { opener: fileOpener; copier: sceneCopier }
-    }
-    Component {
-        id: aboutPage
-        About { copier: sceneCopier }
     }
 
     Controls.Pane {
@@ -102,7 +98,7 @@ Page {
                 copier: sceneCopier
                 onOpenRequested: (path, how) => root.open(path, how)
                 onPropertiesRequested: (path) => root.showProperties(path)
-                onShowAbout: stack.push(aboutPage)
+                onShowAbout: root.showAbout()
             }
         }
 

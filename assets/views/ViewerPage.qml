@@ -18,6 +18,9 @@ Page {
     property bool canCopy: true
     // Left of the status line: what the view has to say.
     property string note: ""
+    // The status line stays, so that its coming and going never resizes
+    // the view.
+    property bool keepsStatusLine: false
     property string copyStatus: ""
     // The view's own buttons, shown before Copy to Documents.
     property alias tools: toolRow.data
@@ -123,7 +126,7 @@ Page {
         }
         ToolBar {
             width: parent.width
-            visible: frame.note !== "" || frame.copyStatus !== ""
+            visible: frame.keepsStatusLine || frame.note !== "" || frame.copyStatus !== ""
             RowLayout {
                 anchors.fill: parent
                 spacing: Services.ui.du(1)

@@ -277,7 +277,7 @@ void CommandLine::findStart()
     const QString path = requestedPath();
     const QString home = QDir::homePath();
     FileProbe::runOffThread<QVariantMap>(
-        this, [path, home] { return startFor(path, home); },
+        this, path.isEmpty() ? home : path, [path, home] { return startFor(path, home); },
         [this](const QVariantMap &found) {
             Q_EMIT startFound(found.value(QStringLiteral("folder")).toString(),
                               found.value(QStringLiteral("select")).toString(),

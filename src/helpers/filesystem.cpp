@@ -60,7 +60,7 @@ double FileSystem::fileSize(const QString &path) const
 void FileSystem::requestExists(const QString &path)
 {
     FileProbe::runOffThread<bool>(
-        this,
+        this, path,
         [path] {
             struct stat status;
             return statOf(path, &status);

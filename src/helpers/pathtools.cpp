@@ -198,7 +198,8 @@ void PathTools::findStartFolder(const QString &remembered)
 {
     const QString homeFolder = home();
     FileProbe::runOffThread<QVariantMap>(
-        this, [remembered, homeFolder] { return startFolderFor(remembered, homeFolder); },
+        this, remembered.isEmpty() ? homeFolder : remembered,
+        [remembered, homeFolder] { return startFolderFor(remembered, homeFolder); },
         [this](const QVariantMap &found) {
             Q_EMIT startFolderFound(found.value(QStringLiteral("folder")).toString(),
                                     found.value(QStringLiteral("reason")).toString());
@@ -209,7 +210,8 @@ void PathTools::requestComplete(const QString &typed, const QString &base, int m
 {
     const quint64 serial = ++m_completions;
     FileProbe::runOffThread<QStringList>(
-        this, [typed, base, max, home = home()] { return completeFor(typed, base, max, home); },
+        this, expandFor(typed, base, home()),
+        [typed, base, max, home = home()] { return completeFor(typed, base, max, home); },
         [this, typed, base, serial](const QStringList &names) {
             if (serial == m_completions)
                 Q_EMIT completed(typed, base, names);
@@ -220,7 +222,8 @@ void PathTools::requestResolve(const QString &typed, const QString &base)
 {
     const quint64 serial = ++m_resolutions;
     FileProbe::runOffThread<QVariantMap>(
-        this, [typed, base, home = home()] { return resolveFor(typed, base, home); },
+        this, expandFor(typed, base, home()),
+        [typed, base, home = home()] { return resolveFor(typed, base, home); },
         [this, typed, base, serial](const QVariantMap &where) {
             if (serial == m_resolutions)
                 Q_EMIT resolved(typed, base, where);

@@ -569,15 +569,51 @@ QVariantMap FolderModel::get(int row) const
     return entry;
 }
 
-QVariantMap FolderModel::pictureNeighbours(const QString &path) const
+namespace {
+
+// Types this build decodes, by MIME name.
+bool decodable(const QString &mime)
 {
-    // Types this build decodes, by the listing's MIME numbers.
     static const QSet<QString> decoded = [] {
         QSet<QString> names;
         for (const QByteArray &name : QImageReader::supportedMimeTypes())
             names.insert(QString::fromLatin1(name));
         return names;
     }();
+    return decoded.contains(mime);
+}
+
+} // namespace
+
+QStringList FolderModel::pictureCandidates(const QString &path, int direction) const
+{
+    const int own = indexOfPath(path);
+    const QString folder = Paths::folderForm(m_shownPath);
+    const int step = direction < 0 ? -1 : 1;
+    QStringList candidates;
+    if (own < 0 && step < 0)
+        return candidates;
+    QHash<quint16, bool> named;
+    for (int row = own < 0 ? 0 : own + step;
+         row >= 0 && row < count() && candidates.size() < MaxPictureCandidates; row += step) {
+        const Row &entry = m_rows[size_t(m_visible[size_t(row)])];
+        if (entry.kind == FileKind::Image) {
+            auto it = named.constFind(entry.mime);
+            if (it == named.cend())
+                it = named.insert(entry.mime, decodable(Classifier::mimeType(entry.mime).name()));
+            if (*it) {
+                candidates << folder + entry.name;
+                break;
+            }
+        } else if (entry.kind == FileKind::File && Classifier::mimeType(entry.mime).isDefault()) {
+            candidates << folder + entry.name;
+        }
+    }
+    return candidates;
+}
+
+QVariantMap FolderModel::pictureNeighbours(const QString &path) const
+{
     QHash<quint16, bool> readable;
     const int own = indexOfPath(path);
     const QString folder = Paths::folderForm(m_shownPath);
@@ -590,8 +626,8 @@ QVariantMap FolderModel::pictureNeighbours(const QString &path) const
         if (!picture && entry.kind == FileKind::Image) {
             auto it = readable.constFind(entry.mime);
             if (it == readable.cend())
-                it = readable.insert(entry.mime,
-                                     decoded.contains(Classifier::mimeType(entry.mime).name()));
+                it =
+                    readable.insert(entry.mime, decodable(Classifier::mimeType(entry.mime).name()));
             picture = *it;
         }
         if (!picture)

@@ -117,6 +117,13 @@ public:
     // "index" and "count", as ImageLoader::neighbours gives them. Pictures are
     // the rows whose kind is image, and path itself.
     Q_INVOKABLE QVariantMap pictureNeighbours(const QString &path) const;
+    // The rows after path (direction 1) or before it (-1), in the order
+    // shown, that may be pictures: up to and including the first one named
+    // as a decodable picture, and those whose names tell no type (a photo
+    // without an extension), at most MaxPictureCandidates. Their content is
+    // looked at off the UI thread (ImageLoader::requestStep).
+    Q_INVOKABLE QStringList pictureCandidates(const QString &path, int direction) const;
+    static constexpr int MaxPictureCandidates = 256;
 
     // A name readable on screen: each byte that is not UTF-8 shown as "\xNN".
     static QString displayName(const QString &name);

@@ -2,17 +2,19 @@
 
 #include "filecopy.h"
 #include "fileprobe.h"
+#include "mounts.h"
 #include "pathcodec.h"
 #include "paths.h"
 
 #include <QDir>
 #include <QLocale>
+#include <QSet>
 #include <QSocketNotifier>
 #include <QStandardPaths>
-#include <QStorageInfo>
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -24,32 +26,56 @@ bool isFolder(const QString &path)
            S_ISDIR(status.st_mode);
 }
 
+// The udev label of a device ("/dev/sdb1" -> "USB STICK"), or "".
+QString labelOf(const QByteArray &device)
+{
+    const QDir labels(QStringLiteral("/dev/disk/by-label"));
+    for (const QFileInfo &entry : labels.entryInfoList(QDir::System | QDir::NoDotAndDotDot)) {
+        if (entry.canonicalFilePath().toLocal8Bit() != device)
+            continue;
+        // udev writes a label's odd bytes as \xNN.
+        QByteArray label = PathCodec::encode(entry.fileName());
+        for (qsizetype at = label.indexOf("\\x"); at >= 0 && at + 3 < label.size();
+             at = label.indexOf("\\x", at + 1)) {
+            bool ok = false;
+            const char byte = char(label.mid(at + 2, 2).toInt(&ok, 16));
+            if (ok)
+                label.replace(at, 4, QByteArray(1, byte));
+        }
+        return QString::fromUtf8(label);
+    }
+    return QString();
+}
+
 // Volumes a person put there: devices and network shares, not the system's
 // own pseudo file systems, the root (listed already) or snap loop mounts.
+// Read from the mount table alone: a share that stopped answering is listed
+// all the same, and only its free space waits.
 QList<Places::Row> readVolumes()
 {
     QList<Places::Row> rows;
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        const QString root = volume.rootPath();
-        const QByteArray device = volume.device();
-        const QByteArray type = volume.fileSystemType();
+    QSet<QString> seen;
+    const QList<Mounts::Mount> mounts = Mounts::table();
+    // The later of two mounts on one point is the one seen there.
+    for (auto mount = mounts.crbegin(); mount != mounts.crend(); ++mount) {
+        const QString &root = mount->point;
+        const QByteArray &device = mount->source;
+        const QByteArray &type = mount->type;
         const bool network = type.startsWith("nfs") || type == "cifs" || type == "smb3" ||
                              type.startsWith("fuse.sshfs");
-        if (!volume.isValid() || root == QLatin1String("/") ||
-            (!device.startsWith("/dev/") && !network) || device.startsWith("/dev/loop") ||
-            root.startsWith(QLatin1String("/boot")) || root.startsWith(QLatin1String("/snap/")))
+        if (root == QLatin1String("/") || (!device.startsWith("/dev/") && !network) ||
+            device.startsWith("/dev/loop") || root.startsWith(QLatin1String("/boot")) ||
+            root.startsWith(QLatin1String("/snap/")) || seen.contains(root))
             continue;
+        seen.insert(root);
         Places::Row row;
         row.path = Paths::folderForm(root);
-        row.name = volume.displayName();
-        if (row.name.isEmpty() || row.name == root)
+        row.name = network ? QString() : labelOf(device);
+        if (row.name.isEmpty())
             row.name = Paths::lastName(root);
         row.section = QStringLiteral("volumes");
         row.icon = network ? QStringLiteral("folder-remote") : QStringLiteral("drive-harddisk");
-        if (volume.isReady())
-            row.detail =
-                Places::tr("%1 free").arg(QLocale().formattedDataSize(volume.bytesAvailable()));
-        rows.append(row);
+        rows.prepend(row);
     }
     return rows;
 }
@@ -59,6 +85,10 @@ QList<Places::Row> readVolumes()
 Places::Places(QObject *parent)
     : QAbstractListModel(parent), m_sharedFolder(FileCopy::documentsFolder())
 {
+    // A question about free space that has no answer yet is looked at now
+    // and then, to show the volume as waiting.
+    m_watch.setInterval(500);
+    connect(&m_watch, &QTimer::timeout, this, &Places::updateVolumes);
     rebuild();
     refreshVolumes();
     // The kernel marks the mount table with an exceptional condition
@@ -124,10 +154,69 @@ bool Places::isBookmarked(const QString &folder) const
 
 void Places::refreshVolumes()
 {
-    FileProbe::runOffThread<QList<Row>>(this, &readVolumes, [this](const QList<Row> &volumes) {
-        m_volumes = volumes;
-        rebuild();
-    });
+    QList<Row> volumes = readVolumes();
+    for (Row &volume : volumes) {
+        // What was known stays until a new answer comes.
+        for (const Row &known : std::as_const(m_volumes)) {
+            if (known.path == volume.path)
+                volume.detail = known.detail;
+        }
+        askFreeSpace(volume.path);
+    }
+    m_volumes = volumes;
+    rebuild();
+}
+
+void Places::askFreeSpace(const QString &volume)
+{
+    // Never asked again while the last question has no answer: a share that
+    // stopped answering would collect one stuck worker per change of the
+    // mount table.
+    if (m_asking.contains(volume))
+        return;
+    m_asking.insert(volume,
+                    FileProbe::runOffThread<QString>(
+                        this, volume,
+                        [volume] {
+                            struct statvfs space;
+                            if (::statvfs(PathCodec::encode(volume).constData(), &space) != 0)
+                                return QString();
+                            return tr("%1 free").arg(QLocale().formattedDataSize(
+                                qint64(space.f_bavail) * qint64(space.f_frsize)));
+                        },
+                        [this, volume](const QString &free) {
+                            m_asking.remove(volume);
+                            for (qsizetype i = 0; i < m_volumes.size(); ++i) {
+                                if (m_volumes[i].path == volume)
+                                    m_volumes[i].detail = free;
+                            }
+                            updateVolumes();
+                        }));
+    m_watch.start();
+}
+
+void Places::updateVolumes()
+{
+    bool asking = false;
+    for (qsizetype i = 0; i < m_volumes.size(); ++i) {
+        Row &volume = m_volumes[i];
+        const auto ticket = m_asking.value(volume.path);
+        volume.waiting = ticket && ticket->isWaiting();
+        asking = asking || ticket;
+    }
+    if (!asking)
+        m_watch.stop();
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        for (const Row &volume : std::as_const(m_volumes)) {
+            Row &row = m_rows[i];
+            if (row.section == volume.section && row.path == volume.path &&
+                (row.detail != volume.detail || row.waiting != volume.waiting)) {
+                row.detail = volume.detail;
+                row.waiting = volume.waiting;
+                Q_EMIT dataChanged(index(int(i)), index(int(i)), {DetailRole, WaitingRole});
+            }
+        }
+    }
 }
 
 QList<Places::Row> Places::standardRows() const
@@ -161,7 +250,8 @@ QList<Places::Row> Places::standardRows() const
                      QStringLiteral("places"),
                      QString::fromLatin1(standard.icon),
                      true,
-                     {}});
+                     {},
+                     false});
     }
     if (isFolder(m_sharedFolder))
         rows.append({tr("Shared documents"),
@@ -169,13 +259,15 @@ QList<Places::Row> Places::standardRows() const
                      QStringLiteral("places"),
                      QStringLiteral("folder-publicshare"),
                      true,
-                     {}});
+                     {},
+                     false});
     rows.append({tr("Root folder"),
                  QStringLiteral("/"),
                  QStringLiteral("places"),
                  QStringLiteral("drive-harddisk"),
                  true,
-                 {}});
+                 {},
+                 false});
     return rows;
 }
 
@@ -188,7 +280,8 @@ QList<Places::Row> Places::bookmarkRows() const
                      QStringLiteral("bookmarks"),
                      QStringLiteral("bookmarks"),
                      isFolder(bookmark),
-                     {}});
+                     {},
+                     false});
     return rows;
 }
 
@@ -226,12 +319,15 @@ QVariant Places::data(const QModelIndex &index, int role) const
         return row.exists;
     case DetailRole:
         return row.detail;
+    case WaitingRole:
+        return row.waiting;
     }
     return {};
 }
 
 QHash<int, QByteArray> Places::roleNames() const
 {
-    return {{NameRole, "name"},     {PathRole, "path"},     {SectionRole, "section"},
-            {IconRole, "iconName"}, {ExistsRole, "exists"}, {DetailRole, "detail"}};
+    return {{NameRole, "name"},      {PathRole, "path"},     {SectionRole, "section"},
+            {IconRole, "iconName"},  {ExistsRole, "exists"}, {DetailRole, "detail"},
+            {WaitingRole, "waiting"}};
 }

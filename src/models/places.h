@@ -1,10 +1,16 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QStringList>
+#include <QTimer>
 #include <QtQml/qqmlregistration.h>
 
 #include <memory>
+
+namespace IoLanes {
+class Ticket;
+}
 
 class QSocketNotifier;
 
@@ -27,7 +33,8 @@ public:
         SectionRole,
         IconRole,
         ExistsRole,
-        DetailRole
+        DetailRole,
+        WaitingRole // a volume whose free space was asked and has not answered
     };
     Q_ENUM(Role)
 
@@ -44,8 +51,10 @@ public:
     Q_INVOKABLE bool addBookmark(const QString &folder);
     Q_INVOKABLE bool removeBookmark(const QString &folder);
     Q_INVOKABLE bool isBookmarked(const QString &folder) const;
-    // Reads the mounted volumes again, off the UI thread (a network volume
-    // that stopped answering would hold it).
+    // Reads the mounted volumes again from the mount table; their free space
+    // is asked off the UI thread, one volume at a time on its own workers,
+    // and never again while a question is unanswered (a network volume that
+    // stopped answering would hold it).
     Q_INVOKABLE void refreshVolumes();
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -60,6 +69,7 @@ public:
         QString icon;    // a name from the desktop's icon theme
         bool exists = true;
         QString detail; // free space of a volume
+        bool waiting = false;
     };
 
 Q_SIGNALS:
@@ -71,6 +81,8 @@ private:
     void rebuild();
     QList<Row> standardRows() const;
     QList<Row> bookmarkRows() const;
+    void askFreeSpace(const QString &volume);
+    void updateVolumes();
 
     QStringList m_bookmarks;
     QString m_sharedFolder;
@@ -78,4 +90,6 @@ private:
     QList<Row> m_rows;
     std::unique_ptr<QSocketNotifier> m_mounts;
     int m_mountsFd = -1;
+    QHash<QString, std::shared_ptr<IoLanes::Ticket>> m_asking; // free space asked, per volume
+    QTimer m_watch;
 };
