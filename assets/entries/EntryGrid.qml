@@ -84,14 +84,17 @@ GridView {
         required property bool isReadable
         required property string kind
         required property var modified
+        readonly property EntryGrid entries: GridView.view as EntryGrid
+        // Set by the thumbnail: the icon stands in until it is drawn.
+        property bool thumbnailReady: false
         // Depends on the selection's count so that it is read again on a change.
         readonly property bool chosen: GridView.isCurrentItem
-                                       || (grid.selection.count > 0 && grid.selection.isSelected(tileItem.index))
-        readonly property bool picture: grid.thumbnails && !tileItem.isDir && tileItem.kind !== "folder"
+                                       || (tileItem.entries.selection.count > 0 && tileItem.entries.selection.isSelected(tileItem.index))
+        readonly property bool picture: tileItem.entries.thumbnails && !tileItem.isDir && tileItem.kind !== "folder"
                                         && Thumbnails.likely(tileItem.completePath)
 
-        width: grid.cellWidth
-        height: grid.cellHeight
+        width: tileItem.entries.cellWidth
+        height: tileItem.entries.cellHeight
         highlighted: chosen
         focusPolicy: Qt.NoFocus
         Accessible.role: Accessible.ListItem
@@ -102,20 +105,20 @@ GridView {
             acceptedButtons: Qt.LeftButton | Qt.RightButton
             onClicked: (mouse) => {
                 if (mouse.button === Qt.RightButton) {
-                    grid.currentIndex = tileItem.index
-                    const at = tileItem.mapToItem(grid, mouse.x, mouse.y)
-                    grid.contextMenuRequested(tileItem.index, at.x, at.y)
+                    tileItem.entries.currentIndex = tileItem.index
+                    const at = tileItem.mapToItem(tileItem.entries, mouse.x, mouse.y)
+                    tileItem.entries.contextMenuRequested(tileItem.index, at.x, at.y)
                 } else if (mouse.modifiers & Qt.ControlModifier) {
-                    grid.selection.toggle(tileItem.index)
+                    tileItem.entries.selection.toggle(tileItem.index)
                 } else if (mouse.modifiers & Qt.ShiftModifier) {
-                    grid.selection.extendTo(tileItem.index)
+                    tileItem.entries.selection.extendTo(tileItem.index)
                 } else {
-                    grid.currentIndex = tileItem.index
+                    tileItem.entries.currentIndex = tileItem.index
                 }
             }
             onDoubleClicked: (mouse) => {
                 if (mouse.button === Qt.LeftButton)
-                    grid.activate(tileItem.index)
+                    tileItem.entries.activate(tileItem.index)
             }
         }
 
@@ -123,12 +126,12 @@ GridView {
             spacing: Services.ui.du(0.4)
             Item {
                 width: parent.width
-                height: grid.tile - Services.ui.du(4)
+                height: tileItem.entries.tile - Services.ui.du(4)
                 EntryIcon {
                     anchors.centerIn: parent
                     width: Services.ui.du(6)
                     height: width
-                    visible: thumb.status !== Image.Ready
+                    visible: !tileItem.thumbnailReady
                     kind: tileItem.kind
                     isDir: tileItem.isDir
                     accent: tileItem.highlighted ? tileItem.palette.highlightedText : tileItem.palette.highlight
@@ -136,7 +139,6 @@ GridView {
                     opacity: tileItem.isReadable ? 1 : 0.45
                 }
                 Image {
-                    id: thumb
                     objectName: "thumbnail"
                     anchors.fill: parent
                     asynchronous: true
@@ -144,6 +146,7 @@ GridView {
                     fillMode: Image.PreserveAspectFit
                     sourceSize.width: 128
                     sourceSize.height: 128
+                    onStatusChanged: tileItem.thumbnailReady = status === Image.Ready
                     source: tileItem.picture ? Thumbnails.source(tileItem.completePath, tileItem.modified) : ""
                 }
             }

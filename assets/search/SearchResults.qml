@@ -18,6 +18,8 @@ ListView {
     property bool active: false
     property bool showHidden: false
     readonly property SearchModel search: SearchModel { showHidden: results.showHidden }
+    // A search is about to start, the last key only just typed.
+    readonly property bool starting: starter.running
 
     // The entry (SearchModel.get) is to be opened, or shown in its folder.
     signal openRequested(var entry)
@@ -79,6 +81,13 @@ ListView {
         event.accepted = true
     }
 
+    // The menu of the result at row, at x, y in item.
+    function showMenu(row, item, x, y) {
+        currentIndex = row
+        menu.row = row
+        menu.popup(item, x, y)
+    }
+
     Menu {
         id: menu
         property int row: -1
@@ -101,6 +110,10 @@ ListView {
         required property string path
         required property bool isDir
         required property bool inContents
+        readonly property SearchResults resultsView: ListView.view as SearchResults
+        readonly property string folderText: (relativeFolder === "" ? qsTranslate("Search", "in this folder")
+                                                                   : qsTranslate("Search", "in %1").arg(relativeFolder))
+                                             + (inContents ? " \u00b7 " + qsTranslate("Search", "found in its text") : "")
         readonly property color ink: highlighted ? palette.highlightedText : palette.text
 
         width: ListView.view.width
@@ -108,17 +121,13 @@ ListView {
         highlighted: ListView.isCurrentItem
         focusPolicy: Qt.NoFocus
         Accessible.role: Accessible.ListItem
-        Accessible.name: displayName + ", " + folderLabel.text
+        Accessible.name: displayName + ", " + folderText
 
-        onClicked: results.currentIndex = row.index
-        onDoubleClicked: results.act(row.index, false)
+        onClicked: resultsView.currentIndex = row.index
+        onDoubleClicked: resultsView.act(row.index, false)
         TapHandler {
             acceptedButtons: Qt.RightButton
-            onTapped: (point) => {
-                results.currentIndex = row.index
-                menu.row = row.index
-                menu.popup(row, point.position.x, point.position.y)
-            }
+            onTapped: (point) => row.resultsView.showMenu(row.index, row, point.position.x, point.position.y)
         }
 
         contentItem: RowLayout {
@@ -142,12 +151,9 @@ ListView {
                     color: row.ink
                 }
                 Label {
-                    id: folderLabel
                     objectName: "resultFolder"
                     Layout.fillWidth: true
-                    text: (row.relativeFolder === "" ? qsTranslate("Search", "in this folder")
-                                                     : qsTranslate("Search", "in %1").arg(row.relativeFolder))
-                          + (row.inContents ? " \u00b7 " + qsTranslate("Search", "found in its text") : "")
+                    text: row.folderText
                     elide: Text.ElideMiddle
                     color: row.ink
                     opacity: 0.7
@@ -160,17 +166,18 @@ ListView {
     // Below the results while the walk goes on, and what it came to.
     footer: Label {
         objectName: "searchState"
-        width: results.width
-        visible: results.active && !starter.running
+        readonly property SearchResults found: ListView.view as SearchResults
+        width: found.width
+        visible: found.active && !found.starting
         padding: Services.ui.du(1)
         horizontalAlignment: Text.AlignHCenter
         opacity: 0.7
-        text: results.search.running
-              ? qsTranslate("Search", "Searching\u2026 %n folders looked through", "", results.search.foldersSearched)
-              : results.search.count === 0
+        text: found.search.running
+              ? qsTranslate("Search", "Searching\u2026 %n folders looked through", "", found.search.foldersSearched)
+              : found.search.count === 0
                 ? qsTranslate("Search", "Nothing below this folder matches")
-                : results.search.truncated
-                  ? qsTranslate("Search", "Only the first %n results are shown", "", results.search.count)
-                  : qsTranslate("Search", "%n found", "", results.search.count)
+                : found.search.truncated
+                  ? qsTranslate("Search", "Only the first %n results are shown", "", found.search.count)
+                  : qsTranslate("Search", "%n found", "", found.search.count)
     }
 }
