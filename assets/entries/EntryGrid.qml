@@ -144,8 +144,9 @@ GridView {
                     asynchronous: true
                     cache: false
                     fillMode: Image.PreserveAspectFit
-                    sourceSize.width: 128
-                    sourceSize.height: 128
+                    // The thumbnail size that covers the tile on this screen.
+                    sourceSize.width: tileItem.entries.tile
+                    sourceSize.height: tileItem.entries.tile
                     onStatusChanged: tileItem.thumbnailReady = status === Image.Ready
                     source: tileItem.picture ? Thumbnails.source(tileItem.completePath, tileItem.modified) : ""
                 }
