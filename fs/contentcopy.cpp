@@ -1,12 +1,13 @@
 #include "contentcopy.h"
 
+#include "fileactions.h"
+#include "pathcodec.h"
+
 #include <QFile>
 #include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <limits>
 #include <sys/stat.h>
@@ -170,35 +171,10 @@ int nameTemporary(int folder, int fd, QByteArray *name)
 
 int removeTree(int folder, const QByteArray &name)
 {
-    if (::unlinkat(folder, name.constData(), 0) == 0)
+    const FileResult result = FileActions::removeTreeAt(folder, name, PathCodec::decode(name));
+    if (result.ok() || result.error == FileResult::Missing)
         return 0;
-    if (errno != EISDIR && errno != EPERM)
-        return errno == ENOENT ? 0 : errno;
-    Descriptor dir(
-        ::openat(folder, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!dir.isOpen())
-        return errno;
-    // A folder copied read-only is made writable again to be emptied.
-    struct stat status;
-    if (::fstat(dir.get(), &status) == 0 && (status.st_mode & 0700) != 0700)
-        ::fchmod(dir.get(), (status.st_mode & 07777) | 0700);
-    DIR *listing = ::fdopendir(::fcntl(dir.get(), F_DUPFD_CLOEXEC, 0));
-    if (!listing)
-        return errno;
-    int error = 0;
-    QList<QByteArray> names;
-    while (const dirent *entry = ::readdir(listing)) {
-        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
-            names.append(QByteArray(entry->d_name));
-    }
-    ::closedir(listing);
-    for (const QByteArray &child : std::as_const(names)) {
-        if (const int failed = removeTree(dir.get(), child))
-            error = failed;
-    }
-    if (::unlinkat(folder, name.constData(), AT_REMOVEDIR) != 0 && errno != ENOENT)
-        error = errno;
-    return error;
+    return result.code ? result.code : EIO;
 }
 
 mode_t currentUmask()

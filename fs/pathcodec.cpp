@@ -97,4 +97,20 @@ bool hasUndecodable(const QString &name)
     return false;
 }
 
+QString shown(const QString &name)
+{
+    if (!hasUndecodable(name))
+        return name;
+    QString text;
+    text.reserve(name.size() + 8);
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t unit = name.at(i).unicode();
+        if (unit >= 0xDC80 && unit <= 0xDCFF && (i == 0 || !name.at(i - 1).isHighSurrogate()))
+            text += QStringLiteral("\\x") + QString::number(unit - 0xDC00, 16).toUpper();
+        else
+            text += name.at(i);
+    }
+    return text;
+}
+
 } // namespace PathCodec

@@ -17,5 +17,7 @@ inline QString decode(const QByteArray &bytes)
 QByteArray encode(const QString &path);
 // True when the name holds bytes that are not UTF-8.
 bool hasUndecodable(const QString &name);
+// The name as a person reads it: its odd bytes as \xNN.
+QString shown(const QString &name);
 
 } // namespace PathCodec

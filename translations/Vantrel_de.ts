@@ -603,6 +603,10 @@
             <source>Root folder</source>
             <translation>Basisordner</translation>
         </message>
+        <message>
+            <source>Trash</source>
+            <translation>Papierkorb</translation>
+        </message>
     </context>
     <context>
         <name>PlacesList</name>
@@ -1111,6 +1115,402 @@ weitergegeben.</translation>
         <message>
             <source>at %1 × %2 pixels it needs %3 MiB, more than the %4 MiB this computer allows for pictures</source>
             <translation>bei %1 × %2 Pixeln braucht es %3 MiB, mehr als die %4 MiB, die dieser Computer Bildern zugesteht</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileHistory</name>
+        <message>
+            <source>Undo %1</source>
+            <translation>Rückgängig: %1</translation>
+        </message>
+        <message>
+            <source>Undo</source>
+            <translation>Rückgängig</translation>
+        </message>
+        <message>
+            <source>Redo %1</source>
+            <translation>Wiederholen: %1</translation>
+        </message>
+        <message>
+            <source>Redo</source>
+            <translation>Wiederholen</translation>
+        </message>
+        <message>
+            <source>Could not undo %1: %2</source>
+            <translation>%1 konnte nicht rückgängig gemacht werden: %2</translation>
+        </message>
+        <message>
+            <source>Could not redo %1: %2</source>
+            <translation>%1 konnte nicht wiederholt werden: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileResult</name>
+        <message>
+            <source>A name cannot be empty.</source>
+            <translation>Ein Name darf nicht leer sein.</translation>
+        </message>
+        <message>
+            <source>A name cannot contain “/”.</source>
+            <translation>Ein Name darf kein „/“ enthalten.</translation>
+        </message>
+        <message>
+            <source>“.” and “..” cannot be used as names.</source>
+            <translation>„.“ und „..“ können nicht als Namen verwendet werden.</translation>
+        </message>
+        <message>
+            <source>“%1” already exists.</source>
+            <translation>„%1“ existiert bereits.</translation>
+        </message>
+        <message>
+            <source>“%1” no longer exists.</source>
+            <translation>„%1“ existiert nicht mehr.</translation>
+        </message>
+        <message>
+            <source>You may not change “%1”.</source>
+            <translation>Sie dürfen „%1“ nicht ändern.</translation>
+        </message>
+        <message>
+            <source>“%1” is on a read-only volume.</source>
+            <translation>„%1“ liegt auf einem schreibgeschützten Datenträger.</translation>
+        </message>
+        <message>
+            <source>The volume holding “%1” has no trash you can use.</source>
+            <translation>Der Datenträger mit „%1“ hat keinen Papierkorb, den Sie benutzen können.</translation>
+        </message>
+        <message>
+            <source>“%1” is in the trash already.</source>
+            <translation>„%1“ ist bereits im Papierkorb.</translation>
+        </message>
+        <message>
+            <source>Where “%1” came from is not known.</source>
+            <translation>Woher „%1“ stammt, ist nicht bekannt.</translation>
+        </message>
+        <message>
+            <source>“%1” would have to go to another volume.</source>
+            <translation>„%1“ müsste auf einen anderen Datenträger.</translation>
+        </message>
+        <message>
+            <source>The folder “%1” is no longer empty.</source>
+            <translation>Der Ordner „%1“ ist nicht mehr leer.</translation>
+        </message>
+        <message>
+            <source>“%1” has changed since.</source>
+            <translation>„%1“ wurde inzwischen geändert.</translation>
+        </message>
+        <message>
+            <source>“%1” is in use.</source>
+            <translation>„%1“ wird gerade verwendet.</translation>
+        </message>
+        <message>
+            <source>Cancelled.</source>
+            <translation>Abgebrochen.</translation>
+        </message>
+        <message>
+            <source>“%1”: %2</source>
+            <translation>„%1“: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>Files</name>
+        <message>
+            <source>Rename</source>
+            <translation>Umbenennen</translation>
+        </message>
+        <message>
+            <source>Edits the chosen entry's name in place; Enter renames, Escape keeps it</source>
+            <translation>Bearbeitet den Namen des gewählten Eintrags direkt; Eingabe benennt um, Escape behält ihn</translation>
+        </message>
+        <message>
+            <source>New folder</source>
+            <translation>Neuer Ordner</translation>
+        </message>
+        <message>
+            <source>Makes a folder in the open folder</source>
+            <translation>Legt im geöffneten Ordner einen Ordner an</translation>
+        </message>
+        <message>
+            <source>Move to trash</source>
+            <translation>In den Papierkorb verschieben</translation>
+        </message>
+        <message>
+            <source>Moves the chosen entries to the trash, from where they can be restored</source>
+            <translation>Verschiebt die gewählten Einträge in den Papierkorb, aus dem sie sich wiederherstellen lassen</translation>
+        </message>
+        <message>
+            <source>Delete permanently</source>
+            <translation>Endgültig löschen</translation>
+        </message>
+        <message>
+            <source>Deletes the chosen entries for good, after asking</source>
+            <translation>Löscht die gewählten Einträge nach Rückfrage endgültig</translation>
+        </message>
+        <message>
+            <source>Restore</source>
+            <translation>Wiederherstellen</translation>
+        </message>
+        <message>
+            <source>Puts the chosen entries of the trash back where they were</source>
+            <translation>Legt die gewählten Einträge des Papierkorbs dorthin zurück, wo sie waren</translation>
+        </message>
+        <message>
+            <source>Empty trash</source>
+            <translation>Papierkorb leeren</translation>
+        </message>
+        <message>
+            <source>Deletes everything in the trash for good, after asking</source>
+            <translation>Löscht nach Rückfrage alles im Papierkorb endgültig</translation>
+        </message>
+        <message>
+            <source>Undo</source>
+            <translation>Rückgängig</translation>
+        </message>
+        <message>
+            <source>Takes back your last rename, new folder, trash or restore</source>
+            <translation>Nimmt Ihr letztes Umbenennen, Anlegen, Wegwerfen oder Wiederherstellen zurück</translation>
+        </message>
+        <message>
+            <source>Redo</source>
+            <translation>Wiederholen</translation>
+        </message>
+        <message>
+            <source>Makes again the step Undo took back</source>
+            <translation>Führt den rückgängig gemachten Schritt erneut aus</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Löschen</translation>
+        </message>
+        <message>
+            <source>Are you sure?</source>
+            <translation>Sind Sie sicher?</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Create</source>
+            <translation>Anlegen</translation>
+        </message>
+        <message>
+            <source>Name of the new folder</source>
+            <translation>Name des neuen Ordners</translation>
+        </message>
+        <message>
+            <source>New name</source>
+            <translation>Neuer Name</translation>
+        </message>
+        <message numerus="yes">
+            <source>Moving %n entries to the trash</source>
+            <translation>
+                <numerusform>%n Eintrag wird in den Papierkorb verschoben</numerusform>
+                <numerusform>%n Einträge werden in den Papierkorb verschoben</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Delete “%1” permanently?</source>
+            <translation>„%1“ endgültig löschen?</translation>
+        </message>
+        <message numerus="yes">
+            <source>Delete %n entries permanently?</source>
+            <translation>
+                <numerusform>%n Eintrag endgültig löschen?</numerusform>
+                <numerusform>%n Einträge endgültig löschen?</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Deleting %n entries</source>
+            <translation>
+                <numerusform>%n Eintrag wird gelöscht</numerusform>
+                <numerusform>%n Einträge werden gelöscht</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Restoring %n entries</source>
+            <translation>
+                <numerusform>%n Eintrag wird wiederhergestellt</numerusform>
+                <numerusform>%n Einträge werden wiederhergestellt</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Delete everything in the trash permanently?</source>
+            <translation>Alles im Papierkorb endgültig löschen?</translation>
+        </message>
+        <message>
+            <source>Emptying the trash</source>
+            <translation>Papierkorb wird geleert</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n more could not be done</source>
+            <translation>
+                <numerusform>%n weiterer Eintrag ging nicht</numerusform>
+                <numerusform>%n weitere Einträge gingen nicht</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>“%1” moved to the trash</source>
+            <translation>„%1“ in den Papierkorb verschoben</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n entries moved to the trash</source>
+            <translation>
+                <numerusform>%n Eintrag in den Papierkorb verschoben</numerusform>
+                <numerusform>%n Einträge in den Papierkorb verschoben</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>“%1” deleted</source>
+            <translation>„%1“ gelöscht</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n entries deleted</source>
+            <translation>
+                <numerusform>%n Eintrag gelöscht</numerusform>
+                <numerusform>%n Einträge gelöscht</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>“%1” restored</source>
+            <translation>„%1“ wiederhergestellt</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n entries restored</source>
+            <translation>
+                <numerusform>%n Eintrag wiederhergestellt</numerusform>
+                <numerusform>%n Einträge wiederhergestellt</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>The trash is empty</source>
+            <translation>Der Papierkorb ist leer</translation>
+        </message>
+        <message>
+            <source>“%1” is taken in %2. Restore it as “%3”?</source>
+            <translation>„%1“ ist in %2 bereits vergeben. Als „%3“ wiederherstellen?</translation>
+        </message>
+        <message>
+            <source>Dismiss</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>origin unknown</source>
+            <translation>Herkunft unbekannt</translation>
+        </message>
+        <message>
+            <source>Trash</source>
+            <translation>Papierkorb</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n entries</source>
+            <translation>
+                <numerusform>%n Eintrag</numerusform>
+                <numerusform>%n Einträge</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Counting…</source>
+            <translation>Wird gezählt …</translation>
+        </message>
+        <message>
+            <source>Chosen</source>
+            <translation>Gewählt</translation>
+        </message>
+        <message>
+            <source>Inside</source>
+            <translation>Darin</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n files</source>
+            <translation>
+                <numerusform>%n Datei</numerusform>
+                <numerusform>%n Dateien</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n folders</source>
+            <translation>
+                <numerusform>%n Ordner</numerusform>
+                <numerusform>%n Ordner</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Größe</translation>
+        </message>
+        <message>
+            <source>%1 (%2 bytes)</source>
+            <translation>%1 (%2 Byte)</translation>
+        </message>
+        <message>
+            <source>On disk</source>
+            <translation>Auf dem Datenträger</translation>
+        </message>
+        <message>
+            <source>Unreadable</source>
+            <translation>Nicht lesbar</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n entries could not be read; the totals are at least these</source>
+            <translation>
+                <numerusform>%n Eintrag war nicht lesbar; die Summen sind mindestens diese</numerusform>
+                <numerusform>%n Einträge waren nicht lesbar; die Summen sind mindestens diese</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>FileStep</name>
+        <message>
+            <source>rename “%1” → “%2”</source>
+            <translation>Umbenennen „%1“ → „%2“</translation>
+        </message>
+        <message>
+            <source>new folder “%1”</source>
+            <translation>neuer Ordner „%1“</translation>
+        </message>
+        <message>
+            <source>restore “%1”</source>
+            <translation>Wiederherstellen von „%1“</translation>
+        </message>
+        <message>
+            <source>trash “%1”</source>
+            <translation>„%1“ in den Papierkorb</translation>
+        </message>
+        <message numerus="yes">
+            <source>restore %n entries</source>
+            <translation>
+                <numerusform>Wiederherstellen von %n Eintrag</numerusform>
+                <numerusform>Wiederherstellen von %n Einträgen</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>trash %n entries</source>
+            <translation>
+                <numerusform>%n Eintrag in den Papierkorb</numerusform>
+                <numerusform>%n Einträge in den Papierkorb</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>move “%1” to “%2”</source>
+            <translation>Verschieben von „%1“ nach „%2“</translation>
+        </message>
+        <message numerus="yes">
+            <source>move %n entries to “%1”</source>
+            <translation>
+                <numerusform>Verschieben von %n Eintrag nach „%1“</numerusform>
+                <numerusform>Verschieben von %n Einträgen nach „%1“</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>copy “%1” to “%2”</source>
+            <translation>Kopieren von „%1“ nach „%2“</translation>
+        </message>
+        <message numerus="yes">
+            <source>copy %n entries to “%1”</source>
+            <translation>
+                <numerusform>Kopieren von %n Eintrag nach „%1“</numerusform>
+                <numerusform>Kopieren von %n Einträgen nach „%1“</numerusform>
+            </translation>
         </message>
     </context>
 </TS>

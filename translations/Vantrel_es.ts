@@ -603,6 +603,10 @@
             <source>Root folder</source>
             <translation>Carpeta raíz</translation>
         </message>
+        <message>
+            <source>Trash</source>
+            <translation>Papelera</translation>
+        </message>
     </context>
     <context>
         <name>PlacesList</name>
@@ -1110,6 +1114,402 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
         <message>
             <source>at %1 × %2 pixels it needs %3 MiB, more than the %4 MiB this computer allows for pictures</source>
             <translation>a %1 × %2 píxeles necesita %3 MiB, más de los %4 MiB que este equipo permite para imágenes</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileHistory</name>
+        <message>
+            <source>Undo %1</source>
+            <translation>Deshacer: %1</translation>
+        </message>
+        <message>
+            <source>Undo</source>
+            <translation>Deshacer</translation>
+        </message>
+        <message>
+            <source>Redo %1</source>
+            <translation>Rehacer: %1</translation>
+        </message>
+        <message>
+            <source>Redo</source>
+            <translation>Rehacer</translation>
+        </message>
+        <message>
+            <source>Could not undo %1: %2</source>
+            <translation>No se pudo deshacer %1: %2</translation>
+        </message>
+        <message>
+            <source>Could not redo %1: %2</source>
+            <translation>No se pudo rehacer %1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileResult</name>
+        <message>
+            <source>A name cannot be empty.</source>
+            <translation>Un nombre no puede estar vacío.</translation>
+        </message>
+        <message>
+            <source>A name cannot contain “/”.</source>
+            <translation>Un nombre no puede contener «/».</translation>
+        </message>
+        <message>
+            <source>“.” and “..” cannot be used as names.</source>
+            <translation>«.» y «..» no se pueden usar como nombres.</translation>
+        </message>
+        <message>
+            <source>“%1” already exists.</source>
+            <translation>«%1» ya existe.</translation>
+        </message>
+        <message>
+            <source>“%1” no longer exists.</source>
+            <translation>«%1» ya no existe.</translation>
+        </message>
+        <message>
+            <source>You may not change “%1”.</source>
+            <translation>No tiene permiso para cambiar «%1».</translation>
+        </message>
+        <message>
+            <source>“%1” is on a read-only volume.</source>
+            <translation>«%1» está en un volumen de solo lectura.</translation>
+        </message>
+        <message>
+            <source>The volume holding “%1” has no trash you can use.</source>
+            <translation>El volumen que contiene «%1» no tiene una papelera que pueda usar.</translation>
+        </message>
+        <message>
+            <source>“%1” is in the trash already.</source>
+            <translation>«%1» ya está en la papelera.</translation>
+        </message>
+        <message>
+            <source>Where “%1” came from is not known.</source>
+            <translation>No se sabe de dónde viene «%1».</translation>
+        </message>
+        <message>
+            <source>“%1” would have to go to another volume.</source>
+            <translation>«%1» tendría que ir a otro volumen.</translation>
+        </message>
+        <message>
+            <source>The folder “%1” is no longer empty.</source>
+            <translation>La carpeta «%1» ya no está vacía.</translation>
+        </message>
+        <message>
+            <source>“%1” has changed since.</source>
+            <translation>«%1» ha cambiado desde entonces.</translation>
+        </message>
+        <message>
+            <source>“%1” is in use.</source>
+            <translation>«%1» está en uso.</translation>
+        </message>
+        <message>
+            <source>Cancelled.</source>
+            <translation>Cancelado.</translation>
+        </message>
+        <message>
+            <source>“%1”: %2</source>
+            <translation>«%1»: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>Files</name>
+        <message>
+            <source>Rename</source>
+            <translation>Cambiar nombre</translation>
+        </message>
+        <message>
+            <source>Edits the chosen entry's name in place; Enter renames, Escape keeps it</source>
+            <translation>Edita el nombre del elemento elegido en su sitio; Intro lo cambia, Escape lo conserva</translation>
+        </message>
+        <message>
+            <source>New folder</source>
+            <translation>Carpeta nueva</translation>
+        </message>
+        <message>
+            <source>Makes a folder in the open folder</source>
+            <translation>Crea una carpeta en la carpeta abierta</translation>
+        </message>
+        <message>
+            <source>Move to trash</source>
+            <translation>Mover a la papelera</translation>
+        </message>
+        <message>
+            <source>Moves the chosen entries to the trash, from where they can be restored</source>
+            <translation>Mueve los elementos elegidos a la papelera, desde donde se pueden restaurar</translation>
+        </message>
+        <message>
+            <source>Delete permanently</source>
+            <translation>Eliminar definitivamente</translation>
+        </message>
+        <message>
+            <source>Deletes the chosen entries for good, after asking</source>
+            <translation>Elimina definitivamente los elementos elegidos, tras preguntar</translation>
+        </message>
+        <message>
+            <source>Restore</source>
+            <translation>Restaurar</translation>
+        </message>
+        <message>
+            <source>Puts the chosen entries of the trash back where they were</source>
+            <translation>Devuelve los elementos elegidos de la papelera adonde estaban</translation>
+        </message>
+        <message>
+            <source>Empty trash</source>
+            <translation>Vaciar la papelera</translation>
+        </message>
+        <message>
+            <source>Deletes everything in the trash for good, after asking</source>
+            <translation>Elimina definitivamente todo lo que hay en la papelera, tras preguntar</translation>
+        </message>
+        <message>
+            <source>Undo</source>
+            <translation>Deshacer</translation>
+        </message>
+        <message>
+            <source>Takes back your last rename, new folder, trash or restore</source>
+            <translation>Deshace su último cambio de nombre, carpeta nueva, envío a la papelera o restauración</translation>
+        </message>
+        <message>
+            <source>Redo</source>
+            <translation>Rehacer</translation>
+        </message>
+        <message>
+            <source>Makes again the step Undo took back</source>
+            <translation>Vuelve a hacer el paso que Deshacer anuló</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Eliminar</translation>
+        </message>
+        <message>
+            <source>Are you sure?</source>
+            <translation>¿Está seguro?</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>Create</source>
+            <translation>Crear</translation>
+        </message>
+        <message>
+            <source>Name of the new folder</source>
+            <translation>Nombre de la carpeta nueva</translation>
+        </message>
+        <message>
+            <source>New name</source>
+            <translation>Nombre nuevo</translation>
+        </message>
+        <message numerus="yes">
+            <source>Moving %n entries to the trash</source>
+            <translation>
+                <numerusform>Moviendo %n elemento a la papelera</numerusform>
+                <numerusform>Moviendo %n elementos a la papelera</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Delete “%1” permanently?</source>
+            <translation>¿Eliminar «%1» definitivamente?</translation>
+        </message>
+        <message numerus="yes">
+            <source>Delete %n entries permanently?</source>
+            <translation>
+                <numerusform>¿Eliminar %n elemento definitivamente?</numerusform>
+                <numerusform>¿Eliminar %n elementos definitivamente?</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Deleting %n entries</source>
+            <translation>
+                <numerusform>Eliminando %n elemento</numerusform>
+                <numerusform>Eliminando %n elementos</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Restoring %n entries</source>
+            <translation>
+                <numerusform>Restaurando %n elemento</numerusform>
+                <numerusform>Restaurando %n elementos</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Delete everything in the trash permanently?</source>
+            <translation>¿Eliminar definitivamente todo lo que hay en la papelera?</translation>
+        </message>
+        <message>
+            <source>Emptying the trash</source>
+            <translation>Vaciando la papelera</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n more could not be done</source>
+            <translation>
+                <numerusform>%n más no se pudo hacer</numerusform>
+                <numerusform>%n más no se pudieron hacer</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>“%1” moved to the trash</source>
+            <translation>«%1» movido a la papelera</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n entries moved to the trash</source>
+            <translation>
+                <numerusform>%n elemento movido a la papelera</numerusform>
+                <numerusform>%n elementos movidos a la papelera</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>“%1” deleted</source>
+            <translation>«%1» eliminado</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n entries deleted</source>
+            <translation>
+                <numerusform>%n elemento eliminado</numerusform>
+                <numerusform>%n elementos eliminados</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>“%1” restored</source>
+            <translation>«%1» restaurado</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n entries restored</source>
+            <translation>
+                <numerusform>%n elemento restaurado</numerusform>
+                <numerusform>%n elementos restaurados</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>The trash is empty</source>
+            <translation>La papelera está vacía</translation>
+        </message>
+        <message>
+            <source>“%1” is taken in %2. Restore it as “%3”?</source>
+            <translation>«%1» ya existe en %2. ¿Restaurarlo como «%3»?</translation>
+        </message>
+        <message>
+            <source>Dismiss</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>origin unknown</source>
+            <translation>origen desconocido</translation>
+        </message>
+        <message>
+            <source>Trash</source>
+            <translation>Papelera</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n entries</source>
+            <translation>
+                <numerusform>%n elemento</numerusform>
+                <numerusform>%n elementos</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Counting…</source>
+            <translation>Contando…</translation>
+        </message>
+        <message>
+            <source>Chosen</source>
+            <translation>Elegidos</translation>
+        </message>
+        <message>
+            <source>Inside</source>
+            <translation>Contenido</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n files</source>
+            <translation>
+                <numerusform>%n archivo</numerusform>
+                <numerusform>%n archivos</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n folders</source>
+            <translation>
+                <numerusform>%n carpeta</numerusform>
+                <numerusform>%n carpetas</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Tamaño</translation>
+        </message>
+        <message>
+            <source>%1 (%2 bytes)</source>
+            <translation>%1 (%2 bytes)</translation>
+        </message>
+        <message>
+            <source>On disk</source>
+            <translation>En disco</translation>
+        </message>
+        <message>
+            <source>Unreadable</source>
+            <translation>Ilegibles</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n entries could not be read; the totals are at least these</source>
+            <translation>
+                <numerusform>%n elemento no se pudo leer; los totales son al menos estos</numerusform>
+                <numerusform>%n elementos no se pudieron leer; los totales son al menos estos</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>FileStep</name>
+        <message>
+            <source>rename “%1” → “%2”</source>
+            <translation>cambiar el nombre «%1» → «%2»</translation>
+        </message>
+        <message>
+            <source>new folder “%1”</source>
+            <translation>carpeta nueva «%1»</translation>
+        </message>
+        <message>
+            <source>restore “%1”</source>
+            <translation>restaurar «%1»</translation>
+        </message>
+        <message>
+            <source>trash “%1”</source>
+            <translation>mover «%1» a la papelera</translation>
+        </message>
+        <message numerus="yes">
+            <source>restore %n entries</source>
+            <translation>
+                <numerusform>restaurar %n elemento</numerusform>
+                <numerusform>restaurar %n elementos</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>trash %n entries</source>
+            <translation>
+                <numerusform>mover %n elemento a la papelera</numerusform>
+                <numerusform>mover %n elementos a la papelera</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>move “%1” to “%2”</source>
+            <translation>mover «%1» a «%2»</translation>
+        </message>
+        <message numerus="yes">
+            <source>move %n entries to “%1”</source>
+            <translation>
+                <numerusform>mover %n elemento a «%1»</numerusform>
+                <numerusform>mover %n elementos a «%1»</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>copy “%1” to “%2”</source>
+            <translation>copiar «%1» a «%2»</translation>
+        </message>
+        <message numerus="yes">
+            <source>copy %n entries to “%1”</source>
+            <translation>
+                <numerusform>copiar %n elemento a «%1»</numerusform>
+                <numerusform>copiar %n elementos a «%1»</numerusform>
+            </translation>
         </message>
     </context>
 </TS>

@@ -603,6 +603,10 @@
             <source>Root folder</source>
             <translation>Dossier racine</translation>
         </message>
+        <message>
+            <source>Trash</source>
+            <translation>Corbeille</translation>
+        </message>
     </context>
     <context>
         <name>PlacesList</name>
@@ -1111,6 +1115,402 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
         <message>
             <source>at %1 × %2 pixels it needs %3 MiB, more than the %4 MiB this computer allows for pictures</source>
             <translation>à %1 × %2 pixels, elle demande %3 Mio, plus que les %4 Mio que cet ordinateur accorde aux images</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileHistory</name>
+        <message>
+            <source>Undo %1</source>
+            <translation>Annuler : %1</translation>
+        </message>
+        <message>
+            <source>Undo</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Redo %1</source>
+            <translation>Rétablir : %1</translation>
+        </message>
+        <message>
+            <source>Redo</source>
+            <translation>Rétablir</translation>
+        </message>
+        <message>
+            <source>Could not undo %1: %2</source>
+            <translation>Impossible d’annuler « %1 » : %2</translation>
+        </message>
+        <message>
+            <source>Could not redo %1: %2</source>
+            <translation>Impossible de rétablir « %1 » : %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileResult</name>
+        <message>
+            <source>A name cannot be empty.</source>
+            <translation>Un nom ne peut pas être vide.</translation>
+        </message>
+        <message>
+            <source>A name cannot contain “/”.</source>
+            <translation>Un nom ne peut pas contenir « / ».</translation>
+        </message>
+        <message>
+            <source>“.” and “..” cannot be used as names.</source>
+            <translation>« . » et « .. » ne peuvent pas servir de noms.</translation>
+        </message>
+        <message>
+            <source>“%1” already exists.</source>
+            <translation>« %1 » existe déjà.</translation>
+        </message>
+        <message>
+            <source>“%1” no longer exists.</source>
+            <translation>« %1 » n’existe plus.</translation>
+        </message>
+        <message>
+            <source>You may not change “%1”.</source>
+            <translation>Vous n’avez pas le droit de modifier « %1 ».</translation>
+        </message>
+        <message>
+            <source>“%1” is on a read-only volume.</source>
+            <translation>« %1 » se trouve sur un volume en lecture seule.</translation>
+        </message>
+        <message>
+            <source>The volume holding “%1” has no trash you can use.</source>
+            <translation>Le volume qui contient « %1 » n’a pas de corbeille que vous puissiez utiliser.</translation>
+        </message>
+        <message>
+            <source>“%1” is in the trash already.</source>
+            <translation>« %1 » est déjà dans la corbeille.</translation>
+        </message>
+        <message>
+            <source>Where “%1” came from is not known.</source>
+            <translation>On ne sait pas d’où vient « %1 ».</translation>
+        </message>
+        <message>
+            <source>“%1” would have to go to another volume.</source>
+            <translation>« %1 » devrait aller sur un autre volume.</translation>
+        </message>
+        <message>
+            <source>The folder “%1” is no longer empty.</source>
+            <translation>Le dossier « %1 » n’est plus vide.</translation>
+        </message>
+        <message>
+            <source>“%1” has changed since.</source>
+            <translation>« %1 » a changé depuis.</translation>
+        </message>
+        <message>
+            <source>“%1” is in use.</source>
+            <translation>« %1 » est en cours d’utilisation.</translation>
+        </message>
+        <message>
+            <source>Cancelled.</source>
+            <translation>Annulé.</translation>
+        </message>
+        <message>
+            <source>“%1”: %2</source>
+            <translation>« %1 » : %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>Files</name>
+        <message>
+            <source>Rename</source>
+            <translation>Renommer</translation>
+        </message>
+        <message>
+            <source>Edits the chosen entry's name in place; Enter renames, Escape keeps it</source>
+            <translation>Modifie le nom de l’élément choisi sur place ; Entrée renomme, Échap le garde</translation>
+        </message>
+        <message>
+            <source>New folder</source>
+            <translation>Nouveau dossier</translation>
+        </message>
+        <message>
+            <source>Makes a folder in the open folder</source>
+            <translation>Crée un dossier dans le dossier ouvert</translation>
+        </message>
+        <message>
+            <source>Move to trash</source>
+            <translation>Mettre à la corbeille</translation>
+        </message>
+        <message>
+            <source>Moves the chosen entries to the trash, from where they can be restored</source>
+            <translation>Met les éléments choisis à la corbeille, d’où ils peuvent être restaurés</translation>
+        </message>
+        <message>
+            <source>Delete permanently</source>
+            <translation>Supprimer définitivement</translation>
+        </message>
+        <message>
+            <source>Deletes the chosen entries for good, after asking</source>
+            <translation>Supprime définitivement les éléments choisis, après confirmation</translation>
+        </message>
+        <message>
+            <source>Restore</source>
+            <translation>Restaurer</translation>
+        </message>
+        <message>
+            <source>Puts the chosen entries of the trash back where they were</source>
+            <translation>Remet les éléments choisis de la corbeille là où ils étaient</translation>
+        </message>
+        <message>
+            <source>Empty trash</source>
+            <translation>Vider la corbeille</translation>
+        </message>
+        <message>
+            <source>Deletes everything in the trash for good, after asking</source>
+            <translation>Supprime définitivement tout le contenu de la corbeille, après confirmation</translation>
+        </message>
+        <message>
+            <source>Undo</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Takes back your last rename, new folder, trash or restore</source>
+            <translation>Annule votre dernier renommage, nouveau dossier, mise à la corbeille ou restauration</translation>
+        </message>
+        <message>
+            <source>Redo</source>
+            <translation>Rétablir</translation>
+        </message>
+        <message>
+            <source>Makes again the step Undo took back</source>
+            <translation>Refait l’étape qu’Annuler a défaite</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Supprimer</translation>
+        </message>
+        <message>
+            <source>Are you sure?</source>
+            <translation>En êtes-vous sûr ?</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Create</source>
+            <translation>Créer</translation>
+        </message>
+        <message>
+            <source>Name of the new folder</source>
+            <translation>Nom du nouveau dossier</translation>
+        </message>
+        <message>
+            <source>New name</source>
+            <translation>Nouveau nom</translation>
+        </message>
+        <message numerus="yes">
+            <source>Moving %n entries to the trash</source>
+            <translation>
+                <numerusform>Mise à la corbeille de %n élément</numerusform>
+                <numerusform>Mise à la corbeille de %n éléments</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Delete “%1” permanently?</source>
+            <translation>Supprimer « %1 » définitivement ?</translation>
+        </message>
+        <message numerus="yes">
+            <source>Delete %n entries permanently?</source>
+            <translation>
+                <numerusform>Supprimer %n élément définitivement ?</numerusform>
+                <numerusform>Supprimer %n éléments définitivement ?</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Deleting %n entries</source>
+            <translation>
+                <numerusform>Suppression de %n élément</numerusform>
+                <numerusform>Suppression de %n éléments</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Restoring %n entries</source>
+            <translation>
+                <numerusform>Restauration de %n élément</numerusform>
+                <numerusform>Restauration de %n éléments</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Delete everything in the trash permanently?</source>
+            <translation>Supprimer définitivement tout le contenu de la corbeille ?</translation>
+        </message>
+        <message>
+            <source>Emptying the trash</source>
+            <translation>Vidage de la corbeille</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n more could not be done</source>
+            <translation>
+                <numerusform>%n autre n’a pas pu être traité</numerusform>
+                <numerusform>%n autres n’ont pas pu être traités</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>“%1” moved to the trash</source>
+            <translation>« %1 » mis à la corbeille</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n entries moved to the trash</source>
+            <translation>
+                <numerusform>%n élément mis à la corbeille</numerusform>
+                <numerusform>%n éléments mis à la corbeille</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>“%1” deleted</source>
+            <translation>« %1 » supprimé</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n entries deleted</source>
+            <translation>
+                <numerusform>%n élément supprimé</numerusform>
+                <numerusform>%n éléments supprimés</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>“%1” restored</source>
+            <translation>« %1 » restauré</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n entries restored</source>
+            <translation>
+                <numerusform>%n élément restauré</numerusform>
+                <numerusform>%n éléments restaurés</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>The trash is empty</source>
+            <translation>La corbeille est vide</translation>
+        </message>
+        <message>
+            <source>“%1” is taken in %2. Restore it as “%3”?</source>
+            <translation>« %1 » est déjà pris dans %2. Le restaurer sous le nom « %3 » ?</translation>
+        </message>
+        <message>
+            <source>Dismiss</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>origin unknown</source>
+            <translation>origine inconnue</translation>
+        </message>
+        <message>
+            <source>Trash</source>
+            <translation>Corbeille</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n entries</source>
+            <translation>
+                <numerusform>%n élément</numerusform>
+                <numerusform>%n éléments</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Counting…</source>
+            <translation>Comptage…</translation>
+        </message>
+        <message>
+            <source>Chosen</source>
+            <translation>Choisis</translation>
+        </message>
+        <message>
+            <source>Inside</source>
+            <translation>Contenu</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n files</source>
+            <translation>
+                <numerusform>%n fichier</numerusform>
+                <numerusform>%n fichiers</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n folders</source>
+            <translation>
+                <numerusform>%n dossier</numerusform>
+                <numerusform>%n dossiers</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Taille</translation>
+        </message>
+        <message>
+            <source>%1 (%2 bytes)</source>
+            <translation>%1 (%2 octets)</translation>
+        </message>
+        <message>
+            <source>On disk</source>
+            <translation>Sur le disque</translation>
+        </message>
+        <message>
+            <source>Unreadable</source>
+            <translation>Illisibles</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n entries could not be read; the totals are at least these</source>
+            <translation>
+                <numerusform>%n élément n’a pas pu être lu ; les totaux sont au moins ceux-ci</numerusform>
+                <numerusform>%n éléments n’ont pas pu être lus ; les totaux sont au moins ceux-ci</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>FileStep</name>
+        <message>
+            <source>rename “%1” → “%2”</source>
+            <translation>renommer « %1 » → « %2 »</translation>
+        </message>
+        <message>
+            <source>new folder “%1”</source>
+            <translation>nouveau dossier « %1 »</translation>
+        </message>
+        <message>
+            <source>restore “%1”</source>
+            <translation>restaurer « %1 »</translation>
+        </message>
+        <message>
+            <source>trash “%1”</source>
+            <translation>mettre « %1 » à la corbeille</translation>
+        </message>
+        <message numerus="yes">
+            <source>restore %n entries</source>
+            <translation>
+                <numerusform>restaurer %n élément</numerusform>
+                <numerusform>restaurer %n éléments</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>trash %n entries</source>
+            <translation>
+                <numerusform>mettre %n élément à la corbeille</numerusform>
+                <numerusform>mettre %n éléments à la corbeille</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>move “%1” to “%2”</source>
+            <translation>déplacer « %1 » vers « %2 »</translation>
+        </message>
+        <message numerus="yes">
+            <source>move %n entries to “%1”</source>
+            <translation>
+                <numerusform>déplacer %n élément vers « %1 »</numerusform>
+                <numerusform>déplacer %n éléments vers « %1 »</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>copy “%1” to “%2”</source>
+            <translation>copier « %1 » vers « %2 »</translation>
+        </message>
+        <message numerus="yes">
+            <source>copy %n entries to “%1”</source>
+            <translation>
+                <numerusform>copier %n élément vers « %1 »</numerusform>
+                <numerusform>copier %n éléments vers « %1 »</numerusform>
+            </translation>
         </message>
     </context>
 </TS>

@@ -126,17 +126,28 @@ std::shared_ptr<const PictureFile> PictureFile::open(const QString &path,
     const QByteArray extension = dot > path.lastIndexOf(QLatin1Char('/'))
                                      ? path.mid(dot + 1).toLower().toLatin1()
                                      : QByteArray();
+    // Named as the readers name their formats, so that a .jpg read by its
+    // content is not taken for a disagreement.
     if (QImageReader::supportedImageFormats().contains(extension))
-        picture->m_hint = extension;
+        picture->m_hint = extension == "jpg"   ? QByteArray("jpeg")
+                          : extension == "tif" ? QByteArray("tiff")
+                                               : extension;
 
     // By content first; then by the extension, for formats without a
-    // signature (TGA).
+    // signature (TGA), whose first bytes may pass for another's (a cursor).
     QImageReader reader(device);
-    if (!reader.canRead() && !picture->m_hint.isEmpty()) {
+    const bool readableByContent = reader.canRead();
+    if (!picture->m_hint.isEmpty() && (!readableByContent || reader.format() != picture->m_hint)) {
         device->seek(0);
         reader.setDevice(device);
         reader.setFormat(picture->m_hint);
-        picture->m_byContent = false;
+        if (reader.canRead()) {
+            picture->m_byContent = false;
+        } else {
+            device->seek(0);
+            reader.setDevice(device);
+            reader.setFormat(QByteArray());
+        }
     }
     if (!reader.canRead()) {
         *failure = Failure::NotPicture;

@@ -1,5 +1,7 @@
 #include "scenetools.h"
 
+#include "pathcodec.h"
+
 #include <QHash>
 #include <QIcon>
 #include <QKeySequence>
@@ -64,4 +66,9 @@ QString SceneTools::themeIcon(const QStringList &names) const
             return name;
     }
     return QString();
+}
+
+QString SceneTools::displayName(const QString &name) const
+{
+    return PathCodec::shown(name);
 }

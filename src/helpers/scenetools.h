@@ -27,4 +27,6 @@ public:
     // The first of the names the icon theme has ("" when it has none): for
     // the folder model's iconNames, best first.
     Q_INVOKABLE QString themeIcon(const QStringList &names) const;
+    // A name or path as a person reads it: bytes that are not UTF-8 as \xNN.
+    Q_INVOKABLE QString displayName(const QString &name) const;
 };

@@ -452,18 +452,7 @@ int FolderModel::nextMatch(const QString &prefix, int from) const
 
 QString FolderModel::displayName(const QString &name)
 {
-    if (!PathCodec::hasUndecodable(name))
-        return name;
-    QString shown;
-    shown.reserve(name.size() + 8);
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const char16_t unit = name.at(i).unicode();
-        if (unit >= 0xDC80 && unit <= 0xDCFF && (i == 0 || !name.at(i - 1).isHighSurrogate()))
-            shown += QStringLiteral("\\x") + QString::number(unit - 0xDC00, 16).toUpper();
-        else
-            shown += name.at(i);
-    }
-    return shown;
+    return PathCodec::shown(name);
 }
 
 int FolderModel::rowCount(const QModelIndex &parent) const

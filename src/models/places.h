@@ -26,6 +26,8 @@ class Places : public QAbstractListModel
     Q_PROPERTY(
         QString sharedFolder READ sharedFolder WRITE setSharedFolder NOTIFY sharedFolderChanged)
     Q_PROPERTY(int count READ count NOTIFY countChanged)
+    // The path of the Trash place, which is no folder.
+    Q_PROPERTY(QString trashPath READ trashPath CONSTANT)
 public:
     enum Role {
         NameRole = Qt::UserRole + 1,
@@ -46,6 +48,7 @@ public:
     QString sharedFolder() const { return m_sharedFolder; }
     void setSharedFolder(const QString &folder);
     int count() const { return int(m_rows.size()); }
+    static QString trashPath() { return QStringLiteral("trash:///"); }
 
     // Both return whether the list changed.
     Q_INVOKABLE bool addBookmark(const QString &folder);
