@@ -4,6 +4,7 @@
 #include "imageloader.h"
 #include "myapps.h"
 #include "settings.h"
+#include "thumbnailprovider.h"
 #include "vantrel.h"
 
 #include <bb/cascades/AbstractCover>
@@ -47,6 +48,8 @@ ApplicationUI::ApplicationUI()
     QQmlEngine *engine = QmlDocument::defaultDeclarativeEngine();
     if (!engine->imageProvider(QLatin1String(ImageLoader::ProviderId)))
         engine->addImageProvider(QLatin1String(ImageLoader::ProviderId), new ImageProvider);
+    if (!engine->imageProvider(QStringLiteral("thumbnail")))
+        ThumbnailProvider::install(engine);
     qml->load();
 
     qml->setContextProperty(QStringLiteral("_app"), this);

@@ -214,26 +214,26 @@ private Q_SLOTS:
             << QStringList{"Ctrl+H", "menu:hiddenLast"}
             << QStringList{"dir", "a.txt", "b.txt", "C.md", "e.png", ".hdir", ".h1"} << "";
         QTest::newRow("Ctrl+H twice") << QStringList{"Ctrl+H", "Ctrl+H"} << byName << "";
-        QTest::newRow("by size") << QStringList{"Ctrl+2"}
+        QTest::newRow("by size") << QStringList{"Ctrl+Alt+2"}
                                  << QStringList{"dir", "e.png", "a.txt", "C.md", "b.txt"} << "";
-        QTest::newRow("by date") << QStringList{"Ctrl+3"}
+        QTest::newRow("by date") << QStringList{"Ctrl+Alt+3"}
                                  << QStringList{"dir", "C.md", "e.png", "a.txt", "b.txt"} << "";
-        QTest::newRow("by type") << QStringList{"Ctrl+4"}
+        QTest::newRow("by type") << QStringList{"Ctrl+Alt+4"}
                                  << QStringList{"dir", "C.md", "a.txt", "b.txt", "e.png"} << "";
         QTest::newRow("by type, back to name")
-            << QStringList{"menu:sortType", "Ctrl+1"} << byName << "";
+            << QStringList{"menu:sortType", "Ctrl+Alt+1"} << byName << "";
         QTest::newRow("size header twice")
             << QStringList{"header:size", "header:size"}
             << QStringList{"dir", "b.txt", "C.md", "a.txt", "e.png"} << "";
         QTest::newRow("mixed, by size")
-            << QStringList{"Ctrl+K", "Ctrl+2"}
+            << QStringList{"Ctrl+K", "Ctrl+Alt+2"}
             << QStringList{"dir", "e.png", "a.txt", "C.md", "b.txt"} << "";
         QTest::newRow("mixed, by name")
             << QStringList{"Ctrl+K"} << QStringList{"a.txt", "b.txt", "C.md", "dir", "e.png"} << "";
         QTest::newRow("filter, any case")
             << QStringList{"Ctrl+F", "filter:T"} << QStringList{"a.txt", "b.txt"} << "2 of 5";
         QTest::newRow("filter with /, by size descending")
-            << QStringList{"/", "filter:.", "Ctrl+2", "Ctrl+R"}
+            << QStringList{"/", "filter:.", "Ctrl+Alt+2", "Ctrl+R"}
             << QStringList{"b.txt", "C.md", "a.txt", "e.png"} << "4 of 5";
         QTest::newRow("filter among hidden") << QStringList{"Ctrl+H", "Ctrl+F", "filter:h"}
                                              << QStringList{".hdir", ".h1"} << "2 of 7";

@@ -599,12 +599,12 @@ private Q_SLOTS:
         FolderModel *model = RunningScene::browser()->findChild<FolderModel *>();
         choose(m_files + "/steps/c.png");
         // By date, newest first, as a person asks for it.
-        QTest::keySequence(window, QKeySequence("Ctrl+3"));
+        QTest::keySequence(window, QKeySequence("Ctrl+Alt+3"));
         QTest::keySequence(window, QKeySequence("Ctrl+R"));
         QTRY_VERIFY(model->sortKey() == FolderModel::Date && !model->ascending());
         const auto restore = qScopeGuard([&] {
             backToBrowser();
-            QTest::keySequence(window, QKeySequence("Ctrl+1"));
+            QTest::keySequence(window, QKeySequence("Ctrl+Alt+1"));
             QTest::keySequence(window, QKeySequence("Ctrl+R"));
         });
         QVERIFY(QMetaObject::invokeMethod(RunningScene::browser(), "select",

@@ -378,6 +378,30 @@
             <source>%1 does not exist; showing the nearest folder above it.</source>
             <translation>%1 existiert nicht; der nächste übergeordnete Ordner wird angezeigt.</translation>
         </message>
+        <message>
+            <source>List view</source>
+            <translation>Listenansicht</translation>
+        </message>
+        <message>
+            <source>Shows the entries as a list with their size, date and type</source>
+            <translation>Zeigt die Einträge als Liste mit Größe, Datum und Typ</translation>
+        </message>
+        <message>
+            <source>Grid view</source>
+            <translation>Rasteransicht</translation>
+        </message>
+        <message>
+            <source>Shows the entries as icons, pictures as thumbnails</source>
+            <translation>Zeigt die Einträge als Symbole, Bilder als Vorschaubilder</translation>
+        </message>
+        <message>
+            <source>Open a terminal here</source>
+            <translation>Terminal hier öffnen</translation>
+        </message>
+        <message>
+            <source>Opens the desktop's terminal in the folder shown</source>
+            <translation>Öffnet das Terminal der Arbeitsumgebung im angezeigten Ordner</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>
@@ -1447,6 +1471,109 @@ weitergegeben.</translation>
                 <numerusform>%1 Byte</numerusform>
                 <numerusform>%1 Byte</numerusform>
             </translation>
+        </message>
+    </context>
+    <context>
+        <name>FolderStatus</name>
+        <message>
+            <source>%1 free</source>
+            <translation>%1 frei</translation>
+        </message>
+        <message numerus="yes">
+            <source>%Ln entries</source>
+            <translation>
+                <numerusform>%Ln Eintrag</numerusform>
+                <numerusform>%Ln Einträge</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%1, %Ln hidden</source>
+            <translation>
+                <numerusform>%1, %Ln ausgeblendet</numerusform>
+                <numerusform>%1, %Ln ausgeblendet</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%Ln selected</source>
+            <translation>
+                <numerusform>%Ln ausgewählt</numerusform>
+                <numerusform>%Ln ausgewählt</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+    </context>
+    <context>
+        <name>Terminal</name>
+        <message>
+            <source>This folder no longer exists</source>
+            <translation>Dieser Ordner existiert nicht mehr</translation>
+        </message>
+        <message>
+            <source>No terminal found: install one, or name yours in $TERMINAL</source>
+            <translation>Kein Terminal gefunden: Installieren Sie eines, oder nennen Sie Ihres in $TERMINAL</translation>
+        </message>
+        <message>
+            <source>The terminal could not be started: %1</source>
+            <translation>Das Terminal konnte nicht gestartet werden: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>Search</name>
+        <message>
+            <source>Search results</source>
+            <translation>Suchergebnisse</translation>
+        </message>
+        <message>
+            <source>Show in its folder</source>
+            <translation>In seinem Ordner zeigen</translation>
+        </message>
+        <message>
+            <source>in this folder</source>
+            <translation>in diesem Ordner</translation>
+        </message>
+        <message>
+            <source>in %1</source>
+            <translation>in %1</translation>
+        </message>
+        <message>
+            <source>found in its text</source>
+            <translation>im Text gefunden</translation>
+        </message>
+        <message numerus="yes">
+            <source>Searching… %n folders looked through</source>
+            <translation>
+                <numerusform>Suche … %n Ordner durchsucht</numerusform>
+                <numerusform>Suche … %n Ordner durchsucht</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Nothing below this folder matches</source>
+            <translation>Nichts unterhalb dieses Ordners passt</translation>
+        </message>
+        <message numerus="yes">
+            <source>Only the first %n results are shown</source>
+            <translation>
+                <numerusform>Nur das erste Ergebnis wird gezeigt</numerusform>
+                <numerusform>Nur die ersten %n Ergebnisse werden gezeigt</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n found</source>
+            <translation>
+                <numerusform>%n gefunden</numerusform>
+                <numerusform>%n gefunden</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Below this folder</source>
+            <translation>Unterhalb dieses Ordners</translation>
+        </message>
+        <message>
+            <source>Searches every folder below this one for the typed name; * and ? stand for any letters</source>
+            <translation>Durchsucht jeden Ordner unterhalb dieses Ordners nach dem eingegebenen Namen; * und ? stehen für beliebige Zeichen</translation>
         </message>
     </context>
 </TS>

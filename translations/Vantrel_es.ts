@@ -378,6 +378,30 @@
             <source>%1 does not exist; showing the nearest folder above it.</source>
             <translation>%1 no existe; se muestra la carpeta superior más cercana.</translation>
         </message>
+        <message>
+            <source>List view</source>
+            <translation>Vista de lista</translation>
+        </message>
+        <message>
+            <source>Shows the entries as a list with their size, date and type</source>
+            <translation>Muestra las entradas como una lista con su tamaño, fecha y tipo</translation>
+        </message>
+        <message>
+            <source>Grid view</source>
+            <translation>Vista de cuadrícula</translation>
+        </message>
+        <message>
+            <source>Shows the entries as icons, pictures as thumbnails</source>
+            <translation>Muestra las entradas como iconos y las imágenes como miniaturas</translation>
+        </message>
+        <message>
+            <source>Open a terminal here</source>
+            <translation>Abrir un terminal aquí</translation>
+        </message>
+        <message>
+            <source>Opens the desktop's terminal in the folder shown</source>
+            <translation>Abre el terminal del escritorio en la carpeta mostrada</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>
@@ -1446,6 +1470,109 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
                 <numerusform>%1 byte</numerusform>
                 <numerusform>%1 bytes</numerusform>
             </translation>
+        </message>
+    </context>
+    <context>
+        <name>FolderStatus</name>
+        <message>
+            <source>%1 free</source>
+            <translation>%1 libres</translation>
+        </message>
+        <message numerus="yes">
+            <source>%Ln entries</source>
+            <translation>
+                <numerusform>%Ln elemento</numerusform>
+                <numerusform>%Ln elementos</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%1, %Ln hidden</source>
+            <translation>
+                <numerusform>%1, %Ln oculto</numerusform>
+                <numerusform>%1, %Ln ocultos</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%Ln selected</source>
+            <translation>
+                <numerusform>%Ln seleccionado</numerusform>
+                <numerusform>%Ln seleccionados</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+    </context>
+    <context>
+        <name>Terminal</name>
+        <message>
+            <source>This folder no longer exists</source>
+            <translation>Esta carpeta ya no existe</translation>
+        </message>
+        <message>
+            <source>No terminal found: install one, or name yours in $TERMINAL</source>
+            <translation>No se encontró ningún terminal: instale uno o indique el suyo en $TERMINAL</translation>
+        </message>
+        <message>
+            <source>The terminal could not be started: %1</source>
+            <translation>No se pudo iniciar el terminal: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>Search</name>
+        <message>
+            <source>Search results</source>
+            <translation>Resultados de la búsqueda</translation>
+        </message>
+        <message>
+            <source>Show in its folder</source>
+            <translation>Mostrar en su carpeta</translation>
+        </message>
+        <message>
+            <source>in this folder</source>
+            <translation>en esta carpeta</translation>
+        </message>
+        <message>
+            <source>in %1</source>
+            <translation>en %1</translation>
+        </message>
+        <message>
+            <source>found in its text</source>
+            <translation>encontrado en su texto</translation>
+        </message>
+        <message numerus="yes">
+            <source>Searching… %n folders looked through</source>
+            <translation>
+                <numerusform>Buscando… %n carpeta revisada</numerusform>
+                <numerusform>Buscando… %n carpetas revisadas</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Nothing below this folder matches</source>
+            <translation>Nada bajo esta carpeta coincide</translation>
+        </message>
+        <message numerus="yes">
+            <source>Only the first %n results are shown</source>
+            <translation>
+                <numerusform>Solo se muestra el primer resultado</numerusform>
+                <numerusform>Solo se muestran los primeros %n resultados</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n found</source>
+            <translation>
+                <numerusform>%n encontrado</numerusform>
+                <numerusform>%n encontrados</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Below this folder</source>
+            <translation>Bajo esta carpeta</translation>
+        </message>
+        <message>
+            <source>Searches every folder below this one for the typed name; * and ? stand for any letters</source>
+            <translation>Busca el nombre escrito en todas las carpetas bajo esta; * y ? representan cualquier letra</translation>
         </message>
     </context>
 </TS>

@@ -378,6 +378,30 @@
             <source>%1 does not exist; showing the nearest folder above it.</source>
             <translation>%1 n’existe pas ; affichage du dossier parent le plus proche.</translation>
         </message>
+        <message>
+            <source>List view</source>
+            <translation>Vue en liste</translation>
+        </message>
+        <message>
+            <source>Shows the entries as a list with their size, date and type</source>
+            <translation>Affiche les entrées en liste avec leur taille, leur date et leur type</translation>
+        </message>
+        <message>
+            <source>Grid view</source>
+            <translation>Vue en grille</translation>
+        </message>
+        <message>
+            <source>Shows the entries as icons, pictures as thumbnails</source>
+            <translation>Affiche les entrées en icônes, les images en vignettes</translation>
+        </message>
+        <message>
+            <source>Open a terminal here</source>
+            <translation>Ouvrir un terminal ici</translation>
+        </message>
+        <message>
+            <source>Opens the desktop's terminal in the folder shown</source>
+            <translation>Ouvre le terminal du bureau dans le dossier affiché</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>
@@ -1447,6 +1471,109 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
                 <numerusform>%1 octet</numerusform>
                 <numerusform>%1 octets</numerusform>
             </translation>
+        </message>
+    </context>
+    <context>
+        <name>FolderStatus</name>
+        <message>
+            <source>%1 free</source>
+            <translation>%1 libres</translation>
+        </message>
+        <message numerus="yes">
+            <source>%Ln entries</source>
+            <translation>
+                <numerusform>%Ln élément</numerusform>
+                <numerusform>%Ln éléments</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%1, %Ln hidden</source>
+            <translation>
+                <numerusform>%1, %Ln masqué</numerusform>
+                <numerusform>%1, %Ln masqués</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%Ln selected</source>
+            <translation>
+                <numerusform>%Ln sélectionné</numerusform>
+                <numerusform>%Ln sélectionnés</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+    </context>
+    <context>
+        <name>Terminal</name>
+        <message>
+            <source>This folder no longer exists</source>
+            <translation>Ce dossier n’existe plus</translation>
+        </message>
+        <message>
+            <source>No terminal found: install one, or name yours in $TERMINAL</source>
+            <translation>Aucun terminal trouvé : installez-en un, ou indiquez le vôtre dans $TERMINAL</translation>
+        </message>
+        <message>
+            <source>The terminal could not be started: %1</source>
+            <translation>Le terminal n’a pas pu être lancé : %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>Search</name>
+        <message>
+            <source>Search results</source>
+            <translation>Résultats de la recherche</translation>
+        </message>
+        <message>
+            <source>Show in its folder</source>
+            <translation>Afficher dans son dossier</translation>
+        </message>
+        <message>
+            <source>in this folder</source>
+            <translation>dans ce dossier</translation>
+        </message>
+        <message>
+            <source>in %1</source>
+            <translation>dans %1</translation>
+        </message>
+        <message>
+            <source>found in its text</source>
+            <translation>trouvé dans son texte</translation>
+        </message>
+        <message numerus="yes">
+            <source>Searching… %n folders looked through</source>
+            <translation>
+                <numerusform>Recherche… %n dossier parcouru</numerusform>
+                <numerusform>Recherche… %n dossiers parcourus</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Nothing below this folder matches</source>
+            <translation>Rien ne correspond sous ce dossier</translation>
+        </message>
+        <message numerus="yes">
+            <source>Only the first %n results are shown</source>
+            <translation>
+                <numerusform>Seul le premier résultat est affiché</numerusform>
+                <numerusform>Seuls les %n premiers résultats sont affichés</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n found</source>
+            <translation>
+                <numerusform>%n trouvé</numerusform>
+                <numerusform>%n trouvés</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Below this folder</source>
+            <translation>Sous ce dossier</translation>
+        </message>
+        <message>
+            <source>Searches every folder below this one for the typed name; * and ? stand for any letters</source>
+            <translation>Cherche le nom tapé dans tous les dossiers sous celui-ci ; * et ? remplacent n'importe quelles lettres</translation>
         </message>
     </context>
 </TS>

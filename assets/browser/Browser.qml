@@ -86,8 +86,15 @@ Page {
         id: navigation
         active: browser.onTop
         kept: kept
-        filterText: filterBar.text
+        filterText: filterBar.below ? "" : filterBar.text
         onLeaving: filterBar.clear()
+    }
+    SeeCommands {
+        id: see
+        active: browser.onTop
+        folder: browser.folder
+        kept: kept
+        onSaid: (message) => folderStatus.say(message)
     }
     ChoiceCommands {
         id: choices
@@ -136,6 +143,7 @@ Page {
         kept: kept
         filterCommand: filterCommand
         aboutCommand: aboutCommand
+        see: see
         onClosed: list.forceActiveFocus()
     }
     EntryMenu {
@@ -172,6 +180,7 @@ Page {
                 navigation: navigation
                 placesCommand: places.toggleCommand
                 menuCommand: menuCommand
+                viewCommand: see.otherView
                 onOpenRequested: (path, select) => browser.open(path, true, select)
                 onDone: list.forceActiveFocus()
             }
@@ -189,7 +198,7 @@ Page {
                 Layout.fillWidth: true
                 shown: navigation.model.count
                 total: navigation.model.unfilteredCount
-                onDone: list.forceActiveFocus()
+                onDone: (results.active ? results : list).forceActiveFocus()
             }
             EntryHeader {
                 Layout.fillWidth: true
@@ -198,10 +207,27 @@ Page {
                 ascending: kept.ascending
                 onSortRequested: (key) => browser.sortByColumn(key)
             }
+            SearchResults {
+                id: results
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                visible: active
+                active: filterBar.below && filterBar.text !== ""
+                folder: browser.folder
+                query: filterBar.text
+                showHidden: kept.showHidden
+                onOpenRequested: (entry) => browser.openEntry(entry)
+                onShowRequested: (entry) => browser.open(entry.path, true, entry.completePath)
+                onCloseRequested: {
+                    filterBar.clear()
+                    list.forceActiveFocus()
+                }
+            }
             EntryList {
                 id: list
                 Layout.fillWidth: true
                 Layout.fillHeight: true
+                visible: !results.active && kept.viewMode !== "grid"
                 selection: navigation.selection
                 filtered: filterBar.text !== ""
                 onFilterCleared: filterBar.clear()
@@ -211,12 +237,40 @@ Page {
                     browser.showEntryMenu(navigation.model.get(index), at.x, at.y)
                 }
             }
+            EntryGrid {
+                id: grid
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                visible: !results.active && kept.viewMode === "grid"
+                selection: navigation.selection
+                onActivated: (index) => browser.openEntry(navigation.model.get(index))
+                onContextMenuRequested: (index, x, y) => {
+                    const at = mapToItem(browser, x, y)
+                    browser.showEntryMenu(navigation.model.get(index), at.x, at.y)
+                }
+            }
+            // The keyboard given to the list goes to the grid while it is shown.
+            Connections {
+                target: list
+                function onActiveFocusChanged() { if (list.activeFocus && grid.visible) grid.forceActiveFocus() }
+            }
+            // The folder's figures; the selection's sit beside them.
+            RowLayout {
+                id: statusRow
+                Layout.fillWidth: true
+                FolderStatusLine {
+                    id: folderStatus
+                    Layout.fillWidth: true
+                    model: navigation.model
+                }
+            }
         }
     }
 
     FolderMessage {
         x: listing.x + (listing.width - width) / 2
-        y: listing.y + list.y + (list.height - height) / 2
+        readonly property Item entries: grid.visible ? grid : list
+        y: listing.y + entries.y + (entries.height - height) / 2
         width: listing.width - Services.ui.du(4)
         navigation: navigation
     }

@@ -14,6 +14,7 @@ Menu {
     required property BrowserSettings kept
     required property Command filterCommand
     required property Command aboutCommand
+    required property SeeCommands see
 
     // As wide as its widest entry, so that no language cuts one off.
     width: {
@@ -26,6 +27,10 @@ Menu {
     CommandMenuItem { command: menu.navigation.home }
     CommandMenuItem { command: menu.navigation.reload }
     CommandMenuItem { command: menu.filterCommand }
+    CommandMenuItem { objectName: "terminalItem"; command: menu.see.openTerminal }
+    MenuSeparator { }
+    CommandMenuItem { command: menu.see.listView; exclusive: true; chosen: menu.kept.viewMode === "list" }
+    CommandMenuItem { command: menu.see.gridView; exclusive: true; chosen: menu.kept.viewMode === "grid" }
     MenuSeparator { }
     CommandMenuItem { command: menu.choices.sortName; exclusive: true; chosen: menu.kept.sortBy === "name" }
     CommandMenuItem { command: menu.choices.sortSize; exclusive: true; chosen: menu.kept.sortBy === "size" }
