@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time from Enter on an entry until its view shows it, through the real
 // scene: a UTF-8 text, a 48 MP photo named .JPG, a PDF (handed to the
 // desktop through a launcher that records the call) and a binary (hex).

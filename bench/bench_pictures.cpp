@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The image view in the real scene, offscreen, with a 10 ms heartbeat on the
 // UI thread:
 //   - opening an 8000x6000 photo: the longest gap between beats and the time

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Vantrel needs to build, run and test on Debian 12, if it is
 # missing, and lays out the handset's shared storage that copies go to.
 set -eu

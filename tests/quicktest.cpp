@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the Qt Quick tests in tests/qml against the scene's own files, with
 // the services published as the shell publishes them, in a throwaway
 // working directory that holds a small folder tree.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One spelling per place, and one order of names for every list that sorts
 // them: the listing, path completion, the pictures of a folder and the
 // platform's list model.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser as a person steers it: where it starts, hidden entries, the
 // filter and the sort keys reaching the rows, type-ahead that misses, a
 // folder that changes or goes while open, one that never answers, and the

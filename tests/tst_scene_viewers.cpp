@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing files in the browser opens the right view, which copies the file
 // on Ctrl+S and closes again; the context menu, properties, find and the
 // copy job as a person meets them.

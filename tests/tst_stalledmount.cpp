@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A mount whose server never answers (tests/hangfs), reached in every way
 // the program reaches files: what waits on it waits alone.
 #include "copyjob.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene's helper for the facts about a path that the listing records do
 // not carry. Names may hold undecodable bytes; every question to the system
 // goes through PathCodec.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene's helper for what the desktop knows better than QML: sizes in
 // the locale's words, keys as the desktop writes them, its icon theme.
 #pragma once
