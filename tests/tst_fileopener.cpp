@@ -162,7 +162,7 @@ private Q_SLOTS:
         QTest::newRow("Windows shortcut")
             << "app.lnk" << QByteArray("L\0\0\0\x01\x14\x02\0", 8) << 0644 << "%1";
         QTest::newRow("Java Web Start")
-            << "app.jnlp" << QByteArray("<?xml version=\"1.0\"?>\n<jnlp spec=\"1.0+\"/>\n") << 0644
+            << "app.jnlp" << QByteArray("<?xml version=\"1.0\"?>\n<jnlp codebase=\".\"/>\n") << 0644
             << "%1";
         QTest::newRow("VBScript") << "run.vbs" << QByteArray("MsgBox \"hi\"\r\n") << 0644 << "%1";
         QTest::newRow("desktop entry, Exec after 16 KiB")
