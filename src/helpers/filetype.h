@@ -100,10 +100,9 @@ public:
     static FileType from(const QString &path, const FileLook &look);
     // Keys: "path", "kind" ("file", "folder", "pipe", "character device",
     // "block device", "socket", "missing", "unreadable"), "exists",
-    // "isBrokenLink", "linkTarget" (of a broken link), "mimeType", "description", "viewer" ("text", "image",
-    // "hex", "external", "folder", "none"), "isExecutable", "runs",
-    // "refusal", "fingerprint", "isSpecial", "error"; and "fileKind",
-    // "iconNames" as the listing names them.
+    // "isBrokenLink", "linkTarget" (of a broken link), "mimeType", "description", "viewer" ("text",
+    // "image", "hex", "external", "folder", "none"), "isExecutable", "runs", "refusal",
+    // "fingerprint", "isSpecial", "error"; and "fileKind", "iconNames" as the listing names them.
     QVariantMap toMap() const;
     static QString viewerName(Viewer viewer);
 
