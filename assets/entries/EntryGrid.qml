@@ -56,6 +56,16 @@ GridView {
     }
     onCurrentIndexChanged: if (!following) selection.currentRow = currentIndex
     Component.onCompleted: follow()
+    // A bar shown over the entries (the filter) or a lower window keeps
+    // the chosen entry whole in sight when it was before.
+    property real heightBefore: 0
+    onHeightChanged: {
+        const chosen = currentItem
+        if (chosen && height < heightBefore && chosen.y >= contentY - 0.5
+                && chosen.y + chosen.height <= contentY + heightBefore + 0.5)
+            positionViewAtIndex(currentIndex, GridView.Contain)
+        heightBefore = height
+    }
     Connections {
         target: grid.selection
         function onCurrentChanged() { grid.follow() }

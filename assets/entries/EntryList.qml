@@ -79,6 +79,16 @@ ListView {
     }
     onCurrentIndexChanged: if (!following) selection.currentRow = currentIndex
     Component.onCompleted: follow()
+    // A bar shown over the entries (the filter) or a lower window keeps
+    // the chosen entry whole in sight when it was before.
+    property real heightBefore: 0
+    onHeightChanged: {
+        const chosen = currentItem
+        if (chosen && height < heightBefore && chosen.y >= contentY - 0.5
+                && chosen.y + chosen.height <= contentY + heightBefore + 0.5)
+            positionViewAtIndex(currentIndex, ListView.Contain)
+        heightBefore = height
+    }
     Connections {
         target: list.selection
         function onCurrentChanged() { list.follow() }
