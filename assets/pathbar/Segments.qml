@@ -46,8 +46,14 @@ Item {
             used += repeater.itemAt(--first).implicitWidth
         firstShown = Math.max(0, first)
     }
-    onWidthChanged: Qt.callLater(fit)
-    onPartsChanged: Qt.callLater(fit)
+    // Once the buttons have their sizes: after a burst of changes, one fit.
+    Timer {
+        id: refit
+        interval: 0
+        onTriggered: segments.fit()
+    }
+    onWidthChanged: refit.restart()
+    onPartsChanged: refit.restart()
 
     MouseArea {
         anchors.fill: parent
@@ -74,14 +80,14 @@ Item {
         Repeater {
             id: repeater
             model: segments.parts
-            onItemAdded: Qt.callLater(segments.fit)
+            onItemAdded: refit.restart()
             Row {
                 id: segment
                 required property var modelData
                 required property int index
                 anchors.verticalCenter: parent.verticalCenter
                 visible: index >= segments.firstShown
-                onImplicitWidthChanged: Qt.callLater(segments.fit)
+                onImplicitWidthChanged: refit.restart()
                 Label {
                     visible: segment.index > 1
                     anchors.verticalCenter: parent.verticalCenter
