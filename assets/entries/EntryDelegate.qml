@@ -83,7 +83,7 @@ ItemDelegate {
             objectName: "nameColumn"
             Layout.fillWidth: row.compact
             Layout.minimumWidth: row.compact ? 0 : row.nameWidth
-            Layout.maximumWidth: row.compact ? Number.POSITIVE_INFINITY : row.nameWidth
+            Layout.maximumWidth: row.compact ? Infinity : row.nameWidth
             spacing: 0
             RowLayout {
                 spacing: Services.ui.du(0.6)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -44,7 +45,7 @@ Pane {
             onClicked: heading.sortRequested(key)
             Layout.fillWidth: heading.list.compact
             Layout.minimumWidth: heading.list.compact ? 0 : heading.list.nameWidth
-            Layout.maximumWidth: heading.list.compact ? Number.POSITIVE_INFINITY : heading.list.nameWidth
+            Layout.maximumWidth: heading.list.compact ? Infinity : heading.list.nameWidth
         }
         HeaderButton {
             id: sizeColumn
@@ -80,12 +81,13 @@ Pane {
     Repeater {
         model: heading.list.compact ? [] : [nameColumn, sizeColumn, dateColumn, typeColumn]
         ColumnEdge {
+            id: grip
             required property HeaderButton modelData
-            column: modelData
+            column: grip.modelData
             list: heading.list
-            x: column.x + column.width + heading.list.columnGap / 2 - width / 2
+            x: grip.column.x + grip.column.width + heading.list.columnGap / 2 - grip.width / 2
             height: heading.availableHeight
-            onFitRequested: heading.fit(column.key, column)
+            onFitRequested: heading.fit(grip.column.key, grip.column)
         }
     }
 }

@@ -26,8 +26,10 @@ ListView {
         crossFileSystems: results.crossFileSystems
     }
     // The result the keyboard is on, for the commands on entries.
-    readonly property string currentPath: currentIndex >= 0 && currentIndex < count
-                                          ? search.get(currentIndex).completePath : ""
+    readonly property string currentPath: currentIndex >= 0 && currentIndex < count ? pathAt(currentIndex) : ""
+    function pathAt(row) {
+        return String(search.data(search.index(row, 0), SearchModel.CompletePathRole))
+    }
     // A search is about to start, the last key only just typed.
     readonly property bool starting: starter.running
 
