@@ -31,6 +31,7 @@ Page {
     property alias sortBy: kept.sortBy
     property alias showHidden: kept.showHidden
     property alias hiddenLast: kept.hiddenLast
+    property alias listThumbnails: kept.listThumbnails
     property alias list: list
     readonly property bool onTop: StackView.status === StackView.Active
                                   || StackView.status === StackView.Activating
@@ -105,11 +106,12 @@ Page {
     EntryCommands {
         id: entryCommands
         active: browser.onTop
-        selection: navigation.selection
+        chosenPath: results.active ? results.currentPath : navigation.selection.currentPath
         copier: browser.copier
         onOpenRequested: (path, how) => browser.openRequested(path, how)
         onPropertiesRequested: (path) => browser.propertiesRequested(path)
         onFolderRequested: (path) => navigation.open(path, true, "")
+        onShowRequested: (entry) => browser.open(entry.path, true, entry.completePath)
     }
 
     // The commands on the browser's own parts.
@@ -151,7 +153,7 @@ Page {
         id: entryMenu
         objectName: "entryMenu"
         commands: entryCommands
-        onClosed: if (browser.onTop) list.forceActiveFocus()
+        onClosed: if (browser.onTop) (results.active ? results : list).forceActiveFocus()
     }
 
     RowLayout {
@@ -217,6 +219,12 @@ Page {
                 folder: browser.folder
                 query: filterBar.text
                 showHidden: kept.showHidden
+                contents: filterBar.contents
+                crossFileSystems: filterBar.crossFileSystems
+                onContextMenuRequested: (entry, x, y) => {
+                    const at = mapToItem(browser, x, y)
+                    browser.showEntryMenu(entry, at.x, at.y)
+                }
                 onOpenRequested: (entry) => browser.openEntry(entry)
                 onShowRequested: (entry) => browser.open(entry.path, true, entry.completePath)
                 onCloseRequested: {
@@ -230,6 +238,12 @@ Page {
                 Layout.fillHeight: true
                 visible: !results.active && kept.viewMode !== "grid"
                 selection: navigation.selection
+                thumbnails: kept.listThumbnails
+                keptName: kept.nameColumn > 0 ? Services.ui.du(kept.nameColumn) : 0
+                keptSize: Services.ui.du(kept.sizeColumn)
+                keptDate: Services.ui.du(kept.dateColumn)
+                keptType: Services.ui.du(kept.typeColumn)
+                onColumnResized: (key, width) => kept.setColumn(key, width)
                 filtered: filterBar.text !== ""
                 onFilterCleared: filterBar.clear()
                 onActivated: (index) => browser.openEntry(navigation.model.get(index))

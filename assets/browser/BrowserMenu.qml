@@ -32,6 +32,12 @@ Menu {
     MenuSeparator { }
     CommandMenuItem { command: menu.see.listView; exclusive: true; chosen: menu.kept.viewMode === "list" }
     CommandMenuItem { command: menu.see.gridView; exclusive: true; chosen: menu.kept.viewMode === "grid" }
+    CommandMenuItem {
+        objectName: "listThumbnailsItem"
+        command: menu.see.listThumbnails
+        setting: true
+        chosen: menu.kept.listThumbnails
+    }
     MenuSeparator { }
     CommandMenuItem { command: menu.choices.sortName; exclusive: true; chosen: menu.kept.sortBy === "name" }
     CommandMenuItem { command: menu.choices.sortSize; exclusive: true; chosen: menu.kept.sortBy === "size" }

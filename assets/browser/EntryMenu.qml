@@ -25,6 +25,12 @@ Menu {
 
     CommandMenuItem { objectName: "menuOpen"; command: menu.commands.open }
     CommandMenuItem {
+        objectName: "showInFolderItem"
+        command: menu.commands.showInFolder
+        visible: menu.commands.menuFound
+        height: visible ? implicitHeight : 0
+    }
+    CommandMenuItem {
         objectName: "menuOpenWith"
         command: menu.commands.openWith
         enabled: command.enabled && menu.isFile

@@ -89,6 +89,10 @@ QtObject {
         tip: qsTranslate("Browser", "Shows the entries as icons, pictures as thumbnails")
         iconName: "view-list-icons"; glyph: "\u25a6"
     }
+    readonly property CommandInfo listThumbnails: CommandInfo {
+        name: "listThumbnails"; text: qsTranslate("Browser", "Thumbnails in the list")
+        tip: qsTranslate("Browser", "Shows pictures in the list as small thumbnails instead of icons")
+    }
     readonly property CommandInfo terminal: CommandInfo {
         name: "terminal"; text: qsTranslate("Browser", "Open a terminal here"); keys: ["Shift+F4"]
         tip: qsTranslate("Browser", "Opens the desktop's terminal in the folder shown")
@@ -155,6 +159,11 @@ QtObject {
         name: "copyEntry"; text: qsTranslate("TextView", "Copy to Documents"); keys: ["Ctrl+S"]
         tip: qsTranslate("Viewers", "Copies the chosen file to Documents")
         iconName: "edit-copy"; glyph: "\u2750"
+    }
+    readonly property CommandInfo showInFolder: CommandInfo {
+        name: "showInFolder"; text: qsTranslate("Search", "Show in its folder"); keys: ["Ctrl+Return"]; local: true
+        tip: qsTranslate("Search", "Opens the folder that holds the found entry, with the entry chosen")
+        iconName: "folder-open"
     }
     readonly property CommandInfo properties: CommandInfo {
         name: "properties"; text: qsTranslate("Viewers", "Properties"); keys: ["Alt+Return"]
@@ -235,7 +244,7 @@ QtObject {
 
     // In the order the About page lists them.
     readonly property list<CommandInfo> all: [open, entryMenu, openWith, viewText, viewHex, properties,
-        copyEntry, up, back, forward, home, editPath, reload, typeAhead, filter, showHidden,
+        copyEntry, showInFolder, up, back, forward, home, editPath, reload, typeAhead, filter, showHidden,
         sortName, sortSize, sortDate, sortType, listView, gridView, terminal, places, focusPlaces, bookmark, switchOrder,
         switchDirection, menu, copy, cancelCopy, find, findNext, findPrevious, wrap, selectAll,
         copyText, zoomIn, zoomOut, actualSize, fit, fill, previousPicture, nextPicture, close]

@@ -158,7 +158,8 @@ GridView {
                     // The thumbnail size that covers the tile on this screen.
                     sourceSize.width: tileItem.entries.tile
                     sourceSize.height: tileItem.entries.tile
-                    onStatusChanged: tileItem.thumbnailReady = status === Image.Ready
+                    // An empty picture is the quiet answer when there is no thumbnail.
+                    onStatusChanged: tileItem.thumbnailReady = status === Image.Ready && implicitWidth > 0
                     source: tileItem.picture ? Thumbnails.source(tileItem.completePath, tileItem.modified) : ""
                 }
             }
