@@ -16,7 +16,9 @@ Page {
     // The scene is to show a file: how is "auto", "external", "text" or "hex".
     signal openRequested(string path, string how)
     signal propertiesRequested(string path)
+    signal severalRequested(var paths)
     signal showAbout()
+    signal showTrash()
 
     readonly property FolderModel entries: navigation.model
     readonly property EntrySelection selection: navigation.selection
@@ -31,6 +33,7 @@ Page {
     property alias showHidden: kept.showHidden
     property alias hiddenLast: kept.hiddenLast
     property alias list: list
+    readonly property FileSteps steps: fileSteps
     readonly property bool onTop: StackView.status === StackView.Active
                                   || StackView.status === StackView.Activating
     // Too narrow for the places beside the list: they slide in instead.
@@ -96,7 +99,15 @@ Page {
         copier: browser.copier
         onOpenRequested: (path, how) => browser.openRequested(path, how)
         onPropertiesRequested: (path) => browser.propertiesRequested(path)
+        onSeveralRequested: (paths) => browser.severalRequested(paths)
         onFolderRequested: (path) => navigation.open(path, true, "")
+    }
+
+    FileSteps {
+        id: fileSteps
+        active: browser.onTop
+        navigation: navigation
+        list: list
     }
 
     // The commands on the browser's own parts.
@@ -127,6 +138,7 @@ Page {
     BrowserMenu {
         id: menu
         navigation: navigation
+        steps: fileSteps
         choices: choices
         kept: kept
         filterCommand: filterCommand
@@ -137,6 +149,7 @@ Page {
         id: entryMenu
         objectName: "entryMenu"
         commands: entryCommands
+        steps: fileSteps
         onClosed: if (browser.onTop) list.forceActiveFocus()
     }
 
@@ -152,6 +165,7 @@ Page {
             narrow: browser.narrow
             folder: browser.folder
             onChosen: (path) => browser.open(path, true, "")
+            onTrashChosen: browser.showTrash()
             onDone: list.forceActiveFocus()
         }
 
@@ -203,6 +217,10 @@ Page {
                     const at = mapToItem(browser, x, y)
                     browser.showEntryMenu(navigation.model.get(index), at.x, at.y)
                 }
+            }
+            StepBar {
+                Layout.fillWidth: true
+                steps: fileSteps
             }
         }
     }

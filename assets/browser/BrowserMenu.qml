@@ -10,6 +10,7 @@ Menu {
     objectName: "browserMenu"
 
     required property Navigation navigation
+    required property FileSteps steps
     required property ChoiceCommands choices
     required property BrowserSettings kept
     required property Command filterCommand
@@ -26,6 +27,10 @@ Menu {
     CommandMenuItem { command: menu.navigation.home }
     CommandMenuItem { command: menu.navigation.reload }
     CommandMenuItem { command: menu.filterCommand }
+    MenuSeparator { }
+    CommandMenuItem { objectName: "undoItem"; command: menu.steps.undo }
+    CommandMenuItem { objectName: "redoItem"; command: menu.steps.redo }
+    CommandMenuItem { command: menu.steps.newFolder }
     MenuSeparator { }
     CommandMenuItem { command: menu.choices.sortName; exclusive: true; chosen: menu.kept.sortBy === "name" }
     CommandMenuItem { command: menu.choices.sortSize; exclusive: true; chosen: menu.kept.sortBy === "size" }

@@ -15,6 +15,8 @@ QtObject {
     // The scene is to show path: how is "auto", "external", "text" or "hex".
     signal openRequested(string path, string how)
     signal propertiesRequested(string path)
+    // Properties of several entries chosen together.
+    signal severalRequested(var paths)
     signal folderRequested(string path)
 
     // The entry the context menu is open for (FolderModel.get), or null.
@@ -29,7 +31,10 @@ QtObject {
         const path = entryPath()
         if (path === "")
             return
-        if (how === "properties")
+        const chosen = selection.selectedPaths
+        if (how === "properties" && chosen.length > 1 && (menuPath === "" || chosen.indexOf(menuPath) >= 0))
+            severalRequested(chosen)
+        else if (how === "properties")
             propertiesRequested(path)
         else if (how === "copy")
             copier.copy(path)

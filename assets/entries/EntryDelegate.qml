@@ -30,6 +30,8 @@ ItemDelegate {
     readonly property EntryText words: EntryText { }
     readonly property string dateText: words.dateText(modified)
     readonly property string kindText: words.kindText(kind)
+    // Where the name is drawn: the rename editor opens over it.
+    readonly property Item nameItem: nameLabel
     readonly property string brokenText: isBrokenLink ? qsTranslate("Browser", "broken link \u2192 %1").arg(linkTarget) : ""
 
     // The right button: the entry's menu, at x, y in the row.
@@ -66,6 +68,7 @@ ItemDelegate {
             RowLayout {
                 spacing: Services.ui.du(0.6)
                 Label {
+                    id: nameLabel
                     objectName: "entryName"
                     Layout.fillWidth: !row.isBrokenLink || row.compact
                     text: row.displayName

@@ -75,6 +75,17 @@ Page {
         PropertiesPage { opener: fileOpener; copier: sceneCopier }
     }
     Component {
+        id: severalProperties
+        SeveralProperties { copier: sceneCopier }
+    }
+    Component {
+        id: trashPage
+        TrashPage {
+            steps: root.browser.steps
+            onCloseRequested: stack.pop()
+        }
+    }
+    Component {
         id: aboutPage
         About { copier: sceneCopier }
     }
@@ -103,6 +114,8 @@ Page {
                 onOpenRequested: (path, how) => root.open(path, how)
                 onPropertiesRequested: (path) => root.showProperties(path)
                 onShowAbout: stack.push(aboutPage)
+                onShowTrash: stack.push(trashPage)
+                onSeveralRequested: (paths) => stack.push(severalProperties, { paths: paths })
             }
         }
 
@@ -128,6 +141,13 @@ Page {
             root.browser.open(folder, true, select)
         }
         function onOpenRequested(path, how) { root.open(path, how) }
+    }
+
+    // Undo and redo reach the browser's steps also from the trash.
+    Binding {
+        target: root.browser.steps
+        property: "alsoActive"
+        value: stack.currentItem instanceof TrashPage
     }
 
     // The mouse's own Back and Forward buttons.

@@ -1,0 +1,61 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Vantrel
+import Vantrel.Scene
+
+// A question before something that cannot be taken back: Enter confirms,
+// Escape (or Cancel) keeps everything as it is.
+Dialog {
+    id: dialog
+    objectName: "askDialog"
+
+    property string question: ""
+    property string confirmText: qsTranslate("Files", "Delete")
+    // Called once confirmed; set anew for each question.
+    property var action: null
+
+    function ask(text, confirm, then) {
+        question = text
+        confirmText = confirm
+        action = then
+        open()
+    }
+
+    parent: Overlay.overlay
+    anchors.centerIn: parent
+    width: Math.min(parent ? parent.width - Services.ui.du(4) : Services.ui.du(50), Services.ui.du(50))
+    modal: true
+    focus: true
+    closePolicy: Popup.CloseOnEscape
+    title: qsTranslate("Files", "Are you sure?")
+
+    onAccepted: {
+        const then = action
+        action = null
+        if (then)
+            then()
+    }
+    onRejected: action = null
+
+    contentItem: Label {
+        objectName: "askQuestion"
+        text: dialog.question
+        wrapMode: Text.Wrap
+        focus: true
+        Keys.onReturnPressed: dialog.accept()
+        Keys.onEnterPressed: dialog.accept()
+    }
+    footer: DialogButtonBox {
+        Button {
+            objectName: "askConfirm"
+            text: dialog.confirmText
+            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+        }
+        Button {
+            objectName: "askCancel"
+            text: qsTranslate("Files", "Cancel")
+            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+        }
+    }
+}
