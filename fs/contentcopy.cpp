@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "contentcopy.h"
 
 #include "fileactions.h"
@@ -75,8 +76,15 @@ int copyRange(int from, int to, qint64 offset, qint64 length, bool *inKernel,
 
 int copyContent(int from, int to, const Progress &progress)
 {
+    struct stat before;
+    if (::fstat(from, &before) != 0)
+        return errno;
     bool inKernel = true;
     qint64 position = 0;
+    // Never past the size the copy began with: what is appended meanwhile
+    // is no part of this copy, and the source is looked at again at the end.
+    const qint64 size = before.st_size;
+    // Asked even of an empty file: a kernel file's size of 0 says nothing.
     for (;;) {
         const off_t data = ::lseek(from, position, SEEK_DATA);
         if (data < 0 && errno == ENXIO)
@@ -84,12 +92,18 @@ int copyContent(int from, int to, const Progress &progress)
         if (data < 0) {
             if (position != 0 || (errno != EINVAL && errno != EOPNOTSUPP))
                 return errno;
-            // No map of the data (some kernel files): read until the end.
+            // No map of the data (some kernel files, whose size says nothing):
+            // read until the end, and the copy is what was read.
             inKernel = false;
-            return copyRange(from, to, 0, std::numeric_limits<qint64>::max() / 2, &inKernel,
-                             progress, &position);
+            const int error = copyRange(from, to, 0, std::numeric_limits<qint64>::max() / 2,
+                                        &inKernel, progress, &position);
+            if (error == 0 && ::ftruncate(to, position) != 0)
+                return errno;
+            return error;
         }
-        const off_t hole = ::lseek(from, data, SEEK_HOLE);
+        if (data >= size)
+            break;
+        const off_t hole = qMin<qint64>(::lseek(from, data, SEEK_HOLE), size);
         if (hole < 0)
             return errno;
         qint64 end = data;
@@ -97,16 +111,18 @@ int copyContent(int from, int to, const Progress &progress)
             return error;
         position = end;
         if (end < hole)
-            break;
+            break; // cut short: seen below
     }
-    struct stat status;
-    if (::fstat(from, &status) != 0)
+    struct stat after;
+    if (::fstat(from, &after) != 0)
         return errno;
+    if (after.st_size != before.st_size || after.st_mtim.tv_sec != before.st_mtim.tv_sec ||
+        after.st_mtim.tv_nsec != before.st_mtim.tv_nsec || position > size)
+        return SourceChanged;
     // A hole at the end is only a size.
-    const qint64 length = qMax<qint64>(position, status.st_size);
-    if (::ftruncate(to, length) != 0)
+    if (::ftruncate(to, size) != 0)
         return errno;
-    if (progress && !progress(length))
+    if (progress && !progress(size))
         return ECANCELED;
     return 0;
 }

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pathcodec.h"
+
+#include "shownnames.h"
 
 namespace PathCodec {
 
@@ -99,18 +102,8 @@ bool hasUndecodable(const QString &name)
 
 QString shown(const QString &name)
 {
-    if (!hasUndecodable(name))
-        return name;
-    QString text;
-    text.reserve(name.size() + 8);
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const char16_t unit = name.at(i).unicode();
-        if (unit >= 0xDC80 && unit <= 0xDCFF && (i == 0 || !name.at(i - 1).isHighSurrogate()))
-            text += QStringLiteral("\\x") + QString::number(unit - 0xDC00, 16).toUpper();
-        else
-            text += name.at(i);
-    }
-    return text;
+    // One way of showing odd names everywhere.
+    return ShownNames::name(name);
 }
 
 } // namespace PathCodec

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -17,8 +18,6 @@ Page {
                                   || StackView.status === StackView.Activating
     // The trashed paths chosen, besides the row the keyboard is on.
     property var chosen: []
-
-    signal closeRequested()
 
     title: qsTranslate("Files", "Trash")
     focus: true
@@ -62,7 +61,7 @@ Page {
     Command {
         id: closeCommand
         info: Commands.close; enabled: page.onTop
-        onTriggered: page.closeRequested()
+        onTriggered: page.StackView.view.pop()
     }
     Command {
         id: restoreCommand

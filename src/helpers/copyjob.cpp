@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "copyjob.h"
 
 #include "filecopy.h"
-#include "fileprobe.h"
+#include "iolanes.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -10,9 +11,15 @@
 
 struct CopyJob::Work
 {
+    // Copying until either the person cancels or the copy takes its name,
+    // whichever comes first: a cancel that wins ends the job at once, and
+    // the copy never appears.
+    enum Phase { Copying, Cancelled, Naming };
+
     std::atomic<qint64> done{0};
-    std::atomic<qint64> total{0};
+    std::atomic<qint64> total{-1};
     std::atomic_bool cancel{false};
+    std::atomic<int> phase{Copying};
     FileCopy::Result result; // written by the worker before it reports
 };
 
@@ -37,6 +44,8 @@ CopyJob::Reason reasonOf(FileCopy::Error error)
         return CopyJob::LinkedFolder;
     case FileCopy::Error::Cancelled:
         return CopyJob::Cancelled;
+    case FileCopy::Error::SourceChanged:
+        return CopyJob::SourceChanged;
     case FileCopy::Error::Other:
         break;
     }
@@ -47,7 +56,7 @@ QString wordsOf(CopyJob::Reason reason)
 {
     static const char *const words[] = {"",         "exists",     "permission",   "diskFull",
                                         "vanished", "notRegular", "linkedFolder", "cancelled",
-                                        "other"};
+                                        "other",    "changed"};
     return QString::fromLatin1(words[reason]);
 }
 
@@ -75,8 +84,13 @@ CopyJob::CopyJob(QObject *parent)
 CopyJob::~CopyJob()
 {
     // A copy still running is stopped; it removes what it wrote itself.
-    if (m_state)
+    if (m_state) {
         m_state->cancel = true;
+        int copying = Work::Copying;
+        m_state->phase.compare_exchange_strong(copying, Work::Cancelled);
+    }
+    if (m_ticket)
+        m_ticket->drop();
 }
 
 void CopyJob::setDestinationFolder(const QString &folder)
@@ -101,6 +115,7 @@ bool CopyJob::start(const QString &path)
     m_state = state;
     m_source = path;
     m_done = m_total = 0;
+    m_totalKnown = false;
     m_clock.start();
     m_poll.start();
     m_jobState = Running;
@@ -111,14 +126,25 @@ bool CopyJob::start(const QString &path)
 
     QPointer<CopyJob> guard(this);
     const QString folder = m_destinationFolder;
-    FileProbe::ioPool()->start([state, path, folder, guard, hook = startHook()] {
+    m_destination = (folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/')) +
+                    path.split(QLatin1Char('/')).last();
+    // On the workers of the source's mount: a copy stuck there holds none
+    // of the workers that other mounts need.
+    m_ticket = IoLanes::start(path, [state, path, folder, guard, hook = startHook()] {
         if (hook)
             hook();
-        state->result = FileCopy::copy(path, folder, [&state](qint64 done, qint64 total) {
-            state->done = done;
-            state->total = total;
-            return !state->cancel;
-        });
+        state->result = FileCopy::copy(
+            path, folder,
+            [&state](qint64 done, qint64 total) {
+                IoLanes::alive();
+                state->done = done;
+                state->total = total;
+                return !state->cancel;
+            },
+            [&state] {
+                int copying = Work::Copying;
+                return state->phase.compare_exchange_strong(copying, Work::Naming);
+            });
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [state, guard] {
@@ -132,17 +158,33 @@ bool CopyJob::start(const QString &path)
 
 void CopyJob::cancel()
 {
-    if (m_state)
-        m_state->cancel = true;
+    if (!m_state)
+        return;
+    m_state->cancel = true;
+    int copying = Work::Copying;
+    // Taking its name this very moment: the answer is a moment away.
+    if (!m_state->phase.compare_exchange_strong(copying, Work::Cancelled))
+        return;
+    poll();
+    m_state.reset();
+    m_ticket->drop(); // not begun: never begins
+    end(false, Cancelled, QString(), m_destination);
 }
 
 void CopyJob::poll()
 {
     if (!m_state)
         return;
+    const qint64 total = m_state->total;
     m_done = m_state->done;
-    m_total = m_state->total;
+    m_total = qMax<qint64>(total, 0);
+    m_totalKnown = total >= 0;
     Q_EMIT progressChanged();
+    const QString waiting = m_ticket && m_ticket->isWaiting() ? m_ticket->mount() : QString();
+    if (waiting != m_waitingFor) {
+        m_waitingFor = waiting;
+        Q_EMIT waitingForChanged();
+    }
 }
 
 void CopyJob::finish(const std::shared_ptr<Work> &state)
@@ -150,12 +192,22 @@ void CopyJob::finish(const std::shared_ptr<Work> &state)
     if (state != m_state)
         return;
     poll();
-    m_poll.stop();
     m_state.reset();
     const FileCopy::Result &result = state->result;
-    m_reason = reasonOf(result.error);
-    m_jobState = result.ok() ? Succeeded : Failed;
+    end(result.ok(), reasonOf(result.error), result.text, result.destination);
+}
+
+void CopyJob::end(bool ok, Reason reason, const QString &text, const QString &destination)
+{
+    m_poll.stop();
+    m_ticket.reset();
+    if (!m_waitingFor.isEmpty()) {
+        m_waitingFor.clear();
+        Q_EMIT waitingForChanged();
+    }
+    m_reason = reason;
+    m_jobState = ok ? Succeeded : Failed;
     Q_EMIT stateChanged();
     Q_EMIT runningChanged();
-    Q_EMIT finished(result.ok(), wordsOf(m_reason), result.text, result.destination);
+    Q_EMIT finished(ok, wordsOf(m_reason), text, destination);
 }
