@@ -4,6 +4,7 @@
 #include "foldermodel.h"
 #include "pathcodec.h"
 #include "scenefixture.h"
+#include "shownnames.h"
 
 #include <QQuickWindow>
 #include <QtTest>
@@ -41,6 +42,13 @@ QString currentName()
 {
     auto *current = list()->property("currentItem").value<QQuickItem *>();
     return current ? current->property("fileName").toString() : QString();
+}
+// The name drawn on the current row or tile of the view shown.
+QString shownCurrentName(QQuickItem *view)
+{
+    auto *current = view->property("currentItem").value<QQuickItem *>();
+    QObject *label = current ? RunningScene::find<QObject>(current, "entryName") : nullptr;
+    return label ? label->property("text").toString() : QString();
 }
 bool open(const QString &folder, const QString &select = QString())
 {
@@ -150,7 +158,7 @@ private Q_SLOTS:
         QTRY_VERIFY(editor->hasActiveFocus());
         // The name up to its extension is what typing replaces.
         QCOMPARE(editor->property("selectedText").toString(),
-                 QFile::decodeName(name).section('.', 0, 0));
+                 PathCodec::decode(name).section('.', 0, 0));
         QString text = typed;
         if (text.startsWith('^'))
             keys("Ctrl+A"), keys("Backspace");
@@ -165,9 +173,46 @@ private Q_SLOTS:
         }
         QTRY_VERIFY(!editor->isVisible());
         QTRY_COMPARE(onDisk(folder), (QList<QByteArray>{after, "other.txt"}));
-        // The entry renamed (or kept) is the one chosen.
+        // The entry renamed (or kept) is the one chosen, drawn by its new
+        // name, and the list has the keyboard at once.
         QTRY_COMPARE(PathCodec::encode(currentName()), after);
+        QCOMPARE(shownCurrentName(list()), ShownNames::name(PathCodec::decode(after)));
         QTRY_VERIFY(list()->hasActiveFocus());
+        keys("End");
+        QTRY_COMPARE(currentName(), QStringLiteral("other.txt"));
+    }
+
+    // In the grid the editor lies over the tile; Enter renames and the grid
+    // has the keyboard back with the renamed tile chosen.
+    void renameInGrid()
+    {
+        const QString folder = m_box.path("grid");
+        QVERIFY(m_box.write("grid/a.txt", "a") && m_box.write("grid/b.txt", "b"));
+        QVERIFY(open(folder, folder + "/b.txt"));
+        keys("Ctrl+2");
+        auto *grid = RunningScene::find(browser(), "entryGrid");
+        QVERIFY(grid);
+        QTRY_VERIFY(grid->isVisible() && grid->hasActiveFocus());
+        QTRY_COMPARE(currentName(), QStringLiteral("b.txt"));
+        keys("F2");
+        auto *editor = qobject_cast<QQuickItem *>(anywhere("renameEditor"));
+        QTRY_VERIFY(editor && editor->hasActiveFocus());
+        // Over the tile's name, not somewhere else in the window.
+        auto *tile = grid->property("currentItem").value<QQuickItem *>();
+        QVERIFY(tile);
+        const QRectF tileArea = tile->mapRectToScene(tile->boundingRect());
+        QVERIFY(tileArea.contains(editor->mapToScene(editor->boundingRect().center())));
+        type("c");
+        keys("Return");
+        QTRY_COMPARE(onDisk(folder), (QList<QByteArray>{"a.txt", "c.txt"}));
+        QTRY_VERIFY(!editor->isVisible());
+        QTRY_COMPARE(currentName(), QStringLiteral("c.txt"));
+        QTRY_COMPARE(shownCurrentName(grid), QStringLiteral("c.txt"));
+        QTRY_VERIFY(grid->hasActiveFocus());
+        keys("Home");
+        QTRY_COMPARE(currentName(), QStringLiteral("a.txt"));
+        keys("Ctrl+1");
+        QTRY_VERIFY(list()->isVisible() && list()->hasActiveFocus());
     }
 
     // Ctrl+Shift+N offers "New folder" selected; Enter makes it and chooses
@@ -187,6 +232,8 @@ private Q_SLOTS:
         keys("Return");
         QTRY_COMPARE(onDisk(folder), QList<QByteArray>{QFile::encodeName(made)});
         QTRY_COMPARE(currentName(), made);
+        QTRY_COMPARE(shownCurrentName(list()), made);
+        QTRY_VERIFY(list()->hasActiveFocus());
 
         keys("Ctrl+Shift+N");
         QTRY_VERIFY(field->hasActiveFocus());
@@ -194,6 +241,7 @@ private Q_SLOTS:
         QTRY_VERIFY(shown("newFolderReason").contains(made));
         keys("Esc");
         QTRY_VERIFY(!field->isVisible());
+        QTRY_VERIFY(list()->hasActiveFocus());
 
         // Something was put in it since: the undo says so and keeps it.
         QVERIFY(QFile(folder + "/" + made + "/kept").open(QIODevice::WriteOnly));
@@ -233,7 +281,12 @@ private Q_SLOTS:
         keys("Ctrl+Z");
         QTRY_COMPARE(onDisk(folder), (QList<QByteArray>{"keep.txt", "notes.txt"}));
         QCOMPARE(onDisk(m_trash + "/files"), QList<QByteArray>{});
+        QFile back(folder + "/notes.txt");
+        QVERIFY(back.open(QIODevice::ReadOnly));
+        QCOMPARE(back.readAll(), QByteArray("words"));
         QTRY_COMPARE(currentName(), QStringLiteral("notes.txt"));
+        QTRY_COMPARE(shownCurrentName(list()), QStringLiteral("notes.txt"));
+        QVERIFY(list()->hasActiveFocus());
         keys("Ctrl+Shift+Z");
         QTRY_COMPARE(onDisk(folder), QList<QByteArray>{"keep.txt"});
         QTRY_COMPARE(onDisk(m_trash + "/files"), QList<QByteArray>{"notes.txt"});
@@ -246,19 +299,22 @@ private Q_SLOTS:
         QVERIFY(m_box.write("gone/notes.txt", "x") && m_box.write("gone/sub/inner", "y"));
         QVERIFY(open(folder, folder + "/notes.txt"));
         QTRY_COMPARE(currentName(), QStringLiteral("notes.txt"));
+        const QList<QByteArray> trashed = onDisk(m_trash + "/files");
         keys("Shift+Delete");
         QTRY_COMPARE(shown("askQuestion"),
                      QCoreApplication::translate("Files", "Delete “%1” permanently?")
                          .arg(QStringLiteral("notes.txt")));
         keys("Esc");
         QTRY_VERIFY(shown("askQuestion").isEmpty());
+        QTRY_VERIFY(list()->hasActiveFocus());
         QTest::qWait(100);
         QCOMPARE(onDisk(folder), (QList<QByteArray>{"notes.txt", "sub"}));
         keys("Shift+Delete");
         QTRY_VERIFY(!shown("askQuestion").isEmpty());
         keys("Return");
         QTRY_COMPARE(onDisk(folder), QList<QByteArray>{"sub"});
-        QVERIFY(!onDisk(m_trash + "/files").contains("notes.txt"));
+        QTRY_VERIFY(list()->hasActiveFocus());
+        QCOMPARE(onDisk(m_trash + "/files"), trashed);
     }
 
     // The Trash place lists what was trashed with its origin and date;
@@ -331,6 +387,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!shown("askQuestion").isEmpty());
         keys("Esc");
         QTRY_VERIFY(shown("askQuestion").isEmpty());
+        QTRY_VERIFY(trashList->hasActiveFocus());
         QCOMPARE(onDisk(m_trash + "/files").size(), 1);
         QTest::mouseClick(
             window(), Qt::LeftButton, {},
@@ -383,9 +440,16 @@ private Q_SLOTS:
         keys("Alt+Return");
         QTRY_VERIFY(RunningScene::current() &&
                     RunningScene::current()->objectName() == QStringLiteral("severalProperties"));
+        // Rows a repeater made sit in the drawn tree.
         const auto text = [](const char *name) {
-            QObject *label = RunningScene::find<QObject>(RunningScene::current(), name);
-            return label ? label->property("text").toString() : QString();
+            QList<QQuickItem *> items{RunningScene::current()};
+            while (!items.isEmpty()) {
+                QQuickItem *item = items.takeFirst();
+                if (item->objectName() == QLatin1String(name))
+                    return item->property("text").toString();
+                items += item->childItems();
+            }
+            return QString();
         };
         QTRY_COMPARE(text("several_entries"),
                      QCoreApplication::translate("Files", "%n entries", nullptr, 3));

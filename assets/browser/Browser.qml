@@ -116,11 +116,14 @@ Page {
         onFolderRequested: (path) => navigation.open(path, true, "")
     }
 
+    // Above the listing: the rename editor lies over a row.
     FileSteps {
         id: fileSteps
+        z: 1
         active: browser.onTop
         navigation: navigation
         list: list
+        grid: grid
     }
 
     // The commands on the browser's own parts.
@@ -272,6 +275,11 @@ Page {
             Connections {
                 target: list
                 function onActiveFocusChanged() { if (list.activeFocus && grid.visible) grid.forceActiveFocus() }
+            }
+            // The view switched: the one shown takes the keyboard the other had.
+            Connections {
+                target: kept
+                function onViewModeChanged() { if (browser.onTop) Qt.callLater(fileSteps.giveKeysBack) }
             }
             // The folder's figures; the selection's sit beside them.
             RowLayout {

@@ -13,6 +13,9 @@ Item {
     required property bool active
     required property Navigation navigation
     required property EntryList list
+    required property EntryGrid grid
+    // The list or the grid, whichever is shown.
+    readonly property Flickable view: grid.visible ? grid : list
     // Undo and redo apply also where the browser is not on top (the trash).
     property bool alsoActive: false
     readonly property EntrySelection selection: navigation.selection
@@ -30,7 +33,10 @@ Item {
     property string notice: ""
 
     // Keys typed in the places are theirs: Delete there drops a bookmark.
+    // While a name is edited, F2 and Delete are the field's.
     readonly property bool keysHere: {
+        if (renameEditor.visible)
+            return false
         for (let item = Window.activeFocusItem; item; item = item.parent) {
             if (item.objectName === "placesPane")
                 return false
@@ -56,19 +62,34 @@ Item {
         total = -1
         notice = ""
     }
-    // The open folder read anew, with path chosen when it is in it.
+    // The open folder read anew, with path chosen once it is listed; the
+    // folder is not left, so the filter and the view stay as they were.
     function show(path) {
-        if (path !== "" && navigation.samePlace(PathTools.parentOf(path), navigation.folder))
-            navigation.open(navigation.folder, false, path)
+        if (path === "" || !navigation.samePlace(PathTools.parentOf(path), navigation.folder))
+            return
+        navigation.model.reload()
+        selection.selectPath(path)
     }
 
     // The name of the chosen entry made editable on its row.
     function startRename() {
-        const row = list.currentItem as EntryDelegate
-        if (!row)
+        const path = selection.currentPath
+        const row = selection.currentRow
+        if (path === "" || row < 0)
             return
-        list.positionViewAtIndex(list.currentIndex, ListView.Contain)
-        renameEditor.start(row.nameItem, row.completePath, row.fileName)
+        if (grid.visible)
+            grid.positionViewAtIndex(row, GridView.Contain)
+        else
+            list.positionViewAtIndex(row, ListView.Contain)
+        renameEditor.start(path, navigation.model.get(row).fileName)
+    }
+    function ask(question, confirm, then) {
+        askDialog.ask(question, confirm, then, Window.activeFocusItem)
+    }
+    // The keyboard back to the entries, after an editor or a dialog.
+    function giveKeysBack() {
+        if (active)
+            view.forceActiveFocus()
     }
     function trash(paths) {
         if (paths.length === 0)
@@ -81,7 +102,7 @@ Item {
         const question = paths.length === 1
             ? qsTranslate("Files", "Delete “%1” permanently?").arg(shownName(paths[0]))
             : qsTranslate("Files", "Delete %n entries permanently?", "", paths.length)
-        askDialog.ask(question, qsTranslate("Files", "Delete"), () => {
+        steps.ask(question, qsTranslate("Files", "Delete"), () => {
             follow(ops.deletePermanently(paths), qsTranslate("Files", "Deleting %n entries", "", paths.length), paths)
         })
     }
@@ -92,18 +113,9 @@ Item {
                qsTranslate("Files", "Restoring %n entries", "", trashedPaths.length), trashedPaths)
     }
     function emptyTrash() {
-        askDialog.ask(qsTranslate("Files", "Delete everything in the trash permanently?"),
+        steps.ask(qsTranslate("Files", "Delete everything in the trash permanently?"),
                       qsTranslate("Files", "Empty trash"),
                       () => follow(ops.emptyTrash(), qsTranslate("Files", "Emptying the trash")))
-    }
-
-    // What failed, one sentence each; the first few, then how many more.
-    function failures(results) {
-        const failed = results.filter(r => !r.ok && r.errorName !== "Cancelled")
-        const lines = failed.slice(0, 3).map(r => r.message)
-        if (failed.length > 3)
-            lines.push(qsTranslate("Files", "%n more could not be done", "", failed.length - 3))
-        return lines.join(" ")
     }
 
     function finish(id, kind, results) {
@@ -137,20 +149,7 @@ Item {
             }
             return
         }
-        let said = ""
-        if (kind === FileOperations.Trash)
-            said = one !== "" ? qsTranslate("Files", "“%1” moved to the trash").arg(one)
-                              : qsTranslate("Files", "%n entries moved to the trash", "", made.length)
-        else if (kind === FileOperations.Delete)
-            said = one !== "" ? qsTranslate("Files", "“%1” deleted").arg(one)
-                              : qsTranslate("Files", "%n entries deleted", "", made.length)
-        else if (kind === FileOperations.Restore)
-            said = one !== "" ? qsTranslate("Files", "“%1” restored").arg(one)
-                              : qsTranslate("Files", "%n entries restored", "", made.length)
-        else if (kind === FileOperations.EmptyTrash && made.length === results.length)
-            said = qsTranslate("Files", "The trash is empty")
-        notice = [made.length > 0 || kind === FileOperations.EmptyTrash ? said : "", failures(results)]
-                 .filter(s => s !== "").join(" ")
+        notice = words.notice(kind, one, results)
         if (kind === FileOperations.Trash || kind === FileOperations.Delete)
             navigation.model.reload()
         // A name taken again: offer to restore beside it.
@@ -158,7 +157,7 @@ Item {
         if (kind === FileOperations.Restore && index >= 0) {
             const taken = results[index]
             const from = asked[index]
-            askDialog.ask(qsTranslate("Files", "“%1” is taken in %2. Restore it as “%3”?")
+            steps.ask(qsTranslate("Files", "“%1” is taken in %2. Restore it as “%3”?")
                           .arg(shownName(taken.path)).arg(SceneTools.displayName(PathTools.parentOf(taken.path)))
                           .arg(shownName(taken.alternative)),
                           qsTranslate("Files", "Restore"), () => steps.restore([from], [taken.alternative]))
@@ -170,6 +169,7 @@ Item {
     }
     // The entries each step under way was asked for, in order.
     property var asking: ({})
+    readonly property StepWords words: StepWords { }
 
     FileHistory {
         id: fileHistory
@@ -194,19 +194,30 @@ Item {
     AskDialog { id: askDialog }
     RenameEditor {
         id: renameEditor
-        parent: steps.list.contentItem
+        view: steps.view
+        nameItem: steps.grid.visible ? steps.grid.currentName : steps.list.currentName
+        wide: !steps.grid.visible
         operations: ops
         onSubmitted: (path, name) => ops.rename(path, name)
-        onClosed: steps.list.forceActiveFocus()
+        onClosed: steps.giveKeysBack()
     }
     Connections {
         target: steps.navigation
         function onLeaving() { renameEditor.stop() }
     }
+    // Another entry chosen (a click, or the entry gone) ends the editing.
+    Connections {
+        target: steps.selection
+        function onCurrentChanged() {
+            if (renameEditor.visible && !renameEditor.waiting && steps.selection.currentPath !== renameEditor.path)
+                renameEditor.stop()
+        }
+    }
     NameDialog {
         id: nameDialog
         operations: ops
         onSubmitted: (name) => ops.makeFolder(steps.navigation.folder, name)
+        onClosed: steps.giveKeysBack()
     }
 
     readonly property Command rename: Command {

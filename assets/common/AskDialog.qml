@@ -15,11 +15,16 @@ Dialog {
     property string confirmText: qsTranslate("Files", "Delete")
     // Called once confirmed; set anew for each question.
     property var action: null
+    // What had the keyboard when asked gets it back, whatever the answer.
+    property Item returnTo: null
 
-    function ask(text, confirm, then) {
+    // from: the item with the keyboard when asked.
+    function ask(text, confirm, then, from) {
         question = text
         confirmText = confirm
         action = then
+        if (!visible)
+            returnTo = from
         open()
     }
 
@@ -38,6 +43,11 @@ Dialog {
             then()
     }
     onRejected: action = null
+    onClosed: {
+        if (returnTo && returnTo.visible)
+            returnTo.forceActiveFocus()
+        returnTo = null
+    }
 
     contentItem: Label {
         objectName: "askQuestion"

@@ -30,6 +30,8 @@ ListView {
     readonly property real dateWidth: Services.ui.du(15)
     readonly property real typeWidth: Services.ui.du(12)
     property alias typeAhead: typeAhead
+    // Where the current row's name is drawn: the rename editor lies over it.
+    readonly property Item currentName: (currentItem as EntryDelegate)?.nameItem ?? null
 
     function activate(index) {
         if (index < 0 || index >= count)

@@ -4,14 +4,22 @@ import QtQuick.Controls
 import Vantrel
 import Vantrel.Scene
 
-// The name of one row made editable, with the name selected up to its
-// extension. Enter asks for the rename, Escape or leaving it gives up; a
+// The name of the current row made editable, with the name selected up to
+// its extension. Enter asks for the rename, Escape or leaving it gives up; a
 // name that cannot be used says why beside it and the editor stays.
+// It lies over the view rather than in it: a row the view recycles cannot
+// take the keyboard along, and whoever opened it gives the keyboard back
+// when it closes.
 TextField {
     id: editor
     objectName: "renameEditor"
 
     required property FileOperations operations
+    // The list or the grid whose current row is edited, and where that
+    // row's name is drawn; a list's row gives the editor its width.
+    property Flickable view: null
+    property Item nameItem: null
+    property bool wide: true
     // The entry being renamed, and its name as the system holds it (odd
     // bytes kept, so that what is not edited stays as it was).
     property string path: ""
@@ -28,28 +36,39 @@ TextField {
     signal submitted(string path, string name)
     signal closed()
 
-    // Opens on the name shown in nameItem (a row's), over it.
-    function start(nameItem, entryPath, name) {
-        const at = nameItem.mapToItem(parent, 0, 0)
-        x = at.x - leftPadding
-        y = at.y + (nameItem.height - height) / 2
-        width = Math.max(Services.ui.du(20), parent.width - x - Services.ui.du(1))
+    // Opens on the current row of the view.
+    function start(entryPath, name) {
         path = entryPath
         original = name
         refusal = ""
         waiting = false
         text = name
         const dot = name.lastIndexOf(".")
-        select(0, dot > 0 ? dot : name.length)
         visible = true
+        place()
+        select(0, dot > 0 ? dot : name.length)
         forceActiveFocus()
+    }
+    // Over the name of the view's current row, which may have scrolled or
+    // been made anew since.
+    function place() {
+        const name = nameItem
+        if (!visible || !name || !view)
+            return
+        const at = name.mapToItem(parent, 0, 0)
+        const box = view.mapToItem(parent, 0, 0)
+        width = wide ? Math.max(Services.ui.du(20), box.x + view.width - at.x + leftPadding - Services.ui.du(1))
+                     : Math.max(name.width, Services.ui.du(16))
+        x = wide ? at.x - leftPadding : Math.max(box.x, at.x + (name.width - width) / 2)
+        y = at.y + (Math.min(name.height, Services.ui.du(4)) - height) / 2
+        // A row scrolled out of sight takes the editor with it.
+        const inside = y + height > box.y && y < box.y + view.height
+        opacity = inside ? 1 : 0
     }
     function stop() {
         if (!visible)
             return
         waiting = false
-        // The list's scope must not hand the keyboard back to a hidden editor.
-        focus = false
         visible = false
         closed()
     }
@@ -59,11 +78,11 @@ TextField {
     }
 
     visible: false
-    z: 10
     selectByMouse: true
     Accessible.name: qsTranslate("Files", "New name")
 
     onTextChanged: refusal = ""
+    onNameItemChanged: place()
     onAccepted: {
         if (waiting || reason !== "")
             return
@@ -77,6 +96,16 @@ TextField {
     Keys.onEscapePressed: stop()
     // A click elsewhere gives up.
     onActiveFocusChanged: if (!activeFocus && visible && !waiting) stop()
+
+    Connections {
+        target: editor.view
+        enabled: editor.visible
+        ignoreUnknownSignals: true
+        function onContentYChanged() { editor.place() }
+        function onContentXChanged() { editor.place() }
+        function onWidthChanged() { editor.place() }
+        function onHeightChanged() { editor.place() }
+    }
 
     ToolTip {
         objectName: "renameReason"

@@ -67,7 +67,10 @@ ItemDelegate {
             elide: Text.ElideMiddle
             color: row.ink
             opacity: 0.7
-            font.pixelSize: row.compact ? Services.ui.du(1.2) : font.pixelSize
+            Binding on font.pixelSize {
+                when: row.compact
+                value: Services.ui.du(1.2)
+            }
         }
         Label {
             objectName: "trashDate"

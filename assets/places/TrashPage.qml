@@ -126,6 +126,9 @@ Page {
             TapHandler {
                 onTapped: (point) => page.choose(trashRow.index, point.modifiers & Qt.ControlModifier ? "toggle" : "")
             }
+            // The current row has the keyboard: Space chooses it rather
+            // than pressing it as a button.
+            Keys.onSpacePressed: page.choose(trashRow.index, "toggle")
         }
 
         Keys.onPressed: (event) => {
