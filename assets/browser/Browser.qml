@@ -279,7 +279,12 @@ Page {
             // The view switched: the one shown takes the keyboard the other had.
             Connections {
                 target: kept
-                function onViewModeChanged() { if (browser.onTop) Qt.callLater(fileSteps.giveKeysBack) }
+                function onViewModeChanged() { if (browser.onTop) viewSwitched.restart() }
+            }
+            Timer {
+                id: viewSwitched
+                interval: 0
+                onTriggered: fileSteps.giveKeysBack()
             }
             // The folder's figures; the selection's sit beside them.
             RowLayout {

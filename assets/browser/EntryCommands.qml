@@ -32,7 +32,7 @@ QtObject {
         const path = entryPath()
         if (path === "")
             return
-        const chosen = selection.selectedPaths
+        const chosen = Array.from(selection.selectedPaths)
         if (how === "properties" && chosen.length > 1 && (menuPath === "" || chosen.indexOf(menuPath) >= 0))
             severalRequested(chosen)
         else if (how === "properties")

@@ -81,7 +81,7 @@ Item {
             grid.positionViewAtIndex(row, GridView.Contain)
         else
             list.positionViewAtIndex(row, ListView.Contain)
-        renameEditor.start(path, navigation.model.get(row).fileName)
+        renameEditor.start(path, path.replace(/\/+$/, "").replace(/^.*\//, ""))
     }
     function ask(question, confirm, then) {
         askDialog.ask(question, confirm, then, Window.activeFocusItem)

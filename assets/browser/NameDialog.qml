@@ -38,7 +38,8 @@ Dialog {
     closePolicy: Popup.CloseOnEscape
     title: qsTranslate("Files", "New folder")
 
-    contentItem: ColumnLayout {
+    ColumnLayout {
+        width: parent ? parent.width : 0
         spacing: Services.ui.du(0.8)
         TextField {
             id: field
@@ -66,7 +67,7 @@ Dialog {
         }
         Button {
             text: qsTranslate("Files", "Cancel")
-            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            onClicked: dialog.reject()
         }
     }
 }

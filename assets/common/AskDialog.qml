@@ -61,12 +61,12 @@ Dialog {
         Button {
             objectName: "askConfirm"
             text: dialog.confirmText
-            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+            onClicked: dialog.accept()
         }
         Button {
             objectName: "askCancel"
             text: qsTranslate("Files", "Cancel")
-            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            onClicked: dialog.reject()
         }
     }
 }

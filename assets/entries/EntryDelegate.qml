@@ -36,7 +36,7 @@ ItemDelegate {
     readonly property string kindText: kindWords !== "" && !isBrokenLink && !isDir ? kindWords
                                                                                   : words.kindText(kind)
     // Where the name is drawn: the rename editor opens over it.
-    readonly property Item nameItem: nameLabel
+    property Item nameItem: null
     readonly property string brokenText: isBrokenLink ? qsTranslate("Browser", "broken link \u2192 %1").arg(linkTarget) : ""
 
     // The right button: the entry's menu, at x, y in the row.
@@ -74,8 +74,8 @@ ItemDelegate {
             RowLayout {
                 spacing: Services.ui.du(0.6)
                 Label {
-                    id: nameLabel
                     objectName: "entryName"
+                    Component.onCompleted: row.nameItem = this
                     Layout.fillWidth: !row.isBrokenLink || row.compact
                     text: row.displayName
                     elide: Text.ElideMiddle

@@ -92,7 +92,7 @@ GridView {
         readonly property EntryGrid entries: GridView.view as EntryGrid
         // Set by the thumbnail: the icon stands in until it is drawn.
         property bool thumbnailReady: false
-        readonly property Item nameItem: nameLabel
+        property Item nameItem: null
         // Depends on the selection's count so that it is read again on a change.
         readonly property bool chosen: GridView.isCurrentItem
                                        || (tileItem.entries.selection.count > 0 && tileItem.entries.selection.isSelected(tileItem.index))
@@ -158,8 +158,8 @@ GridView {
                 }
             }
             Label {
-                id: nameLabel
                 objectName: "entryName"
+                Component.onCompleted: tileItem.nameItem = this
                 width: parent.width
                 text: tileItem.displayName
                 horizontalAlignment: Text.AlignHCenter

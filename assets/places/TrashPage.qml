@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -116,8 +117,8 @@ Page {
 
         delegate: TrashDelegate {
             id: trashRow
-            chosen: page.isChosen(trashedPath)
-            compact: list.width < Services.ui.du(60)
+            chosen: page.isChosen(trashRow.trashedPath)
+            compact: trashRow.ListView.view.width < Services.ui.du(60)
             onMenuRequested: (x, y) => {
                 if (!page.isChosen(trashRow.trashedPath))
                     page.choose(trashRow.index, "")
