@@ -17,7 +17,9 @@ Page {
     // The scene is to show a file: how is "auto", "external", "text" or "hex".
     signal openRequested(string path, string how)
     signal propertiesRequested(string path)
+    signal severalRequested(var paths)
     signal showAbout()
+    signal showTrash()
 
     readonly property FolderModel entries: navigation.model
     readonly property EntrySelection selection: navigation.selection
@@ -33,6 +35,7 @@ Page {
     property alias hiddenLast: kept.hiddenLast
     property alias listThumbnails: kept.listThumbnails
     property alias list: list
+    readonly property FileSteps steps: fileSteps
     readonly property bool onTop: StackView.status === StackView.Active
                                   || StackView.status === StackView.Activating
     // Too narrow for the places beside the list: they slide in instead.
@@ -110,8 +113,19 @@ Page {
         copier: browser.copier
         onOpenRequested: (path, how) => browser.openRequested(path, how)
         onPropertiesRequested: (path) => browser.propertiesRequested(path)
+        onSeveralRequested: (paths) => browser.severalRequested(paths)
         onFolderRequested: (path) => navigation.open(path, true, "")
         onShowRequested: (entry) => browser.open(entry.path, true, entry.completePath)
+    }
+
+    // Above the listing: the rename editor lies over a row.
+    FileSteps {
+        id: fileSteps
+        z: 1
+        active: browser.onTop
+        navigation: navigation
+        list: list
+        grid: grid
     }
 
     // The commands on the browser's own parts.
@@ -142,6 +156,7 @@ Page {
     BrowserMenu {
         id: menu
         navigation: navigation
+        steps: fileSteps
         choices: choices
         kept: kept
         filterCommand: filterCommand
@@ -153,6 +168,7 @@ Page {
         id: entryMenu
         objectName: "entryMenu"
         commands: entryCommands
+        steps: fileSteps
         onClosed: if (browser.onTop) (results.active ? results : list).forceActiveFocus()
     }
 
@@ -168,6 +184,7 @@ Page {
             narrow: browser.narrow
             folder: browser.folder
             onChosen: (path) => browser.open(path, true, "")
+            onTrashChosen: browser.showTrash()
             onDone: list.forceActiveFocus()
         }
 
@@ -264,10 +281,24 @@ Page {
                     browser.showEntryMenu(navigation.model.get(index), at.x, at.y)
                 }
             }
+            StepBar {
+                Layout.fillWidth: true
+                steps: fileSteps
+            }
             // The keyboard given to the list goes to the grid while it is shown.
             Connections {
                 target: list
                 function onActiveFocusChanged() { if (list.activeFocus && grid.visible) grid.forceActiveFocus() }
+            }
+            // The view switched: the one shown takes the keyboard the other had.
+            Connections {
+                target: kept
+                function onViewModeChanged() { if (browser.onTop) viewSwitched.restart() }
+            }
+            Timer {
+                id: viewSwitched
+                interval: 0
+                onTriggered: fileSteps.giveKeysBack()
             }
             // The folder's figures; the selection's sit beside them.
             RowLayout {

@@ -11,6 +11,7 @@ Menu {
     objectName: "browserMenu"
 
     required property Navigation navigation
+    required property FileSteps steps
     required property ChoiceCommands choices
     required property BrowserSettings kept
     required property Command filterCommand
@@ -38,6 +39,10 @@ Menu {
         setting: true
         chosen: menu.kept.listThumbnails
     }
+    MenuSeparator { }
+    CommandMenuItem { objectName: "undoItem"; command: menu.steps.undo }
+    CommandMenuItem { objectName: "redoItem"; command: menu.steps.redo }
+    CommandMenuItem { command: menu.steps.newFolder }
     MenuSeparator { }
     CommandMenuItem { command: menu.choices.sortName; exclusive: true; chosen: menu.kept.sortBy === "name" }
     CommandMenuItem { command: menu.choices.sortSize; exclusive: true; chosen: menu.kept.sortBy === "size" }

@@ -18,6 +18,8 @@ QtObject {
     // The scene is to show path: how is "auto", "external", "text" or "hex".
     signal openRequested(string path, string how)
     signal propertiesRequested(string path)
+    // Properties of several entries chosen together.
+    signal severalRequested(var paths)
     signal folderRequested(string path)
     // A search result (SearchModel.get) is to be shown in its folder.
     signal showRequested(var entry)
@@ -37,7 +39,10 @@ QtObject {
         const path = entryPath()
         if (path === "")
             return
-        if (how === "properties")
+        const chosen = Array.from(selection.selectedPaths)
+        if (how === "properties" && chosen.length > 1 && (menuPath === "" || chosen.indexOf(menuPath) >= 0))
+            severalRequested(chosen)
+        else if (how === "properties")
             propertiesRequested(path)
         else if (how === "copy")
             copier.copy(path)

@@ -9,6 +9,7 @@ Menu {
     id: menu
 
     required property EntryCommands commands
+    required property FileSteps steps
     readonly property var entry: commands.menuEntry
     readonly property bool isFile: entry !== null && !entry.isDir
 
@@ -50,6 +51,10 @@ Menu {
         command: menu.commands.copyEntry
         enabled: command.enabled && menu.isFile && !menu.commands.copier.running
     }
+    MenuSeparator { }
+    CommandMenuItem { objectName: "menuRename"; command: menu.steps.rename }
+    CommandMenuItem { objectName: "menuTrash"; command: menu.steps.trashCommand }
+    CommandMenuItem { objectName: "menuDelete"; command: menu.steps.deleteCommand }
     MenuSeparator { }
     CommandMenuItem { objectName: "menuProperties"; command: menu.commands.properties }
 }

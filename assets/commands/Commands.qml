@@ -242,8 +242,51 @@ QtObject {
         tip: qsTranslate("TextView", "Copies the selected text to the clipboard")
     }
 
+    // The commands that change files.
+    readonly property CommandInfo rename: CommandInfo {
+        name: "rename"; text: qsTranslate("Files", "Rename"); keys: ["F2"]
+        tip: qsTranslate("Files", "Edits the chosen entry's name in place; Enter renames, Escape keeps it")
+        iconName: "edit-rename"
+    }
+    readonly property CommandInfo newFolder: CommandInfo {
+        name: "newFolder"; text: qsTranslate("Files", "New folder"); keys: ["Ctrl+Shift+N"]
+        tip: qsTranslate("Files", "Makes a folder in the open folder")
+        iconName: "folder-new"
+    }
+    readonly property CommandInfo trash: CommandInfo {
+        name: "trash"; text: qsTranslate("Files", "Move to trash"); keys: ["Delete"]
+        tip: qsTranslate("Files", "Moves the chosen entries to the trash, from where they can be restored")
+        iconName: "user-trash"
+    }
+    readonly property CommandInfo deletePermanently: CommandInfo {
+        name: "deletePermanently"; text: qsTranslate("Files", "Delete permanently"); keys: ["Shift+Delete"]
+        tip: qsTranslate("Files", "Deletes the chosen entries for good, after asking")
+        iconName: "edit-delete"
+    }
+    readonly property CommandInfo restore: CommandInfo {
+        name: "restore"; text: qsTranslate("Files", "Restore"); keys: ["Ctrl+Return"]
+        tip: qsTranslate("Files", "Puts the chosen entries of the trash back where they were")
+        iconName: "edit-undo"
+    }
+    readonly property CommandInfo emptyTrash: CommandInfo {
+        name: "emptyTrash"; text: qsTranslate("Files", "Empty trash")
+        tip: qsTranslate("Files", "Deletes everything in the trash for good, after asking")
+        iconName: "trash-empty"
+    }
+    readonly property CommandInfo undo: CommandInfo {
+        name: "undo"; text: qsTranslate("Files", "Undo"); keys: ["Ctrl+Z"]
+        tip: qsTranslate("Files", "Takes back your last rename, new folder, trash or restore")
+        iconName: "edit-undo"; glyph: "\u21B6"
+    }
+    readonly property CommandInfo redo: CommandInfo {
+        name: "redo"; text: qsTranslate("Files", "Redo"); keys: ["Ctrl+Shift+Z"]
+        tip: qsTranslate("Files", "Makes again the step Undo took back")
+        iconName: "edit-redo"; glyph: "\u21B7"
+    }
+
     // In the order the About page lists them.
-    readonly property list<CommandInfo> all: [open, entryMenu, openWith, viewText, viewHex, properties,
+    readonly property list<CommandInfo> all: [rename, newFolder, trash, deletePermanently, restore,
+        emptyTrash, undo, redo, open, entryMenu, openWith, viewText, viewHex, properties,
         copyEntry, showInFolder, up, back, forward, home, editPath, reload, typeAhead, filter, showHidden,
         sortName, sortSize, sortDate, sortType, listView, gridView, terminal, places, focusPlaces, bookmark, switchOrder,
         switchDirection, menu, copy, cancelCopy, find, findNext, findPrevious, wrap, selectAll,

@@ -40,6 +40,8 @@ ItemDelegate {
     readonly property string dateText: words.dateText(modified)
     readonly property string kindText: kindWords !== "" && !isBrokenLink && !isDir ? kindWords
                                                                                   : words.kindText(kind)
+    // Where the name is drawn: the rename editor opens over it.
+    property Item nameItem: null
     readonly property string brokenText: isBrokenLink ? qsTranslate("Browser", "broken link \u2192 %1").arg(linkTarget) : ""
 
     // The words shown in a column, for fitting it to them.
@@ -89,6 +91,7 @@ ItemDelegate {
                 spacing: Services.ui.du(0.6)
                 Label {
                     objectName: "entryName"
+                    Component.onCompleted: row.nameItem = this
                     Layout.fillWidth: !row.isBrokenLink || row.compact
                     text: row.displayName
                     elide: Text.ElideMiddle

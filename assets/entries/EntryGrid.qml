@@ -21,6 +21,8 @@ GridView {
     // screen and the cache buffer ahead; a tile scrolled away drops its
     // request.
     property bool thumbnails: true
+    // Where the current tile's name is drawn: the rename editor lies over it.
+    readonly property Item currentName: (currentItem as Tile)?.nameItem ?? null
 
     function activate(index) {
         if (index >= 0 && index < count)
@@ -86,7 +88,9 @@ GridView {
         event.accepted = true
     }
 
-    delegate: ItemDelegate {
+    delegate: Tile { }
+
+    component Tile: ItemDelegate {
         id: tileItem
         required property int index
         required property string displayName
@@ -98,6 +102,7 @@ GridView {
         readonly property EntryGrid entries: GridView.view as EntryGrid
         // Set by the thumbnail: the icon stands in until it is drawn.
         property bool thumbnailReady: false
+        property Item nameItem: null
         // Depends on the selection's count so that it is read again on a change.
         readonly property bool chosen: GridView.isCurrentItem
                                        || (tileItem.entries.selection.count > 0 && tileItem.entries.selection.isSelected(tileItem.index))
@@ -165,6 +170,7 @@ GridView {
             }
             Label {
                 objectName: "entryName"
+                Component.onCompleted: tileItem.nameItem = this
                 width: parent.width
                 text: tileItem.displayName
                 horizontalAlignment: Text.AlignHCenter

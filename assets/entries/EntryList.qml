@@ -55,6 +55,8 @@ ListView {
     property alias typeAhead: typeAhead
     // Pictures show small thumbnails in place of their icons.
     property bool thumbnails: false
+    // Where the current row's name is drawn: the rename editor lies over it.
+    readonly property Item currentName: (currentItem as EntryDelegate)?.nameItem ?? null
 
     function activate(index) {
         if (index < 0 || index >= count)
