@@ -92,8 +92,15 @@ int main(int argc, char **argv)
                 const QString path = files + '/' + QLatin1String(c.name);
                 QQuickItem *browser = RunningScene::browser();
                 QMetaObject::invokeMethod(browser, "open", Q_ARG(QVariant, files),
-                                          Q_ARG(QVariant, false), Q_ARG(QVariant, QString()));
-                QMetaObject::invokeMethod(browser, "select", Q_ARG(QVariant, path));
+                                          Q_ARG(QVariant, false), Q_ARG(QVariant, path));
+                // Enter before the listing is read would open whatever was
+                // chosen last, or nothing.
+                auto *selection = browser->property("selection").value<QObject *>();
+                if (!waitFor(
+                        [&] { return selection->property("currentPath").toString() == path; })) {
+                    printf("%s never became current\n", c.name);
+                    return 1;
+                }
                 const int before = launched;
                 QElapsedTimer clock;
                 clock.start();

@@ -113,6 +113,14 @@ private Q_SLOTS:
         QTest::newRow("image") << "pic #1.png" << png << "imageView";
         QTest::newRow("binary") << "tool.bin" << QByteArray("\x7f\x01\0\x02rest", 8) << "textView";
         QTest::newRow("deleted after listing") << "gone.txt" << QByteArray() << "textView";
+        // Long ones reach the view a piece at a time, and must arrive whole.
+        QByteArray longText, longBinary;
+        for (int i = 0; i < 3000; ++i)
+            longText += "line " + QByteArray::number(i) + " \xF0\x9F\x98\x80 with some words after it\n";
+        for (int i = 0; i < 100000; ++i)
+            longBinary += char(i * 7 % 256);
+        QTest::newRow("long text") << "long.txt" << longText << "textView";
+        QTest::newRow("long binary") << "long.bin" << longBinary << "textView";
     }
 
     void openEntry()
@@ -147,8 +155,8 @@ private Q_SLOTS:
             // Binary content shows as a hex dump rather than stopping at the zero byte.
             const bool binary = content.contains('\0');
             QCOMPARE(loader->isBinary(), binary);
-            QCOMPARE(area->property("text").toString(),
-                     binary ? TextLoader::hexDump(content) : QString::fromLatin1(content));
+            QTRY_COMPARE(area->property("text").toString(),
+                         binary ? TextLoader::hexDump(content) : QString::fromUtf8(content));
             QCOMPARE(page->property("note").toString().isEmpty(), content.isNull());
             QCOMPARE(area->isVisible(), !content.isNull());
             QCOMPARE(RunningScene::find(page, "textMessage")->isVisible(), content.isNull());

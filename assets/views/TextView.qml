@@ -190,7 +190,6 @@ ViewerPage {
         TextArea.flickable: TextArea {
             id: area
             objectName: "textArea"
-            text: textView.content
             textFormat: TextEdit.PlainText
             readOnly: true
             selectByMouse: true
@@ -203,6 +202,13 @@ ViewerPage {
                     textView.handleKey(event)
             }
         }
+    }
+
+    TextFeeder {
+        id: feeder
+        objectName: "textFeeder"
+        area: area
+        text: textView.content
     }
 
     BusyMark {
