@@ -44,9 +44,25 @@ ItemDelegate {
     property Item nameItem: null
     readonly property string brokenText: isBrokenLink ? qsTranslate("Browser", "broken link \u2192 %1").arg(linkTarget) : ""
 
-    // The words shown in a column, for fitting it to them.
-    function columnText(key) {
-        return key === "size" ? sizeText : key === "date" ? dateText : key === "type" ? kindText : displayName
+    // How wide a column's words are drawn whole, with the labels' own fonts
+    // and paddings; the name with the marks beside it.
+    function columnWidth(key) {
+        if (key === "size")
+            return sizeLabel.implicitWidth
+        if (key === "date")
+            return dateLabel.implicitWidth
+        if (key === "type")
+            return typeLabel.implicitWidth
+        let width = 0
+        let parts = 0
+        for (let i = 0; i < nameLine.children.length; ++i) {
+            const part = nameLine.children[i]
+            if (part.visible) {
+                width += part.implicitWidth
+                ++parts
+            }
+        }
+        return width + Math.max(0, parts - 1) * nameLine.spacing
     }
 
     // The right button: the entry's menu, at x, y in the row.
@@ -88,6 +104,7 @@ ItemDelegate {
             Layout.maximumWidth: row.compact ? Infinity : row.nameWidth
             spacing: 0
             RowLayout {
+                id: nameLine
                 spacing: Services.ui.du(0.6)
                 Label {
                     objectName: "entryName"
@@ -134,6 +151,7 @@ ItemDelegate {
             }
         }
         Label {
+            id: sizeLabel
             visible: !row.compact
             objectName: "sizeColumn"
             Layout.minimumWidth: row.sizeWidth
@@ -145,6 +163,7 @@ ItemDelegate {
             opacity: 0.7
         }
         Label {
+            id: dateLabel
             visible: !row.compact
             objectName: "dateColumn"
             Layout.minimumWidth: row.dateWidth
@@ -155,6 +174,7 @@ ItemDelegate {
             opacity: 0.7
         }
         Label {
+            id: typeLabel
             visible: !row.compact
             objectName: "typeColumn"
             Layout.minimumWidth: row.typeWidth
