@@ -4,6 +4,7 @@
 #pragma once
 
 #include "applicationui.h"
+#include "fileactions.h"
 #include "foldermodel.h"
 
 #include <bb/cascades/AbstractPane>
@@ -33,6 +34,9 @@ public:
                   prepare(QStringLiteral("assets"), linkAssets) &&
                   prepare(QStringLiteral("qm"), linkQm);
     }
+
+    // Byte for byte: QTemporaryDir cannot remove names that are not UTF-8.
+    ~Sandbox() { FileActions::removeTree(m_dir.path()); }
 
     bool isValid() const { return m_valid; }
     QString path(const QString &relative = QString()) const
