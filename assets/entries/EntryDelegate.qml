@@ -42,27 +42,31 @@ ItemDelegate {
                                                                                   : words.kindText(kind)
     // Where the name is drawn: the rename editor opens over it.
     property Item nameItem: null
+    // The labels of the other columns.
+    property Item sizeItem: null
+    property Item dateItem: null
+    property Item typeItem: null
     readonly property string brokenText: isBrokenLink ? qsTranslate("Browser", "broken link \u2192 %1").arg(linkTarget) : ""
 
     // How wide a column's words are drawn whole, with the labels' own fonts
     // and paddings; the name with the marks beside it.
     function columnWidth(key) {
-        if (key === "size")
-            return sizeLabel.implicitWidth
-        if (key === "date")
-            return dateLabel.implicitWidth
-        if (key === "type")
-            return typeLabel.implicitWidth
+        const label = key === "size" ? sizeItem : key === "date" ? dateItem : key === "type" ? typeItem : null
+        if (label)
+            return label.implicitWidth
+        const line = nameItem?.parent ?? null
+        if (key !== "name" || !line)
+            return 0
         let width = 0
         let parts = 0
-        for (let i = 0; i < nameLine.children.length; ++i) {
-            const part = nameLine.children[i]
+        for (let i = 0; i < line.children.length; ++i) {
+            const part = line.children[i]
             if (part.visible) {
                 width += part.implicitWidth
                 ++parts
             }
         }
-        return width + Math.max(0, parts - 1) * nameLine.spacing
+        return width + Math.max(0, parts - 1) * (line as RowLayout).spacing
     }
 
     // The right button: the entry's menu, at x, y in the row.
@@ -104,7 +108,6 @@ ItemDelegate {
             Layout.maximumWidth: row.compact ? Infinity : row.nameWidth
             spacing: 0
             RowLayout {
-                id: nameLine
                 spacing: Services.ui.du(0.6)
                 Label {
                     objectName: "entryName"
@@ -151,8 +154,8 @@ ItemDelegate {
             }
         }
         Label {
-            id: sizeLabel
             visible: !row.compact
+            Component.onCompleted: row.sizeItem = this
             objectName: "sizeColumn"
             Layout.minimumWidth: row.sizeWidth
             Layout.maximumWidth: row.sizeWidth
@@ -163,8 +166,8 @@ ItemDelegate {
             opacity: 0.7
         }
         Label {
-            id: dateLabel
             visible: !row.compact
+            Component.onCompleted: row.dateItem = this
             objectName: "dateColumn"
             Layout.minimumWidth: row.dateWidth
             Layout.maximumWidth: row.dateWidth
@@ -174,8 +177,8 @@ ItemDelegate {
             opacity: 0.7
         }
         Label {
-            id: typeLabel
             visible: !row.compact
+            Component.onCompleted: row.typeItem = this
             objectName: "typeColumn"
             Layout.minimumWidth: row.typeWidth
             Layout.maximumWidth: row.typeWidth
