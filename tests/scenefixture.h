@@ -5,12 +5,14 @@
 
 #include "applicationui.h"
 #include "fileactions.h"
+#include "foldermodel.h"
 
 #include <bb/cascades/AbstractPane>
 #include <bb/cascades/Application>
 
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTemporaryDir>
@@ -112,3 +114,47 @@ private:
     QString m_previous;
     std::unique_ptr<ApplicationUI> m_shell;
 };
+
+// What the scene tests that steer the browser by keys share: its window,
+// the browser and its list, and the keys a person types.
+namespace SceneSteps {
+
+inline QQuickWindow *window()
+{
+    return bb::cascades::Application::instance()->window();
+}
+inline QQuickItem *browser()
+{
+    return RunningScene::browser();
+}
+inline QQuickItem *list()
+{
+    return RunningScene::find(browser(), "entryList");
+}
+inline FolderModel *model()
+{
+    return qobject_cast<FolderModel *>(browser()->property("entries").value<QObject *>());
+}
+inline QString currentName()
+{
+    auto *current = list()->property("currentItem").value<QQuickItem *>();
+    return current ? current->property("fileName").toString() : QString();
+}
+// Opens folder (choosing select in it) and waits until it is read.
+inline bool open(const QString &folder, const QString &select = QString())
+{
+    return QMetaObject::invokeMethod(browser(), "open", Q_ARG(QVariant, folder),
+                                     Q_ARG(QVariant, true), Q_ARG(QVariant, select)) &&
+           QTest::qWaitFor([] { return !model()->isRunning(); });
+}
+inline void keys(const QString &sequence)
+{
+    QTest::keySequence(window(), QKeySequence(sequence, QKeySequence::PortableText));
+}
+inline void type(const QString &text)
+{
+    for (const QChar c : text)
+        QTest::keyClick(window(), c.toLatin1());
+}
+
+} // namespace SceneSteps

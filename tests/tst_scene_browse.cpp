@@ -22,24 +22,10 @@
 #include <thread>
 #include <unistd.h>
 
+using namespace SceneSteps;
+
 namespace {
 
-QQuickWindow *window()
-{
-    return bb::cascades::Application::instance()->window();
-}
-QQuickItem *browser()
-{
-    return RunningScene::browser();
-}
-QQuickItem *list()
-{
-    return RunningScene::find(browser(), "entryList");
-}
-FolderModel *model()
-{
-    return qobject_cast<FolderModel *>(browser()->property("entries").value<QObject *>());
-}
 QQuickItem *row(int index)
 {
     QQuickItem *delegate = nullptr;
@@ -54,26 +40,6 @@ QStringList shownNames()
     for (int index = 0; index < list()->property("count").toInt(); ++index)
         names << (row(index) ? row(index)->property("fileName").toString() : QString());
     return names;
-}
-QString currentName()
-{
-    auto *current = list()->property("currentItem").value<QQuickItem *>();
-    return current ? current->property("fileName").toString() : QString();
-}
-bool open(const QString &folder)
-{
-    return QMetaObject::invokeMethod(browser(), "open", Q_ARG(QVariant, folder),
-                                     Q_ARG(QVariant, true), Q_ARG(QVariant, QString())) &&
-           QTest::qWaitFor([] { return !model()->isRunning(); });
-}
-void keys(const QString &sequence)
-{
-    QTest::keySequence(window(), QKeySequence(sequence, QKeySequence::PortableText));
-}
-void type(const QString &text)
-{
-    for (const QChar c : text)
-        QTest::keyClick(window(), c.toLatin1());
 }
 QString accessible(QObject *item, QAccessible::Text text)
 {

@@ -13,24 +13,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+using namespace SceneSteps;
+
 namespace {
 
-QQuickWindow *window()
-{
-    return bb::cascades::Application::instance()->window();
-}
-QQuickItem *browser()
-{
-    return RunningScene::browser();
-}
-QQuickItem *list()
-{
-    return RunningScene::find(browser(), "entryList");
-}
-FolderModel *model()
-{
-    return qobject_cast<FolderModel *>(browser()->property("entries").value<QObject *>());
-}
 // Popups live beside the scene's items: look in the whole window.
 QObject *anywhere(const char *name)
 {
@@ -38,32 +24,12 @@ QObject *anywhere(const char *name)
         return found;
     return RunningScene::find<QObject>(window()->contentItem(), name);
 }
-QString currentName()
-{
-    auto *current = list()->property("currentItem").value<QQuickItem *>();
-    return current ? current->property("fileName").toString() : QString();
-}
 // The name drawn on the current row or tile of the view shown.
 QString shownCurrentName(QQuickItem *view)
 {
     auto *current = view->property("currentItem").value<QQuickItem *>();
     QObject *label = current ? RunningScene::find<QObject>(current, "entryName") : nullptr;
     return label ? label->property("text").toString() : QString();
-}
-bool open(const QString &folder, const QString &select = QString())
-{
-    return QMetaObject::invokeMethod(browser(), "open", Q_ARG(QVariant, folder),
-                                     Q_ARG(QVariant, true), Q_ARG(QVariant, select)) &&
-           QTest::qWaitFor([] { return !model()->isRunning(); });
-}
-void keys(const QString &sequence)
-{
-    QTest::keySequence(window(), QKeySequence(sequence, QKeySequence::PortableText));
-}
-void type(const QString &text)
-{
-    for (const QChar c : text)
-        QTest::keyClick(window(), c.toLatin1());
 }
 // Names as the system holds them (bytes), sorted.
 QList<QByteArray> onDisk(const QString &folder)

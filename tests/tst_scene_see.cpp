@@ -241,8 +241,6 @@ private Q_SLOTS:
             QTest::mouseRelease(window, Qt::LeftButton, {}, grip + QPoint(drag, 0));
             QTRY_VERIFY(qAbs(title->width() - (before + drag)) <= 1);
         } else {
-            QSKIP("known fault: fitting a column by a double click on its edge does not yet "
-                  "give the same width on every run");
             // Cut first, so that the fit has something to undo.
             QTest::mousePress(window, Qt::LeftButton, {}, grip);
             for (int step = 1; step <= 5; ++step)
@@ -251,7 +249,15 @@ private Q_SLOTS:
             QTRY_VERIFY(title->width() < before);
             // Apart from the drag's press, or the two would make a double click of their own.
             QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
-            QTest::mouseDClick(window, Qt::LeftButton, {}, middleOf(edge).toPoint());
+            // Twice: the second fit, from the fitted width, changes nothing.
+            qreal fitted = -1;
+            for (int again = 0; again < 2; ++again) {
+                QTest::mouseDClick(window, Qt::LeftButton, {}, middleOf(edge).toPoint());
+                window->grabWindow(); // the frame a person sees, laid out
+                if (again)
+                    QCOMPARE(title->width(), fitted);
+                fitted = title->width();
+            }
         }
         const char *cell = key == QLatin1String("name")   ? "nameColumn"
                            : key == QLatin1String("size") ? "sizeColumn"
@@ -268,7 +274,8 @@ private Q_SLOTS:
                               : shown;
             widest = qMax(widest, words->implicitWidth());
             if (drag == 0)
-                QVERIFY2(!words->property("truncated").toBool(),
+                QVERIFY2(!words->property("truncated").toBool() &&
+                             words->width() >= words->implicitWidth(),
                          qPrintable(words->property("text").toString()));
         }
         if (drag == 0)

@@ -42,9 +42,14 @@ QtObject {
         const stored = setting(key, fallback)
         return stored >= 0 && stored < 1000 ? stored : fallback
     }
-    // A column's new width, in pixels.
+    // A column's new width, in pixels. Kept in hundredths of a unit, never
+    // narrower than asked: the units give back whole pixels only, and a
+    // fitted column one pixel short cuts its widest words again.
     function setColumn(key, pixels) {
-        const units = Math.round(pixels / Services.ui.du(100) * 10000) / 100
+        const wanted = Math.ceil(pixels - 0.001)
+        let units = Math.ceil(wanted / Services.ui.du(100) * 10000) / 100
+        for (let step = 0; step < 100 && Services.ui.du(units) < wanted; ++step)
+            units = Math.round(units * 100 + 1) / 100
         if (key === "name") nameColumn = units
         else if (key === "size") sizeColumn = units
         else if (key === "date") dateColumn = units

@@ -13,6 +13,9 @@ MouseArea {
     property real startX: 0
     property real startWidth: 0
     property bool moved: false
+    // The press that made a double click fits the column; it drags nothing,
+    // or a slip of the hand would put back the width it had before.
+    property bool fitting: false
 
     signal fitRequested()
 
@@ -29,9 +32,10 @@ MouseArea {
         startX = sceneX(mouse)
         startWidth = column.width
         moved = false
+        fitting = false
     }
     onPositionChanged: (mouse) => {
-        if (!pressed)
+        if (!pressed || fitting)
             return
         const wanted = Math.max(Services.ui.du(4), startWidth + sceneX(mouse) - startX)
         if (!moved && Math.abs(wanted - startWidth) < 1)
@@ -45,10 +49,16 @@ MouseArea {
             list.columnResized(key, list.resizingWidth)
         list.resizing = ""
         moved = false
+        fitting = false
     }
     onCanceled: {
         list.resizing = ""
         moved = false
+        fitting = false
     }
-    onDoubleClicked: fitRequested()
+    onDoubleClicked: {
+        fitting = true
+        moved = false
+        fitRequested()
+    }
 }

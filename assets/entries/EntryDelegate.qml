@@ -42,11 +42,31 @@ ItemDelegate {
                                                                                   : words.kindText(kind)
     // Where the name is drawn: the rename editor opens over it.
     property Item nameItem: null
+    // The labels of the other columns.
+    property Item sizeItem: null
+    property Item dateItem: null
+    property Item typeItem: null
     readonly property string brokenText: isBrokenLink ? qsTranslate("Browser", "broken link \u2192 %1").arg(linkTarget) : ""
 
-    // The words shown in a column, for fitting it to them.
-    function columnText(key) {
-        return key === "size" ? sizeText : key === "date" ? dateText : key === "type" ? kindText : displayName
+    // How wide a column's words are drawn whole, with the labels' own fonts
+    // and paddings; the name with the marks beside it.
+    function columnWidth(key) {
+        const label = key === "size" ? sizeItem : key === "date" ? dateItem : key === "type" ? typeItem : null
+        if (label)
+            return label.implicitWidth
+        const line = nameItem?.parent ?? null
+        if (key !== "name" || !line)
+            return 0
+        let width = 0
+        let parts = 0
+        for (let i = 0; i < line.children.length; ++i) {
+            const part = line.children[i]
+            if (part.visible) {
+                width += part.implicitWidth
+                ++parts
+            }
+        }
+        return width + Math.max(0, parts - 1) * (line as RowLayout).spacing
     }
 
     // The right button: the entry's menu, at x, y in the row.
@@ -135,6 +155,7 @@ ItemDelegate {
         }
         Label {
             visible: !row.compact
+            Component.onCompleted: row.sizeItem = this
             objectName: "sizeColumn"
             Layout.minimumWidth: row.sizeWidth
             Layout.maximumWidth: row.sizeWidth
@@ -146,6 +167,7 @@ ItemDelegate {
         }
         Label {
             visible: !row.compact
+            Component.onCompleted: row.dateItem = this
             objectName: "dateColumn"
             Layout.minimumWidth: row.dateWidth
             Layout.maximumWidth: row.dateWidth
@@ -156,6 +178,7 @@ ItemDelegate {
         }
         Label {
             visible: !row.compact
+            Component.onCompleted: row.typeItem = this
             objectName: "typeColumn"
             Layout.minimumWidth: row.typeWidth
             Layout.maximumWidth: row.typeWidth

@@ -19,9 +19,10 @@ Pane {
 
     signal sortRequested(string key)
 
-    // Wide enough for the column's title and the widest of its rows.
+    // Wide enough for the column's title and the widest of its rows in
+    // view, each drawn whole.
     function fit(key, column) {
-        const widest = Math.max(column.implicitWidth, list.widestText(key) + Services.ui.du(0.6))
+        const widest = Math.ceil(Math.max(column.implicitWidth, list.widestText(key)))
         // A fit ends a drag still under way: its width would otherwise stand.
         list.resizing = ""
         list.columnResized(key, Math.max(Services.ui.du(4), widest))

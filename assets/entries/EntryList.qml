@@ -70,23 +70,23 @@ ListView {
         return pressedAt > openedAt
     }
 
-    // The widest text of a column among the rows made (what is on screen
-    // and a little ahead): measuring every row of a huge folder is not
-    // worth a double click.
+    // The widest words of a column among the rows in view, as their labels
+    // draw them. Rows made ahead of the scrolling, or kept for reuse, are
+    // left out: which of them exist depends on what happened before, and
+    // the same double click must always give the same width.
     function widestText(key) {
+        forceLayout()
         let widest = 0
         const rows = contentItem.children
         for (let i = 0; i < rows.length; ++i) {
             const row = rows[i]
-            if (!row.visible || row.columnText === undefined)
+            if (!row.visible || row.columnWidth === undefined
+                    || row.y + row.height <= contentY || row.y >= contentY + height)
                 continue
-            metrics.font = row.font
-            metrics.text = row.columnText(key)
-            widest = Math.max(widest, metrics.advanceWidth)
+            widest = Math.max(widest, row.columnWidth(key))
         }
         return Math.ceil(widest)
     }
-    TextMetrics { id: metrics }
 
     function pageRows() {
         return Math.max(1, Math.floor(height / Services.ui.du(4)))
