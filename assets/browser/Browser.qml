@@ -34,12 +34,13 @@ Page {
     property alias showHidden: kept.showHidden
     property alias hiddenLast: kept.hiddenLast
     property alias listThumbnails: kept.listThumbnails
-    property alias list: list
     readonly property FileSteps steps: fileSteps
+    readonly property EntryList list: views.list
     readonly property bool onTop: StackView.status === StackView.Active
                                   || StackView.status === StackView.Activating
     // Too narrow for the places beside the list: they slide in instead.
-    readonly property bool narrow: width < Services.ui.du(60)
+    // Not laid out yet (no width) is not narrow: the drawer waits for that.
+    readonly property bool narrow: width > 0 && width < Services.ui.du(60)
 
     title: atRoot ? "/" : PathTools.shownName(folder.replace(/\/+$/, "").replace(/^.*\//, ""))
     focus: true
@@ -72,9 +73,7 @@ Page {
     }
     // The menu of an entry (FolderModel.get) at x, y in the browser.
     function showEntryMenu(entry, x, y) {
-        entryCommands.menuEntry = entry
-        entryMenu.popup(browser, x, y)
-        entryMenu.currentIndex = 0
+        menus.showEntryMenu(entry, browser, x, y)
     }
 
     Component.onCompleted: kept.restored = true
@@ -83,8 +82,8 @@ Page {
         if (navigation.started)
             kept.folderShown(folder)
     }
-    onActiveFocusChanged: if (activeFocus) list.forceActiveFocus()
-    StackView.onActivated: list.forceActiveFocus()
+    onActiveFocusChanged: if (activeFocus) views.list.forceActiveFocus()
+    StackView.onActivated: views.list.forceActiveFocus()
 
     BrowserSettings { id: kept }
     Navigation {
@@ -109,7 +108,7 @@ Page {
     EntryCommands {
         id: entryCommands
         active: browser.onTop
-        chosenPath: results.active ? results.currentPath : navigation.selection.currentPath
+        chosenPath: views.searching && views.results ? views.results.currentPath : navigation.selection.currentPath
         selection: navigation.selection
         copier: browser.copier
         onOpenRequested: (path, how) => browser.openRequested(path, how)
@@ -125,52 +124,24 @@ Page {
         z: 1
         active: browser.onTop
         navigation: navigation
-        list: list
-        grid: grid
+        list: views.list
+        grid: views.grid
     }
 
-    // The commands on the browser's own parts.
-    Command {
-        id: filterCommand
-        info: Commands.filter; enabled: browser.onTop
-        onTriggered: filterBar.start()
-    }
-    Command {
-        id: editPathCommand
-        info: Commands.editPath; enabled: browser.onTop
-        onTriggered: bar.editPath()
-    }
-    Command {
-        id: menuCommand
-        info: Commands.menu; enabled: browser.onTop
-        onTriggered: {
-            menu.popup(bar.menuButton, 0, bar.menuButton.height)
-            menu.currentIndex = 0
-        }
-    }
-    Command {
-        id: aboutCommand
-        info: Commands.about; enabled: browser.onTop
-        onTriggered: browser.showAbout()
-    }
-
-    BrowserMenu {
-        id: menu
+    BrowserMenus {
+        id: menus
         navigation: navigation
         steps: fileSteps
         choices: choices
         kept: kept
-        filterCommand: filterCommand
-        aboutCommand: aboutCommand
         see: see
-        onClosed: list.forceActiveFocus()
-    }
-    EntryMenu {
-        id: entryMenu
-        objectName: "entryMenu"
         commands: entryCommands
-        steps: fileSteps
-        onClosed: if (browser.onTop) (results.active ? results : list).forceActiveFocus()
+        active: browser.onTop
+        bar: bar
+        filterBar: filterBar
+        onAboutRequested: browser.showAbout()
+        onMenuClosed: views.list.forceActiveFocus()
+        onEntryMenuClosed: if (browser.onTop) views.shown.forceActiveFocus()
     }
 
     RowLayout {
@@ -186,7 +157,7 @@ Page {
             folder: browser.folder
             onChosen: (path) => browser.open(path, true, "")
             onTrashChosen: browser.showTrash()
-            onDone: list.forceActiveFocus()
+            onDone: views.list.forceActiveFocus()
         }
 
         ColumnLayout {
@@ -200,10 +171,10 @@ Page {
                 Layout.fillWidth: true
                 navigation: navigation
                 placesCommand: places.toggleCommand
-                menuCommand: menuCommand
+                menuCommand: menus.menuCommand
                 viewCommand: see.otherView
                 onOpenRequested: (path, select) => browser.open(path, true, select)
-                onDone: list.forceActiveFocus()
+                onDone: views.list.forceActiveFocus()
             }
             Label {
                 objectName: "startNotice"
@@ -219,77 +190,33 @@ Page {
                 Layout.fillWidth: true
                 shown: navigation.model.count
                 total: navigation.model.unfilteredCount
-                onDone: (results.active ? results : list).forceActiveFocus()
+                onDone: views.shown.forceActiveFocus()
             }
             EntryHeader {
                 Layout.fillWidth: true
-                list: list
+                list: views.list
                 sortBy: kept.sortBy
                 ascending: kept.ascending
                 onSortRequested: (key) => browser.sortByColumn(key)
             }
-            SearchResults {
-                id: results
+            EntryViews {
+                id: views
                 Layout.fillWidth: true
                 Layout.fillHeight: true
-                visible: active
-                active: filterBar.below && filterBar.text !== ""
+                navigation: navigation
+                kept: kept
+                filterBar: filterBar
                 folder: browser.folder
-                query: filterBar.text
-                showHidden: kept.showHidden
-                contents: filterBar.contents
-                crossFileSystems: filterBar.crossFileSystems
-                onContextMenuRequested: (entry, x, y) => {
-                    const at = mapToItem(browser, x, y)
-                    browser.showEntryMenu(entry, at.x, at.y)
-                }
                 onOpenRequested: (entry) => browser.openEntry(entry)
                 onShowRequested: (entry) => browser.open(entry.path, true, entry.completePath)
-                onCloseRequested: {
-                    filterBar.clear()
-                    list.forceActiveFocus()
-                }
-            }
-            EntryList {
-                id: list
-                Layout.fillWidth: true
-                Layout.fillHeight: true
-                visible: !results.active && kept.viewMode !== "grid"
-                selection: navigation.selection
-                thumbnails: kept.listThumbnails
-                keptName: kept.nameColumn > 0 ? Services.ui.du(kept.nameColumn) : 0
-                keptSize: Services.ui.du(kept.sizeColumn)
-                keptDate: Services.ui.du(kept.dateColumn)
-                keptType: Services.ui.du(kept.typeColumn)
-                onColumnResized: (key, width) => kept.setColumn(key, width)
-                filtered: filterBar.text !== ""
-                onFilterCleared: filterBar.clear()
-                onActivated: (index) => browser.openEntry(navigation.model.get(index))
-                onContextMenuRequested: (index, x, y) => {
-                    const at = mapToItem(browser, x, y)
-                    browser.showEntryMenu(navigation.model.get(index), at.x, at.y)
-                }
-            }
-            EntryGrid {
-                id: grid
-                Layout.fillWidth: true
-                Layout.fillHeight: true
-                visible: !results.active && kept.viewMode === "grid"
-                selection: navigation.selection
-                onActivated: (index) => browser.openEntry(navigation.model.get(index))
-                onContextMenuRequested: (index, x, y) => {
-                    const at = mapToItem(browser, x, y)
-                    browser.showEntryMenu(navigation.model.get(index), at.x, at.y)
+                onMenuRequested: (entry, item, x, y) => {
+                    const at = item.mapToItem(browser, x, y)
+                    browser.showEntryMenu(entry, at.x, at.y)
                 }
             }
             StepBar {
                 Layout.fillWidth: true
                 steps: fileSteps
-            }
-            // The keyboard given to the list goes to the grid while it is shown.
-            Connections {
-                target: list
-                function onActiveFocusChanged() { if (list.activeFocus && grid.visible) grid.forceActiveFocus() }
             }
             // The view switched: the one shown takes the keyboard the other had.
             Connections {
@@ -316,8 +243,8 @@ Page {
 
     FolderMessage {
         x: listing.x + (listing.width - width) / 2
-        readonly property Item entries: grid.visible ? grid : list
-        y: listing.y + entries.y + (entries.height - height) / 2
+        // Over the middle of the entries, which fill the views.
+        y: listing.y + views.y + (views.height - height) / 2
         width: listing.width - Services.ui.du(4)
         navigation: navigation
     }

@@ -13,16 +13,16 @@ Item {
     required property bool active
     required property Navigation navigation
     required property EntryList list
+    // Null until the grid is first shown.
     required property EntryGrid grid
+    readonly property bool gridShown: grid !== null && grid.visible
     // The list or the grid, whichever is shown.
-    readonly property Flickable view: grid.visible ? grid : list
+    readonly property Flickable view: gridShown ? grid : list
     // Undo and redo apply also where the browser is not on top (the trash).
     property bool alsoActive: false
     readonly property EntrySelection selection: navigation.selection
     readonly property FileOperations operations: ops
     readonly property FileHistory history: fileHistory
-    readonly property AskDialog asker: askDialog
-    readonly property RenameEditor editor: renameEditor
 
     // The step under way the bar follows, its progress, and what came of
     // the last one.
@@ -35,7 +35,7 @@ Item {
     // Keys typed in the places are theirs: Delete there drops a bookmark.
     // While a name is edited, F2 and Delete are the field's.
     readonly property bool keysHere: {
-        if (renameEditor.visible)
+        if (prompts.editing)
             return false
         for (let item = Window.activeFocusItem; item; item = item.parent) {
             if (item.objectName === "placesPane")
@@ -77,14 +77,14 @@ Item {
         const row = selection.currentRow
         if (path === "" || row < 0)
             return
-        if (grid.visible)
+        if (gridShown)
             grid.positionViewAtIndex(row, GridView.Contain)
         else
             list.positionViewAtIndex(row, ListView.Contain)
-        renameEditor.start(path, path.replace(/\/+$/, "").replace(/^.*\//, ""))
+        prompts.edit(path, path.replace(/\/+$/, "").replace(/^.*\//, ""))
     }
     function ask(question, confirm, then) {
-        askDialog.ask(question, confirm, then, Window.activeFocusItem)
+        prompts.ask(question, confirm, then, Window.activeFocusItem)
     }
     // The keyboard back to the entries, after an editor or a dialog.
     function giveKeysBack() {
@@ -133,19 +133,19 @@ Item {
             : shownName(kind === FileOperations.Restore ? made[0].path : asked[firstMade] || made[0].path)
         if (kind === FileOperations.Rename) {
             if (first.ok) {
-                renameEditor.stop()
+                prompts.stopEditing()
                 show(first.path)
-            } else {
-                renameEditor.refuse(first.message)
+            } else if (prompts.editor) {
+                prompts.editor.refuse(first.message)
             }
             return
         }
         if (kind === FileOperations.NewFolder) {
             if (first.ok) {
-                nameDialog.close()
+                prompts.closeName()
                 show(first.path)
-            } else {
-                nameDialog.refusal = first.message
+            } else if (prompts.nameDialog) {
+                prompts.nameDialog.refusal = first.message
             }
             return
         }
@@ -191,36 +191,13 @@ Item {
         onFinished: (id, kind, results) => steps.finish(id, kind, results)
     }
 
-    AskDialog { id: askDialog }
-    RenameEditor {
-        id: renameEditor
-        view: steps.view
-        nameItem: steps.grid.visible ? steps.grid.currentName : steps.list.currentName
-        wide: !steps.grid.visible
+    StepPrompts {
+        id: prompts
         operations: ops
-        onSubmitted: (path, name) => ops.rename(path, name)
-        onClosed: steps.giveKeysBack()
-    }
-    Connections {
-        target: steps.grid
-        function onCurrentMoved() { renameEditor.place() }
-    }
-    Connections {
-        target: steps.navigation
-        function onLeaving() { renameEditor.stop() }
-    }
-    // Another entry chosen (a click, or the entry gone) ends the editing.
-    Connections {
-        target: steps.selection
-        function onCurrentChanged() {
-            if (renameEditor.visible && !renameEditor.waiting && steps.selection.currentPath !== renameEditor.path)
-                renameEditor.stop()
-        }
-    }
-    NameDialog {
-        id: nameDialog
-        operations: ops
-        onSubmitted: (name) => ops.makeFolder(steps.navigation.folder, name)
+        navigation: steps.navigation
+        selection: steps.selection
+        list: steps.list
+        grid: steps.grid
         onClosed: steps.giveKeysBack()
     }
 
@@ -232,7 +209,7 @@ Item {
     readonly property Command newFolder: Command {
         info: Commands.newFolder
         enabled: steps.active && steps.navigation.folder !== ""
-        onTriggered: nameDialog.start()
+        onTriggered: prompts.askName()
     }
     readonly property Command trashCommand: Command {
         info: Commands.trash

@@ -60,8 +60,14 @@ GridView {
         if (currentIndex >= 0)
             positionViewAtIndex(currentIndex, GridView.Contain)
     }
-    onCurrentIndexChanged: if (!following) selection.currentRow = currentIndex
-    Component.onCompleted: follow()
+    // Made after the folder was listed: the view's own first choice of a
+    // tile, before it follows the selection, is not the person's either.
+    property bool ready: false
+    onCurrentIndexChanged: if (ready && !following) selection.currentRow = currentIndex
+    Component.onCompleted: {
+        ready = true
+        follow()
+    }
     // A bar shown over the entries (the filter) or a lower window keeps
     // the chosen entry whole in sight when it was before.
     property real heightBefore: 0

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -19,6 +20,11 @@ Item {
     property string message: ""
     readonly property string shownPath: folder === "//" ? "/" : folder
     property alias field: field
+    // The folders that complete the typed path, and the list under the
+    // field that offers them, made when first there is one to offer.
+    property var offered: []
+    property PathCompletion completion: null
+    readonly property int chosen: completion ? completion.currentIndex : -1
 
     // Asks the browser to open folder and select the entry select in it.
     signal openRequested(string folder, string select)
@@ -46,7 +52,7 @@ Item {
         editing = false
         resolving = false
         message = ""
-        completion.close()
+        closeSuggestions()
         done()
     }
 
@@ -67,7 +73,7 @@ Item {
         }
         editing = false
         message = ""
-        completion.close()
+        closeSuggestions()
         if (where.kind !== PathTargets.Empty)
             openRequested(where.folder, where.kind === PathTargets.File ? where.select : "")
         done()
@@ -84,12 +90,17 @@ Item {
     readonly property bool settled: !resolving && (!editing || suggestedFor === field.text)
     function offer(suggestions) {
         suggestedFor = field.text
-        completion.suggestions = suggestions
-        completion.currentIndex = -1
-        if (suggestions.length > 0 && field.activeFocus && editing)
-            completion.open()
-        else
-            completion.close()
+        offered = suggestions
+        const shown = suggestions.length > 0 && field.activeFocus && editing
+        if (shown && !completion)
+            completion = completionComponent.createObject(bar)
+        if (completion) {
+            completion.currentIndex = -1
+            if (shown)
+                completion.open()
+            else
+                completion.close()
+        }
         if (tabPending) {
             tabPending = false
             complete()
@@ -97,14 +108,18 @@ Item {
     }
 
     // Tab: the chosen suggestion, else the part all suggestions share.
+    function closeSuggestions() {
+        if (completion)
+            completion.close()
+    }
     function complete() {
-        if (suggestedFor !== field.text && completion.currentIndex < 0) {
+        if (suggestedFor !== field.text && chosen < 0) {
             tabPending = true
             return
         }
-        const all = completion.suggestions
-        if (completion.currentIndex >= 0) {
-            field.text = all[completion.currentIndex]
+        const all = offered
+        if (chosen >= 0) {
+            field.text = all[chosen]
         } else if (all.length > 0) {
             let common = all[0]
             for (const s of all)
@@ -142,25 +157,25 @@ Item {
             inputMethodHints: Qt.ImhNoAutoUppercase | Qt.ImhNoPredictiveText
             Accessible.name: qsTr("Folder or file to go to")
             onTextEdited: { bar.message = ""; bar.suggest() }
-            onActiveFocusChanged: if (!activeFocus && bar.editing && !completion.choosing) {
+            onActiveFocusChanged: if (!activeFocus && bar.editing && !(bar.completion && bar.completion.choosing)) {
                 bar.editing = false
                 bar.message = ""
-                completion.close()
+                bar.closeSuggestions()
             }
 
             Keys.onPressed: (event) => {
                 if (event.key === Qt.Key_Escape)
                     bar.cancel()
                 else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
-                    if (completion.currentIndex >= 0)
-                        text = completion.suggestions[completion.currentIndex]
+                    if (bar.chosen >= 0)
+                        text = bar.offered[bar.chosen]
                     bar.go()
                 } else if (event.key === Qt.Key_Tab)
                     bar.complete()
-                else if (event.key === Qt.Key_Down && completion.opened)
-                    completion.currentIndex = Math.min(completion.currentIndex + 1, completion.count - 1)
-                else if (event.key === Qt.Key_Up && completion.opened)
-                    completion.currentIndex = Math.max(completion.currentIndex - 1, -1)
+                else if (event.key === Qt.Key_Down && bar.completion && bar.completion.opened)
+                    bar.completion.currentIndex = Math.min(bar.chosen + 1, bar.completion.count - 1)
+                else if (event.key === Qt.Key_Up && bar.completion && bar.completion.opened)
+                    bar.completion.currentIndex = Math.max(bar.chosen - 1, -1)
                 else
                     return
                 event.accepted = true
@@ -178,14 +193,17 @@ Item {
         }
     }
 
-    PathCompletion {
-        id: completion
-        y: field.height
-        width: field.width
-        onPicked: (text) => {
-            field.text = text
-            field.forceActiveFocus()
-            bar.suggest()
+    Component {
+        id: completionComponent
+        PathCompletion {
+            y: field.height
+            width: field.width
+            suggestions: bar.offered
+            onPicked: (text) => {
+                field.text = text
+                field.forceActiveFocus()
+                bar.suggest()
+            }
         }
     }
     Connections {

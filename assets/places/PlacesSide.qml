@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import Vantrel
@@ -15,6 +16,8 @@ Item {
     // The folder the browser shows, marked among the places.
     required property string folder
     readonly property bool beside: !narrow && pane.shown
+    // Made when the window is first narrow.
+    property Drawer drawer: null
 
     // A place was chosen: the browser is to open it.
     signal chosen(string path)
@@ -26,6 +29,10 @@ Item {
     function recheck() {
         pane.places.recheck()
     }
+    function closeDrawer() {
+        if (side.drawer)
+            side.drawer.close()
+    }
 
     readonly property Command toggleCommand: Command {
         info: Commands.places
@@ -35,10 +42,10 @@ Item {
                 pane.shown = !pane.shown
                 if (!pane.shown)
                     side.done()
-            } else if (drawer.opened) {
-                drawer.close()
+            } else if (side.drawer.opened) {
+                side.drawer.close()
             } else {
-                drawer.open()
+                side.drawer.open()
             }
         }
     }
@@ -47,7 +54,7 @@ Item {
         enabled: side.active
         onTriggered: {
             if (side.narrow) {
-                drawer.open()
+                side.drawer.open()
             } else {
                 pane.shown = true
                 pane.list.forceActiveFocus()
@@ -60,7 +67,15 @@ Item {
         onTriggered: pane.addBookmark(side.folder)
     }
 
-    onNarrowChanged: drawer.close()
+    function makeDrawer() {
+        if (narrow && !drawer)
+            drawer = drawerComponent.createObject(side)
+    }
+    onNarrowChanged: {
+        closeDrawer()
+        makeDrawer()
+    }
+    Component.onCompleted: makeDrawer()
 
     Rectangle {
         anchors.right: parent.right
@@ -70,21 +85,23 @@ Item {
         color: side.palette.mid
     }
 
-    Drawer {
-        id: drawer
-        objectName: "placesDrawer"
-        edge: Qt.LeftEdge
-        width: Math.min(side.Window.width * 0.8, Services.ui.du(28))
-        height: side.Window.height
-        interactive: side.narrow && side.active
-        focus: true
-        onOpened: pane.list.forceActiveFocus()
-        onClosed: if (side.active) side.done()
+    Component {
+        id: drawerComponent
+        Drawer {
+            objectName: "placesDrawer"
+            edge: Qt.LeftEdge
+            width: Math.min(side.Window.width * 0.8, Services.ui.du(28))
+            height: side.Window.height
+            interactive: side.narrow && side.active
+            focus: true
+            onOpened: pane.list.forceActiveFocus()
+            onClosed: if (side.active) side.done()
+        }
     }
 
     PlacesPane {
         id: pane
-        parent: side.narrow ? drawer.contentItem as Item : side
+        parent: side.narrow && side.drawer ? side.drawer.contentItem as Item : side
         anchors.fill: parent
         anchors.rightMargin: side.narrow ? 0 : Services.ui.du(0.1)
         visible: side.narrow || side.beside
@@ -94,11 +111,11 @@ Item {
                 side.trashChosen()
             else
                 side.chosen(path)
-            drawer.close()
+            side.closeDrawer()
             side.done()
         }
         onDone: {
-            drawer.close()
+            side.closeDrawer()
             side.done()
         }
     }

@@ -69,8 +69,10 @@ Item {
             if (data.open === "")
                 return
             if (data.open === "menu") {
-                const menu = findChild(scene, "browserMenu")
                 keySequence("F10")
+                // Made when first asked for.
+                const menu = findChild(scene, "browserMenu")
+                verify(menu)
                 tryVerify(() => menu.opened && !list.activeFocus)
                 keyClick(Qt.Key_Escape)
                 tryVerify(() => !menu.visible)
