@@ -533,6 +533,25 @@ Transfer::Outcome Transfer::mergeByRename(Job::Control &control, const Source &s
 Transfer::Outcome Transfer::copyTree(Job::Control &control, const Source &source, Target &target)
 {
     control.setCurrent(source.path);
+    // A move that could copy but not remove would leave two of everything:
+    // it asks before it begins.
+    while (m_kind == Job::Move) {
+        const bool canRemove =
+            ::faccessat(source.parent->fd, ".", W_OK | X_OK, 0) == 0 &&
+            (!S_ISDIR(source.st.st_mode) ||
+             ::faccessat(source.parent->fd, source.name.constData(), W_OK | X_OK, 0) == 0);
+        if (canRemove)
+            break;
+        switch (failure(control, errno, true, source.path, target.path())) {
+        case Job::Retry:
+            continue;
+        case Job::Cancel:
+            return Outcome::Cancelled;
+        default:
+            control.addDone(0, 1);
+            return Outcome::Skipped;
+        }
+    }
     if (S_ISDIR(source.st.st_mode))
         return copyFolder(control, source, target);
     if (S_ISREG(source.st.st_mode) || S_ISLNK(source.st.st_mode))
