@@ -67,10 +67,23 @@ ViewerPage {
                 font.pixelSize: _ui.du(2.4)
             }
             Label {
+                objectName: "aboutVersion"
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                text: qsTr("Version %1").arg(Qt.application.version)
+            }
+            Label {
                 Layout.fillWidth: true
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 text: qsTr("A file browser that lists every folder it may read, hidden and system entries included, shows files as text, as a hex dump or as pictures, and hands the rest to the desktop's applications.")
+            }
+            Label {
+                objectName: "aboutLicence"
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                text: qsTr("Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).")
             }
             Label {
                 Layout.topMargin: _ui.du(1)

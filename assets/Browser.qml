@@ -100,7 +100,11 @@ Page {
 
     Component.onCompleted: {
         kept.restored = true
-        PathTools.findStartFolder(kept.lastFolder())
+        // A folder or file named on the command line comes before the remembered one.
+        if (CommandLine.path !== "")
+            CommandLine.findStart()
+        else
+            PathTools.findStartFolder(kept.lastFolder())
     }
     onFolderChanged: {
         kept.folder = folder
@@ -122,6 +126,19 @@ Page {
                 browser.notice = qsTr("%1 no longer exists; showing the nearest folder above it.").arg(remembered)
             else if (reason === "unreadable")
                 browser.notice = qsTr("%1 cannot be read; showing the nearest folder above it.").arg(remembered)
+        }
+    }
+
+    Connections {
+        target: CommandLine
+        function onStartFound(found, select, reason) {
+            if (browser.started)
+                return
+            browser.open(found, false, select)
+            if (reason === "missing")
+                browser.notice = qsTr("%1 does not exist; showing the nearest folder above it.").arg(CommandLine.path)
+            else if (reason === "unreadable")
+                browser.notice = qsTr("%1 cannot be read; showing the nearest folder above it.").arg(CommandLine.path)
         }
     }
 

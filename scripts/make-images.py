@@ -7,6 +7,7 @@ import struct
 import zlib
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+APP_ID = "io.github.vantrel.Vantrel"
 
 
 def write_png(path, size, rows):
@@ -146,3 +147,8 @@ if __name__ == "__main__":
     icon = lambda x, y, cover: (folder(x, y, cover), 1.0)
     for name, size in (("vantrel.png", 256), ("vantrel-64.png", 64)):
         write_png(os.path.join(ROOT, "assets", "images", name), size, render(size, icon))
+    # The desktop's icon at the hicolor theme's sizes, named by the application id;
+    # dist/icons/scalable holds the same drawing as SVG.
+    for size in (16, 22, 24, 32, 48, 64, 128, 256):
+        write_png(os.path.join(ROOT, "dist", "icons", f"{size}x{size}", APP_ID + ".png"),
+                  size, render(size, icon))

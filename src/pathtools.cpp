@@ -153,6 +153,11 @@ QString PathTools::parentOf(const QString &path) const
     return cut <= 0 ? QStringLiteral("/") : trimmed.left(cut + 1);
 }
 
+QString PathTools::clean(const QString &path)
+{
+    return fold(path);
+}
+
 QVariantMap PathTools::startFolderFor(const QString &remembered, const QString &home)
 {
     const auto answer = [](const QString &folder, const QString &reason) {

@@ -28,6 +28,9 @@ public:
     // The path as its folders from the root down: [{name, path}], path ending in "/".
     Q_INVOKABLE QVariantList segments(const QString &path) const;
     Q_INVOKABLE QString parentOf(const QString &path) const;
+    // path with "." and ".." resolved and repeated slashes folded, by the
+    // text alone; it must start with "/".
+    static QString clean(const QString &path);
 
     // The folder to open at start: the remembered one if it can be listed,
     // else its nearest parent that can, else home. Looked up on a thread of

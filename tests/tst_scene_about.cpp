@@ -77,6 +77,26 @@ private Q_SLOTS:
         QTRY_COMPARE(depth(), 1);
     }
 
+    // The page names the version the program was built as and its licence;
+    // the window tells the desktop the name of the entry that has its icon.
+    void versionAndLicence()
+    {
+        const QString entry = QGuiApplication::desktopFileName();
+        QVERIFY2(QFile::exists(VANTREL_SOURCE_DIR "/dist/" + entry + ".desktop"),
+                 qPrintable(entry));
+        QQuickItem *about = openAbout();
+        QVERIFY(about);
+        auto *version = RunningScene::find(about, "aboutVersion");
+        auto *licence = RunningScene::find(about, "aboutLicence");
+        QVERIFY(version && licence);
+        QVERIFY(version->isVisible() && licence->isVisible());
+        QVERIFY2(version->property("text").toString().contains(VANTREL_VERSION),
+                 qPrintable(version->property("text").toString()));
+        QVERIFY(licence->property("text").toString().contains("GPL-3.0-or-later"));
+        QVERIFY(QMetaObject::invokeMethod(about, "close"));
+        QTRY_COMPARE(depth(), 1);
+    }
+
     void closeAbout_data()
     {
         QTest::addColumn<int>("key"); // none: the back button

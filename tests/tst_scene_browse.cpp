@@ -2,6 +2,7 @@
 // filter and the sort keys reaching the rows, type-ahead that misses, a
 // folder that changes or goes while open, one that never answers, and the
 // names a screen reader hears.
+#include "commandline.h"
 #include "foldermodel.h"
 #include "scenefixture.h"
 
@@ -126,31 +127,43 @@ private Q_SLOTS:
 
     void cleanupTestCase() { m_scene.reset(); }
 
-    // Where a run starts, by what the settings remember ("@" the fixture):
-    // "@/" the fixture itself, "~/" home; notice: words the notice holds.
+    // Where a run starts, by what the settings remember ("@" the fixture)
+    // and the path the command line asks for: "@/" the fixture itself, "~/"
+    // home; notice: words the notice holds; chosen: the entry made current.
     void startFolder_data()
     {
         QTest::addColumn<QString>("remembered"); // empty: nothing stored
+        QTest::addColumn<QString>("asked");      // empty: none on the command line
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("notice");
-        QTest::newRow("first run") << QString() << "~/" << QString();
-        QTest::newRow("remembered there") << "@/dir"
-                                          << "@/dir" << QString();
-        QTest::newRow("remembered gone") << "@/gone/deeper"
-                                         << "@/"
-                                         << "no longer exists";
-        QTest::newRow("remembered unreadable") << "@/locked/inner"
-                                               << "@/"
-                                               << "cannot be read";
-        QTest::newRow("remembered a file") << "@/a.txt"
-                                           << "@/"
-                                           << "cannot be read";
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("first run") << QString() << QString() << "~/" << QString() << QString();
+        QTest::newRow("remembered there")
+            << "@/dir" << QString() << "@/dir" << QString() << QString();
+        QTest::newRow("remembered gone") << "@/gone/deeper" << QString() << "@/"
+                                         << "no longer exists" << QString();
+        QTest::newRow("remembered unreadable") << "@/locked/inner" << QString() << "@/"
+                                               << "cannot be read" << QString();
+        QTest::newRow("remembered a file") << "@/a.txt" << QString() << "@/"
+                                           << "cannot be read" << QString();
+        QTest::newRow("asked a folder") << "@/"
+                                        << "@/dir"
+                                        << "@/dir/" << QString() << QString();
+        QTest::newRow("asked a file") << "@/dir"
+                                      << "@/a.txt"
+                                      << "@/" << QString() << "a.txt";
+        QTest::newRow("asked what is not there") << "@/dir"
+                                                 << "@/gone/x"
+                                                 << "@/"
+                                                 << "does not exist" << QString();
     }
     void startFolder()
     {
         QFETCH(QString, remembered);
+        QFETCH(QString, asked);
         QFETCH(QString, start);
         QFETCH(QString, notice);
+        QFETCH(QString, chosen);
         Sandbox box;
         const QString fixture = box.path("fixture");
         QVERIFY(QDir().mkpath(fixture + "/dir") && QDir().mkpath(fixture + "/locked/inner") &&
@@ -164,9 +177,12 @@ private Q_SLOTS:
             ::access(QFile::encodeName(fixture + "/locked/inner").constData(), R_OK | X_OK) == 0)
             QSKIP("Permissions do not hold here (running as root?)");
         remembered.replace("@", fixture);
+        asked.replace("@", fixture);
         if (!remembered.isEmpty())
             QVERIFY(box.write("data/settings.json",
                               QJsonDocument(QJsonObject{{"lastFolder", remembered}}).toJson()));
+        CommandLine::setRequestedPath(asked);
+        const auto forget = qScopeGuard([] { CommandLine::setRequestedPath(QString()); });
 
         RunningScene scene(box);
         QVERIFY(browser());
@@ -179,8 +195,10 @@ private Q_SLOTS:
             QCOMPARE(shown.contains(notice) && !notice.isEmpty(), !notice.isEmpty());
         QCOMPARE(shown.isEmpty(), notice.isEmpty());
         if (!notice.isEmpty())
-            QVERIFY2(shown.contains(remembered), qPrintable(shown));
+            QVERIFY2(shown.contains(asked.isEmpty() ? remembered : asked), qPrintable(shown));
         QCOMPARE(RunningScene::find(browser(), "startNotice")->isVisible(), !notice.isEmpty());
+        if (!chosen.isEmpty())
+            QTRY_COMPARE(currentName(), chosen);
     }
 
     // Steps: keys, "menu:" a command of the actions, "header:" a column

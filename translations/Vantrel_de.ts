@@ -19,6 +19,14 @@
         <source>A file browser that lists every folder it may read, hidden and system entries included, shows files as text, as a hex dump or as pictures, and hands the rest to the desktop&apos;s applications.</source>
         <translation>Ein Dateibrowser, der jeden lesbaren Ordner auflistet, ausgeblendete und Systemeinträge eingeschlossen, Dateien als Text, als Hex-Ansicht oder als Bilder anzeigt und alles Übrige an die Anwendungen der Arbeitsumgebung übergibt.</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder neuer (GPL-3.0-or-later).</translation>
+    </message>
 </context>
 <context>
     <name>Browser</name>
@@ -365,6 +373,61 @@
     <message>
         <source>This name is not valid UTF-8; its odd bytes show as %1</source>
         <translation>Dieser Name ist kein gültiges UTF-8; seine ungültigen Bytes erscheinen als %1</translation>
+    </message>
+    <message>
+        <source>%1 does not exist; showing the nearest folder above it.</source>
+        <translation>%1 existiert nicht; der nächste übergeordnete Ordner wird angezeigt.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: %1 [OPTION]... [FOLDER | FILE | URL]</source>
+        <translation>Aufruf: %1 [OPTION]... [ORDNER | DATEI | URL]</translation>
+    </message>
+    <message>
+        <source>Browses the folders and files of this computer. Opens FOLDER, or the
+folder of FILE with FILE selected; a file:// URL may stand for either.
+Without one, the folder you were in last opens.
+
+  -h, --help            show this help and exit
+  -v, --version         show the version and exit
+      --caller-dir=DIR  take a relative path from DIR
+
+Qt&apos;s own options (-platform NAME, -reverse and others) are passed on to Qt.</source>
+        <translation>Durchsucht die Ordner und Dateien dieses Computers. Öffnet ORDNER oder den
+Ordner von DATEI, mit DATEI ausgewählt; eine file://-URL kann für beides stehen.
+Ohne Angabe öffnet sich der Ordner, in dem Sie zuletzt waren.
+
+  -h, --help               diese Hilfe zeigen und beenden
+  -v, --version            die Version zeigen und beenden
+      --caller-dir=ORDNER  einen relativen Pfad von ORDNER aus nehmen
+
+Die eigenen Optionen von Qt (-platform NAME, -reverse und andere) werden an Qt
+weitergegeben.</translation>
+    </message>
+    <message>
+        <source>%1: unknown option &apos;%2&apos;</source>
+        <translation>%1: unbekannte Option &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>%1: option &apos;%2&apos; needs a value</source>
+        <translation>%1: Option &apos;%2&apos; braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a folder or file on this computer</source>
+        <translation>%1: %2 ist weder ein Ordner noch eine Datei auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more.</source>
+        <translation>Mehr dazu mit &apos;%1 --help&apos;.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: only the first path is opened; %n more left aside</source>
+        <translation>
+            <numerusform>%1: nur der erste Pfad wird geöffnet; %n weiterer bleibt unbeachtet</numerusform>
+            <numerusform>%1: nur der erste Pfad wird geöffnet; %n weitere bleiben unbeachtet</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,14 @@
         <source>A file browser that lists every folder it may read, hidden and system entries included, shows files as text, as a hex dump or as pictures, and hands the rest to the desktop&apos;s applications.</source>
         <translation>Un explorador de archivos que lista todas las carpetas que puede leer, incluidos los elementos ocultos y del sistema, muestra los archivos como texto, como volcado hexadecimal o como imágenes, y pasa el resto a las aplicaciones del escritorio.</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).</source>
+        <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior (GPL-3.0-or-later).</translation>
+    </message>
 </context>
 <context>
     <name>Browser</name>
@@ -365,6 +373,60 @@
     <message>
         <source>This name is not valid UTF-8; its odd bytes show as %1</source>
         <translation>Este nombre no es UTF-8 válido; sus bytes extraños se muestran como %1</translation>
+    </message>
+    <message>
+        <source>%1 does not exist; showing the nearest folder above it.</source>
+        <translation>%1 no existe; se muestra la carpeta superior más cercana.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: %1 [OPTION]... [FOLDER | FILE | URL]</source>
+        <translation>Uso: %1 [OPCIÓN]... [CARPETA | ARCHIVO | URL]</translation>
+    </message>
+    <message>
+        <source>Browses the folders and files of this computer. Opens FOLDER, or the
+folder of FILE with FILE selected; a file:// URL may stand for either.
+Without one, the folder you were in last opens.
+
+  -h, --help            show this help and exit
+  -v, --version         show the version and exit
+      --caller-dir=DIR  take a relative path from DIR
+
+Qt&apos;s own options (-platform NAME, -reverse and others) are passed on to Qt.</source>
+        <translation>Explora las carpetas y los archivos de este equipo. Abre CARPETA, o la carpeta
+de ARCHIVO con ARCHIVO seleccionado; una URL file:// puede indicar cualquiera
+de los dos. Sin ninguno, se abre la última carpeta en la que estuvo.
+
+  -h, --help                muestra esta ayuda y sale
+  -v, --version             muestra la versión y sale
+      --caller-dir=CARPETA  toma una ruta relativa a partir de CARPETA
+
+Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</translation>
+    </message>
+    <message>
+        <source>%1: unknown option &apos;%2&apos;</source>
+        <translation>%1: opción desconocida «%2»</translation>
+    </message>
+    <message>
+        <source>%1: option &apos;%2&apos; needs a value</source>
+        <translation>%1: la opción «%2» necesita un valor</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a folder or file on this computer</source>
+        <translation>%1: %2 no es una carpeta ni un archivo de este equipo</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more.</source>
+        <translation>Pruebe «%1 --help» para saber más.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: only the first path is opened; %n more left aside</source>
+        <translation>
+            <numerusform>%1: solo se abre la primera ruta; se deja de lado %n más</numerusform>
+            <numerusform>%1: solo se abre la primera ruta; se dejan de lado %n más</numerusform>
+        </translation>
     </message>
 </context>
 <context>

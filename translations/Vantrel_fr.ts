@@ -19,6 +19,14 @@
         <source>A file browser that lists every folder it may read, hidden and system entries included, shows files as text, as a hex dump or as pictures, and hands the rest to the desktop&apos;s applications.</source>
         <translation>Un navigateur de fichiers qui liste chaque dossier qu’il peut lire, éléments cachés et système compris, affiche les fichiers en texte, en vidage hexadécimal ou en images, et confie le reste aux applications du bureau.</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).</source>
+        <translation>Logiciel libre sous licence publique générale GNU, version 3 ou ultérieure (GPL-3.0-or-later).</translation>
+    </message>
 </context>
 <context>
     <name>Browser</name>
@@ -365,6 +373,61 @@
     <message>
         <source>This name is not valid UTF-8; its odd bytes show as %1</source>
         <translation>Ce nom n’est pas en UTF-8 valide ; ses octets invalides s’affichent sous la forme %1</translation>
+    </message>
+    <message>
+        <source>%1 does not exist; showing the nearest folder above it.</source>
+        <translation>%1 n’existe pas ; affichage du dossier parent le plus proche.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: %1 [OPTION]... [FOLDER | FILE | URL]</source>
+        <translation>Utilisation : %1 [OPTION]... [DOSSIER | FICHIER | URL]</translation>
+    </message>
+    <message>
+        <source>Browses the folders and files of this computer. Opens FOLDER, or the
+folder of FILE with FILE selected; a file:// URL may stand for either.
+Without one, the folder you were in last opens.
+
+  -h, --help            show this help and exit
+  -v, --version         show the version and exit
+      --caller-dir=DIR  take a relative path from DIR
+
+Qt&apos;s own options (-platform NAME, -reverse and others) are passed on to Qt.</source>
+        <translation>Parcourt les dossiers et les fichiers de cet ordinateur. Ouvre DOSSIER, ou le
+dossier de FICHIER avec FICHIER sélectionné ; une URL file:// peut désigner
+l’un ou l’autre. Sans argument, le dernier dossier où vous étiez s’ouvre.
+
+  -h, --help                affiche cette aide et quitte
+  -v, --version             affiche la version et quitte
+      --caller-dir=DOSSIER  prend un chemin relatif à partir de DOSSIER
+
+Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmises
+à Qt.</translation>
+    </message>
+    <message>
+        <source>%1: unknown option &apos;%2&apos;</source>
+        <translation>%1 : option inconnue « %2 »</translation>
+    </message>
+    <message>
+        <source>%1: option &apos;%2&apos; needs a value</source>
+        <translation>%1 : l’option « %2 » demande une valeur</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a folder or file on this computer</source>
+        <translation>%1 : %2 n’est ni un dossier ni un fichier de cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more.</source>
+        <translation>Essayez « %1 --help » pour en savoir plus.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: only the first path is opened; %n more left aside</source>
+        <translation>
+            <numerusform>%1 : seul le premier chemin est ouvert ; %n autre est laissé de côté</numerusform>
+            <numerusform>%1 : seul le premier chemin est ouvert ; %n autres sont laissés de côté</numerusform>
+        </translation>
     </message>
 </context>
 <context>

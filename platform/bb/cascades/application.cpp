@@ -13,7 +13,8 @@ Application::Application(int &argc, char **argv) : QGuiApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Vantrel"));
     setApplicationDisplayName(QStringLiteral("Vantrel"));
-    setDesktopFileName(QStringLiteral("vantrel"));
+    setApplicationVersion(QStringLiteral(VANTREL_VERSION));
+    setDesktopFileName(QStringLiteral(VANTREL_APP_ID));
     // Fusion follows the desktop's palette, light or dark; a person can
     // still pick another style through QT_QUICK_CONTROLS_STYLE.
     if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_STYLE"))
