@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copy and move jobs side by side with coreutils, in the same run:
 //
 //   bench_jobs [runs]      default 3 runs; best and median of each

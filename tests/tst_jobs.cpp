@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copy and move jobs: the questions they ask and what the answers leave on
 // disk, the refusals, and files on the clipboard.
 #include "fileclipboard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moves from one file system to another, interrupted at many moments by a
 // cancel, by SIGKILL and by a full disk: every file must stay whole where it
 // was or arrive whole, and nothing partial may sit under a file's name.

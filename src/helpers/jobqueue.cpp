@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "jobqueue.h"
 
 #include "jobshared_p.h"
