@@ -8,7 +8,7 @@ qt6-base-dev qt6-declarative-dev qt6-declarative-dev-tools qt6-tools-dev
 qt6-l10n-tools qt6-image-formats-plugins qml6-module-qtqml qml6-module-qtqml-models
 qml6-module-qtqml-workerscript qml6-module-qtquick qml6-module-qtquick-controls
 qml6-module-qtquick-templates qml6-module-qtquick-layouts qml6-module-qtquick-window
-qml6-module-qttest dbus-daemon libqt6svg6
+qml6-module-qttest dbus-daemon libqt6svg6 libglib2.0-bin
 dpkg-dev file desktop-file-utils appstream"
 
 sudo=""

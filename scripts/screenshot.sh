@@ -5,9 +5,11 @@
 set -eu
 here="$(cd "$(dirname "$0")/.." && pwd)"
 out="$(realpath -m "${1:-$here/docs/screenshot.png}")"
+shown="$(realpath -m "${2:-/etc}")"
 mkdir -p "$(dirname "$out")"
-cmake --preset default >/dev/null
+cd "$here"
+cmake --preset default -DVANTREL_SCENEGRAB=ON >/dev/null
 cmake --build --preset default --target vantrel_scenegrab vantrel_sandbox >/dev/null
 QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software QT_LOGGING_RULES="default.debug=false" \
-    "$here/build/default/tests/vantrel_scenegrab" "$out" "${2:-/etc}" "${3:-900x620}"
+    "$here/build/default/scripts/scenegrab/vantrel_scenegrab" "$out" "$shown" "${3:-900x620}"
 echo "$out"

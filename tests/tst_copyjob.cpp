@@ -68,6 +68,13 @@ void tst_CopyJob::outcome()
     QVERIFY(!job.isRunning());
     QCOMPARE(finished.first().at(0).toBool(), ok);
     QCOMPARE(finished.first().at(1).toString(), reason);
+    // The typed state and reason say the same.
+    QCOMPARE(job.state(), ok ? CopyJob::Succeeded : CopyJob::Failed);
+    const QMap<QString, CopyJob::Reason> typed = {{"", CopyJob::NoReason},
+                                                  {"exists", CopyJob::NameTaken},
+                                                  {"vanished", CopyJob::SourceVanished},
+                                                  {"notRegular", CopyJob::NotRegular}};
+    QCOMPARE(job.reason(), typed.value(reason));
     if (ok) {
         QCOMPARE(job.done(), double(content.size()));
         QCOMPARE(job.total(), double(content.size()));

@@ -1,3 +1,4 @@
+#include "classifier.h"
 #include "foldermodel.h"
 #include "pathcodec.h"
 
@@ -586,6 +587,34 @@ private Q_SLOTS:
         QVERIFY(finished.size() >= 5);
     }
 
+    // The image view steps through the pictures in the order shown.
+    void pictureNeighbours()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        for (const char *name : {"a1.png", "a2.jpg", "a10.png", "notes.txt", "b.gif", "c.xcf"})
+            QVERIFY(touch(QFile::encodeName(dir.filePath(name)), 1, 0));
+        QVERIFY(QDir(dir.path()).mkdir("sub.png"));
+        FolderModel model;
+        model.setFolder(dir.path());
+        QVERIFY(waitLoaded(model));
+        const QString folder = dir.path() + "/";
+        const auto around = [&](const QString &name) {
+            const QVariantMap map = model.pictureNeighbours(folder + name);
+            return QStringList{map.value("previous").toString().remove(folder),
+                               map.value("next").toString().remove(folder),
+                               map.value("index").toString(), map.value("count").toString()};
+        };
+        QCOMPARE(around("a2.jpg"), QStringList({"a1.png", "a10.png", "1", "4"}));
+        model.setAscending(false);
+        QCOMPARE(around("a2.jpg"), QStringList({"a10.png", "a1.png", "2", "4"}));
+        // A file shown as a picture though not named like one counts itself.
+        QCOMPARE(around("notes.txt"), QStringList({"", "b.gif", "0", "5"}));
+        model.setFilterText("a");
+        QCOMPARE(around("a10.png"), QStringList({"", "a2.jpg", "0", "3"}));
+        QCOMPARE(around("b.gif"), QStringList({"", "", "-1", "3"}));
+    }
+
     void kinds_data()
     {
         QTest::addColumn<QString>("name");
@@ -618,6 +647,31 @@ private Q_SLOTS:
         QTest::newRow("plain file") << "blob"
                                     << "file"
                                     << "file";
+        // By the MIME database, not by what the file is inside (a zip).
+        QTest::newRow("office document") << "report.docx"
+                                         << "file"
+                                         << "document";
+        QTest::newRow("OpenDocument text") << "notes.odt"
+                                           << "file"
+                                           << "document";
+        QTest::newRow("spreadsheet") << "sums.xlsx"
+                                     << "file"
+                                     << "document";
+        QTest::newRow("e-book") << "novel.epub"
+                                << "file"
+                                << "document";
+        QTest::newRow("PDF") << "paper.PDF"
+                             << "file"
+                             << "document";
+        QTest::newRow("zip") << "bundle.zip"
+                             << "file"
+                             << "archive";
+        QTest::newRow("Java archive runs") << "tool.jar"
+                                           << "file"
+                                           << "program";
+        QTest::newRow("Windows program") << "setup.exe"
+                                         << "file"
+                                         << "program";
         QTest::newRow("pipe") << "queue"
                               << "fifo"
                               << "pipe";
@@ -660,6 +714,16 @@ private Q_SLOTS:
         QVERIFY(row >= 0);
         const QVariantMap entry = model.get(row);
         QCOMPARE(entry.value(QStringLiteral("kind")).toString(), kind);
+        // The typed kind, and the words and icons of the MIME type behind it.
+        QCOMPARE(entry.value(QStringLiteral("fileKind")).toInt(),
+                 QMetaEnum::fromType<FileKind::Kind>().keyToValue(
+                     qPrintable(kind.left(1).toUpper() + kind.mid(1))));
+        QVERIFY(!entry.value(QStringLiteral("kindWords")).toString().isEmpty());
+        const QStringList icons = entry.value(QStringLiteral("iconNames")).toStringList();
+        QVERIFY(!icons.isEmpty());
+        if (kind == "document")
+            QVERIFY2(icons.contains("x-office-document") || icons.contains("x-office-spreadsheet"),
+                     qPrintable(icons.join(' ')));
         QCOMPARE(entry.value(QStringLiteral("isBrokenLink")).toBool(), make == "dangling");
         QCOMPARE(entry.value(QStringLiteral("isLink")).toBool(),
                  make == "link" || make == "dangling");

@@ -206,6 +206,27 @@ private Q_SLOTS:
         QCOMPARE(::unlink(PathCodec::encode(path).constData()), 0);
     }
 
+    // A picture the view dropped stops decoding and still reports.
+    void cancelled()
+    {
+        const QString path = m_dir.filePath("dropped.png");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write(encoded(picture(1600, 1200), "png")) > 0);
+        file.close();
+        const std::atomic_bool stop{true};
+        QString error;
+        QVERIFY(ImageLoader::decode(path, QSize(), true, &error, &stop).isNull());
+        QCOMPARE(error, QString("Cancelled"));
+
+        ImageProvider provider;
+        std::unique_ptr<QQuickImageResponse> response(
+            provider.requestImageResponse(ImageLoader().imageUrl(path, true).mid(16), QSize()));
+        QSignalSpy finished(response.get(), &QQuickImageResponse::finished);
+        response->cancel();
+        QVERIFY(finished.wait());
+    }
+
     void neighbours_data()
     {
         QTest::addColumn<QString>("name");

@@ -1,3 +1,6 @@
+#include "fileprobe.h"
+#include "filesystem.h"
+#include "pathcodec.h"
 #include "pathtools.h"
 #include "places.h"
 
@@ -6,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 class tst_Places : public QObject
@@ -21,6 +25,7 @@ private Q_SLOTS:
     void findStartFolderAnswersLater();
     void complete_data();
     void complete();
+    void answersLater();
     void bookmarks();
 
 private:
@@ -192,6 +197,40 @@ void tst_Places::complete()
     QFETCH(QStringList, completions);
     PathTools tools;
     QCOMPARE(tools.complete(typed, m_root), completions);
+}
+
+// Completion, resolution and existence are asked off the UI thread; an
+// answer a newer question overtook is dropped, and odd names are seen.
+void tst_Places::answersLater()
+{
+    PathTools tools;
+    QSignalSpy completed(&tools, &PathTools::completed);
+    QSignalSpy resolved(&tools, &PathTools::resolved);
+    tools.requestComplete("m", m_root);
+    tools.requestComplete("a/", m_root);
+    tools.requestResolve("a/b/../b", m_root);
+    QVERIFY(completed.isEmpty() && resolved.isEmpty());
+    QVERIFY(resolved.wait());
+    QTRY_COMPARE(completed.size(), 1);
+    QVERIFY(FileProbe::ioPool()->waitForDone(10000));
+    QCoreApplication::processEvents();
+    QCOMPARE(completed.size(), 1);
+    QCOMPARE(completed.first().at(0).toString(), QString("a/"));
+    QCOMPARE(completed.first().at(2).toStringList(), QStringList{"a/b/"});
+    QCOMPARE(resolved.first().at(2).toMap(), tools.resolve("a/b/../b", m_root));
+
+    const QString odd = m_root + "/" + PathCodec::decode(QByteArray("caf\xE9"));
+    if (::mkdir(PathCodec::encode(odd).constData(), 0700) != 0)
+        QSKIP("This file system takes only UTF-8 names");
+    FileSystem files;
+    QVERIFY(files.exists(odd) && files.isDir(odd + "/") && !files.exists(odd + "x"));
+    QSignalSpy checked(&files, &FileSystem::existsChecked);
+    files.requestExists(odd);
+    QVERIFY(checked.isEmpty());
+    QVERIFY(checked.wait());
+    QCOMPARE(checked.first().at(0).toString(), odd);
+    QVERIFY(checked.first().at(1).toBool());
+    ::rmdir(PathCodec::encode(odd).constData());
 }
 
 void tst_Places::bookmarks()

@@ -1,5 +1,7 @@
 #include "groupdatamodel.h"
 
+#include "nameorder.h"
+
 #include <QCollatorSortKey>
 
 #include <algorithm>
@@ -143,13 +145,8 @@ void GroupDataModel::Column::permute(const std::vector<qsizetype> &order)
 
 GroupDataModel::GroupDataModel(QObject *parent) : QAbstractListModel(parent)
 {
-    // The C locale's collator compares code points and ignores numeric mode,
-    // which would put "file10" before "file2"; collate as English instead.
-    if (m_collator.locale().language() == QLocale::C)
-        m_collator.setLocale(QLocale(QLocale::English));
-    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
-    m_collator.setNumericMode(true);
-    m_collator.setIgnorePunctuation(false);
+    // Names sort as everywhere else in the program.
+    m_collator = NameOrder::collator();
 }
 
 void GroupDataModel::setSortingKeys(const QStringList &keys)

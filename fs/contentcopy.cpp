@@ -1,0 +1,214 @@
+#include "contentcopy.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <limits>
+#include <sys/stat.h>
+
+namespace ContentCopy {
+
+namespace {
+
+// Large enough that the system call costs nothing, small enough that a
+// progress bar moves and a cancel is quick.
+constexpr qint64 PieceSize = 1024 * 1024;
+
+// Copies [offset, offset + length) in pieces; 0 or an errno. Gives back in
+// *end how far the source really went (it may have shrunk).
+int copyRange(int from, int to, qint64 offset, qint64 length, bool *inKernel,
+              const Progress &progress, qint64 *end)
+{
+    QByteArray buffer;
+    const qint64 stop = offset + length;
+    while (offset < stop) {
+        const qint64 piece = qMin(stop - offset, PieceSize);
+        qint64 copied = -1;
+        if (*inKernel) {
+            off_t in = offset, out = offset;
+            copied = ::copy_file_range(from, &in, to, &out, size_t(piece), 0);
+            if (copied < 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS ||
+                               errno == EOPNOTSUPP || errno == EBADF)) {
+                *inKernel = false;
+                continue;
+            }
+        } else {
+            if (buffer.isEmpty())
+                buffer.resize(PieceSize);
+            copied = ::pread(from, buffer.data(), size_t(piece), offset);
+            for (qint64 written = 0; copied > 0 && written < copied;) {
+                const ssize_t n = ::pwrite(to, buffer.constData() + written,
+                                           size_t(copied - written), offset + written);
+                if (n < 0 && errno == EINTR)
+                    continue;
+                if (n <= 0) {
+                    if (n == 0)
+                        errno = ENOSPC;
+                    copied = -1;
+                    break;
+                }
+                written += n;
+            }
+        }
+        if (copied < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (copied == 0)
+            break; // the source got shorter
+        offset += copied;
+        if (progress && !progress(offset))
+            return ECANCELED;
+    }
+    *end = offset;
+    return 0;
+}
+
+} // namespace
+
+int copyContent(int from, int to, const Progress &progress)
+{
+    bool inKernel = true;
+    qint64 position = 0;
+    for (;;) {
+        const off_t data = ::lseek(from, position, SEEK_DATA);
+        if (data < 0 && errno == ENXIO)
+            break; // only a hole, or nothing, after position
+        if (data < 0) {
+            if (position != 0 || (errno != EINVAL && errno != EOPNOTSUPP))
+                return errno;
+            // No map of the data (some kernel files): read until the end.
+            inKernel = false;
+            return copyRange(from, to, 0, std::numeric_limits<qint64>::max() / 2, &inKernel,
+                             progress, &position);
+        }
+        const off_t hole = ::lseek(from, data, SEEK_HOLE);
+        if (hole < 0)
+            return errno;
+        qint64 end = data;
+        if (const int error = copyRange(from, to, data, hole - data, &inKernel, progress, &end))
+            return error;
+        position = end;
+        if (end < hole)
+            break;
+    }
+    struct stat status;
+    if (::fstat(from, &status) != 0)
+        return errno;
+    // A hole at the end is only a size.
+    const qint64 length = qMax<qint64>(position, status.st_size);
+    if (::ftruncate(to, length) != 0)
+        return errno;
+    if (progress && !progress(length))
+        return ECANCELED;
+    return 0;
+}
+
+QByteArray hiddenName()
+{
+    return ".vantrel-copy-" + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+}
+
+int createTemporary(int folder, mode_t mode, Temporary *file)
+{
+    file->name.clear();
+    file->fd.reset(::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
+    if (file->fd.isOpen())
+        return 0;
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+        return errno;
+    // No nameless files here: a hidden name that nobody else uses.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray name = hiddenName();
+        file->fd.reset(::openat(folder, name.constData(),
+                                O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, mode));
+        if (file->fd.isOpen()) {
+            file->name = name;
+            return 0;
+        }
+        if (errno != EEXIST)
+            return errno;
+    }
+    return EEXIST;
+}
+
+int nameTemporary(int folder, int fd, QByteArray *name)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray hidden = hiddenName();
+        if (::linkat(AT_FDCWD, procPath(fd).constData(), folder, hidden.constData(),
+                     AT_SYMLINK_FOLLOW) == 0) {
+            *name = hidden;
+            return 0;
+        }
+        if (errno != EEXIST)
+            return errno;
+    }
+    return EEXIST;
+}
+
+int removeTree(int folder, const QByteArray &name)
+{
+    if (::unlinkat(folder, name.constData(), 0) == 0)
+        return 0;
+    if (errno != EISDIR && errno != EPERM)
+        return errno == ENOENT ? 0 : errno;
+    Descriptor dir(
+        ::openat(folder, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!dir.isOpen())
+        return errno;
+    // A folder copied read-only is made writable again to be emptied.
+    struct stat status;
+    if (::fstat(dir.get(), &status) == 0 && (status.st_mode & 0700) != 0700)
+        ::fchmod(dir.get(), (status.st_mode & 07777) | 0700);
+    DIR *listing = ::fdopendir(::fcntl(dir.get(), F_DUPFD_CLOEXEC, 0));
+    if (!listing)
+        return errno;
+    int error = 0;
+    QList<QByteArray> names;
+    while (const dirent *entry = ::readdir(listing)) {
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            names.append(QByteArray(entry->d_name));
+    }
+    ::closedir(listing);
+    for (const QByteArray &child : std::as_const(names)) {
+        if (const int failed = removeTree(dir.get(), child))
+            error = failed;
+    }
+    if (::unlinkat(folder, name.constData(), AT_REMOVEDIR) != 0 && errno != ENOENT)
+        error = errno;
+    return error;
+}
+
+mode_t currentUmask()
+{
+    // Asking umask() changes it for every thread for a moment; the kernel
+    // tells it in the process's status instead.
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+            if (line.startsWith("Umask:")) {
+                bool ok = false;
+                const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+                if (ok)
+                    return mode_t(mask & 0777);
+            }
+        }
+    }
+    return 022;
+}
+
+QByteArray procPath(int fd)
+{
+    char name[40];
+    std::snprintf(name, sizeof name, "/proc/self/fd/%d", fd);
+    return QByteArray(name);
+}
+
+} // namespace ContentCopy

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "descriptor.h"
+
+#include <QByteArray>
+#include <QtGlobal>
+
+#include <functional>
+#include <sys/types.h>
+
+// The pieces a copy is made of, all relative to open folders: a file's
+// content (holes kept), a new file that has no name yet, a tree taken away.
+namespace ContentCopy {
+
+// Called after every piece with how far the copy got (a hole counts as
+// copied); false stops the copy.
+using Progress = std::function<bool(qint64 done)>;
+
+// Copies the content of from into to, data only where from has data; 0 or
+// an errno (ECANCELED when progress said stop). A source that shrinks while
+// it is read ends the copy where it ended.
+int copyContent(int from, int to, const Progress &progress);
+
+// A new regular file in a folder, not yet under its name: unnamed where the
+// file system allows it, else under a hidden name nobody else uses.
+struct Temporary
+{
+    Descriptor fd;
+    QByteArray name; // empty while the file has no name
+};
+
+// Opens a temporary file of that mode (the umask applies) in folder; 0 or
+// an errno.
+int createTemporary(int folder, mode_t mode, Temporary *file);
+// Gives the unnamed file open as fd a hidden name in folder.
+int nameTemporary(int folder, int fd, QByteArray *name);
+// A hidden name for something being made in a folder.
+QByteArray hiddenName();
+
+// Removes name from folder with everything under it, never following a
+// link; 0 or an errno.
+int removeTree(int folder, const QByteArray &name);
+
+// The process's umask, read without changing it.
+mode_t currentUmask();
+
+// "/proc/self/fd/N": the open file by a name linkat() can follow.
+QByteArray procPath(int fd);
+
+} // namespace ContentCopy

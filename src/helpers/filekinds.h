@@ -1,0 +1,13 @@
+#pragma once
+
+#include "classifier.h"
+
+#include <QtQml/qqmlregistration.h>
+
+// FileKind's kinds and glyphs for the scene: FileKind.Document,
+// FileKind.Page... as the folder model's fileKind and glyph roles give them.
+namespace FileKindForeign {
+Q_NAMESPACE
+QML_FOREIGN_NAMESPACE(FileKind)
+QML_NAMED_ELEMENT(FileKind)
+} // namespace FileKindForeign
