@@ -173,7 +173,7 @@ void tst_Jobs::conflicts_data()
                            "sub/x.txt=old x", "sub/y.txt=old y"};
     const QStringList kept{"a.txt=old a", "b.txt=old b", "sub/", "sub/x.txt=old x",
                            "sub/y.txt=old y"};
-    for (const int kind : {Job::Move}) {
+    for (const int kind : {Job::Move, Job::Copy}) {
         const char *name = kind == Job::Move ? "move" : "copy";
         // The folder merges without a question; its file is asked about.
         QTest::addRow("%s replace all", name) << kind << int(Job::Replace) << true << 1 << replaced;
@@ -256,6 +256,7 @@ void tst_Jobs::refusals()
     write(m_src + "/a.txt", "a");
     write(m_src + "/sub/deeper/x.txt", "x");
     QVERIFY(QFile::link(m_src, m_dir->filePath("link")));
+    QVERIFY(QFile::link(m_dir->filePath("loop"), m_dir->filePath("loop")));
     const QStringList before = tree(m_dir->path());
 
     JobQueue queue;
@@ -271,62 +272,71 @@ void tst_Jobs::refusals()
 
 void tst_Jobs::failures_data()
 {
-    QTest::addColumn<QList<int>>("answers");
-    QTest::addColumn<int>("failAt"); // how many times the bad name is refused
-    QTest::addColumn<QString>("missing");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("refusals"); // how many times "bad:name" is refused
+    QTest::addColumn<bool>("vanish");  // z.txt goes while a.txt is handled
     QTest::addColumn<int>("reason");
     QTest::addColumn<int>("state");
-    QTest::addColumn<QStringList>("src");
+    QTest::addColumn<QStringList>("left"); // what stays where it was
 
-    const QStringList leftBad{"bad:name=bad"};
-    QTest::newRow("refused name, skip") << QList<int>{Job::Skip} << 1000 << ""
-                                        << int(Job::NameRefused) << int(Job::Done) << leftBad;
-    QTest::newRow("refused name, retry")
-        << QList<int>{Job::Retry} << 1 << "" << int(Job::NameRefused) << int(Job::Done)
-        << QStringList();
-    QTest::newRow("refused name, cancel")
-        << QList<int>{Job::Cancel} << 1000 << "" << int(Job::NameRefused) << int(Job::Cancelled)
-        << QStringList{"a.txt=a", "bad:name=bad", "z.txt=z"};
-    QTest::newRow("source gone, skip") << QList<int>{Job::Skip} << 0 << "gone.txt"
-                                       << int(Job::SourceGone) << int(Job::Done) << QStringList();
+    const QStringList all{"a.txt=a", "bad:name=bad", "z.txt=z"};
+    for (const int kind : {Job::Move, Job::Copy}) {
+        const char *name = kind == Job::Move ? "move" : "copy";
+        QTest::addRow("%s, refused name, skip", name)
+            << kind << int(Job::Skip) << 1000 << false << int(Job::NameRefused) << int(Job::Done)
+            << QStringList{"bad:name=bad"};
+        QTest::addRow("%s, refused name, retry", name)
+            << kind << int(Job::Retry) << 1 << false << int(Job::NameRefused) << int(Job::Done)
+            << QStringList();
+        QTest::addRow("%s, refused name, cancel", name)
+            << kind << int(Job::Cancel) << 1000 << false << int(Job::NameRefused)
+            << int(Job::Cancelled) << all;
+        QTest::addRow("%s, source vanishes, skip", name)
+            << kind << int(Job::Skip) << 0 << true << int(Job::SourceGone) << int(Job::Done)
+            << QStringList();
+    }
 }
 
 void tst_Jobs::failures()
 {
-    QFETCH(QList<int>, answers);
-    QFETCH(int, failAt);
-    QFETCH(QString, missing);
+    QFETCH(int, kind);
+    QFETCH(int, answer);
+    QFETCH(int, refusals);
+    QFETCH(bool, vanish);
     QFETCH(int, reason);
     QFETCH(int, state);
-    QFETCH(QStringList, src);
+    QFETCH(QStringList, left);
 
-    write(m_src + "/a.txt", "a");
     write(m_src + "/bad:name", "bad");
+    write(m_src + "/a.txt", "a");
     write(m_src + "/z.txt", "z");
     // What a FAT volume answers for a name it cannot hold.
-    int refusals = 0;
-    Transfer::setNameCheckForTesting([&refusals, failAt](const QByteArray &name) {
-        return name == "bad:name" && refusals++ < failAt ? EINVAL : 0;
+    int refused = 0;
+    Transfer::setNameCheckForTesting([&, this](const QByteArray &name) {
+        if (name == "a.txt" && vanish)
+            QFile::remove(m_src + "/z.txt");
+        return name == "bad:name" && refused++ < refusals ? EINVAL : 0;
     });
 
     JobQueue queue;
-    QStringList sources{m_src + "/bad:name", m_src + "/a.txt", m_src + "/z.txt"};
-    if (!missing.isEmpty())
-        sources.insert(1, m_src + "/" + missing);
-    QList<Answer> given;
-    for (const int answer : answers)
-        given << Answer{answer, false};
-    const Run run = waitFor(queue, queue.move(sources, m_dst), given);
-    QCOMPARE(run.questions.size(), answers.size());
+    const QStringList sources{m_src + "/bad:name", m_src + "/a.txt", m_src + "/z.txt"};
+    const int id = kind == Job::Move ? queue.move(sources, m_dst) : queue.copy(sources, m_dst);
+    const Run run = waitFor(queue, id, {Answer{answer, false}});
+    QCOMPARE(run.questions.size(), 1);
     QCOMPARE(run.questions.first().value("type").toString(), QString("failure"));
     QCOMPARE(run.questions.first().value("reason").toInt(), reason);
     QCOMPARE(int(run.state), state);
-    // A source is never lost: what did not arrive is where it was.
-    QCOMPARE(tree(m_src), src);
-    QStringList all = tree(m_src) + tree(m_dst);
-    all.sort();
-    all.removeDuplicates();
-    QCOMPARE(all, (QStringList{"a.txt=a", "bad:name=bad", "z.txt=z"}));
+
+    // Nothing lost, nothing partial: what did not arrive is where it was.
+    QStringList all{"a.txt=a", "bad:name=bad", "z.txt=z"};
+    if (vanish)
+        all.removeLast();
+    QStringList arrived = all;
+    for (const QString &entry : std::as_const(left))
+        arrived.removeAll(entry);
+    QCOMPARE(tree(m_dst), arrived);
+    QCOMPARE(tree(m_src), kind == Job::Move ? left : all);
 }
 
 void tst_Jobs::progressAndUndo()

@@ -217,6 +217,21 @@ void tst_JobsInterrupted::checkNothingLost(const QByteArray &from, const QByteAr
     QList<QByteArray> there;
     listInto(to, QByteArray(), &there);
     for (const QByteArray &name : std::as_const(there)) {
+        // A folder being made is filled under a hidden name, and a file is
+        // written under none (or a hidden one): what a kill leaves of them
+        // is out of sight, and every file named in there is whole.
+        if (name.contains("/.vantrel-copy-") || name.startsWith(".vantrel-copy-")) {
+            const QByteArray last = name.mid(name.lastIndexOf('/') + 1);
+            if (last.startsWith(".vantrel-copy-") || last.endsWith('@'))
+                continue;
+            bool ok = false;
+            const QByteArray content = readAll(to + "/" + name, &ok);
+            bool known = false;
+            for (auto it = m_files.cbegin(); it != m_files.cend(); ++it)
+                known = known || (it.key().endsWith("/" + last) && it.value() == content);
+            QVERIFY2(ok && known, "partial or wrong: " + name);
+            continue;
+        }
         QVERIFY2(m_files.contains(name), "not a file of the tree: " + name);
     }
     for (auto it = m_files.cbegin(); it != m_files.cend(); ++it) {
@@ -269,7 +284,8 @@ void tst_JobsInterrupted::cancelled()
     const int id = queue.move({QFile::decodeName(from + "/tree")}, QFile::decodeName(to));
     QTest::qWait(delay);
     queue.cancel(id);
-    QVERIFY(finished.wait(30000));
+    // A small tree may be moved before the cancel comes.
+    QVERIFY(!finished.isEmpty() || finished.wait(30000));
     checkNothingLost(from, to, true);
 }
 
@@ -309,6 +325,7 @@ void tst_JobsInterrupted::diskFull_data()
     QTest::addColumn<int>("answer");
     QTest::newRow("move, skip all") << int(Job::Move) << int(Job::Skip);
     QTest::newRow("move, cancel") << int(Job::Move) << int(Job::Cancel);
+    QTest::newRow("copy, skip all") << int(Job::Copy) << int(Job::Skip);
 }
 
 void tst_JobsInterrupted::diskFull()

@@ -76,12 +76,16 @@ Q_SIGNALS:
     // system's words where there are any.
     void finished(bool ok, const QString &reason, const QString &text, const QString &destination);
 
-private:
+public:
+    // What the copy's thread shares with the job.
     struct Work;
+
+private:
     void poll();
     void finish(const std::shared_ptr<Work> &state);
 
     std::shared_ptr<Work> m_state;
+    int m_job = 0; // its id in the queue
     QString m_source;
     QString m_destinationFolder;
     State m_jobState = Idle;

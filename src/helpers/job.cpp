@@ -112,6 +112,11 @@ bool Control::isCancelled() const
            m_shared.over.load(std::memory_order_relaxed);
 }
 
+const std::atomic_bool *Control::cancelFlag() const
+{
+    return &m_shared.cancel;
+}
+
 void Control::addToTotal(qint64 bytes, qint64 items)
 {
     m_shared.bytesTotal += bytes;

@@ -8,6 +8,7 @@
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
+#include <atomic>
 #include <memory>
 
 // The pieces of a background job that the queue, the scene and the workers
@@ -136,6 +137,8 @@ public:
     explicit Control(Shared &shared) : m_shared(shared) {}
 
     bool isCancelled() const;
+    // The flag behind isCancelled(), for code that polls an atomic.
+    const std::atomic_bool *cancelFlag() const;
     // From count(): what there is to do. Items are entries, bytes the
     // content to copy.
     void addToTotal(qint64 bytes, qint64 items);

@@ -1,38 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "transfer.h"
 
+#include "copyengine.h"
+#include "descriptor.h"
 #include "fileprobe.h"
 #include "pathcodec.h"
+#include "paths.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
-#include <optional>
 #include <sys/syscall.h>
 #include <unistd.h>
 
 namespace {
 
-// A batch of copies made durable together, after which their sources go:
-// one syncfs costs about what one fsync does, and a crash loses at most a
-// batch of work, never a file.
+// Sources go in batches, after one syncfs per batch: the copies are on disk
+// before any source goes, and an interruption costs at most a batch's work.
 constexpr qint64 BatchBytes = 256ll << 20;
-constexpr int BatchEntries = 2000;
+constexpr int BatchEntries = 5000;
 
 std::function<int(const QByteArray &)> &nameCheck()
 {
     static std::function<int(const QByteArray &)> check;
     return check;
-}
-
-int checkName(const QByteArray &name)
-{
-    const auto &check = nameCheck();
-    return check ? check(name) : 0;
 }
 
 qint64 nanosOf(const timespec &time)
@@ -54,6 +48,11 @@ bool unchanged(const struct stat &before, const struct stat &now)
             (before.st_size == now.st_size && nanosOf(before.st_mtim) == nanosOf(now.st_mtim)));
 }
 
+bool lookAt(const QString &path, struct stat *st)
+{
+    return ::fstatat(AT_FDCWD, PathCodec::encode(path).constData(), st, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
 QString joined(const QString &folder, const QByteArray &name)
 {
     QString path = folder;
@@ -72,11 +71,10 @@ int renameNoReplace(int from, const QByteArray &name, int to, const QByteArray &
 bool namesIn(int folder, QList<QByteArray> *names)
 {
     const int fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    DIR *dir = ::fdopendir(fd);
+    DIR *dir = fd < 0 ? nullptr : ::fdopendir(fd);
     if (!dir) {
-        ::close(fd);
+        if (fd >= 0)
+            ::close(fd);
         return false;
     }
     errno = 0;
@@ -92,32 +90,59 @@ bool namesIn(int folder, QList<QByteArray> *names)
     return error == 0;
 }
 
-// The process's umask, read without changing it.
-mode_t currentUmask()
+// Walks up from folder: true when it is the entry st or lies below it.
+bool isWithin(int folder, const struct stat &st)
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (status.open(QIODevice::ReadOnly)) {
-        for (const QByteArray &line : status.readAll().split('\n')) {
-            if (line.startsWith("Umask:"))
-                return mode_t(line.mid(6).trimmed().toUInt(nullptr, 8));
-        }
+    Descriptor here(::openat(folder, ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    for (int depth = 0; here.isOpen() && depth < 4096; ++depth) {
+        struct stat at, up;
+        Descriptor parent(::openat(here.get(), "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (::fstat(here.get(), &at) != 0)
+            return false;
+        if (sameEntry(at, st))
+            return true;
+        if (!parent.isOpen() || ::fstat(parent.get(), &up) != 0 || sameEntry(at, up))
+            return false; // the root
+        here = std::move(parent);
     }
-    return 022;
+    return false;
+}
+
+Job::UndoStep stepOf(const QString &from, const QString &to, const struct stat &made)
+{
+    Job::UndoStep step;
+    step.from = from;
+    step.to = to;
+    step.isDir = S_ISDIR(made.st_mode);
+    step.size = made.st_size;
+    step.modifiedNs = nanosOf(made.st_mtim);
+    step.device = made.st_dev;
+    step.inode = made.st_ino;
+    return step;
+}
+
+CopyEngine::Action actionOf(Job::Choice choice)
+{
+    switch (choice) {
+    case Job::Replace:
+        return CopyEngine::Action::Replace;
+    case Job::KeepBoth:
+        return CopyEngine::Action::KeepBoth;
+    case Job::Skip:
+        return CopyEngine::Action::Skip;
+    case Job::Retry:
+        return CopyEngine::Action::Retry;
+    case Job::Cancel:
+        break;
+    }
+    return CopyEngine::Action::Cancel;
 }
 
 } // namespace
 
-struct Transfer::Fd
+struct Transfer::Fd : Descriptor
 {
-    explicit Fd(int fd) : fd(fd) {}
-    ~Fd()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    Fd(const Fd &) = delete;
-    Fd &operator=(const Fd &) = delete;
-    int fd;
+    using Descriptor::Descriptor;
 };
 
 struct Transfer::Source
@@ -138,77 +163,14 @@ struct Transfer::Target
     QString path() const { return joined(folderPath, name); }
 };
 
-// A source whose copy is complete; it goes once the copy is on disk.
+// A source whose copy took its name; it goes once the copy is on disk.
 struct Transfer::Pending
 {
-    std::shared_ptr<Fd> parent;
-    QByteArray name;
-    QString path;
-    struct stat st = {};
+    QString source;
+    QString destination;
+    struct stat sourceStatus;
+    struct stat status; // of the copy
 };
-
-namespace {
-
-// Walks up from folder: true when it is the entry st or lies below it.
-bool isWithin(int folder, const struct stat &st)
-{
-    int fd = ::openat(folder, ".", O_PATH | O_DIRECTORY | O_CLOEXEC);
-    for (int depth = 0; fd >= 0 && depth < 4096; ++depth) {
-        struct stat here, up;
-        const int parent = ::openat(fd, "..", O_PATH | O_DIRECTORY | O_CLOEXEC);
-        const bool within = ::fstat(fd, &here) == 0 && sameEntry(here, st);
-        const bool top = parent < 0 || ::fstat(parent, &up) != 0 || sameEntry(here, up);
-        ::close(fd);
-        fd = parent;
-        if (within || top) {
-            if (fd >= 0)
-                ::close(fd);
-            return within;
-        }
-    }
-    if (fd >= 0)
-        ::close(fd);
-    return false;
-}
-
-Job::UndoStep stepOf(const QString &from, const QString &to, const struct stat &made)
-{
-    Job::UndoStep step;
-    step.from = from;
-    step.to = to;
-    step.isDir = S_ISDIR(made.st_mode);
-    step.size = made.st_size;
-    step.modifiedNs = nanosOf(made.st_mtim);
-    step.device = made.st_dev;
-    step.inode = made.st_ino;
-    return step;
-}
-
-// Entries and content bytes under an entry, itself included.
-void countTree(Job::Control &control, int parent, const QByteArray &name, const struct stat &st)
-{
-    if (!S_ISDIR(st.st_mode)) {
-        control.addToTotal(S_ISREG(st.st_mode) ? st.st_size : 0, 1);
-        return;
-    }
-    control.addToTotal(0, 1);
-    const int fd =
-        ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    QList<QByteArray> names;
-    namesIn(fd, &names);
-    for (const QByteArray &child : std::as_const(names)) {
-        if (control.isCancelled())
-            break;
-        struct stat childSt;
-        if (::fstatat(fd, child.constData(), &childSt, AT_SYMLINK_NOFOLLOW) == 0)
-            countTree(control, fd, child, childSt);
-    }
-    ::close(fd);
-}
-
-} // namespace
 
 Transfer::Transfer(Job::Kind kind, const QStringList &sources, const QString &folder) : m_kind(kind)
 {
@@ -224,7 +186,8 @@ Transfer::~Transfer() = default;
 
 void Transfer::setNameCheckForTesting(std::function<int(const QByteArray &)> check)
 {
-    nameCheck() = std::move(check);
+    nameCheck() = check;
+    CopyEngine::setNameCheckForTesting(std::move(check));
 }
 
 QString Transfer::destination() const
@@ -291,43 +254,31 @@ void Transfer::count(Job::Control &control, int item) const
 {
     const Item &it = m_items[item];
     struct stat st, folder;
-    const QByteArray path = PathCodec::encode(it.source);
-    if (::fstatat(AT_FDCWD, path.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
-        control.addToTotal(0, 1);
-        return;
-    }
     // A rename moves a whole tree in one step.
-    if (m_kind == Job::Move && ::stat(PathCodec::encode(it.folder).constData(), &folder) == 0 &&
+    if (m_kind == Job::Move && lookAt(it.source, &st) &&
+        ::stat(PathCodec::encode(it.folder).constData(), &folder) == 0 &&
         folder.st_dev == st.st_dev) {
         control.addToTotal(0, 1);
         return;
     }
-    const int slash = path.lastIndexOf('/');
-    const QByteArray parent = slash > 0 ? path.left(slash) : QByteArray(slash == 0 ? "/" : ".");
-    const int fd = ::open(parent.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    countTree(control, fd, path.mid(slash + 1), st);
-    ::close(fd);
+    const CopyEngine::Stats stats = CopyEngine::count({it.source}, control.cancelFlag());
+    control.addToTotal(stats.bytes, qMax<qint64>(stats.items, 1));
 }
 
 void Transfer::run(Job::Control &control, int item)
 {
     const Item &it = m_items[item];
-    QString sourcePath = it.source;
-    while (sourcePath.size() > 1 && sourcePath.endsWith(QLatin1Char('/')))
-        sourcePath.chop(1);
+    const QString sourcePath = Paths::clean(it.source);
     control.setCurrent(sourcePath);
     const QByteArray path = PathCodec::encode(sourcePath);
-    const int slash = path.lastIndexOf('/');
     Source source;
     source.path = sourcePath;
-    source.name = path.mid(slash + 1);
-    if (source.name.isEmpty() || source.name == "." || source.name == "..") {
+    source.name = PathCodec::encode(Paths::lastName(sourcePath));
+    if (!sourcePath.startsWith(QLatin1Char('/')) || sourcePath == QLatin1String("/")) {
         control.refused(Job::OntoItself);
         return;
     }
-    const QByteArray parent = slash > 0 ? path.left(slash) : QByteArray(slash == 0 ? "/" : ".");
+    const QByteArray parent = PathCodec::encode(Paths::parentOf(sourcePath));
     Target target;
     target.folderPath = it.folder;
 
@@ -338,30 +289,34 @@ void Transfer::run(Job::Control &control, int item)
         bool atSource = true;
         source.parent =
             std::make_shared<Fd>(::open(parent.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-        if (source.parent->fd < 0 || ::fstatat(source.parent->fd, source.name.constData(),
-                                               &source.st, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (!source.parent->isOpen() || ::fstatat(source.parent->get(), source.name.constData(),
+                                                  &source.st, AT_SYMLINK_NOFOLLOW) != 0) {
             error = errno;
         } else {
             atSource = false;
             target.folder = std::make_shared<Fd>(
                 ::open(PathCodec::encode(it.folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-            if (target.folder->fd < 0)
+            if (!target.folder->isOpen())
                 error = errno;
         }
         if (error == 0)
             break;
+        // A path that goes round in links leads nowhere, however often tried.
+        if (error == ELOOP) {
+            control.refused(Job::LinkLoop);
+            return;
+        }
         if (!atSource && (error == ENOENT || error == ENOTDIR)) {
             control.refused(Job::DestinationGone);
             return;
         }
-        const Job::Choice choice = failure(control, error, atSource, sourcePath, it.folder);
-        if (choice != Job::Retry)
+        if (failure(control, error, sourcePath, it.folder) != Job::Retry)
             return;
     }
 
     struct stat parentSt, folderSt;
-    const bool sameFolder = ::fstat(source.parent->fd, &parentSt) == 0 &&
-                            ::fstat(target.folder->fd, &folderSt) == 0 &&
+    const bool sameFolder = ::fstat(source.parent->get(), &parentSt) == 0 &&
+                            ::fstat(target.folder->get(), &folderSt) == 0 &&
                             sameEntry(parentSt, folderSt);
     target.device = folderSt.st_dev;
     target.name = it.name.isEmpty() ? source.name : PathCodec::encode(it.name);
@@ -371,9 +326,9 @@ void Transfer::run(Job::Control &control, int item)
             return;
         }
         // A copy beside the original, as every file manager makes it.
-        target.name = freeName(target.folder->fd, target.name, S_ISDIR(source.st.st_mode));
+        target.name = freeName(target.folder->get(), target.name, S_ISDIR(source.st.st_mode));
     }
-    if (S_ISDIR(source.st.st_mode) && isWithin(target.folder->fd, source.st)) {
+    if (S_ISDIR(source.st.st_mode) && isWithin(target.folder->get(), source.st)) {
         control.refused(Job::IntoItself);
         return;
     }
@@ -396,16 +351,17 @@ Transfer::Outcome Transfer::transfer(Job::Control &control, const Source &source
         if (outcome != Outcome::CrossDevice)
             return outcome;
     }
-    return copyTree(control, source, target);
+    return copy(control, source, target);
 }
 
 Transfer::Outcome Transfer::rename(Job::Control &control, const Source &source, Target &target)
 {
-    const int from = source.parent->fd, to = target.folder->fd;
+    const int from = source.parent->get(), to = target.folder->get();
     for (;;) {
         if (control.isCancelled())
             return Outcome::Cancelled;
-        int error = checkName(target.name);
+        const auto &check = nameCheck();
+        int error = check ? check(target.name) : 0;
         if (error == 0) {
             const int renamed =
                 target.replace
@@ -437,8 +393,8 @@ Transfer::Outcome Transfer::rename(Job::Control &control, const Source &source, 
         if (error == EXDEV) {
             m_crossDevice.insert({quint64(source.st.st_dev), quint64(target.device)});
             // What was counted as one rename is a tree to copy.
-            countTree(control, from, source.name, source.st);
-            control.addToTotal(0, -1);
+            const CopyEngine::Stats stats = CopyEngine::count({source.path}, control.cancelFlag());
+            control.addToTotal(stats.bytes, stats.items - 1);
             return Outcome::CrossDevice;
         }
         if (error == EEXIST || error == ENOTEMPTY) {
@@ -447,7 +403,11 @@ Transfer::Outcome Transfer::rename(Job::Control &control, const Source &source, 
                 continue; // gone meanwhile
             if (S_ISDIR(existing.st_mode) && S_ISDIR(source.st.st_mode))
                 return mergeByRename(control, source, target);
-            switch (conflict(control, source, target, existing)) {
+            if (sameEntry(existing, source.st)) {
+                control.refused(Job::OntoItself);
+                return Outcome::Skipped;
+            }
+            switch (conflict(control, source.path, target.path())) {
             case Job::Replace:
                 target.replace = true;
                 continue;
@@ -457,18 +417,18 @@ Transfer::Outcome Transfer::rename(Job::Control &control, const Source &source, 
             case Job::Cancel:
                 return Outcome::Cancelled;
             default:
+                control.skipped(Job::Exists);
+                control.addDone(0, 1);
                 return Outcome::Skipped;
             }
         }
-        struct stat now;
-        const bool atSource = error == ENOENT && ::fstatat(from, source.name.constData(), &now,
-                                                           AT_SYMLINK_NOFOLLOW) != 0;
-        switch (failure(control, error, atSource, source.path, target.path())) {
+        switch (failure(control, error, source.path, target.path())) {
         case Job::Retry:
             continue;
         case Job::Cancel:
             return Outcome::Cancelled;
         default:
+            control.addDone(0, 1);
             return Outcome::Skipped;
         }
     }
@@ -481,22 +441,20 @@ Transfer::Outcome Transfer::mergeByRename(Job::Control &control, const Source &s
     std::shared_ptr<Fd> from, to;
     QList<QByteArray> names;
     for (;;) {
-        from = std::make_shared<Fd>(::openat(source.parent->fd, source.name.constData(),
+        from = std::make_shared<Fd>(::openat(source.parent->get(), source.name.constData(),
                                              O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        int error = from->fd < 0 ? errno : 0;
-        bool atSource = true;
-        if (error == 0 && !namesIn(from->fd, &names))
+        int error = from->isOpen() ? 0 : errno;
+        if (error == 0 && !namesIn(from->get(), &names))
             error = errno;
         if (error == 0) {
-            to = std::make_shared<Fd>(::openat(target.folder->fd, target.name.constData(),
+            to = std::make_shared<Fd>(::openat(target.folder->get(), target.name.constData(),
                                                O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-            error = to->fd < 0 ? errno : 0;
-            atSource = false;
+            error = to->isOpen() ? 0 : errno;
         }
         if (error == 0)
             break;
         names.clear();
-        switch (failure(control, error, atSource, source.path, target.path())) {
+        switch (failure(control, error, source.path, target.path())) {
         case Job::Retry:
             continue;
         case Job::Cancel:
@@ -506,18 +464,19 @@ Transfer::Outcome Transfer::mergeByRename(Job::Control &control, const Source &s
         }
     }
     struct stat toSt;
-    const dev_t device = ::fstat(to->fd, &toSt) == 0 ? toSt.st_dev : target.device;
+    if (::fstat(to->get(), &toSt) != 0)
+        return Outcome::Skipped;
     control.addToTotal(0, names.size());
     bool complete = true;
     for (const QByteArray &name : std::as_const(names)) {
         if (control.isCancelled())
             return Outcome::Cancelled;
         Source child{from, name, joined(source.path, name)};
-        if (::fstatat(from->fd, name.constData(), &child.st, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (::fstatat(from->get(), name.constData(), &child.st, AT_SYMLINK_NOFOLLOW) != 0) {
             control.addDone(0, 1); // gone since the folder was read
             continue;
         }
-        Target childTarget{to, device, target.path(), name};
+        Target childTarget{to, toSt.st_dev, target.path(), name};
         const Outcome outcome = transfer(control, child, childTarget);
         if (outcome == Outcome::Cancelled)
             return outcome;
@@ -527,80 +486,23 @@ Transfer::Outcome Transfer::mergeByRename(Job::Control &control, const Source &s
     if (!complete)
         return Outcome::Skipped;
     // Emptied; it goes with the batch, after whatever was copied out of it.
-    m_pending.push_back({source.parent, source.name, source.path, source.st});
+    m_pending.push_back({source.path, target.path(), source.st, toSt});
     return Outcome::Done;
 }
 
-Transfer::Outcome Transfer::copyTree(Job::Control &control, const Source &source, Target &target)
+Transfer::Outcome Transfer::copy(Job::Control &control, const Source &source, const Target &target)
 {
-    control.setCurrent(source.path);
+    const bool move = m_kind == Job::Move;
     // A move that could copy but not remove would leave two of everything:
     // it asks before it begins.
-    while (m_kind == Job::Move) {
+    while (move) {
         const bool canRemove =
-            ::faccessat(source.parent->fd, ".", W_OK | X_OK, 0) == 0 &&
+            ::faccessat(source.parent->get(), ".", W_OK | X_OK, 0) == 0 &&
             (!S_ISDIR(source.st.st_mode) ||
-             ::faccessat(source.parent->fd, source.name.constData(), W_OK | X_OK, 0) == 0);
+             ::faccessat(source.parent->get(), source.name.constData(), W_OK | X_OK, 0) == 0);
         if (canRemove)
             break;
-        switch (failure(control, errno, true, source.path, target.path())) {
-        case Job::Retry:
-            continue;
-        case Job::Cancel:
-            return Outcome::Cancelled;
-        default:
-            control.addDone(0, 1);
-            return Outcome::Skipped;
-        }
-    }
-    if (S_ISDIR(source.st.st_mode))
-        return copyFolder(control, source, target);
-    if (S_ISREG(source.st.st_mode) || S_ISLNK(source.st.st_mode))
-        return copyFile(control, source, target);
-    // Copying a pipe or a device would wait on it or read a device's content.
-    control.skipped(Job::Special);
-    control.addDone(0, 1);
-    return Outcome::Skipped;
-}
-
-Transfer::Outcome Transfer::copyFolder(Job::Control &control, const Source &source, Target &target)
-{
-    const QPair<quint64, quint64> key(source.st.st_dev, source.st.st_ino);
-    if (m_made.contains(key) || m_ancestors.contains(key)) {
-        control.refused(Job::LinkLoop);
-        control.addDone(0, 1);
-        return Outcome::Skipped;
-    }
-    const int at = target.folder->fd;
-    bool made = false;
-    for (;;) {
-        if (control.isCancelled())
-            return Outcome::Cancelled;
-        int error = checkName(target.name);
-        // Open to its owner until its content is in; its mode comes last.
-        if (error == 0 && ::mkdirat(at, target.name.constData(), 0700) != 0)
-            error = errno;
-        if (error == 0) {
-            made = true;
-            break;
-        }
-        struct stat existing;
-        if (error == EEXIST &&
-            ::fstatat(at, target.name.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
-            if (S_ISDIR(existing.st_mode))
-                break; // folders merge
-            switch (conflict(control, source, target, existing)) {
-            case Job::KeepBoth:
-                target.name = freeName(at, target.name, true);
-                continue;
-            case Job::Cancel:
-                return Outcome::Cancelled;
-            default:
-                control.addDone(0, 1);
-                return Outcome::Skipped;
-            }
-        }
-        switch (failure(control, error, false, source.path, target.path())) {
+        switch (failure(control, errno, source.path, target.path())) {
         case Job::Retry:
             continue;
         case Job::Cancel:
@@ -611,120 +513,85 @@ Transfer::Outcome Transfer::copyFolder(Job::Control &control, const Source &sour
         }
     }
 
-    auto to = std::make_shared<Fd>(
-        ::openat(at, target.name.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    struct stat toSt;
-    if (to->fd < 0 || ::fstat(to->fd, &toSt) != 0) {
-        // The folder just made or found cannot be opened.
-        const Job::Choice choice = failure(control, errno, false, source.path, target.path());
-        control.addDone(0, 1);
-        return choice == Job::Cancel ? Outcome::Cancelled : Outcome::Skipped;
-    }
-    std::shared_ptr<Fd> from;
-    QList<QByteArray> names;
-    for (;;) {
-        from = std::make_shared<Fd>(::openat(source.parent->fd, source.name.constData(),
-                                             O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        const int error = from->fd < 0 ? errno : (namesIn(from->fd, &names) ? 0 : errno);
-        if (error == 0)
-            break;
-        names.clear();
-        const Job::Choice choice = failure(control, error, true, source.path, target.path());
-        if (choice == Job::Retry)
-            continue;
-        if (made)
-            ::unlinkat(at, target.name.constData(), AT_REMOVEDIR);
-        control.addDone(0, 1);
-        return choice == Job::Cancel ? Outcome::Cancelled : Outcome::Skipped;
-    }
+    CopyEngine engine;
+    CopyEngine::Stats told;
+    engine.setProgress([&](const CopyEngine::Stats &done) {
+        control.addDone(done.bytes - told.bytes, done.items - told.items);
+        told = done;
+        return !control.isCancelled();
+    });
+    engine.setAsk([&](const CopyEngine::Problem &problem) {
+        if (problem.error != EEXIST)
+            return actionOf(failure(control, problem.error, problem.source, problem.destination));
+        if (problem.sourceIsFolder && problem.destinationIsFolder)
+            return CopyEngine::Action::Merge;
+        return actionOf(conflict(control, problem.source, problem.destination));
+    });
+    engine.setDone([&](const CopyEngine::Made &made) {
+        control.setCurrent(made.source);
+        syncLater(made.status.st_dev, target.folderPath);
+        // What a move puts inside a folder it made goes back with the folder.
+        if (!made.merged && (!move || !made.inNewFolder))
+            control.record(stepOf(made.source, made.destination, made.status));
+        if (move) {
+            m_pending.push_back({made.source, made.destination, made.sourceStatus, made.status});
+            m_pendingBytes += S_ISREG(made.status.st_mode) ? made.status.st_size : 0;
+        }
+    });
+    const CopyEngine::Result result =
+        engine.copy(source.path, target.folderPath, PathCodec::decode(target.name));
+    control.addDone(result.done.bytes - told.bytes, result.done.items - told.items);
 
-    const bool whole = m_kind == Job::Copy || m_insideMade == 0;
-    if (made) {
-        m_made.insert({quint64(toSt.st_dev), quint64(toSt.st_ino)});
-        syncLater(to, toSt.st_dev);
-        if (whole)
-            control.record(stepOf(source.path, target.path(), toSt));
-        ++m_insideMade;
+    bool whole = true;
+    for (const CopyEngine::Skipped &skipped : result.skipped) {
+        struct stat st;
+        const Job::Reason reason = skipped.error == 0        ? Job::Special
+                                   : skipped.error == EEXIST ? Job::Exists
+                                   : !lookAt(skipped.source, &st)
+                                       ? Job::SourceGone
+                                       : Job::reasonOf(skipped.error, false);
+        control.skipped(reason, skipped.error ? FileProbe::errorText(skipped.error) : QString());
+        whole = false;
     }
-    m_ancestors.insert(key);
-    bool complete = true;
-    for (const QByteArray &name : std::as_const(names)) {
-        if (control.isCancelled()) {
-            complete = false;
-            break;
-        }
-        Source child{from, name, joined(source.path, name)};
-        if (::fstatat(from->fd, name.constData(), &child.st, AT_SYMLINK_NOFOLLOW) != 0) {
-            const int gone = errno;
-            control.addDone(0, 1);
-            if (gone == ENOENT)
-                continue; // went away since the folder was read: nothing to keep
-            complete = false;
-            if (failure(control, gone, true, child.path, target.path()) == Job::Cancel)
-                break;
-            continue;
-        }
-        Target childTarget{to, toSt.st_dev, target.path(), name};
-        const Outcome outcome = transfer(control, child, childTarget);
-        complete = complete && outcome == Outcome::Done;
-        if (outcome == Outcome::Cancelled)
-            break;
-        if (m_pendingBytes >= BatchBytes || m_pending.size() >= size_t(BatchEntries))
-            flush(control);
-    }
-    m_ancestors.remove(key);
-    if (made) {
-        --m_insideMade;
-        // Its mode and time once what goes into it has its name.
-        m_folders.push_back({to, source.st});
-    }
-    control.addDone(0, 1);
-    if (control.isCancelled())
+    if (result.error == ECANCELED || control.isCancelled())
         return Outcome::Cancelled;
-    if (!complete)
+    if (result.error != 0) {
+        control.refused(Job::reasonOf(result.error, false), FileProbe::errorText(result.error));
         return Outcome::Skipped;
-    if (m_kind == Job::Move)
-        m_pending.push_back({source.parent, source.name, source.path, source.st});
-    return Outcome::Done;
+    }
+    return whole ? Outcome::Done : Outcome::Skipped;
 }
 
-Job::Choice Transfer::conflict(Job::Control &control, const Source &source, const Target &target,
-                               const struct stat &existing)
+Job::Choice Transfer::conflict(Job::Control &control, const QString &source,
+                               const QString &destination)
 {
-    if (sameEntry(existing, source.st)) {
-        control.refused(Job::OntoItself);
-        return Job::Skip;
-    }
-    if (m_conflicts == Conflicts::Fail) {
-        control.refused(Job::Exists);
-        return Job::Skip;
-    }
+    struct stat from = {}, existing = {};
+    lookAt(source, &from);
+    lookAt(destination, &existing);
     Job::Question question;
     question.type = Job::Question::Conflict;
-    question.source = source.path;
-    question.destination = target.path();
-    question.sourceIsDir = S_ISDIR(source.st.st_mode);
+    question.source = source;
+    question.destination = destination;
+    question.sourceIsDir = S_ISDIR(from.st_mode);
     question.destinationIsDir = S_ISDIR(existing.st_mode);
-    question.sourceSize = question.sourceIsDir ? -1 : source.st.st_size;
+    question.sourceSize = question.sourceIsDir ? -1 : from.st_size;
     question.destinationSize = question.destinationIsDir ? -1 : existing.st_size;
-    question.sourceModified = nanosOf(source.st.st_mtim) / 1000000;
+    question.sourceModified = nanosOf(from.st_mtim) / 1000000;
     question.destinationModified = nanosOf(existing.st_mtim) / 1000000;
     // Replacing a folder, or a file by a folder, would throw away a tree.
     question.canReplace = !question.sourceIsDir && !question.destinationIsDir;
-    const Job::Choice choice = control.ask(question);
-    if (choice == Job::Skip)
-        control.skipped(Job::Exists);
-    return choice;
+    return control.ask(question);
 }
 
-Job::Choice Transfer::failure(Job::Control &control, int error, bool atSource, const QString &path,
+Job::Choice Transfer::failure(Job::Control &control, int error, const QString &path,
                               const QString &destination)
 {
+    struct stat st;
     Job::Question question;
     question.type = Job::Question::Failure;
     question.source = path;
     question.destination = destination;
-    question.reason = Job::reasonOf(error, atSource);
+    question.reason = Job::reasonOf(error, error == ENOENT && !lookAt(path, &st));
     question.text = FileProbe::errorText(error);
     const Job::Choice choice = control.ask(question);
     if (choice == Job::Skip)
@@ -732,77 +599,7 @@ Job::Choice Transfer::failure(Job::Control &control, int error, bool atSource, c
     return choice;
 }
 
-void Transfer::flush(Job::Control &control)
-{
-    nameCopies(control);
-    // Only once the copies and their names are on disk may the sources go.
-    bool durable = true;
-    for (const auto &[device, folder] : m_toSync) {
-        if (::syncfs(folder->fd) != 0)
-            durable = false;
-    }
-    m_toSync.clear();
-    for (const Pending &pending : m_pending) {
-        struct stat now;
-        if (::fstatat(pending.parent->fd, pending.name.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0)
-            continue;
-        if (!durable) {
-            control.skipped(Job::Other, FileProbe::errorText(EIO));
-            continue;
-        }
-        if (!unchanged(pending.st, now)) {
-            control.skipped(Job::SourceChanged);
-            continue;
-        }
-        const bool isDir = S_ISDIR(now.st_mode);
-        if (::unlinkat(pending.parent->fd, pending.name.constData(), isDir ? AT_REMOVEDIR : 0) !=
-            0) {
-            const int error = errno;
-            // Something new in a folder: it stays, with what came.
-            control.skipped(error == ENOTEMPTY || error == EEXIST ? Job::SourceChanged
-                                                                  : Job::reasonOf(error, true),
-                            FileProbe::errorText(error));
-        }
-    }
-    m_pending.clear();
-    m_pendingBytes = 0;
-}
-
-QByteArray Transfer::freeName(int folder, const QByteArray &name, bool isDir)
-{
-    QByteArray stem = name, extension;
-    if (!isDir) {
-        qsizetype dot = name.lastIndexOf('.');
-        // "a.tar.gz" keeps its two extensions together.
-        if (dot > 4 && name.left(dot).endsWith(".tar"))
-            dot -= 4;
-        if (dot > 0) {
-            stem = name.left(dot);
-            extension = name.mid(dot);
-        }
-    }
-    int number = 2;
-    // "name (2)" goes on as "name (3)".
-    const qsizetype open = stem.lastIndexOf(" (");
-    if (open > 0 && stem.endsWith(')')) {
-        bool ok = false;
-        const int had = stem.mid(open + 2, stem.size() - open - 3).toInt(&ok);
-        if (ok && had >= 2) {
-            number = had + 1;
-            stem.truncate(open);
-        }
-    }
-    for (;; ++number) {
-        const QByteArray candidate = stem + " (" + QByteArray::number(number) + ")" + extension;
-        struct stat st;
-        if ((::fstatat(folder, candidate.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 &&
-             errno == ENOENT) ||
-            number > 100000)
-            return candidate;
-    }
-}
-
-void Transfer::syncLater(const std::shared_ptr<Fd> &folder, dev_t device)
+void Transfer::syncLater(dev_t device, const QString &folder)
 {
     for (const auto &known : m_toSync) {
         if (known.first == device)
@@ -811,24 +608,54 @@ void Transfer::syncLater(const std::shared_ptr<Fd> &folder, dev_t device)
     m_toSync.emplace_back(device, folder);
 }
 
-void Transfer::nameCopies(Job::Control &)
+void Transfer::flush(Job::Control &control)
 {
-    // Mode and time of the folders made, now that their content is in.
-    const mode_t mask = currentUmask();
-    for (const auto &[folder, st] : m_folders) {
-        const int fd = ::openat(folder->fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0)
-            continue;
-        const timespec times[2] = {st.st_atim, st.st_mtim};
-        ::futimens(fd, times);
-        ::fchmod(fd, (st.st_mode & 0777 & ~mask) | (st.st_mode & (S_ISGID | S_ISVTX)));
-        ::close(fd);
+    // Only once the copies and their names are on disk may the sources go.
+    bool durable = true;
+    for (const auto &[device, folder] : m_toSync) {
+        Descriptor fd(
+            ::open(PathCodec::encode(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (!fd.isOpen() || ::syncfs(fd.get()) != 0)
+            durable = false;
     }
-    m_folders.clear();
+    m_toSync.clear();
+    for (const Pending &pending : m_pending) {
+        struct stat copy, now;
+        // A copy taken back (its new folder was cancelled) or replaced since
+        // is no copy: the source stays.
+        if (!lookAt(pending.destination, &copy) || !sameEntry(copy, pending.status) ||
+            !lookAt(pending.source, &now))
+            continue;
+        if (!durable) {
+            control.skipped(Job::Other, FileProbe::errorText(EIO));
+            continue;
+        }
+        if (!unchanged(pending.sourceStatus, now)) {
+            control.skipped(Job::SourceChanged);
+            continue;
+        }
+        const bool isDir = S_ISDIR(now.st_mode);
+        if (::unlinkat(AT_FDCWD, PathCodec::encode(pending.source).constData(),
+                       isDir ? AT_REMOVEDIR : 0) != 0 &&
+            !(isDir && (errno == ENOTEMPTY || errno == EEXIST))) {
+            // A folder that still holds what was left out stays, quietly.
+            control.skipped(Job::reasonOf(errno, true), FileProbe::errorText(errno));
+        }
+    }
+    m_pending.clear();
+    m_pendingBytes = 0;
 }
 
-Transfer::Outcome Transfer::copyFile(Job::Control &control, const Source &, Target &)
+QByteArray Transfer::freeName(int folder, const QByteArray &name, bool isDir)
 {
-    control.refused(Job::Other, QStringLiteral("not yet"));
-    return Outcome::Skipped;
+    const QString decoded = PathCodec::decode(name);
+    for (int number = 2;; ++number) {
+        const QByteArray candidate =
+            PathCodec::encode(CopyEngine::numberedName(decoded, number, isDir));
+        struct stat st;
+        if ((::fstatat(folder, candidate.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 &&
+             errno == ENOENT) ||
+            number > 99999)
+            return candidate;
+    }
 }

@@ -8,7 +8,6 @@
 #include <QStringList>
 
 #include <functional>
-#include <memory>
 #include <sys/stat.h>
 #include <vector>
 
@@ -28,16 +27,10 @@ public:
         QString folder; // where it goes
         QString name;   // its name there; empty for the source's own
     };
-    enum class Conflicts {
-        Ask,  // ask about a name that is taken
-        Fail, // a taken name fails the item ("exists"), as Copy to Documents does
-    };
 
     Transfer(Job::Kind kind, const QStringList &sources, const QString &folder);
     Transfer(Job::Kind kind, const QList<Item> &items);
     ~Transfer() override;
-
-    void setConflicts(Conflicts conflicts) { m_conflicts = conflicts; }
 
     Job::Kind kind() const override { return m_kind; }
     int itemCount() const override { return int(m_items.size()); }
@@ -48,12 +41,11 @@ public:
     void run(Job::Control &control, int item) override;
     void finish(Job::Control &control) override;
 
-    // The name a copy takes beside an entry of the same name: "name (2).ext",
-    // "name (3).ext"... the first not taken in the folder. Bytes, as names are.
+    // The first free "name (2).ext", "name (3).ext"... in an open folder.
     static QByteArray freeName(int folder, const QByteArray &name, bool isDir);
 
-    // Tests: called before any name is made in a destination, with the name;
-    // an errno to fail with, as a file system that refuses the name would.
+    // Tests: called before any entry takes a name in a destination, with the
+    // name; an errno to fail with, as a file system that refuses the name would.
     static void setNameCheckForTesting(std::function<int(const QByteArray &name)> check);
 
 private:
@@ -66,40 +58,23 @@ private:
     Outcome transfer(Job::Control &control, const Source &source, Target &target);
     Outcome rename(Job::Control &control, const Source &source, Target &target);
     Outcome mergeByRename(Job::Control &control, const Source &source, const Target &target);
-    Outcome copyTree(Job::Control &control, const Source &source, Target &target);
-    Outcome copyFolder(Job::Control &control, const Source &source, Target &target);
-    Outcome copyFile(Job::Control &control, const Source &source, Target &target);
+    Outcome copy(Job::Control &control, const Source &source, const Target &target);
     // A name taken at the destination: what the person wants done.
-    Job::Choice conflict(Job::Control &control, const Source &source, const Target &target,
-                         const struct stat &existing);
+    Job::Choice conflict(Job::Control &control, const QString &source, const QString &destination);
     // A failed step: Skip, Retry or Cancel.
-    Job::Choice failure(Job::Control &control, int error, bool atSource, const QString &path,
+    Job::Choice failure(Job::Control &control, int error, const QString &path,
                         const QString &destination);
-    // Names the copies written so far, once they are on disk, then gives
-    // the folders made their mode and time.
-    void nameCopies(Job::Control &control);
-    // Then removes the sources whose copies are complete, once the names
-    // are on disk too.
+    // Puts the copies made so far on disk, then removes the sources of those
+    // still as they were copied.
     void flush(Job::Control &control);
-    void syncLater(const std::shared_ptr<Fd> &folder, dev_t device);
+    void syncLater(dev_t device, const QString &folder);
 
     Job::Kind m_kind;
     QList<Item> m_items;
-    Conflicts m_conflicts = Conflicts::Ask;
-    // Folders this job made, by (device, inode): a source folder that is
-    // one of them is the copy itself, met again through a mount.
-    QSet<QPair<quint64, quint64>> m_made;
     // Device pairs where a rename is known to fail with EXDEV.
     QSet<QPair<quint64, quint64>> m_crossDevice;
-    // Source folders the walk is in, by (device, inode).
-    QSet<QPair<quint64, quint64>> m_ancestors;
-    // Depth of folders made by this move around the entry at hand: what is
-    // inside one goes back with it, so it needs no undo step of its own.
-    int m_insideMade = 0;
     std::vector<Pending> m_pending;
     qint64 m_pendingBytes = 0;
     // A folder per file system written to, for syncfs.
-    std::vector<std::pair<dev_t, std::shared_ptr<Fd>>> m_toSync;
-    // Folders made, with the source's status: mode and time come last.
-    std::vector<std::pair<std::shared_ptr<Fd>, struct stat>> m_folders;
+    std::vector<std::pair<dev_t, QString>> m_toSync;
 };
