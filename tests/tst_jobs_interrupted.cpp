@@ -145,6 +145,8 @@ private Q_SLOTS:
     void killed();
     void diskFull_data();
     void diskFull();
+    void dropped_data();
+    void dropped();
 
 private:
     // A tmpfs of the given size under the test's folder.
@@ -355,6 +357,50 @@ void tst_JobsInterrupted::diskFull()
     QVERIFY(!questions.isEmpty());
     QCOMPARE(questions.first().value("reason").toInt(), int(Job::DiskFull));
     checkNothingLost(from, to, kind == Job::Move);
+}
+
+void tst_JobsInterrupted::dropped_data()
+{
+    QTest::addColumn<bool>("across"); // to another file system
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("moved");
+    QTest::newRow("same disk") << false << int(Qt::NoModifier) << true;
+    QTest::newRow("same disk, Ctrl") << false << int(Qt::ControlModifier) << false;
+    QTest::newRow("across") << true << int(Qt::NoModifier) << false;
+    QTest::newRow("across, Shift") << true << int(Qt::ShiftModifier) << true;
+    QTest::newRow("across, Ctrl") << true << int(Qt::ControlModifier) << false;
+}
+
+void tst_JobsInterrupted::dropped()
+{
+    QFETCH(bool, across);
+    QFETCH(int, modifiers);
+    QFETCH(bool, moved);
+    const QByteArray from = QFile::encodeName(m_dir->filePath("disk"));
+    QCOMPARE(::mkdir(from.constData(), 0700), 0);
+    makeTree(from);
+    QByteArray to = QFile::encodeName(m_dir->filePath("there"));
+    if (across)
+        to = mountTmpfs("other", "64m");
+    else
+        QCOMPARE(::mkdir(to.constData(), 0700), 0);
+    if (to.isEmpty())
+        QSKIP(qPrintable("No tmpfs could be mounted: " + m_whyNot));
+
+    JobQueue queue;
+    QSignalSpy finished(&queue, &JobQueue::finished);
+    queue.drop({QFile::decodeName(from + "/tree")}, QFile::decodeName(to), modifiers);
+    QVERIFY(finished.wait(30000));
+    QCOMPARE(finished.first().at(1).value<Job::State>(), Job::Done);
+    // Whole at the destination; at the source too unless it moved.
+    checkNothingLost(from, to, moved);
+    QList<QByteArray> left, arrived;
+    listInto(from, QByteArray(), &left);
+    listInto(to, QByteArray(), &arrived);
+    QCOMPARE(arrived.size(), m_files.size());
+    QCOMPARE(left.size(), moved ? 0 : m_files.size());
+    // The words say what happened.
+    QCOMPARE(finished.first().at(2).toString().startsWith("Moved"), moved);
 }
 
 int main(int argc, char **argv)

@@ -177,6 +177,17 @@ int FileClipboard::paste(const QString &folder)
     return id;
 }
 
+QString FileClipboard::uriList(const QStringList &paths) const
+{
+    // Percent-encoded: plain ASCII whatever bytes the names hold.
+    return QString::fromLatin1(FileUris::uriList(paths));
+}
+
+QStringList FileClipboard::pathsOfUriList(const QString &list) const
+{
+    return FileUris::pathsOf(list.toUtf8());
+}
+
 void FileClipboard::put(const QStringList &paths, bool cut)
 {
     if (QClipboard *clipboard = QGuiApplication::clipboard())

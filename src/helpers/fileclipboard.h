@@ -52,6 +52,11 @@ public:
     // job's id, 0 when there is nothing to paste. A cut is pasted once.
     Q_INVOKABLE int paste(const QString &folder);
 
+    // For drags to and from other programs: paths as text/uri-list, and
+    // the local paths of such a list.
+    Q_INVOKABLE QString uriList(const QStringList &paths) const;
+    Q_INVOKABLE QStringList pathsOfUriList(const QString &list) const;
+
 Q_SIGNALS:
     void changed();
 

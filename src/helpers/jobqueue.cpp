@@ -157,6 +157,18 @@ int JobQueue::move(const QStringList &sources, const QString &folder)
     return start(std::make_unique<Transfer>(Job::Move, sources, folder));
 }
 
+int JobQueue::drop(const QStringList &sources, const QString &folder, int modifiers)
+{
+    if (sources.isEmpty())
+        return 0;
+    if (modifiers & Qt::ControlModifier)
+        return copy(sources, folder);
+    auto transfer = std::make_unique<Transfer>(Job::Move, sources, folder);
+    // Which file system each lies on is learnt on the job's thread.
+    transfer->setCopyAcross(!(modifiers & Qt::ShiftModifier));
+    return start(std::move(transfer));
+}
+
 void JobQueue::cancel(int id)
 {
     const int row = rowOf(id);

@@ -60,6 +60,9 @@ public:
     // asking about names that are taken.
     Q_INVOKABLE int copy(const QStringList &sources, const QString &folder);
     Q_INVOKABLE int move(const QStringList &sources, const QString &folder);
+    // Entries dropped on a folder: Ctrl copies, Shift moves; without either
+    // they move within one file system and are copied to another.
+    Q_INVOKABLE int drop(const QStringList &sources, const QString &folder, int modifiers);
 
     Q_INVOKABLE void cancel(int id);
     Q_INVOKABLE void cancelAll();

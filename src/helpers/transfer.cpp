@@ -218,7 +218,8 @@ QString Transfer::title() const
 QString Transfer::outcome(Job::State state, const Job::Summary &summary) const
 {
     const int n = int(m_items.size());
-    const bool move = m_kind == Job::Move;
+    // A drop that reached no other file system moved; one that did copied.
+    const bool move = m_kind == Job::Move && m_copiedAcross == 0;
     const QString why = Job::describe(summary.lastReason, summary.lastText);
     switch (state) {
     case Job::Cancelled:
@@ -492,7 +493,9 @@ Transfer::Outcome Transfer::mergeByRename(Job::Control &control, const Source &s
 
 Transfer::Outcome Transfer::copy(Job::Control &control, const Source &source, const Target &target)
 {
-    const bool move = m_kind == Job::Move;
+    const bool move = m_kind == Job::Move && !m_copyAcross;
+    if (m_kind == Job::Move && m_copyAcross)
+        ++m_copiedAcross;
     // A move that could copy but not remove would leave two of everything:
     // it asks before it begins.
     while (move) {

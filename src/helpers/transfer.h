@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QStringList>
 
+#include <atomic>
 #include <functional>
 #include <sys/stat.h>
 #include <vector>
@@ -31,6 +32,10 @@ public:
     Transfer(Job::Kind kind, const QStringList &sources, const QString &folder);
     Transfer(Job::Kind kind, const QList<Item> &items);
     ~Transfer() override;
+
+    // A move that copies, and keeps the source, where a rename cannot reach:
+    // what a drop does without a key held.
+    void setCopyAcross(bool copyAcross) { m_copyAcross = copyAcross; }
 
     Job::Kind kind() const override { return m_kind; }
     int itemCount() const override { return int(m_items.size()); }
@@ -70,6 +75,8 @@ private:
     void syncLater(dev_t device, const QString &folder);
 
     Job::Kind m_kind;
+    bool m_copyAcross = false;
+    std::atomic_int m_copiedAcross{0}; // items copied rather than moved
     QList<Item> m_items;
     // Device pairs where a rename is known to fail with EXDEV.
     QSet<QPair<quint64, quint64>> m_crossDevice;
