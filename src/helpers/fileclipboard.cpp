@@ -188,6 +188,11 @@ QStringList FileClipboard::pathsOfUriList(const QString &list) const
     return FileUris::pathsOf(list.toUtf8());
 }
 
+int FileClipboard::heldKeys() const
+{
+    return int(QGuiApplication::queryKeyboardModifiers());
+}
+
 void FileClipboard::put(const QStringList &paths, bool cut)
 {
     if (QClipboard *clipboard = QGuiApplication::clipboard())

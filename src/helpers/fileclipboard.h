@@ -56,6 +56,8 @@ public:
     // the local paths of such a list.
     Q_INVOKABLE QString uriList(const QStringList &paths) const;
     Q_INVOKABLE QStringList pathsOfUriList(const QString &list) const;
+    // The modifier keys held now: a drop event does not carry them.
+    Q_INVOKABLE int heldKeys() const;
 
 Q_SIGNALS:
     void changed();

@@ -102,6 +102,7 @@ QVariantMap Question::toMap() const
         {QStringLiteral("canReplace"), canReplace},
         {QStringLiteral("reason"), int(reason)},
         {QStringLiteral("text"), text},
+        {QStringLiteral("reasonText"), type == Failure ? describe(reason, text) : QString()},
         {QStringLiteral("choices"), choices},
     };
 }

@@ -89,7 +89,8 @@ struct Question
     QString text; // the system's words, untranslated
 
     // Keys as the scene reads them: type ("conflict" | "failure"), the
-    // fields above by name, reason as the Reason value, choices (a list of
+    // fields above by name, reason as the Reason value and reasonText in
+    // words, choices (a list of
     // Choice values, the default first).
     QVariantMap toMap() const;
 };
