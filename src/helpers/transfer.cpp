@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -90,22 +91,22 @@ bool namesIn(int folder, QList<QByteArray> *names)
     return error == 0;
 }
 
-// Walks up from folder: true when it is the entry st or lies below it.
-bool isWithin(int folder, const struct stat &st)
+// The folder and every folder above it, up to the root.
+std::vector<std::pair<dev_t, ino_t>> ancestorsOf(int folder)
 {
+    std::vector<std::pair<dev_t, ino_t>> chain;
     Descriptor here(::openat(folder, ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
     for (int depth = 0; here.isOpen() && depth < 4096; ++depth) {
         struct stat at, up;
-        Descriptor parent(::openat(here.get(), "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
         if (::fstat(here.get(), &at) != 0)
-            return false;
-        if (sameEntry(at, st))
-            return true;
+            break;
+        chain.emplace_back(at.st_dev, at.st_ino);
+        Descriptor parent(::openat(here.get(), "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
         if (!parent.isOpen() || ::fstat(parent.get(), &up) != 0 || sameEntry(at, up))
-            return false; // the root
+            break; // the root
         here = std::move(parent);
     }
-    return false;
+    return chain;
 }
 
 Job::UndoStep stepOf(const QString &from, const QString &to, const struct stat &made)
@@ -254,11 +255,17 @@ QString Transfer::outcome(Job::State state, const Job::Summary &summary) const
 void Transfer::count(Job::Control &control, int item) const
 {
     const Item &it = m_items[item];
-    struct stat st, folder;
+    struct stat st;
+    // Looked at once for all the items that go into one folder.
+    if (m_kind == Job::Move && it.folder != m_countedFolder) {
+        struct stat folder;
+        m_countedFolder = it.folder;
+        m_countedDevice =
+            ::stat(PathCodec::encode(it.folder).constData(), &folder) == 0 ? folder.st_dev : 0;
+    }
     // A rename moves a whole tree in one step.
-    if (m_kind == Job::Move && lookAt(it.source, &st) &&
-        ::stat(PathCodec::encode(it.folder).constData(), &folder) == 0 &&
-        folder.st_dev == st.st_dev) {
+    if (m_kind == Job::Move && m_countedDevice != 0 && lookAt(it.source, &st) &&
+        m_countedDevice == st.st_dev) {
         control.addToTotal(0, 1);
         return;
     }
@@ -283,20 +290,28 @@ void Transfer::run(Job::Control &control, int item)
     Target target;
     target.folderPath = it.folder;
 
-    for (;;) {
+    for (bool retried = false;; retried = true) {
         if (control.isCancelled())
             return;
         int error = 0;
         bool atSource = true;
-        source.parent =
-            std::make_shared<Fd>(::open(parent.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        // Entries of one folder into one folder, as most jobs are, open
+        // both once; a retry opens them afresh.
+        if (!retried && m_parent && m_parentPath == parent)
+            source.parent = m_parent;
+        else
+            source.parent =
+                std::make_shared<Fd>(::open(parent.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
         if (!source.parent->isOpen() || ::fstatat(source.parent->get(), source.name.constData(),
                                                   &source.st, AT_SYMLINK_NOFOLLOW) != 0) {
             error = errno;
         } else {
             atSource = false;
-            target.folder = std::make_shared<Fd>(
-                ::open(PathCodec::encode(it.folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+            if (!retried && m_folder && m_folderPath == it.folder)
+                target.folder = m_folder;
+            else
+                target.folder = std::make_shared<Fd>(::open(
+                    PathCodec::encode(it.folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
             if (!target.folder->isOpen())
                 error = errno;
         }
@@ -315,10 +330,19 @@ void Transfer::run(Job::Control &control, int item)
             return;
     }
 
-    struct stat parentSt, folderSt;
-    const bool sameFolder = ::fstat(source.parent->get(), &parentSt) == 0 &&
-                            ::fstat(target.folder->get(), &folderSt) == 0 &&
-                            sameEntry(parentSt, folderSt);
+    if (source.parent != m_parent) {
+        m_parent = source.parent;
+        m_parentPath = parent;
+        ::fstat(m_parent->get(), &m_parentSt);
+    }
+    if (target.folder != m_folder) {
+        m_folder = target.folder;
+        m_folderPath = it.folder;
+        ::fstat(m_folder->get(), &m_folderSt);
+        m_ancestors = ancestorsOf(m_folder->get());
+    }
+    const struct stat &folderSt = m_folderSt;
+    const bool sameFolder = sameEntry(m_parentSt, folderSt);
     target.device = folderSt.st_dev;
     target.name = it.name.isEmpty() ? source.name : PathCodec::encode(it.name);
     if (sameFolder && target.name == source.name) {
@@ -329,7 +353,9 @@ void Transfer::run(Job::Control &control, int item)
         // A copy beside the original, as every file manager makes it.
         target.name = freeName(target.folder->get(), target.name, S_ISDIR(source.st.st_mode));
     }
-    if (S_ISDIR(source.st.st_mode) && isWithin(target.folder->get(), source.st)) {
+    const auto within = std::find(m_ancestors.cbegin(), m_ancestors.cend(),
+                                  std::make_pair(source.st.st_dev, source.st.st_ino));
+    if (S_ISDIR(source.st.st_mode) && within != m_ancestors.cend()) {
         control.refused(Job::IntoItself);
         return;
     }

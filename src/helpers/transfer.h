@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <sys/stat.h>
 #include <vector>
 
@@ -82,6 +83,15 @@ private:
     QSet<QPair<quint64, quint64>> m_crossDevice;
     std::vector<Pending> m_pending;
     qint64 m_pendingBytes = 0;
+    // The device of the folder count() last looked at; count()'s own.
+    mutable QString m_countedFolder;
+    mutable dev_t m_countedDevice = 0;
+    // The folders of the last item, open, and what lies above the target.
+    std::shared_ptr<Fd> m_parent, m_folder;
+    QByteArray m_parentPath;
+    QString m_folderPath;
+    struct stat m_parentSt = {}, m_folderSt = {};
+    std::vector<std::pair<dev_t, ino_t>> m_ancestors;
     // A folder per file system written to, for syncfs.
     std::vector<std::pair<dev_t, QString>> m_toSync;
 };
