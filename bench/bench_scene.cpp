@@ -31,11 +31,11 @@ struct Figures
     std::vector<double> gap;   // longest heartbeat gap, ms
 };
 
+// The browser's command of that name, where it is bound.
 QObject *command(const char *name)
 {
-    QObject *actions = RunningScene::find<QObject>(RunningScene::scene(), "actions");
-    return actions ? QQmlProperty::read(actions, QString::fromLatin1(name)).value<QObject *>()
-                   : nullptr;
+    return RunningScene::find<QObject>(RunningScene::browser(),
+                                       qPrintable(QString::fromLatin1(name) + "Command"));
 }
 
 void trigger(const char *name)

@@ -62,6 +62,8 @@ public Q_SLOTS:
     void qmlEngineAvailable(QQmlEngine *engine)
     {
         engine->addImageProvider(QLatin1String(ImageLoader::ProviderId), new ImageProvider);
+        // The scene's module is compiled in, as in the program.
+        engine->addImportPath(QStringLiteral("qrc:/"));
         QQmlContext *context = engine->rootContext();
         context->setContextProperty(QStringLiteral("_ui"), m_ui.get());
         context->setContextProperty(QStringLiteral("_vantrel"), m_vantrel.get());

@@ -201,7 +201,7 @@ private Q_SLOTS:
             QTRY_COMPARE(currentName(), chosen);
     }
 
-    // Steps: keys, "menu:" a command of the actions, "header:" a column
+    // Steps: keys, "menu:" a command of the browser, "header:" a column
     // clicked, "filter:" text typed into the filter field.
     void steering_data()
     {
@@ -239,6 +239,8 @@ private Q_SLOTS:
                                              << QStringList{".hdir", ".h1"} << "2 of 7";
         QTest::newRow("filter with no match")
             << QStringList{"Ctrl+F", "filter:zz"} << QStringList() << "0 of 5";
+        QTest::newRow("Backspace edits the filter")
+            << QStringList{"Ctrl+F", "filter:pn", "Backspace"} << QStringList{"e.png"} << "1 of 5";
         QTest::newRow("Escape clears the filter")
             << QStringList{"Ctrl+F", "filter:b", "Escape"} << byName << "";
     }
@@ -257,11 +259,11 @@ private Q_SLOTS:
             QVERIFY(browser()->setProperty(key, value));
         QVERIFY(open(m_steer));
         QTRY_VERIFY(list()->hasActiveFocus());
-        auto *actions = RunningScene::find<QObject>(RunningScene::scene(), "actions");
         auto *field = RunningScene::find(browser(), "filterField");
         for (const QString &step : steps) {
             if (step.startsWith("menu:")) {
-                auto *command = actions->property(qPrintable(step.mid(5))).value<QObject *>();
+                auto *command =
+                    RunningScene::find<QObject>(browser(), qPrintable(step.mid(5) + "Command"));
                 QVERIFY(command && QMetaObject::invokeMethod(command, "trigger"));
             } else if (step.startsWith("header:")) {
                 auto *column =

@@ -110,9 +110,9 @@ private Q_SLOTS:
         const QString told = text->property("text").toString();
         QVERIFY(!told.isEmpty());
 
-        auto *actions = RunningScene::find<QObject>(RunningScene::scene(), "actions");
-        auto *direction = actions->property("switchDirection").value<QObject *>();
-        QVERIFY(QMetaObject::invokeMethod(direction, "trigger"));
+        auto *direction =
+            RunningScene::find<QObject>(RunningScene::scene(), "switchDirectionCommand");
+        QVERIFY(direction && QMetaObject::invokeMethod(direction, "trigger"));
         const QStringList kept =
             QDir(QStringLiteral("data")).entryList({QStringLiteral("settings.json.unreadable-*")});
         QCOMPARE(kept.size(), 1);

@@ -1,6 +1,6 @@
 import QtQuick
 import QtTest
-import "../../assets"
+import Vantrel.Scene
 
 // The busy mark shows only once work has gone on for 200 ms, and goes as
 // soon as the work ends.

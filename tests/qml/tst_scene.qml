@@ -18,7 +18,8 @@ Item {
         readonly property Item stack: scene ? findChild(scene, "stack") : null
         readonly property Item browser: stack ? stack.get(0) : null
         readonly property Item list: browser ? browser.list : null
-        readonly property QtObject actions: scene ? findChild(scene, "actions") : null
+        // The browser's command of that name (Commands), where it is bound.
+        function command(name) { return findChild(browser, name + "Command") }
 
         function norm(path) { return path.replace(/\/+$/, "") }
         function here(relative) { return norm(testTree + "/" + relative) }
@@ -74,7 +75,7 @@ Item {
                 tryVerify(() => !menu.visible)
             } else {
                 if (data.open === "about")
-                    actions.about.trigger()
+                    command("about").trigger()
                 else
                     choose(data.open)
                 tryCompare(stack, "depth", 2)
@@ -129,8 +130,8 @@ Item {
             compare(norm(browser.folder), here(data.folder))
             // The window's title names the folder.
             compare(scene.title, norm(browser.folder).split("/").pop())
-            compare(actions.back.enabled, data.back)
-            compare(actions.forward.enabled, data.forward)
+            compare(command("back").enabled, data.back)
+            compare(command("forward").enabled, data.forward)
         }
 
         function test_sort_data() {
@@ -151,7 +152,7 @@ Item {
                 if (step.startsWith("Ctrl"))
                     keySequence(step)
                 else
-                    actions[step].trigger()
+                    command(step).trigger()
             }
             compare(names(), data.names)
         }

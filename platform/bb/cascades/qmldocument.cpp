@@ -96,6 +96,8 @@ QQmlEngine *QmlDocument::defaultDeclarativeEngine()
         registerPlatformTypes();
         engine = new QQmlEngine(QCoreApplication::instance());
         engine->addUrlInterceptor(assetInterceptor());
+        // Scenes compiled into the program are modules among its resources.
+        engine->addImportPath(QStringLiteral("qrc:/"));
         QCoreApplication::instance()->installEventFilter(new RetranslateFilter(engine));
         QObject::connect(engine, &QQmlEngine::quit, QCoreApplication::instance(),
                          &QCoreApplication::quit, Qt::QueuedConnection);

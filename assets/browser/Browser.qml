@@ -1,0 +1,216 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Vantrel
+import Vantrel.Scene
+
+// The folder listing: the places beside it, the tool bar above it, the
+// entries; keeps where the person has been and what they chose, and
+// carries out the commands on them while it is on top.
+Page {
+    id: browser
+
+    // The scene's: the entry commands copy with it.
+    required property Copier copier
+
+    // The scene is to show a file: how is "auto", "external", "text" or "hex".
+    signal openRequested(string path, string how)
+    signal propertiesRequested(string path)
+    signal showAbout()
+
+    readonly property FolderModel entries: navigation.model
+    readonly property EntrySelection selection: navigation.selection
+    readonly property string folder: navigation.folder
+    readonly property bool atRoot: navigation.atRoot
+    readonly property alias notice: navigation.notice
+    readonly property alias navigation: navigation
+    property alias kindFirst: kept.kindFirst
+    property alias ascending: kept.ascending
+    property alias rememberFolder: kept.rememberFolder
+    property alias sortBy: kept.sortBy
+    property alias showHidden: kept.showHidden
+    property alias hiddenLast: kept.hiddenLast
+    property alias list: list
+    readonly property bool onTop: StackView.status === StackView.Active
+                                  || StackView.status === StackView.Activating
+    // Too narrow for the places beside the list: they slide in instead.
+    readonly property bool narrow: width < Services.ui.du(60)
+
+    title: atRoot ? "/" : folder.replace(/\/+$/, "").replace(/^.*\//, "")
+    focus: true
+    padding: 0
+
+    // Lists a folder; remember keeps the folder being left for Back.
+    function open(path, remember, selectPath) {
+        navigation.open(path, remember, selectPath)
+    }
+    // Makes the entry for path current, or the first entry when none is;
+    // waits for the listing when it is still being read.
+    function select(path) {
+        navigation.selection.selectPath(path)
+    }
+    function sortByColumn(key) {
+        if (kept.sortBy === key)
+            kept.ascending = !kept.ascending
+        else
+            kept.sortBy = key
+    }
+    function openEntry(entry) {
+        if (entry.isDir)
+            open(entry.completePath, true, "")
+        else if (entry.completePath)
+            openRequested(entry.completePath, "auto")
+    }
+    // The menu of an entry (FolderModel.get) at x, y in the browser.
+    function showEntryMenu(entry, x, y) {
+        entryCommands.menuEntry = entry
+        entryMenu.popup(browser, x, y)
+    }
+
+    Component.onCompleted: kept.restored = true
+    onFolderChanged: {
+        kept.folder = folder
+        if (navigation.started)
+            kept.folderShown(folder)
+    }
+    onActiveFocusChanged: if (activeFocus) list.forceActiveFocus()
+    StackView.onActivated: list.forceActiveFocus()
+
+    BrowserSettings { id: kept }
+    Navigation {
+        id: navigation
+        active: browser.onTop
+        kept: kept
+        filterText: filterBar.text
+        onLeaving: filterBar.clear()
+    }
+    ChoiceCommands {
+        id: choices
+        active: browser.onTop
+        kept: kept
+    }
+    EntryCommands {
+        id: entryCommands
+        active: browser.onTop
+        selection: navigation.selection
+        copier: browser.copier
+        onOpenRequested: (path, how) => browser.openRequested(path, how)
+        onPropertiesRequested: (path) => browser.propertiesRequested(path)
+        onFolderRequested: (path) => navigation.open(path, true, "")
+    }
+
+    // The commands on the browser's own parts.
+    Command {
+        id: filterCommand
+        info: Commands.filter; enabled: browser.onTop
+        onTriggered: filterBar.start()
+    }
+    Command {
+        id: editPathCommand
+        info: Commands.editPath; enabled: browser.onTop
+        onTriggered: bar.editPath()
+    }
+    Command {
+        id: menuCommand
+        info: Commands.menu; enabled: browser.onTop
+        onTriggered: {
+            menu.popup(bar.menuButton, 0, bar.menuButton.height)
+            menu.currentIndex = 0
+        }
+    }
+    Command {
+        id: aboutCommand
+        info: Commands.about; enabled: browser.onTop
+        onTriggered: browser.showAbout()
+    }
+
+    BrowserMenu {
+        id: menu
+        navigation: navigation
+        choices: choices
+        kept: kept
+        filterCommand: filterCommand
+        aboutCommand: aboutCommand
+        onClosed: list.forceActiveFocus()
+    }
+    EntryMenu {
+        id: entryMenu
+        objectName: "entryMenu"
+        commands: entryCommands
+        onClosed: if (browser.onTop) list.forceActiveFocus()
+    }
+
+    RowLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        PlacesSide {
+            id: places
+            Layout.fillHeight: true
+            Layout.preferredWidth: beside ? Math.min(Services.ui.du(24), browser.width / 3) : 0
+            active: browser.onTop
+            narrow: browser.narrow
+            folder: browser.folder
+            onChosen: (path) => browser.open(path, true, "")
+            onDone: list.forceActiveFocus()
+        }
+
+        ColumnLayout {
+            id: listing
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            spacing: 0
+
+            BrowserBar {
+                id: bar
+                Layout.fillWidth: true
+                navigation: navigation
+                placesCommand: places.toggleCommand
+                menuCommand: menuCommand
+                onOpenRequested: (path, select) => browser.open(path, true, select)
+                onDone: list.forceActiveFocus()
+            }
+            Label {
+                objectName: "startNotice"
+                Layout.fillWidth: true
+                visible: text !== ""
+                text: browser.notice
+                elide: Text.ElideMiddle
+                padding: Services.ui.du(0.8)
+                background: Rectangle { color: Qt.rgba(0.85, 0.51, 0.17, 0.2) }
+            }
+            FilterBar {
+                id: filterBar
+                Layout.fillWidth: true
+                shown: navigation.model.count
+                total: navigation.model.unfilteredCount
+                onDone: list.forceActiveFocus()
+            }
+            EntryHeader {
+                Layout.fillWidth: true
+                list: list
+                sortBy: kept.sortBy
+                ascending: kept.ascending
+                onSortRequested: (key) => browser.sortByColumn(key)
+            }
+            EntryList {
+                id: list
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                selection: navigation.selection
+                onActivated: (index) => browser.openEntry(navigation.model.get(index))
+                onContextMenuRequested: (index, x, y) => {
+                    const at = mapToItem(browser, x, y)
+                    browser.showEntryMenu(navigation.model.get(index), at.x, at.y)
+                }
+            }
+        }
+    }
+
+    FolderMessage {
+        x: listing.x + (listing.width - width) / 2
+        y: listing.y + list.y + (list.height - height) / 2
+        width: listing.width - Services.ui.du(4)
+        navigation: navigation
+    }
+}

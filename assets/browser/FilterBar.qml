@@ -1,0 +1,70 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Vantrel
+import Vantrel.Scene
+
+// The field that narrows the listing to names holding the typed text,
+// with how many of the entries it lets through.
+ToolBar {
+    id: bar
+    objectName: "filterBar"
+    property alias text: field.text
+    property int shown: 0
+    property int total: 0
+
+    // Escape, Enter or Down: the list is to have the keyboard again.
+    signal done()
+
+    function start() {
+        visible = true
+        field.forceActiveFocus()
+        field.selectAll()
+    }
+    function clear() {
+        field.text = ""
+        visible = false
+    }
+
+    visible: false
+
+    RowLayout {
+        anchors.fill: parent
+        spacing: Services.ui.du(0.6)
+        Label {
+            text: Commands.filter.text
+        }
+        TextField {
+            id: field
+            objectName: "filterField"
+            Layout.fillWidth: true
+            placeholderText: qsTranslate("Browser", "Part of a name")
+            Accessible.name: Commands.filter.text
+            Accessible.description: Commands.filter.tip
+            Keys.onEscapePressed: {
+                bar.clear()
+                bar.done()
+            }
+            Keys.onReturnPressed: bar.done()
+            Keys.onEnterPressed: bar.done()
+            Keys.onDownPressed: bar.done()
+        }
+        Label {
+            objectName: "filterCount"
+            visible: field.text !== ""
+            text: qsTranslate("Browser", "%1 of %2").arg(bar.shown).arg(bar.total)
+            Accessible.name: text
+        }
+        ToolButton {
+            text: "\u2715"
+            focusPolicy: Qt.NoFocus
+            Accessible.name: qsTranslate("Browser", "Clear the filter")
+            ToolTip.visible: hovered
+            ToolTip.text: Accessible.name
+            onClicked: {
+                bar.clear()
+                bar.done()
+            }
+        }
+    }
+}

@@ -1,0 +1,137 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Vantrel
+import Vantrel.Scene
+
+// One row of the listing: icon, name (cut in the middle when long), size,
+// date and type in columns, or below the name when the list is narrow.
+ItemDelegate {
+    id: row
+    required property int index
+    required property string fileName
+    required property string displayName
+    required property string completePath
+    required property bool isDir
+    required property bool isReadable
+    required property bool isLink
+    required property bool isBrokenLink
+    required property string linkTarget
+    required property bool hasUndecodable
+    required property string kind
+    required property double size
+    required property var modified
+    property bool compact: false
+    property real sizeWidth: 0
+    property real dateWidth: 0
+    property real typeWidth: 0
+    readonly property color ink: highlighted ? palette.highlightedText : palette.text
+    readonly property string sizeText: isDir || isBrokenLink ? "" : SceneTools.formatSize(size)
+    readonly property EntryText words: EntryText { }
+    readonly property string dateText: words.dateText(modified)
+    readonly property string kindText: words.kindText(kind)
+    readonly property string brokenText: isBrokenLink ? qsTranslate("Browser", "broken link \u2192 %1").arg(linkTarget) : ""
+
+    // The right button: the entry's menu, at x, y in the row.
+    signal menuRequested(real x, real y)
+
+    width: ListView.view.width
+    height: compact ? Services.ui.du(5.4) : Services.ui.du(4)
+    highlighted: ListView.isCurrentItem
+    focusPolicy: Qt.NoFocus
+    Accessible.role: Accessible.ListItem
+    Accessible.name: displayName + ", " + kindText
+    Accessible.description: words.join([displayName, kindText, brokenText, sizeText,
+                                        dateText === "" ? "" : qsTranslate("Browser", "modified %1").arg(dateText)], ", ")
+
+    TapHandler {
+        acceptedButtons: Qt.RightButton
+        onTapped: (point) => row.menuRequested(point.position.x, point.position.y)
+    }
+
+    contentItem: RowLayout {
+        spacing: Services.ui.du(1)
+        EntryIcon {
+            Layout.preferredWidth: Services.ui.du(2.4)
+            Layout.preferredHeight: Services.ui.du(2.4)
+            kind: row.kind
+            isDir: row.isDir
+            accent: row.highlighted ? row.palette.highlightedText : row.palette.highlight
+            ink: row.ink
+            opacity: row.isReadable || row.isBrokenLink ? 1 : 0.45
+        }
+        ColumnLayout {
+            Layout.fillWidth: true
+            spacing: 0
+            RowLayout {
+                spacing: Services.ui.du(0.6)
+                Label {
+                    objectName: "entryName"
+                    Layout.fillWidth: !row.isBrokenLink || row.compact
+                    text: row.displayName
+                    elide: Text.ElideMiddle
+                    color: row.ink
+                    opacity: row.isReadable ? 1 : 0.6
+                }
+                Label {
+                    visible: row.hasUndecodable
+                    text: "\u26A0"
+                    color: "#d9822b"
+                    Accessible.name: qsTranslate("Browser", "This name is not valid UTF-8; its odd bytes show as %1").arg("\\xNN")
+                }
+                Label {
+                    visible: row.isBrokenLink && !row.compact
+                    Layout.fillWidth: true
+                    text: row.brokenText
+                    elide: Text.ElideMiddle
+                    font.italic: true
+                    color: row.ink
+                    opacity: 0.7
+                }
+                Label {
+                    visible: !row.isReadable && !row.isBrokenLink
+                    text: qsTranslate("Browser", "no access")
+                    font.italic: true
+                    color: row.ink
+                    opacity: 0.7
+                }
+            }
+            Label {
+                objectName: "entryDetail"
+                visible: row.compact
+                Layout.fillWidth: true
+                text: row.isBrokenLink ? row.brokenText
+                                       : row.words.join([row.sizeText, row.dateText, row.kindText], " \u00B7 ")
+                elide: Text.ElideRight
+                font.pixelSize: Services.ui.du(1.2)
+                color: row.ink
+                opacity: 0.7
+            }
+        }
+        Label {
+            visible: !row.compact
+            Layout.preferredWidth: row.sizeWidth
+            horizontalAlignment: Text.AlignRight
+            text: row.sizeText
+            elide: Text.ElideLeft
+            color: row.ink
+            opacity: 0.7
+        }
+        Label {
+            visible: !row.compact
+            Layout.preferredWidth: row.dateWidth
+            text: row.dateText
+            elide: Text.ElideRight
+            color: row.ink
+            opacity: 0.7
+        }
+        Label {
+            visible: !row.compact
+            Layout.preferredWidth: row.typeWidth
+            text: row.kindText
+            elide: Text.ElideRight
+            color: row.ink
+            opacity: 0.7
+        }
+    }
+}

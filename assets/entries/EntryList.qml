@@ -1,0 +1,139 @@
+import QtQuick
+import QtQuick.Controls
+import Vantrel
+import Vantrel.Scene
+
+// The entries of a folder: arrows, pages, Home and End move; a click
+// selects; a double click or Enter asks to open; typing jumps to a name;
+// the right button, the Menu key or Shift+F10 ask for the entry's menu.
+ListView {
+    id: list
+    objectName: "entryList"
+
+    required property EntrySelection selection
+
+    // The entry at index is to be opened.
+    signal activated(int index)
+    // The menu of the entry at index is wanted, at x, y in the list.
+    signal contextMenuRequested(int index, real x, real y)
+
+    // When the last entry was opened: the rest of the double click that
+    // opened it must not act on the row that comes under the pointer.
+    property double openedAt: 0
+    // Narrow: the name and one line of detail below it.
+    readonly property bool compact: width < Services.ui.du(60)
+    readonly property real sizeWidth: Services.ui.du(9)
+    readonly property real dateWidth: Services.ui.du(15)
+    readonly property real typeWidth: Services.ui.du(12)
+    property alias typeAhead: typeAhead
+
+    function activate(index) {
+        if (index < 0 || index >= count)
+            return
+        openedAt = Date.now()
+        activated(index)
+    }
+
+    // Whether a click pressed at that moment began after the last opening.
+    function pressedSinceOpening(pressedAt) {
+        return pressedAt > openedAt
+    }
+
+    function pageRows() {
+        return Math.max(1, Math.floor(height / Services.ui.du(4)))
+    }
+
+    function requestMenu(index) {
+        const row = itemAtIndex(index)
+        if (row)
+            contextMenuRequested(index, row.x - contentX + row.width / 3, row.y - contentY + row.height / 2)
+    }
+
+    model: selection.model
+    clip: true
+    focus: true
+    keyNavigationEnabled: true
+    highlightMoveDuration: 0
+    reuseItems: true
+    boundsBehavior: Flickable.StopAtBounds
+    ScrollBar.vertical: ScrollBar { }
+    Accessible.role: Accessible.List
+    Accessible.name: qsTranslate("Browser", "Entries")
+
+    TypeAhead { id: typeAhead }
+
+    // The entry chosen comes from the selection, which follows its entry
+    // when the rows move; the view's own following of a move is not the
+    // person's choice and does not reach it.
+    property bool following: false
+    function follow() {
+        following = true
+        currentIndex = selection.currentRow
+        following = false
+        if (currentIndex >= 0)
+            positionViewAtIndex(currentIndex, ListView.Contain)
+    }
+    onCurrentIndexChanged: if (!following) selection.currentRow = currentIndex
+    Component.onCompleted: follow()
+    Connections {
+        target: list.selection
+        function onCurrentChanged() { list.follow() }
+    }
+
+    Keys.onPressed: (event) => {
+        const plain = !(event.modifiers & (Qt.ControlModifier | Qt.AltModifier | Qt.MetaModifier))
+        if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
+            activate(currentIndex)
+        else if (event.key === Qt.Key_Menu || (event.key === Qt.Key_F10 && event.modifiers === Qt.ShiftModifier))
+            requestMenu(currentIndex)
+        else if (event.key === Qt.Key_Home)
+            currentIndex = count > 0 ? 0 : -1
+        else if (event.key === Qt.Key_End)
+            currentIndex = count - 1
+        else if (event.key === Qt.Key_PageDown)
+            currentIndex = Math.min(count - 1, currentIndex + pageRows())
+        else if (event.key === Qt.Key_PageUp)
+            currentIndex = Math.max(count > 0 ? 0 : -1, currentIndex - pageRows())
+        else if (plain && event.text.length === 1 && event.text > " " && model)
+            currentIndex = typeAhead.find(event.text, model as FolderModel, currentIndex)
+        else
+            return
+        positionViewAtIndex(currentIndex, ListView.Contain)
+        event.accepted = true
+    }
+
+    delegate: EntryDelegate {
+        readonly property EntryList entries: ListView.view as EntryList
+        property double pressedAt: 0
+        compact: entries.compact
+        sizeWidth: entries.sizeWidth
+        dateWidth: entries.dateWidth
+        typeWidth: entries.typeWidth
+        onPressed: pressedAt = Date.now()
+        ListView.onReused: pressedAt = 0 // a pooled row starts afresh
+        onClicked: if (entries.pressedSinceOpening(pressedAt)) entries.currentIndex = index
+        onDoubleClicked: if (entries.pressedSinceOpening(pressedAt)) entries.activate(index)
+        onMenuRequested: (x, y) => {
+            entries.currentIndex = index
+            const at = mapToItem(entries, x, y)
+            entries.contextMenuRequested(index, at.x, at.y)
+        }
+    }
+
+    // What was typed, for a moment; red when nothing starts with it.
+    Label {
+        objectName: "typedText"
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        anchors.margins: Services.ui.du(1)
+        visible: typeAhead.typed !== ""
+        text: typeAhead.missed ? qsTranslate("Browser", "%1 (no match)").arg(typeAhead.typed) : typeAhead.typed
+        color: typeAhead.missed ? "#c0392b" : palette.text
+        padding: Services.ui.du(0.6)
+        background: Rectangle {
+            color: list.palette.base
+            border.color: typeAhead.missed ? "#c0392b" : list.palette.mid
+            radius: Services.ui.du(0.4)
+        }
+    }
+}

@@ -1,0 +1,161 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Vantrel
+import Vantrel.Scene
+
+// The folder's path as buttons, one per folder from the root down, cut at
+// the left when too long. Ctrl+L or a click beside them turns it into a
+// field: folder names complete (Tab, or a list chosen with Up/Down), "~" is
+// home, Enter goes there, Escape leaves it as it was.
+Item {
+    id: bar
+    objectName: "pathBar"
+
+    required property string folder
+    property bool editing: false
+    // Why the typed path led nowhere, shown under the field.
+    property string message: ""
+    readonly property string shownPath: folder === "//" ? "/" : folder
+    property alias field: field
+
+    // Asks the browser to open folder and select the entry select in it.
+    signal openRequested(string folder, string select)
+    // The keyboard goes back to the listing.
+    signal done()
+
+    implicitHeight: editing ? column.implicitHeight : field.implicitHeight
+    Layout.fillWidth: true
+    Accessible.name: qsTr("Path: %1").arg(shownPath)
+
+    function edit() {
+        if (!editing) {
+            field.text = shownPath
+            message = ""
+            editing = true
+        }
+        field.forceActiveFocus()
+        field.selectAll()
+    }
+
+    function cancel() {
+        editing = false
+        message = ""
+        completion.close()
+        done()
+    }
+
+    // Where the typed text leads; a path that does not exist stays typed.
+    function go() {
+        // A plain object, so that its keys are read as data.
+        const where = Object.assign({}, PathTools.resolve(field.text, shownPath))
+        const kind = where.kind
+        if (kind === "missing") {
+            message = qsTr("No such folder: %1").arg(where.folder)
+            return
+        }
+        editing = false
+        message = ""
+        completion.close()
+        if (kind !== "empty")
+            openRequested(where.folder, kind === "file" ? where.select : "")
+        done()
+    }
+
+    function suggest() {
+        completion.suggestions = PathTools.complete(field.text, shownPath, 40)
+        completion.currentIndex = -1
+        if (completion.suggestions.length > 0 && field.activeFocus)
+            completion.open()
+        else
+            completion.close()
+    }
+
+    // Tab: the chosen suggestion, else the part all suggestions share.
+    function complete() {
+        const all = completion.suggestions
+        if (completion.currentIndex >= 0) {
+            field.text = all[completion.currentIndex]
+        } else if (all.length > 0) {
+            let common = all[0]
+            for (const s of all)
+                while (!s.startsWith(common))
+                    common = common.slice(0, -1)
+            if (common.length > field.text.length)
+                field.text = common
+        }
+        suggest()
+    }
+
+    Segments {
+        id: segments
+        anchors.fill: parent
+        visible: !bar.editing
+        path: bar.shownPath
+        onChosen: (path) => bar.openRequested(path, "")
+        onEmptyClicked: bar.edit()
+    }
+
+    ColumnLayout {
+        id: column
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.verticalCenter: parent.verticalCenter
+        visible: bar.editing
+        spacing: 0
+
+        TextField {
+            id: field
+            objectName: "pathField"
+            Layout.fillWidth: true
+            selectByMouse: true
+            inputMethodHints: Qt.ImhNoAutoUppercase | Qt.ImhNoPredictiveText
+            Accessible.name: qsTr("Folder or file to go to")
+            onTextEdited: { bar.message = ""; bar.suggest() }
+            onActiveFocusChanged: if (!activeFocus && bar.editing && !completion.choosing) {
+                bar.editing = false
+                bar.message = ""
+                completion.close()
+            }
+
+            Keys.onPressed: (event) => {
+                if (event.key === Qt.Key_Escape)
+                    bar.cancel()
+                else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+                    if (completion.currentIndex >= 0)
+                        text = completion.suggestions[completion.currentIndex]
+                    bar.go()
+                } else if (event.key === Qt.Key_Tab)
+                    bar.complete()
+                else if (event.key === Qt.Key_Down && completion.opened)
+                    completion.currentIndex = Math.min(completion.currentIndex + 1, completion.count - 1)
+                else if (event.key === Qt.Key_Up && completion.opened)
+                    completion.currentIndex = Math.max(completion.currentIndex - 1, -1)
+                else
+                    return
+                event.accepted = true
+            }
+        }
+        Label {
+            objectName: "pathMessage"
+            Layout.fillWidth: true
+            visible: text !== ""
+            text: bar.message
+            elide: Text.ElideMiddle
+            color: "#c0392b"
+            Accessible.role: Accessible.AlertMessage
+            Accessible.name: text
+        }
+    }
+
+    PathCompletion {
+        id: completion
+        y: field.height
+        width: field.width
+        onPicked: (text) => {
+            field.text = text
+            field.forceActiveFocus()
+            bar.suggest()
+        }
+    }
+}

@@ -1,0 +1,99 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.impl
+import QtQuick.Layouts
+import Vantrel
+import Vantrel.Scene
+
+// One place: its icon, name and free space; a bookmark has a Remove button
+// when pointed at or chosen, and always once its folder is gone.
+ItemDelegate {
+    id: row
+    required property int index
+    required property string name
+    required property string path
+    required property string section
+    required property string iconName
+    required property bool exists
+    required property string detail
+    // The browser shows this place.
+    property bool here: false
+    readonly property bool themed: SceneTools.hasThemeIcon(iconName)
+    readonly property color ink: highlighted ? palette.highlightedText : palette.text
+
+    signal removeRequested()
+
+    width: ListView.view.width
+    highlighted: ListView.isCurrentItem
+    focusPolicy: Qt.NoFocus
+    // The Remove button shows on hover, whatever the platform's habit.
+    hoverEnabled: true
+    opacity: exists ? 1 : 0.55
+    ToolTip.visible: hovered && ToolTip.text !== ""
+    ToolTip.delay: 600
+    ToolTip.text: exists ? path : qsTr("%1 no longer exists").arg(path)
+    Accessible.name: name
+    Accessible.description: {
+        if (!exists)
+            return qsTr("bookmark, folder is gone")
+        const parts = []
+        if (section === "bookmarks")
+            parts.push(qsTr("bookmark"))
+        if (detail !== "")
+            parts.push(detail)
+        if (here)
+            parts.push(qsTr("open now"))
+        return parts.join(", ")
+    }
+
+    contentItem: RowLayout {
+        spacing: Services.ui.du(0.8)
+        IconImage {
+            visible: row.themed
+            name: row.themed ? row.iconName : ""
+            sourceSize.width: Services.ui.du(2)
+            sourceSize.height: Services.ui.du(2)
+            color: row.ink
+        }
+        EntryIcon {
+            visible: !row.themed
+            Layout.preferredWidth: Services.ui.du(2)
+            Layout.preferredHeight: Services.ui.du(2)
+            kind: "folder"
+            accent: row.highlighted ? row.palette.highlightedText : row.palette.highlight
+            ink: row.ink
+        }
+        ColumnLayout {
+            Layout.fillWidth: true
+            spacing: 0
+            Label {
+                Layout.fillWidth: true
+                text: row.name
+                elide: Text.ElideMiddle
+                font.bold: row.here
+                font.strikeout: !row.exists
+                color: row.ink
+            }
+            Label {
+                Layout.fillWidth: true
+                visible: text !== ""
+                text: row.detail
+                elide: Text.ElideRight
+                font.pixelSize: Services.ui.du(1.2)
+                color: row.ink
+                opacity: 0.7
+            }
+        }
+        ToolButton {
+            objectName: "removeBookmark"
+            visible: row.section === "bookmarks" && (!row.exists || row.hovered || row.highlighted)
+            text: row.exists ? "\u00D7" : qsTr("Remove")
+            focusPolicy: Qt.NoFocus
+            padding: Services.ui.du(0.3)
+            Accessible.name: qsTr("Remove bookmark %1").arg(row.name)
+            ToolTip.visible: hovered
+            ToolTip.text: qsTr("Removes this bookmark (Delete)")
+            onClicked: row.removeRequested()
+        }
+    }
+}

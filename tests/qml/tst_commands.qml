@@ -1,0 +1,42 @@
+import QtQuick
+import QtTest
+import Vantrel.Scene
+
+// Every key of every declared command reaches a command bound to it, and
+// only while that command applies.
+TestCase {
+    id: testCase
+    name: "Commands"
+    when: windowShown
+
+    Component {
+        id: commandComponent
+        Command { }
+    }
+    SignalSpy { id: spy; signalName: "triggered" }
+
+    // One row per key, read from the declarations themselves.
+    function test_keys_data() {
+        const rows = []
+        for (let index = 0; index < Commands.all.length; ++index) {
+            const info = Commands.all[index]
+            if (!info.local)
+                info.keys.forEach(key => rows.push({ tag: info.text + " " + key, index: index, key: key }))
+        }
+        verify(rows.length >= 14, "every command with keys is listed")
+        return rows
+    }
+    function test_keys(data) {
+        const command = createTemporaryObject(commandComponent, testCase,
+                                              { info: Commands.all[data.index] })
+        verify(command.enabled)
+        spy.target = command
+        spy.clear()
+        keySequence(data.key)
+        compare(spy.count, 1)
+        // A page that does not carry the command out now never hears its keys.
+        command.enabled = false
+        keySequence(data.key)
+        compare(spy.count, 1)
+    }
+}
