@@ -18,11 +18,6 @@ namespace {
 // Large enough that the system call costs nothing, small enough that a
 // progress bar moves and a cancel is quick.
 constexpr qint64 PieceSize = 1024 * 1024;
-// Written content is sent to the disk in windows of this size as the copy
-// goes, and the window before the last is waited for: the final fsync
-// then has little left to do, progress tells what reached the disk, and a
-// big copy never fills the memory with pages waiting to be written.
-constexpr qint64 WriteBackWindow = 8 * PieceSize;
 
 // Copies [offset, offset + length) in pieces; 0 or an errno. Gives back in
 // *end how far the source really went (it may have shrunk).
@@ -31,7 +26,6 @@ int copyRange(int from, int to, qint64 offset, qint64 length, bool *inKernel,
 {
     QByteArray buffer;
     const qint64 stop = offset + length;
-    qint64 windowStart = offset, previousStart = -1;
     while (offset < stop) {
         const qint64 piece = qMin(stop - offset, PieceSize);
         qint64 copied = -1;
@@ -69,16 +63,6 @@ int copyRange(int from, int to, qint64 offset, qint64 length, bool *inKernel,
         if (copied == 0)
             break; // the source got shorter
         offset += copied;
-        if (offset - windowStart >= WriteBackWindow) {
-            // Errors here come back from the fsync that ends every copy.
-            ::sync_file_range(to, windowStart, offset - windowStart, SYNC_FILE_RANGE_WRITE);
-            if (previousStart >= 0)
-                ::sync_file_range(to, previousStart, windowStart - previousStart,
-                                  SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE |
-                                      SYNC_FILE_RANGE_WAIT_AFTER);
-            previousStart = windowStart;
-            windowStart = offset;
-        }
         if (progress && !progress(offset))
             return ECANCELED;
     }
