@@ -99,6 +99,13 @@ Page {
         onFolderRequested: (path) => navigation.open(path, true, "")
     }
 
+    ManageCommands {
+        id: manageCommands
+        active: browser.onTop
+        selection: navigation.selection
+        folder: browser.folder
+    }
+
     // The commands on the browser's own parts.
     Command {
         id: filterCommand
@@ -131,12 +138,14 @@ Page {
         kept: kept
         filterCommand: filterCommand
         aboutCommand: aboutCommand
+        manage: manageCommands
         onClosed: list.forceActiveFocus()
     }
     EntryMenu {
         id: entryMenu
         objectName: "entryMenu"
         commands: entryCommands
+        manage: manageCommands
         onClosed: if (browser.onTop) list.forceActiveFocus()
     }
 
@@ -203,6 +212,10 @@ Page {
                     const at = mapToItem(browser, x, y)
                     browser.showEntryMenu(navigation.model.get(index), at.x, at.y)
                 }
+            }
+            SelectionStatus {
+                Layout.fillWidth: true
+                selection: navigation.selection
             }
         }
     }

@@ -14,6 +14,7 @@ Menu {
     required property BrowserSettings kept
     required property Command filterCommand
     required property Command aboutCommand
+    required property ManageCommands manage
 
     // As wide as its widest entry, so that no language cuts one off.
     width: {
@@ -26,6 +27,11 @@ Menu {
     CommandMenuItem { command: menu.navigation.home }
     CommandMenuItem { command: menu.navigation.reload }
     CommandMenuItem { command: menu.filterCommand }
+    MenuSeparator { }
+    CommandMenuItem { command: menu.manage.cut }
+    CommandMenuItem { command: menu.manage.copy }
+    CommandMenuItem { objectName: "browserPaste"; command: menu.manage.paste }
+    CommandMenuItem { command: menu.manage.selectAll }
     MenuSeparator { }
     CommandMenuItem { command: menu.choices.sortName; exclusive: true; chosen: menu.kept.sortBy === "name" }
     CommandMenuItem { command: menu.choices.sortSize; exclusive: true; chosen: menu.kept.sortBy === "size" }

@@ -8,6 +8,7 @@ Menu {
     id: menu
 
     required property EntryCommands commands
+    required property ManageCommands manage
     readonly property var entry: commands.menuEntry
     readonly property bool isFile: entry !== null && !entry.isDir
 
@@ -43,6 +44,10 @@ Menu {
         command: menu.commands.copyEntry
         enabled: command.enabled && menu.isFile && !menu.commands.copier.running
     }
+    MenuSeparator { }
+    CommandMenuItem { objectName: "menuCut"; command: menu.manage.cut }
+    CommandMenuItem { objectName: "menuCopyEntries"; command: menu.manage.copy }
+    CommandMenuItem { objectName: "menuPaste"; command: menu.manage.paste }
     MenuSeparator { }
     CommandMenuItem { objectName: "menuProperties"; command: menu.commands.properties }
 }

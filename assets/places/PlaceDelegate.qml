@@ -46,6 +46,13 @@ ItemDelegate {
         return parts.join(", ")
     }
 
+    // Entries dropped on a place go into its folder.
+    EntryDropArea {
+        anchors.fill: parent
+        enabled: row.exists
+        folder: row.path
+    }
+
     contentItem: RowLayout {
         spacing: Services.ui.du(0.8)
         IconImage {

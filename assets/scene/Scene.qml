@@ -95,7 +95,7 @@ Page {
             anchors.right: parent.right
             anchors.top: notice.visible ? notice.bottom : parent.top
             anchors.bottom: parent.bottom
-            anchors.bottomMargin: browserCopy.visible ? browserCopy.height : 0
+            anchors.bottomMargin: (browserCopy.visible ? browserCopy.height : 0) + jobs.height
             focus: true
             initialItem: Browser {
                 id: browserPage
@@ -103,6 +103,18 @@ Page {
                 onOpenRequested: (path, how) => root.open(path, how)
                 onPropertiesRequested: (path) => root.showProperties(path)
                 onShowAbout: stack.push(aboutPage)
+            }
+        }
+
+        // Every copy and move, with its progress, question and result.
+        JobsPanel {
+            id: jobs
+            anchors.bottom: browserCopy.visible ? browserCopy.top : parent.bottom
+            width: parent.width
+            height: implicitHeight
+            onShowRequested: (folder) => {
+                stack.pop(null)
+                root.browser.open(folder, true, "")
             }
         }
 
@@ -128,6 +140,10 @@ Page {
             root.browser.open(folder, true, select)
         }
         function onOpenRequested(path, how) { root.open(path, how) }
+    }
+
+    LeaveGuard {
+        window: root.Window.window
     }
 
     // The mouse's own Back and Forward buttons.

@@ -38,7 +38,7 @@ class FileClipboard : public QObject
     QML_SINGLETON
     // Files a paste would take, from whichever program put them there.
     Q_PROPERTY(int count READ count NOTIFY changed)
-    Q_PROPERTY(bool cut READ isCut NOTIFY changed)
+    Q_PROPERTY(bool isCut READ isCut NOTIFY changed)
 public:
     explicit FileClipboard(QObject *parent = nullptr);
 
