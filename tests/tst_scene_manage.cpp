@@ -62,37 +62,6 @@ QString text(const char *objectName)
     QQuickItem *item = RunningScene::find(RunningScene::scene(), objectName);
     return item && item->isVisible() ? item->property("text").toString() : QString();
 }
-// The texts of the visible items of that name, in the jobs panel.
-QStringList shown(const char *objectName)
-{
-    QStringList texts;
-    const auto items = RunningScene::find(RunningScene::scene(), "jobsPanel")
-                           ->findChildren<QQuickItem *>(QString::fromLatin1(objectName));
-    for (QQuickItem *item : items) {
-        if (item->isVisible())
-            texts << item->property("text").toString();
-    }
-    return texts;
-}
-bool click(QQuickItem *item)
-{
-    if (!item || !item->isVisible())
-        return false;
-    QTest::mouseClick(window(), Qt::LeftButton, {},
-                      item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
-    return true;
-}
-QQuickItem *visibleIn(const char *panel, const char *objectName)
-{
-    const auto items = RunningScene::find(RunningScene::scene(), panel)
-                           ->findChildren<QQuickItem *>(QString::fromLatin1(objectName));
-    for (QQuickItem *item : items) {
-        if (item->isVisible())
-            return item;
-    }
-    return nullptr;
-}
-// The colour drawn near the right end of a row, where no text is.
 // A text of the scene with three as its number, as the person reads it.
 QString tr3(const char *context, const char *source)
 {
