@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene's asynchronous listing at 100,000 entries: how long until the
 // folder is ready, and how long the UI thread is held at most (a 10 ms
 // heartbeat timer records its longest gap) while it lists, re-sorts, filters

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time and memory of getFileInfoList against a lean floor written here: the
 // directory read, one faccessat per entry, the name strings and a sort by name.
 //

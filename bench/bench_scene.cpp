@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real scene, offscreen, with a 10 ms heartbeat timer on the UI thread:
 // the longest gap between beats is the stall a person feels. For each action
 // it prints that gap and the time until the result is shown.

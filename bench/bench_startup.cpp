@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How soon the window's event loop first turns after the program starts, for
 // Vantrel and for the barest Qt Quick Controls window (a tool bar and a
 // 30-row list), each started the same way in a fresh process: with a warm

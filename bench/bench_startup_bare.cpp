@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The barest Qt Quick Controls window bench_startup compares Vantrel with: a
 // tool bar and a 30-row list, in the same style, loaded from a file so that
 // the QML cache applies to it as to any scene. Started by bench_startup.

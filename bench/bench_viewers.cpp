@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time to open what the viewers show: photos of 48 and 108 megapixels
 // decoded at screen size and at full size, and the text view's reads.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the benchmarks share: folders to list, the lean floor a listing is
 // judged against, CPU time, and the heartbeat that measures how long the UI
 // thread was held.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "classifier.h"
 
 #include "listing.h"
@@ -36,6 +37,31 @@ constexpr std::initializer_list<const char *> LaunchedTypes = {
     "application/x-ms-dos-executable",
     "application/vnd.microsoft.portable-executable",
     "application/x-msdownload",
+    "application/x-ms-ne-executable",
+    "application/x-msi",
+    "application/x-ms-shortcut",
+};
+
+// Handed by the desktop to a program that runs what they hold (wine, a
+// script host, javaws), whatever their mode, though most are text.
+constexpr std::initializer_list<const char *> RunnerTypes = {
+    "application/x-bat",      "application/x-java-jnlp-file",
+    "application/x-mswinurl", "application/x-ms-application",
+    "application/x-ms-xbap",  "application/hta",
+    "application/x-hta",      "application/x-wsf",
+    "application/x-ms-wsf",   "application/x-powershell",
+    "text/vbscript",          "application/x-vbscript",
+    "text/x-ms-regedit",
+};
+// What wine's menu builder registers for every Windows type it opens.
+constexpr const char *WineTypes = "application/x-wine-extension-";
+
+// The same by extension, for a shared MIME database that does not know them
+// (the desktop's may, once wine or javaws is installed).
+constexpr std::initializer_list<const char *> RunnerExtensions = {
+    "application", "appref-ms", "bat", "cmd", "com", "cpl", "exe", "gadget", "hta", "jar",
+    "jnlp",        "js",        "jse", "lnk", "msc", "msi", "msp", "mst",    "pif", "ps1",
+    "psd1",        "psm1",      "reg", "scr", "url", "vbe", "vbs", "ws",     "wsf", "wsh",
 };
 
 // Run by the system itself, when their execute bit is set.
@@ -185,6 +211,29 @@ bool Classifier::isProgramType(const QMimeType &mime)
     if (mime.inherits(QStringLiteral("text/plain")))
         return false;
     return inheritsAny(mime, LaunchedTypes) || inheritsAny(mime, ExecutableTypes);
+}
+
+bool Classifier::runsWhenOpened(const QMimeType &mime, const QString &fileName)
+{
+    if (mime.isValid() && isProgramType(mime))
+        return true;
+    QMimeDatabase db;
+    QList<QMimeType> types{mime};
+    // The name's types too: the content may say only "text".
+    if (!fileName.isEmpty())
+        types += db.mimeTypesForFileName(fileName);
+    for (const QMimeType &type : std::as_const(types)) {
+        if (!type.isValid())
+            continue;
+        const QStringList names = QStringList(type.name()) + type.aliases() + type.allAncestors();
+        for (const QString &name : names) {
+            if (inList(name, RunnerTypes) || inList(name, LaunchedTypes) ||
+                name.startsWith(QLatin1String(WineTypes)))
+                return true;
+        }
+    }
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 && inList(fileName.mid(dot + 1).toLower(), RunnerExtensions);
 }
 
 Kind Classifier::kindOf(const QMimeType &mime, mode_t mode)

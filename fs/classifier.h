@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QHash>
@@ -88,6 +89,12 @@ public:
     // Whether the desktop would start a program to "open" a file of this
     // type, whatever its mode: executables, Java and Windows programs.
     static bool isProgramType(const QMimeType &mime);
+    // Whether the desktop, handed the file, would run what it holds: a
+    // program type, or a type (or extension) that it gives to a program that
+    // runs it, such as wine for Windows scripts and shortcuts or javaws for
+    // Java Web Start; judged by the type, its aliases and its ancestors, and
+    // by the types of the name. fileName may be "".
+    static bool runsWhenOpened(const QMimeType &mime, const QString &fileName);
 
     static QMimeType mimeType(quint16 id);
     static quint16 idOf(const QMimeType &mime);

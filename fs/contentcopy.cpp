@@ -1,12 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "contentcopy.h"
+
+#include "fileactions.h"
+#include "pathcodec.h"
 
 #include <QFile>
 #include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <limits>
 #include <sys/stat.h>
@@ -74,8 +76,15 @@ int copyRange(int from, int to, qint64 offset, qint64 length, bool *inKernel,
 
 int copyContent(int from, int to, const Progress &progress)
 {
+    struct stat before;
+    if (::fstat(from, &before) != 0)
+        return errno;
     bool inKernel = true;
     qint64 position = 0;
+    // Never past the size the copy began with: what is appended meanwhile
+    // is no part of this copy, and the source is looked at again at the end.
+    const qint64 size = before.st_size;
+    // Asked even of an empty file: a kernel file's size of 0 says nothing.
     for (;;) {
         const off_t data = ::lseek(from, position, SEEK_DATA);
         if (data < 0 && errno == ENXIO)
@@ -83,12 +92,18 @@ int copyContent(int from, int to, const Progress &progress)
         if (data < 0) {
             if (position != 0 || (errno != EINVAL && errno != EOPNOTSUPP))
                 return errno;
-            // No map of the data (some kernel files): read until the end.
+            // No map of the data (some kernel files, whose size says nothing):
+            // read until the end, and the copy is what was read.
             inKernel = false;
-            return copyRange(from, to, 0, std::numeric_limits<qint64>::max() / 2, &inKernel,
-                             progress, &position);
+            const int error = copyRange(from, to, 0, std::numeric_limits<qint64>::max() / 2,
+                                        &inKernel, progress, &position);
+            if (error == 0 && ::ftruncate(to, position) != 0)
+                return errno;
+            return error;
         }
-        const off_t hole = ::lseek(from, data, SEEK_HOLE);
+        if (data >= size)
+            break;
+        const off_t hole = qMin<qint64>(::lseek(from, data, SEEK_HOLE), size);
         if (hole < 0)
             return errno;
         qint64 end = data;
@@ -96,16 +111,18 @@ int copyContent(int from, int to, const Progress &progress)
             return error;
         position = end;
         if (end < hole)
-            break;
+            break; // cut short: seen below
     }
-    struct stat status;
-    if (::fstat(from, &status) != 0)
+    struct stat after;
+    if (::fstat(from, &after) != 0)
         return errno;
+    if (after.st_size != before.st_size || after.st_mtim.tv_sec != before.st_mtim.tv_sec ||
+        after.st_mtim.tv_nsec != before.st_mtim.tv_nsec || position > size)
+        return SourceChanged;
     // A hole at the end is only a size.
-    const qint64 length = qMax<qint64>(position, status.st_size);
-    if (::ftruncate(to, length) != 0)
+    if (::ftruncate(to, size) != 0)
         return errno;
-    if (progress && !progress(length))
+    if (progress && !progress(size))
         return ECANCELED;
     return 0;
 }
@@ -155,35 +172,10 @@ int nameTemporary(int folder, int fd, QByteArray *name)
 
 int removeTree(int folder, const QByteArray &name)
 {
-    if (::unlinkat(folder, name.constData(), 0) == 0)
+    const FileResult result = FileActions::removeTreeAt(folder, name, PathCodec::decode(name));
+    if (result.ok() || result.error == FileResult::Missing)
         return 0;
-    if (errno != EISDIR && errno != EPERM)
-        return errno == ENOENT ? 0 : errno;
-    Descriptor dir(
-        ::openat(folder, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!dir.isOpen())
-        return errno;
-    // A folder copied read-only is made writable again to be emptied.
-    struct stat status;
-    if (::fstat(dir.get(), &status) == 0 && (status.st_mode & 0700) != 0700)
-        ::fchmod(dir.get(), (status.st_mode & 07777) | 0700);
-    DIR *listing = ::fdopendir(::fcntl(dir.get(), F_DUPFD_CLOEXEC, 0));
-    if (!listing)
-        return errno;
-    int error = 0;
-    QList<QByteArray> names;
-    while (const dirent *entry = ::readdir(listing)) {
-        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
-            names.append(QByteArray(entry->d_name));
-    }
-    ::closedir(listing);
-    for (const QByteArray &child : std::as_const(names)) {
-        if (const int failed = removeTree(dir.get(), child))
-            error = failed;
-    }
-    if (::unlinkat(folder, name.constData(), AT_REMOVEDIR) != 0 && errno != ENOENT)
-        error = errno;
-    return error;
+    return result.code ? result.code : EIO;
 }
 
 mode_t currentUmask()

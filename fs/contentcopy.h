@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "descriptor.h"
@@ -16,9 +17,14 @@ namespace ContentCopy {
 // copied); false stops the copy.
 using Progress = std::function<bool(qint64 done)>;
 
-// Copies the content of from into to, data only where from has data; 0 or
-// an errno (ECANCELED when progress said stop). A source that shrinks while
-// it is read ends the copy where it ended.
+// What copyContent() answers when the source was written to, grown or cut
+// while it was copied: the copy would hold bytes the source never held
+// together. No errno has this value.
+constexpr int SourceChanged = -1000;
+
+// Copies the content of from into to, data only where from has data, up to
+// the size from had when the copy began; 0, an errno (ECANCELED when
+// progress said stop) or SourceChanged.
 int copyContent(int from, int to, const Progress &progress);
 
 // A new regular file in a folder, not yet under its name: unnamed where the

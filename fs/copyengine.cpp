@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "copyengine.h"
 
 #include "contentcopy.h"
@@ -14,6 +15,8 @@
 #include <stdio.h>
 #include <sys/stat.h>
 #include <utility>
+
+static_assert(CopyEngine::SourceChanged == ContentCopy::SourceChanged);
 
 using ContentCopy::Temporary;
 using Action = CopyEngine::Action;
@@ -245,6 +248,10 @@ struct CopyEngine::Walk
                  const QString &folderPath, const QString &source, bool isFolder, Take how,
                  QString *taken)
     {
+        if (engine.m_beforeName && !engine.m_beforeName()) {
+            cancelAsked = true;
+            return stop(ECANCELED, source);
+        }
         QString wanted = name;
         for (int number = 2;;) {
             const QByteArray target = PathCodec::encode(wanted);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QList>
@@ -20,10 +21,16 @@
 //
 // A job runner counts first (count()), then copies, told of progress and
 // asked what to do when a name is taken or an item fails; a cancel stops
-// between pieces and leaves nothing half made.
+// between pieces and leaves nothing half made. A file written to while it
+// is copied fails with SourceChanged rather than give a copy that holds
+// what the source never held.
 class CopyEngine
 {
 public:
+    // The error of an item whose source changed while it was copied; no
+    // errno has this value. Retry copies it again.
+    static constexpr int SourceChanged = -1000;
+
     // What to do about a problem with one item.
     enum class Action {
         Fail,     // stop the whole copy with the item's error
@@ -45,7 +52,8 @@ public:
     {
         QString source;      // the item's path
         QString destination; // the path it was to take
-        int error = 0;       // EEXIST when the name is taken, else why the item failed
+        int error = 0;       // EEXIST when the name is taken, else why the item failed (an errno
+                             // or SourceChanged)
         bool sourceIsFolder = false;
         bool destinationIsFolder = false; // what has the name, for EEXIST
     };
@@ -59,7 +67,7 @@ public:
 
     struct Result
     {
-        int error = 0;       // 0, ECANCELED, or the errno that stopped the copy
+        int error = 0;       // 0, ECANCELED, SourceChanged, or the errno that stopped the copy
         QString failed;      // the item where it stopped
         QString destination; // the path the copy took (another name with KeepBoth)
         Stats done;
@@ -98,6 +106,11 @@ public:
     void setProgress(Progress progress) { m_progress = std::move(progress); }
     void setCancel(const std::atomic_bool *cancel) { m_cancel = cancel; }
     void setDone(Done done) { m_done = std::move(done); }
+    // Asked on the copy's thread once a finished item is about to take its
+    // name; false cancels the copy there, and the item is removed. A job
+    // whose cancel must end at once decides here, in one step with its
+    // cancel, whether the item may still appear.
+    void setBeforeName(std::function<bool()> beforeName) { m_beforeName = std::move(beforeName); }
 
     // Items and bytes under the sources, links not followed: the totals of
     // a progress bar. Stops early (partial totals) when cancel is set.
@@ -131,4 +144,5 @@ private:
     Progress m_progress;
     Done m_done;
     const std::atomic_bool *m_cancel = nullptr;
+    std::function<bool()> m_beforeName;
 };

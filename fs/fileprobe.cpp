@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fileprobe.h"
 
 #include "pathcodec.h"
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <locale.h>
+#include <mutex>
 #include <unistd.h>
 
 namespace FileProbe {
@@ -60,6 +62,17 @@ Status statusOf(const QString &path)
     }
     status.kind = kindOfMode(status.st.st_mode);
     return status;
+}
+
+QString linkTargetOf(const QString &path)
+{
+    if (path.contains(QChar(0)))
+        return QString();
+    QByteArray target(4096, Qt::Uninitialized);
+    const ssize_t size =
+        ::readlink(PathCodec::encode(path).constData(), target.data(), size_t(target.size()));
+    target.resize(qMax<ssize_t>(size, 0));
+    return PathCodec::decode(target);
 }
 
 bool isSpecial(Kind kind)
@@ -133,15 +146,31 @@ QString errorText(int error)
     return QString::fromLocal8Bit(c ? strerror_l(error, c) : strerror(error));
 }
 
+namespace {
+std::mutex lookHookMutex;
+std::function<void(const QString &)> lookHook;
+} // namespace
+
+void setLookHookForTesting(std::function<void(const QString &)> hook)
+{
+    std::lock_guard<std::mutex> lock(lookHookMutex);
+    lookHook = std::move(hook);
+}
+
+void aboutToLook(const QString &path)
+{
+    std::function<void(const QString &)> hook;
+    {
+        std::lock_guard<std::mutex> lock(lookHookMutex);
+        hook = lookHook;
+    }
+    if (hook)
+        hook(path);
+}
+
 QThreadPool *ioPool()
 {
-    static QThreadPool *pool = [] {
-        auto *p = new QThreadPool;
-        // A few reads stuck on a dead mount must leave room for the others.
-        p->setMaxThreadCount(32);
-        return p;
-    }();
-    return pool;
+    return IoLanes::pool();
 }
 
 } // namespace FileProbe

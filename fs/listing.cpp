@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "listing.h"
 
 #include "pathcodec.h"
@@ -57,8 +58,10 @@ QString targetOf(int folder, const char *name, const QString &absoluteFolder)
     return Paths::clean(target);
 }
 
-void readEntry(int folder, const char *name, unsigned char type, Detail detail,
-               const QString &absoluteFolder, Entry &entry)
+} // namespace
+
+void describe(int folder, const char *name, unsigned char type, Detail detail,
+              const QString &absoluteFolder, Entry &entry)
 {
     struct stat status;
     bool haveStatus = false;
@@ -100,7 +103,27 @@ void readEntry(int folder, const char *name, unsigned char type, Detail detail,
     }
 }
 
-} // namespace
+bool scan(int fd, char *buffer, size_t bufferSize, const Visitor &visit,
+          const std::atomic_bool *cancel)
+{
+    for (;;) {
+        if (cancel && cancel->load(std::memory_order_relaxed))
+            return false;
+        const long got = ::syscall(SYS_getdents64, fd, buffer, bufferSize);
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        for (long offset = 0; offset < got;) {
+            const auto *record = reinterpret_cast<const LinuxDirent64 *>(buffer + offset);
+            offset += record->d_reclen;
+            const char *name = record->d_name;
+            if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+                continue;
+            visit(name, std::strlen(name), record->d_type);
+        }
+    }
+}
 
 bool read(const QString &folder, Detail detail, QList<Entry> *entries,
           const std::atomic_bool *cancel)
@@ -126,29 +149,13 @@ bool read(const QString &folder, Detail detail, QList<Entry> *entries,
     std::vector<char> bytes;
     constexpr size_t BufferSize = 256 * 1024;
     std::unique_ptr<char[]> buffer(new char[BufferSize]);
-    bool ok = true;
-    for (;;) {
-        if (cancelled()) {
-            ok = false;
-            break;
-        }
-        const long got = ::syscall(SYS_getdents64, fd, buffer.get(), BufferSize);
-        if (got < 0) {
-            ok = false;
-            break;
-        }
-        if (got == 0)
-            break;
-        for (long offset = 0; offset < got;) {
-            const auto *record = reinterpret_cast<const LinuxDirent64 *>(buffer.get() + offset);
-            offset += record->d_reclen;
-            const char *name = record->d_name;
-            if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
-                continue;
-            raws.push_back({qsizetype(bytes.size()), record->d_type});
-            bytes.insert(bytes.end(), name, name + std::strlen(name) + 1);
-        }
-    }
+    bool ok = scan(
+        fd, buffer.get(), BufferSize,
+        [&](const char *name, size_t length, unsigned char type) {
+            raws.push_back({qsizetype(bytes.size()), type});
+            bytes.insert(bytes.end(), name, name + length + 1);
+        },
+        cancel);
     buffer.reset();
 
     // Then a stat and an access check per entry: nearly all of the time, and
@@ -165,7 +172,7 @@ bool read(const QString &folder, Detail detail, QList<Entry> *entries,
                 const char *name = bytes.data() + raws[i].offset;
                 Entry &entry = out[i];
                 entry.name = PathCodec::decode(name, qsizetype(std::strlen(name)));
-                readEntry(fd, name, raws[i].type, detail, absoluteFolder, entry);
+                describe(fd, name, raws[i].type, detail, absoluteFolder, entry);
             }
         };
         constexpr qsizetype WorthASecondThread = 2048;

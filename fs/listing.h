@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QList>
 #include <QString>
 
 #include <atomic>
+#include <cstddef>
+#include <functional>
 #include <sys/types.h>
 
 // One directory read at the speed of the system calls: the engine behind the
@@ -33,5 +36,19 @@ enum class Detail {
 // cannot be opened or read; `cancel`, when set, stops the read early (false).
 bool read(const QString &folder, Detail detail, QList<Entry> *entries,
           const std::atomic_bool *cancel = nullptr);
+
+// The directory read itself, for walks that see far more names than they
+// keep: each name of the open folder `fd` but "." and ".." with its type as
+// the directory gives it (DT_UNKNOWN where the file system does not say),
+// read through the caller's buffer. False when the read fails or `cancel`
+// is set.
+using Visitor = std::function<void(const char *name, size_t length, unsigned char type)>;
+bool scan(int fd, char *buffer, size_t bufferSize, const Visitor &visit,
+          const std::atomic_bool *cancel = nullptr);
+
+// One entry of the open folder `fd`, as read() describes it; `type` as
+// scan() gave it.
+void describe(int fd, const char *name, unsigned char type, Detail detail,
+              const QString &absoluteFolder, Entry &entry);
 
 } // namespace Listing

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pathcodec.h"
+
+#include "shownnames.h"
 
 namespace PathCodec {
 
@@ -95,6 +98,12 @@ bool hasUndecodable(const QString &name)
             return true;
     }
     return false;
+}
+
+QString shown(const QString &name)
+{
+    // One way of showing odd names everywhere.
+    return ShownNames::name(name);
 }
 
 } // namespace PathCodec

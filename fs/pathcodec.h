@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
@@ -17,5 +18,7 @@ inline QString decode(const QByteArray &bytes)
 QByteArray encode(const QString &path);
 // True when the name holds bytes that are not UTF-8.
 bool hasUndecodable(const QString &name);
+// The name as a person reads it: its odd bytes as \xNN.
+QString shown(const QString &name);
 
 } // namespace PathCodec

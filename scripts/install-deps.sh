@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Vantrel needs to build, run and test on Debian 12, if it is
 # missing, and lays out the handset's shared storage that copies go to.
 set -eu
@@ -8,7 +9,7 @@ qt6-base-dev qt6-declarative-dev qt6-declarative-dev-tools qt6-tools-dev
 qt6-l10n-tools qt6-image-formats-plugins qml6-module-qtqml qml6-module-qtqml-models
 qml6-module-qtqml-workerscript qml6-module-qtquick qml6-module-qtquick-controls
 qml6-module-qtquick-templates qml6-module-qtquick-layouts qml6-module-qtquick-window
-qml6-module-qttest dbus-daemon libqt6svg6 libglib2.0-bin
+qml6-module-qttest dbus-daemon libqt6svg6 libglib2.0-bin libfuse3-dev fuse3 pkg-config
 dpkg-dev file desktop-file-utils appstream"
 
 sudo=""

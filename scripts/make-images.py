@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draw Vantrel's raster images. Standard library only, so the output is
 reproducible anywhere: python3 scripts/make-images.py (from the repo root)."""
 import math

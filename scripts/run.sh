@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts Vantrel in the build's sandbox.
 set -eu
 caller="$PWD"

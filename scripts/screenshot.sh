@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the scene offscreen to a PNG, showing FOLDER (/etc by
 # default), or a FILE in its view, at 900x620 or the SIZE given:
 # scripts/screenshot.sh [OUTPUT.png [FOLDER|FILE [WIDTHxHEIGHT]]]

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test: scripts/test.sh [PRESET]
 # (default, or asan for the AddressSanitizer + UndefinedBehaviorSanitizer build).
 set -eu

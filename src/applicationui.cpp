@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "applicationui.h"
 
 #include "designunits.h"
 #include "imageloader.h"
 #include "myapps.h"
 #include "settings.h"
+#include "thumbnailprovider.h"
 #include "vantrel.h"
 
 #include <bb/cascades/AbstractCover>
@@ -47,6 +49,8 @@ ApplicationUI::ApplicationUI()
     QQmlEngine *engine = QmlDocument::defaultDeclarativeEngine();
     if (!engine->imageProvider(QLatin1String(ImageLoader::ProviderId)))
         engine->addImageProvider(QLatin1String(ImageLoader::ProviderId), new ImageProvider);
+    if (!engine->imageProvider(QStringLiteral("thumbnail")))
+        ThumbnailProvider::install(engine);
     qml->load();
 
     qml->setContextProperty(QStringLiteral("_app"), this);

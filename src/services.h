@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The services the shell publishes to its scene document, as typed
 // properties of one singleton: the scene's files reach them as Services.ui,
 // Services.vantrel... rather than by the document's context properties.

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "vantrel.h"
 
 #include "filecopy.h"
 #include "listing.h"
 #include "pathcodec.h"
-#include "regularfile.h"
+#include "picturefile.h"
 
 #include <bb/PpsObject>
 #include <bb/cascades/GroupDataModel>
@@ -11,8 +12,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
-#include <QImage>
-#include <QImageReader>
 #include <QLoggingCategory>
 #include <QVariantMap>
 
@@ -229,22 +228,14 @@ bool Vantrel::checkIfIsImage(QString path)
     const QString extension = path.split(QLatin1Char('.')).last();
     if (!ImageExtensions.contains(extension))
         return false;
-    // Decoded from the file that was checked: a pipe put in its place
-    // would never end.
-    const int fd = RegularFile::open(path);
-    if (fd < 0)
-        return false;
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return false;
-    }
-    // Read by content first; some formats (TGA) are known only by their
-    // extension, which a reader on a path would have taken as a hint.
-    QImage image = QImageReader(&file).read();
-    if (image.isNull() && file.seek(0))
-        image = QImageReader(&file, extension.toLatin1()).read();
-    if (image.isNull())
+    // Decoded as the image view decodes: from the file that was checked (a
+    // pipe put in its place would never end), by content and then by the
+    // extension (some formats, TGA, have no signature), at full size within
+    // the memory pictures may take.
+    PictureFile::Failure failure = PictureFile::Failure::None;
+    QString error;
+    const auto picture = PictureFile::open(path, nullptr, &failure, &error);
+    if (!picture || picture->decode(picture->size(), nullptr, &failure, &error).isNull())
         return false;
     qDebug() << "************ Image was loaded ************";
     return true;

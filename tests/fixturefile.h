@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a test's fixture file into its temporary folder.
 #pragma once
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs qmllint over the entry document and every QML file of the scene's
 # module, with the build's QML modules on the import path, and fails on any
 # warning: there is no list of warnings let through.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the Qt Quick tests in tests/qml against the scene's own files, with
 // the services published as the shell publishes them, in a throwaway
 // working directory that holds a small folder tree.
@@ -52,6 +53,12 @@ public Q_SLOTS:
             if (f.open(QIODevice::WriteOnly))
                 f.write("text\n");
         }
+        // A program, which is only run once the person has seen what runs.
+        QFile program(root.filePath(QStringLiteral("tree/alpha/deeper/run.sh")));
+        if (program.open(QIODevice::WriteOnly))
+            program.write("#!/bin/sh\necho ran\n");
+        program.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                               QFileDevice::ExeOwner);
         QDir::setCurrent(m_dir.path());
         m_ui = std::make_unique<DesignUnits>();
         m_vantrel = std::make_unique<Vantrel>();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared by the tests that start the real shell: a throwaway working
 // directory laid out as the program expects, and the started scene.
 #pragma once

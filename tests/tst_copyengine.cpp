@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The copy engine under the file managing to come: names taken, trees with
 // links and pipes, what a copy keeps, and that a cancel or a failure leaves
 // nothing half made and nothing old lost.

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "copyjob.h"
+#include "filecopy.h"
+#include "fileprobe.h"
 
 #include <QSemaphore>
 #include <QSignalSpy>
@@ -15,6 +18,8 @@ private Q_SLOTS:
     void outcome_data();
     void outcome();
     void cancelLeavesNothing();
+    void changedWhileCopied_data();
+    void changedWhileCopied();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -105,13 +110,68 @@ void tst_CopyJob::cancelLeavesNothing()
     QSignalSpy finished(&job, &CopyJob::finished);
     QVERIFY(job.start(file.fileName()));
     job.cancel();
+    // Cancel ends the job at once, though its worker has not even begun.
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(job.state(), CopyJob::Failed);
     held.release();
-    QVERIFY(finished.wait(10000));
+    // The worker, once it runs, removes what it made and says nothing more.
+    FileProbe::ioPool()->waitForDone();
+    QCoreApplication::processEvents();
     CopyJob::setStartHookForTesting({});
+    QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.first().at(0).toBool(), false);
     QCOMPARE(finished.first().at(1).toString(), QString("cancelled"));
     QCOMPARE(QDir(m_folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
+}
+
+void tst_CopyJob::changedWhileCopied_data()
+{
+    QTest::addColumn<QByteArray>("change"); // "append", "rewrite" or "" for none
+    QTest::newRow("appended to") << QByteArray("append");
+    QTest::newRow("written over in place") << QByteArray("rewrite");
+    QTest::newRow("left alone") << QByteArray();
+}
+
+// A copy holds only what the source held while it was copied, or fails.
+void tst_CopyJob::changedWhileCopied()
+{
+    QFETCH(QByteArray, change);
+    const QString source = m_dir->filePath("growing.log");
+    const QByteArray content(3 << 20, 'a');
+    QFile file(source);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(content), content.size());
+    // Written long ago: a write now changes its time, however coarse the clock.
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                             QFileDevice::FileModificationTime));
+    file.close();
+
+    bool changed = false;
+    const FileCopy::Result result = FileCopy::copy(source, m_folder, [&](qint64 done, qint64) {
+        // Between the first and the second piece.
+        if (done > 0 && !changed && !change.isEmpty()) {
+            changed = true;
+            QFile writer(source);
+            if (change == "append")
+                writer.open(QIODevice::Append);
+            else
+                writer.open(QIODevice::ReadWrite);
+            writer.write(QByteArray(1 << 20, 'b'));
+        }
+        return true;
+    });
+    QCOMPARE(changed, !change.isEmpty());
+    QCOMPARE(result.error,
+             change.isEmpty() ? FileCopy::Error::None : FileCopy::Error::SourceChanged);
+    const QStringList left =
+        QDir(m_folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QCOMPARE(left, change.isEmpty() ? QStringList("growing.log") : QStringList());
+    if (change.isEmpty()) {
+        QFile copy(m_folder + "growing.log");
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), content);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_CopyJob)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chosen entries stay with their entries while a sort, a filter or a
 // change on disk moves the rows, and wait for a folder still being read.
 #include "entryselection.h"

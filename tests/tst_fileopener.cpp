@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "classifier.h"
 #include "copyjob.h"
 #include "fileopener.h"
@@ -6,6 +7,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMimeType>
 #include <QQmlComponent>
@@ -152,6 +154,30 @@ private Q_SLOTS:
         QTest::newRow("text with execute bit")
             << "notes.txt" << QByteArray("just notes\n") << 0755 << "";
         QTest::newRow("picture with execute bit") << "p.jpg" << jpegBytes() << 0755 << "";
+        // Handed by the desktop to wine, a script host or javaws.
+        QTest::newRow("Windows installer")
+            << "setup.msi" << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) << 0644 << "%1";
+        QTest::newRow("batch file")
+            << "run.bat" << QByteArray("@echo off\r\ndel x\r\n") << 0644 << "%1";
+        QTest::newRow("Windows shortcut")
+            << "app.lnk" << QByteArray("L\0\0\0\x01\x14\x02\0", 8) << 0644 << "%1";
+        QTest::newRow("Java Web Start")
+            << "app.jnlp" << QByteArray("<?xml version=\"1.0\"?>\n<jnlp codebase=\".\"/>\n") << 0644
+            << "%1";
+        QTest::newRow("VBScript") << "run.vbs" << QByteArray("MsgBox \"hi\"\r\n") << 0644 << "%1";
+        QTest::newRow("desktop entry, Exec after 16 KiB")
+            << "long.desktop"
+            << QByteArray("[Desktop Entry]\nType=Application\n# " + QByteArray(20000, 'p') +
+                          "\nExec=echo " + QByteArray(17000, 'a') + "\n")
+            << 0644 << "echo " + QString(17000, 'a');
+        QTest::newRow("desktop entry, escapes")
+            << "esc.desktop"
+            << QByteArray("[Desktop Entry]\nType=Application\nExec=echo\\sa\\\\b\n") << 0644
+            << "echo a\\b";
+        QTest::newRow("desktop link")
+            << "site.desktop"
+            << QByteArray("[Desktop Entry]\nType=Link\nURL=https://example.org/\n") << 0644
+            << "https://example.org/";
     }
 
     void confirmation()
@@ -180,6 +206,92 @@ private Q_SLOTS:
         const QVariantMap confirmed = opener.openExternallyConfirmed(path);
         QVERIFY(confirmed.value("ok").toBool());
         QCOMPARE(launched.last(), QUrl::fromLocalFile(path));
+    }
+
+    // Entries the desktop's own reader (GLib) reads otherwise than shown are
+    // never run, asked or not.
+    void refusedEntries_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray head = "[Desktop Entry]\nType=Application\n";
+        QTest::newRow("Exec twice") << head + "Exec=true\nExec=touch x\n";
+        QTest::newRow("group twice") << head + "Exec=true\n[Desktop Entry]\nExec=touch x\n";
+        QTest::newRow("unknown escape") << head + "Exec=echo \\q\n";
+        QTest::newRow("line break in the command") << head + "Exec=true\\ntouch x\n";
+        QTest::newRow("hidden by a direction mark") << head + "Exec=echo \u202Eok\n";
+        QTest::newRow("started over D-Bus") << head + "Exec=true\nDBusActivatable=true\n";
+        QTest::newRow("not UTF-8") << head + "Exec=echo \xFF\n";
+        QTest::newRow("longer than read") << head + "Exec=echo " + QByteArray(1100000, 'a') + "\n";
+    }
+
+    void refusedEntries()
+    {
+        QFETCH(QByteArray, content);
+        const QString path = write("odd.desktop", content);
+        FileOpener opener;
+        int launched = 0;
+        opener.setLauncher([&launched](const QUrl &) { return ++launched; });
+        const QVariantMap type = opener.fileType(path);
+        QVERIFY(!type.value("refusal").toString().isEmpty());
+        QVERIFY(type.value("isExecutable").toBool());
+        for (const QVariantMap &answer :
+             {opener.openExternally(path), opener.openExternallyConfirmed(path)}) {
+            QCOMPARE(answer.value("outcome").toInt(), int(Launcher::Outcome::Refused));
+            QVERIFY(answer.value("refused").toBool());
+            QVERIFY(!answer.value("ok").toBool());
+            QVERIFY(!answer.value("needsConfirmation").toBool());
+        }
+        QCOMPARE(launched, 0);
+    }
+
+    // "Run it" runs what was shown: a file swapped after it was shown is
+    // shown anew.
+    void runsWhatWasShown()
+    {
+        const QString path = write("swap.desktop", "[Desktop Entry]\nType=Application\n"
+                                                   "Exec=echo harmless\n");
+        FileOpener opener;
+        QList<QUrl> launched;
+        opener.setLauncher([&launched](const QUrl &url) {
+            launched << url;
+            return true;
+        });
+        QSignalSpy opened(&opener, &FileOpener::openedExternally);
+        opener.requestOpenExternally(path);
+        QVERIFY(opened.wait());
+        const QVariantMap shown = opened.takeFirst().at(1).toMap();
+        QCOMPARE(shown.value("runs").toString(), QString("echo harmless"));
+        // Same size, same second: only the content tells.
+        write("swap.desktop", "[Desktop Entry]\nType=Application\nExec=touch harmle\n");
+        opener.requestRunShown(path, shown.value("fingerprint").toString());
+        QVERIFY(opened.wait());
+        const QVariantMap again = opened.takeFirst().at(1).toMap();
+        QVERIFY(launched.isEmpty());
+        QVERIFY(again.value("changed").toBool());
+        QVERIFY(again.value("needsConfirmation").toBool());
+        QCOMPARE(again.value("runs").toString(), QString("touch harmle"));
+        opener.requestRunShown(path, again.value("fingerprint").toString());
+        QVERIFY(opened.wait());
+        QVERIFY(opened.takeFirst().at(1).toMap().value("ok").toBool());
+        QCOMPARE(launched, QList<QUrl>{QUrl::fromLocalFile(path)});
+    }
+
+    // A platform that opens no documents is named, not a missing association.
+    void platformRefuses()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+            QSKIP("Only the offscreen platform is known to open no documents");
+        const QString pdf = write("refused.pdf", "%PDF-1.4\n");
+        FileOpener opener;
+        const QVariantMap answer = opener.openExternally(pdf);
+        QVERIFY(!answer.value("ok").toBool());
+        QCOMPARE(answer.value("outcome").toInt(), int(Launcher::Outcome::Unsupported));
+        QCOMPARE(answer.value("noApplication").toBool(), false);
+        QSignalSpy opened(&opener, &FileOpener::openedExternally);
+        opener.requestOpenExternally(pdf);
+        QVERIFY(opened.wait());
+        QCOMPARE(opened.first().at(1).toMap().value("outcome").toInt(),
+                 int(Launcher::Outcome::Unsupported));
     }
 
     void special_data()
@@ -403,6 +515,9 @@ private Q_SLOTS:
         QCOMPARE(bad.value("kind").toString(), QStringLiteral("missing"));
         QCOMPARE(bad.value("linkTargetPath").toString(), m_dir.filePath("nowhere/none.txt"));
         QVERIFY(bad.contains("owner")); // the link itself has one
+        // Opening it names what is missing.
+        QCOMPARE(opener.type(broken).linkTarget, QStringLiteral("nowhere/none.txt"));
+        QCOMPARE(opener.type(link).linkTarget, QString());
         QVERIFY(opener.openExternally(broken).value("missing").toBool());
     }
 

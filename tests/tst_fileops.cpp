@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading, copying and recognising the files a person opens in the browser,
 // including the odd ones: pipes, devices, folders, huge files.
 #include "filecopy.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "classifier.h"
 #include "foldermodel.h"
 #include "pathcodec.h"
@@ -257,7 +258,13 @@ private Q_SLOTS:
                 QVERIFY(group(a) <= group(b));
                 if (group(a) != group(b)) {
                     finished.clear(); // each group has its own runs
-                } else if (typeOf(row - 1) == typeOf(row)) {
+                    continue;
+                }
+                // By the type's words the list shows, then by extension.
+                const int words = collator.compare(model.get(row - 1).value("kindWords").toString(),
+                                                   model.get(row).value("kindWords").toString());
+                QVERIFY2(ascending ? words <= 0 : words >= 0, qPrintable(a.name + " / " + b.name));
+                if (typeOf(row - 1) == typeOf(row)) {
                     const int c = collator.compare(a.name, b.name);
                     QVERIFY2(ascending ? c < 0 : c > 0, qPrintable(a.name + " / " + b.name));
                 } else {
@@ -332,6 +339,9 @@ private Q_SLOTS:
         QTest::newRow("created file appears") << QStringLiteral("create");
         QTest::newRow("burst of changes, few reloads") << QStringLiteral("burst");
         QTest::newRow("folder deleted while open") << QStringLiteral("delete");
+        QTest::newRow("folder moved away while open") << QStringLiteral("move");
+        QTest::newRow("folder replaced by a link") << QStringLiteral("link");
+        QTest::newRow("unreadable folder opened up") << QStringLiteral("unlock");
     }
 
     void watching()
@@ -343,11 +353,24 @@ private Q_SLOTS:
         QVERIFY(QDir().mkdir(folder));
         QVERIFY(touch(QFile::encodeName(folder + QStringLiteral("/kept")), 0, 0));
 
+        if (action == QLatin1String("unlock")) {
+            if (::geteuid() == 0)
+                QSKIP("Root reads every folder, so none can be made unreadable");
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::WriteOwner));
+        }
         FolderModel model;
         QAbstractItemModelTester tester(&model,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.setFolder(folder);
         QVERIFY(waitLoaded(model));
+        if (action == QLatin1String("unlock")) {
+            QCOMPARE(model.status(), FolderModel::Unreadable);
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner));
+            QTRY_COMPARE_WITH_TIMEOUT(model.totalCount(), 1, 5000);
+            QCOMPARE(model.status(), FolderModel::Ready);
+            return;
+        }
         QCOMPARE(model.totalCount(), 1);
         QSignalSpy reloads(&model, &FolderModel::reloaded);
         QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
@@ -381,6 +404,18 @@ private Q_SLOTS:
                                     .arg(made)
                                     .arg(spent)));
             QVERIFY(made > 20);
+        } else if (action == QLatin1String("move")) {
+            QVERIFY(QDir().rename(folder, root.path() + QStringLiteral("/elsewhere")));
+            QTRY_COMPARE_WITH_TIMEOUT(model.status(), FolderModel::Gone, 5000);
+            QCOMPARE(model.count(), 0);
+        } else if (action == QLatin1String("link")) {
+            const QString other = root.path() + QStringLiteral("/other");
+            QVERIFY(QDir().mkpath(other + QStringLiteral("/one")));
+            QVERIFY(QDir().mkpath(other + QStringLiteral("/two")));
+            QVERIFY(QDir().rename(folder, root.path() + QStringLiteral("/elsewhere")));
+            QVERIFY(QFile::link(other, folder));
+            QTRY_COMPARE_WITH_TIMEOUT(model.totalCount(), 2, 5000);
+            QVERIFY(model.indexOfPath(folder + QStringLiteral("/two")) >= 0);
         } else {
             QVERIFY(QDir(folder).removeRecursively());
             QTRY_COMPARE_WITH_TIMEOUT(model.status(), FolderModel::Gone, 5000);

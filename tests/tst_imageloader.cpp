@@ -1,17 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "imageloader.h"
 
+#include "decodebudget.h"
 #include "fixturefile.h"
+#include "foldermodel.h"
 #include "pathcodec.h"
+#include "picturefile.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QQuickTextureFactory>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -227,45 +235,155 @@ private Q_SLOTS:
         QVERIFY(finished.wait());
     }
 
-    void neighbours_data()
+    // Why a picture cannot be shown, in words that say what is wrong.
+    void reasons_data()
+    {
+        QTest::addColumn<QString>("make"); // file, fifo, none
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("words");
+
+        const QByteArray jpeg = encoded(picture(64, 48), "jpeg");
+        QByteArray scrambled = jpeg.left(jpeg.indexOf("\xFF\xDA") + 20);
+        scrambled += QByteArray(200, '\xFF');
+        QTest::newRow("corrupt JPEG") << "file" << withClaimedSize(jpeg, 0, 48) << "damaged";
+        QTest::newRow("JPEG cut in its header") << "file" << jpeg.left(40) << "damaged";
+        QTest::newRow("truncated PNG")
+            << "file" << encoded(picture(40, 30), "png").left(60) << "damaged";
+        QTest::newRow("text") << "file" << QByteArray("hello\n") << "not a picture";
+        QTest::newRow("pipe") << "fifo" << QByteArray() << "not a regular file";
+        QTest::newRow("gone") << "none" << QByteArray() << "no longer there";
+    }
+
+    void reasons()
+    {
+        QFETCH(QString, make);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, words);
+        const QString path = m_dir.filePath(QString("reason-%1.jpg").arg(QTest::currentDataTag()));
+        if (make == "file")
+            QVERIFY(!write(QFileInfo(path).fileName(), content).isEmpty());
+        else if (make == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        QString error;
+        QVERIFY(ImageLoader::decode(path, QSize(32, 32), false, &error).isNull());
+        QVERIFY2(error.contains(words), qPrintable(error));
+        QVERIFY(!ImageLoader().probe(path).value("ok").toBool() || error.contains("damaged"));
+        // The limit set at start is where it was.
+        QCOMPARE(QImageReader::allocationLimit(), int(DecodeBudget::total() / (1024 * 1024)));
+    }
+
+    // Decodes together never hold more than the budget; one that waits for
+    // memory gives up when nobody wants it any more.
+    void budget()
+    {
+        const qint64 most = DecodeBudget::total();
+        DecodeBudget::Result result = DecodeBudget::Granted;
+        DecodeBudget::acquire(most + 1, nullptr, &result);
+        QCOMPARE(result, DecodeBudget::TooLarge);
+
+        DecodeBudget::Grant first = DecodeBudget::acquire(most / 2 + 1, nullptr, &result);
+        QCOMPARE(result, DecodeBudget::Granted);
+        std::atomic_bool cancel{false};
+        std::atomic_int second{-1};
+        std::unique_ptr<QThread> waiter(QThread::create([&] {
+            DecodeBudget::Result got = DecodeBudget::Granted;
+            DecodeBudget::acquire(most / 2 + 1, &cancel, &got);
+            second = got;
+        }));
+        waiter->start();
+        QTest::qWait(150);
+        QCOMPARE(second.load(), -1);
+        QVERIFY(DecodeBudget::stats().inUse <= most);
+        cancel = true;
+        QVERIFY(waiter->wait(5000));
+        QCOMPARE(second.load(), int(DecodeBudget::Cancelled));
+
+        // Freed memory lets the next one in.
+        cancel = false;
+        waiter.reset(QThread::create([&] {
+            DecodeBudget::Result got = DecodeBudget::Granted;
+            DecodeBudget::acquire(most / 2 + 1, &cancel, &got);
+            second = got;
+        }));
+        waiter->start();
+        first.release();
+        QVERIFY(waiter->wait(5000));
+        QCOMPARE(second.load(), int(DecodeBudget::Granted));
+        QCOMPARE(DecodeBudget::stats().inUse, 0);
+        QVERIFY(DecodeBudget::stats().peak <= most);
+    }
+
+    // An animation plays from the bytes read when it was opened: a pipe put
+    // in its place afterwards is never read.
+    void playsFromOpenedFile()
+    {
+        const QString path = write("swapped.gif", gif(3));
+        PictureFile::Failure failure = PictureFile::Failure::None;
+        QString error;
+        const auto file = PictureFile::open(path, nullptr, &failure, &error);
+        QVERIFY(file);
+        QVERIFY(file->animated());
+        QVERIFY(QFile::remove(path));
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        for (int loop = 0; loop < 2; ++loop) {
+            const auto reader = file->openReader(nullptr, &failure, &error);
+            QVERIFY2(reader, qPrintable(error));
+            for (int frame = 0; frame < 3; ++frame)
+                QVERIFY(!reader->reader->read().isNull());
+        }
+        QVERIFY(QFile::remove(path));
+    }
+
+    // Stepping goes through the pictures in the order shown, a photo without
+    // an extension among them, and skips what only looks like one.
+    void step_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("previous");
         QTest::addColumn<QString>("next");
-        QTest::addColumn<int>("index");
         QTest::newRow("first") << "img1.png"
                                << ""
-                               << "img2.PNG" << 0;
+                               << "img2.PNG";
         QTest::newRow("upper case between") << "IMG3.JPG"
                                             << "img2.PNG"
-                                            << "img10.jpg" << 2;
-        QTest::newRow("numbers in order") << "img10.jpg"
-                                          << "IMG3.JPG"
-                                          << "" << 3;
+                                            << "img10.jpg";
+        QTest::newRow("past text without an extension") << "img10.jpg"
+                                                        << "IMG3.JPG"
+                                                        << "photo";
         QTest::newRow("no extension") << "photo"
                                       << "img10.jpg"
-                                      << "" << 4;
+                                      << "";
     }
 
-    void neighbours()
+    void step()
     {
         QFETCH(QString, name);
         QFETCH(QString, previous);
         QFETCH(QString, next);
-        QFETCH(int, index);
         const QString folder = m_dir.filePath("album") + "/";
         QVERIFY(QDir().mkpath(folder + "sub.png"));
-        for (const char *file :
-             {"img10.jpg", "img2.PNG", "IMG3.JPG", "img1.png", "notes.txt", "photo", "zz.doc"}) {
+        for (const char *file : {"img10.jpg", "img2.PNG", "IMG3.JPG", "img1.png", "notes.txt",
+                                 "notes", "zz.doc", "photo"}) {
             QFile f(folder + file);
             QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(file) == "photo" ? encoded(picture(4, 3), "png") : "text\n");
         }
-        const QVariantMap map = ImageLoader().neighbours(folder + name);
-        QCOMPARE(map.value("previous").toString(), previous.isEmpty() ? "" : folder + previous);
-        QCOMPARE(map.value("next").toString(), next.isEmpty() ? "" : folder + next);
-        QCOMPARE(map.value("index").toInt(), index);
-        // The name without an extension counts only when it is the one shown.
-        QCOMPARE(map.value("count").toInt(), name == "photo" ? 5 : 4);
+        FolderModel model;
+        QSignalSpy loaded(&model, &FolderModel::loaded);
+        model.setFolder(folder);
+        QVERIFY(loaded.wait());
+        ImageLoader loader;
+        QSignalSpy found(&loader, &ImageLoader::stepFound);
+        for (const int direction : {-1, 1}) {
+            const QString expected = direction < 0 ? previous : next;
+            loader.requestStep(folder + name, direction,
+                               model.pictureCandidates(folder + name, direction));
+            QVERIFY(found.wait());
+            const QVariantList answer = found.takeFirst();
+            QCOMPARE(answer.at(0).toString(), folder + name);
+            QCOMPARE(answer.at(1).toInt(), direction);
+            QCOMPARE(answer.at(2).toString(), expected.isEmpty() ? "" : folder + expected);
+        }
     }
 };
 

@@ -1,4 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scenefixture.h"
+
+#include "places.h"
+#include "scenetools.h"
 
 #include <bb/cascades/LocaleHandler>
 
@@ -172,6 +176,62 @@ private Q_SLOTS:
         if (installed)
             QCoreApplication::installTranslator(translators.first());
         QCOMPARE(installed, !language.isEmpty());
+    }
+
+    // Counts take their language's plural form, and the standard places
+    // their language's names.
+    void words_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("bytes"); // 0, 1, 2 and 1234 bytes
+        QTest::addColumn<QStringList>("places");
+        QTest::newRow("none set") << "C"
+                                  << QStringList{"0 bytes", "1 byte", "2 bytes", "1234 bytes"}
+                                  << QStringList{"Home", "Root folder"};
+        QTest::newRow("German") << "de_DE"
+                                << QStringList{"0 Byte", "1 Byte", "2 Byte", "1.234 Byte"}
+                                << QStringList{"Persönlicher Ordner", "Basisordner"};
+        QTest::newRow("French") << "fr_FR"
+                                << QStringList{"0 octet", "1 octet", "2 octets",
+                                               QString::fromUtf8("1\u202F234 octets")}
+                                << QStringList{"Dossier personnel", "Dossier racine"};
+    }
+    void words()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, bytes);
+        QFETCH(QStringList, places);
+        switchTo(locale);
+        SceneTools tools;
+        QStringList shown;
+        for (double count : {0.0, 1.0, 2.0, 1234.0})
+            shown << tools.formatBytes(count);
+        QCOMPARE(shown, bytes);
+        QCOMPARE(tools.formatSize(1), bytes.at(1));
+        // Times to the minute, whatever the locale's short form holds.
+        const QDateTime when(QDate(2024, 3, 5), QTime(14, 2, 33));
+        for (const QString &shown : {tools.shortTime(when), tools.shortDateTime(when)}) {
+            QVERIFY2(shown.contains("14:02") && !shown.contains("33"), qPrintable(shown));
+            QVERIFY2(!shown.endsWith(':') && !shown.endsWith('.'), qPrintable(shown));
+        }
+        Places model;
+        QStringList names;
+        // The standard folders are looked for on a worker.
+        const auto listed = [&] {
+            names = placeNames(model);
+            return names.contains(places.first()) && names.contains(places.last());
+        };
+        QTRY_VERIFY2(listed(), qPrintable(names.join(", ")));
+        switchTo(QStringLiteral("de_DE"));
+    }
+
+private:
+    static QStringList placeNames(const Places &model)
+    {
+        QStringList names;
+        for (int i = 0; i < model.rowCount(); ++i)
+            names << model.data(model.index(i), Places::NameRole).toString();
+        return names;
     }
 };
 

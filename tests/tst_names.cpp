@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One spelling per place, and one order of names for every list that sorts
 // them: the listing, path completion, the pictures of a folder and the
 // platform's list model.
@@ -7,6 +8,7 @@
 #include "pathcodec.h"
 #include "paths.h"
 #include "pathtools.h"
+#include "shownnames.h"
 
 #include <bb/cascades/GroupDataModel>
 
@@ -23,6 +25,8 @@ private Q_SLOTS:
     void clean();
     void oneOrder_data();
     void oneOrder();
+    void shown_data();
+    void shown();
 };
 
 void tst_Names::clean_data()
@@ -131,9 +135,11 @@ void tst_Names::oneOrder()
 
     QStringList pictures;
     const QString folder = root.filePath("pictures/");
+    model.setFolder(folder);
+    QVERIFY(loaded.wait());
     for (QString next = folder + "1.png"; !next.isEmpty();) {
         pictures << next.mid(folder.size()).chopped(4);
-        next = ImageLoader().neighbours(next).value("next").toString();
+        next = ImageLoader::firstPicture(model.pictureCandidates(next, 1));
     }
     QCOMPARE(pictures, expected);
 
@@ -145,6 +151,44 @@ void tst_Names::oneOrder()
     for (int row = 0; row < records.size(); ++row)
         grouped << records.data(QVariantList{row}).toMap().value("name").toString();
     QCOMPARE(grouped, expected);
+}
+
+// Names are shown so that two different names never look alike, one way in
+// every place that shows them.
+void tst_Names::shown_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("plain") << "Notes 2024.txt"
+                           << "Notes 2024.txt";
+    QTest::newRow("accents, emoji, joiners")
+        << QString::fromUtf8("caf\u00e9 \U0001F469\u200D\U0001F4BB")
+        << QString::fromUtf8("caf\u00e9 \U0001F469\u200D\U0001F4BB");
+    QTest::newRow("right-to-left override")
+        << QString::fromUtf8("evil\u202Egnp.exe") << "evil\\u202Egnp.exe";
+    QTest::newRow("isolate and mark")
+        << QString::fromUtf8("a\u2067b\u200Fc") << "a\\u2067b\\u200Fc";
+    QTest::newRow("line breaks, tab, escape") << "a\nb\rc\td\x1B"
+                                              << "a\\nb\\rc\\td\\x1B";
+    QTest::newRow("line separator") << QString::fromUtf8("a\u2028b") << "a\\u2028b";
+    QTest::newRow("only blanks") << "   " << QString::fromUtf8("\u2423\u2423\u2423");
+    QTest::newRow("blanks around a name") << " a "
+                                          << " a ";
+    QTest::newRow("not UTF-8") << PathCodec::decode(QByteArray("caf\xE9\xFF")) << "caf\\xE9\\xFF";
+}
+
+void tst_Names::shown()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    QCOMPARE(ShownNames::name(name), shown);
+    QCOMPARE(ShownNames::isAltered(name), name != shown);
+    // The list, the path bar and titles.
+    QCOMPARE(FolderModel::displayName(name), shown);
+    PathTools tools;
+    QCOMPARE(tools.shownPath("/x/" + name + "/"), "/x/" + shown + "/");
+    QCOMPARE(tools.segments("/x/" + name + "/").last().toMap().value("name").toString(), shown);
 }
 
 QTEST_MAIN(tst_Names)

@@ -1,14 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fileprobe.h"
 #include "filesystem.h"
 #include "pathcodec.h"
 #include "pathtools.h"
 #include "places.h"
 
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,6 +30,8 @@ private Q_SLOTS:
     void complete();
     void answersLater();
     void bookmarks();
+    void deadBookmark();
+    void standardNames();
 
 private:
     QTemporaryDir m_dir;
@@ -176,6 +181,20 @@ void tst_Places::findStartFolderAnswersLater()
     QVERIFY(found.wait());
     QCOMPARE(found.first().at(0).toString(), m_root + "/a/");
     QCOMPARE(found.first().at(1).toString(), QString("missing"));
+
+    // On a mount that does not answer, the folder opens as remembered after
+    // a moment, and its listing shows that it waits.
+    QSemaphore release;
+    FileProbe::setLookHookForTesting([&release](const QString &) { release.acquire(); });
+    found.clear();
+    tools.findStartFolder(m_root + "/a/b");
+    QVERIFY(found.wait());
+    QCOMPARE(found.first().at(0).toString(), m_root + "/a/b/");
+    release.release();
+    QVERIFY(FileProbe::ioPool()->waitForDone(10000));
+    FileProbe::setLookHookForTesting({});
+    QCoreApplication::processEvents();
+    QCOMPARE(found.size(), 1); // the late answer is dropped
 }
 
 void tst_Places::complete_data()
@@ -217,7 +236,9 @@ void tst_Places::answersLater()
     QCOMPARE(completed.size(), 1);
     QCOMPARE(completed.first().at(0).toString(), QString("a/"));
     QCOMPARE(completed.first().at(2).toStringList(), QStringList{"a/b/"});
-    QCOMPARE(resolved.first().at(2).toMap(), tools.resolve("a/b/../b", m_root));
+    const PathTarget where = resolved.first().at(2).value<PathTarget>();
+    QCOMPARE(where.kind, PathTargets::Folder);
+    QCOMPARE(where.folder, tools.resolve("a/b/../b", m_root).value("folder").toString());
 
     const QString odd = m_root + "/" + PathCodec::decode(QByteArray("caf\xE9"));
     if (::mkdir(PathCodec::encode(odd).constData(), 0700) != 0)
@@ -237,7 +258,14 @@ void tst_Places::bookmarks()
 {
     Places places;
     places.setSharedFolder(m_root + "/a");
-    const int fixed = places.count();
+    const auto settled = [&places] {
+        for (int i = 0; i < places.count(); ++i)
+            if (places.data(places.index(i), Places::WaitingRole).toBool())
+                return false;
+        return FileProbe::ioPool()->activeThreadCount() == 0;
+    };
+    QTRY_VERIFY(settled());
+    QCoreApplication::processEvents();
     const auto rowsOf = [&places](const QString &section) {
         QStringList paths;
         for (int i = 0; i < places.rowCount(); ++i) {
@@ -248,15 +276,21 @@ void tst_Places::bookmarks()
         }
         return paths;
     };
-    QVERIFY(rowsOf("places").contains(m_root + "/a/"));
+    QTRY_VERIFY(rowsOf("places").contains(m_root + "/a/"));
     QVERIFY(rowsOf("places").contains("/"));
+    const int fixed = places.count();
 
     QSignalSpy changed(&places, &Places::bookmarksChanged);
     QVERIFY(places.addBookmark(m_root + "/Music"));
-    QVERIFY(!places.addBookmark(m_root + "/Music/")); // the same folder
+    // The same folder, however spelt.
+    for (const QString &same :
+         {m_root + "/Music/", "/" + m_root + "//Music", m_root + "/a/../Music"})
+        QVERIFY2(!places.addBookmark(same), qPrintable(same));
+    QVERIFY(!places.addBookmark("Music")); // not a place anywhere in particular
     QVERIFY(places.addBookmark(m_root + "/gone"));
     QCOMPARE(changed.size(), 2);
     QCOMPARE(places.bookmarks(), QStringList({m_root + "/Music/", m_root + "/gone/"}));
+    QTRY_VERIFY(settled());
     QCOMPARE(rowsOf("bookmarks"), QStringList({m_root + "/Music/", m_root + "/gone/ (gone)"}));
     QCOMPARE(places.count(), fixed + 2);
 
@@ -268,6 +302,73 @@ void tst_Places::bookmarks()
     Places restored;
     restored.setBookmarks(places.bookmarks());
     QVERIFY(restored.isBookmarked(m_root + "/Music"));
+}
+
+// A bookmark on a mount that does not answer: the model is built, the
+// bookmark waits, and every look happens on a worker.
+void tst_Places::deadBookmark()
+{
+    const QString dead = m_root + "/dead/";
+    QSemaphore release;
+    std::atomic<bool> onUiThread{false};
+    QThread *const ui = QThread::currentThread();
+    FileProbe::setLookHookForTesting([&](const QString &path) {
+        if (QThread::currentThread() == ui)
+            onUiThread = true;
+        if (path.startsWith(dead))
+            release.acquire();
+    });
+    {
+        Places places;
+        places.setBookmarks({m_root + "/Music", dead});
+        places.recheck(); // as after a change of the mounts
+        places.recheck();
+        const auto row = [&places](const QString &path, int role) {
+            for (int i = 0; i < places.count(); ++i)
+                if (places.data(places.index(i), Places::PathRole).toString() == path)
+                    return places.data(places.index(i), role);
+            return QVariant();
+        };
+        QVERIFY(row(dead, Places::WaitingRole).toBool());
+        QTRY_VERIFY(!row(m_root + "/Music/", Places::WaitingRole).toBool());
+        QVERIFY(row(dead, Places::WaitingRole).toBool());
+        release.release(); // the mount answers: a second look follows the first
+        QTRY_VERIFY(!row(dead, Places::WaitingRole).toBool());
+        QVERIFY(!row(dead, Places::ExistsRole).toBool());
+        release.release();
+        QVERIFY(FileProbe::ioPool()->waitForDone(10000));
+        FileProbe::setLookHookForTesting({});
+    }
+    QVERIFY(!onUiThread);
+}
+
+// The standard folders under the names the person's desktop gave them.
+void tst_Places::standardNames()
+{
+    const QString home = QDir::homePath();
+    for (const char *folder : {"Downloads", "Videos", "Eigene Bilder", "Desktop"})
+        QVERIFY(QDir(home).mkpath(folder));
+    QDir(m_root).mkpath("config");
+    QFile dirs(m_root + "/config/user-dirs.dirs");
+    QVERIFY(dirs.open(QIODevice::WriteOnly));
+    dirs.write("XDG_DOWNLOAD_DIR=\"$HOME/Downloads\"\nXDG_VIDEOS_DIR=\"$HOME/Videos\"\n"
+               "XDG_PICTURES_DIR=\"$HOME/Eigene Bilder\"\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\n");
+    dirs.close();
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_root + "/config"));
+    Places places;
+    QStringList names;
+    QTRY_VERIFY((names =
+                     [&places] {
+                         QStringList shown;
+                         for (int i = 0; i < places.count(); ++i)
+                             if (places.data(places.index(i), Places::SectionRole) == "places")
+                                 shown << places.data(places.index(i), Places::NameRole).toString();
+                         return shown;
+                     }())
+                    .size() > 2);
+    QCOMPARE(names.mid(0, 5),
+             QStringList({"Home", "Desktop", "Downloads", "Eigene Bilder", "Videos"}));
+    qunsetenv("XDG_CONFIG_HOME");
 }
 
 QTEST_GUILESS_MAIN(tst_Places)

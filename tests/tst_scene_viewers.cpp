@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing files in the browser opens the right view, which copies the file
 // on Ctrl+S and closes again; the context menu, properties, find and the
 // copy job as a person meets them.
 #include "copyjob.h"
 #include "fileopener.h"
 #include "foldermodel.h"
+#include "picturefile.h"
 #include "scenefixture.h"
 #include "textloader.h"
 #include "vantrel.h"
@@ -12,8 +14,10 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QImageWriter>
 #include <QQmlContext>
 #include <QQuickWindow>
+#include <QScopeGuard>
 #include <QTest>
 
 class TestSceneViewers : public QObject
@@ -248,6 +252,82 @@ private Q_SLOTS:
         backToBrowser();
     }
 
+    // Handed to the desktop (Open with), what runs code asks first, and an
+    // entry the desktop would read otherwise than shown is never run.
+    void openWithAsks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("stage");
+        QTest::newRow("batch file") << "clean.bat" << QByteArray("del /q *.*\r\n") << "confirm";
+        QTest::newRow("VBScript") << "hi.vbs" << QByteArray("MsgBox \"hi\"\r\n") << "confirm";
+        QTest::newRow("Exec twice")
+            << "twice.desktop"
+            << QByteArray("[Desktop Entry]\nType=Application\nExec=true\nExec=touch x\n")
+            << "refused";
+    }
+
+    void openWithAsks()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, stage);
+        const QString path = m_files + '/' + name;
+        QVERIFY(m_sandbox.write("files/" + name, content));
+        m_launched.clear();
+        menuChoice(path, false, "menuOpenWith");
+        QTRY_COMPARE(RunningScene::current()->objectName(), QString("openPage"));
+        QQuickItem *page = RunningScene::current();
+        QTRY_COMPARE(page->property("stage").toString(), stage);
+        auto *reason = RunningScene::find(page, "openReason");
+        auto *run = RunningScene::find(page, "openRun");
+        QVERIFY(!RunningScene::find(page, "openMessage")->property("text").toString().isEmpty());
+        if (stage == "confirm") {
+            QCOMPARE(reason->property("text").toString(), path);
+            QVERIFY(run->isVisible());
+        } else {
+            // No button to run it, and the page says why.
+            QVERIFY(!run->isVisible());
+            QVERIFY(reason->property("text").toString().contains("Exec"));
+        }
+        backToBrowser();
+        QVERIFY(m_launched.isEmpty());
+    }
+
+    // "Run it" runs what the page showed: a file swapped meanwhile is shown
+    // anew, and only a second "Run it" hands it out.
+    void runsWhatWasShown()
+    {
+        const QString path = m_files + "/swap.desktop";
+        QVERIFY(m_sandbox.write("files/swap.desktop",
+                                "[Desktop Entry]\nType=Application\nExec=echo harmless\n"));
+        m_launched.clear();
+        menuChoice(path, false, "menuOpenWith");
+        QTRY_COMPARE(RunningScene::current()->objectName(), QString("openPage"));
+        QQuickItem *page = RunningScene::current();
+        auto *reason = RunningScene::find(page, "openReason");
+        QTRY_COMPARE(reason->property("text").toString(), QString("echo harmless"));
+        auto *message = RunningScene::find(page, "openMessage");
+        const QString asked = message->property("text").toString();
+        QVERIFY(m_sandbox.write("files/swap.desktop",
+                                "[Desktop Entry]\nType=Application\nExec=touch harmle\n"));
+        auto *run = RunningScene::find(page, "openRun");
+        QTRY_VERIFY(!RunningScene::stack()->property("busy").toBool());
+        const auto click = [run] {
+            QTest::mouseClick(
+                run->window(), Qt::LeftButton, {},
+                run->mapToScene(QPointF(run->width() / 2, run->height() / 2)).toPoint());
+        };
+        click();
+        QTRY_COMPARE(reason->property("text").toString(), QString("touch harmle"));
+        // Said to have changed, in other words than the first question.
+        QVERIFY(message->property("text").toString() != asked);
+        QVERIFY(m_launched.isEmpty());
+        click();
+        QTRY_COMPARE(m_launched.size(), 1);
+        backToBrowser();
+    }
+
     // Every entry of the context menu reaches its command for that entry.
     void entryMenu_data()
     {
@@ -350,6 +430,93 @@ private Q_SLOTS:
     }
 
     // Ctrl+F finds, F3 goes on, Shift+F3 goes back, both going round.
+    // Every shape of picture shows at every window size: what is drawn
+    // holds the picture the right way up, decoded once per size shown.
+    void pictureShapes_data()
+    {
+        QTest::addColumn<QSize>("shown"); // as the person sees it
+        QTest::addColumn<bool>("turned"); // stored turned, with an EXIF orientation
+        QTest::newRow("wide") << QSize(1600, 900) << false;
+        QTest::newRow("4:3 photo") << QSize(1600, 1200) << false;
+        QTest::newRow("portrait") << QSize(900, 1600) << false;
+        QTest::newRow("square") << QSize(1000, 1000) << false;
+        QTest::newRow("EXIF orientation 6") << QSize(1200, 1600) << true;
+        QTest::newRow("EXIF orientation 8") << QSize(1600, 1200) << true;
+        QTest::newRow("small") << QSize(60, 40) << false;
+    }
+
+    void pictureShapes()
+    {
+        QFETCH(QSize, shown);
+        QFETCH(bool, turned);
+        // Red above, blue below, as shown.
+        QImage image(shown, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        for (int y = 0; y < shown.height() / 2; ++y)
+            std::fill_n(reinterpret_cast<QRgb *>(image.scanLine(y)), shown.width(),
+                        qRgb(255, 0, 0));
+        const bool six = QByteArray(QTest::currentDataTag()).endsWith('6');
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        if (turned) {
+            // Stored turned back; the reader turns it as the orientation says.
+            image = image.transformed(QTransform().rotate(six ? -90 : 90));
+            writer.setTransformation(six ? QImageIOHandler::TransformationRotate90
+                                         : QImageIOHandler::TransformationRotate270);
+        }
+        QVERIFY(writer.write(image));
+        const QString name = QString("shape %1.jpg").arg(QTest::currentDataTag());
+        QVERIFY(m_sandbox.write("files/" + name, jpeg));
+        choose(m_files + '/' + name);
+        QQuickWindow *window = bb::cascades::Application::instance()->window();
+        const QSize before = window->size();
+        const auto restore = qScopeGuard([&] { window->resize(before); });
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_COMPARE(RunningScene::current()->objectName(), QString("imageView"));
+        QQuickItem *picture = RunningScene::find(RunningScene::current(), "picture");
+        QVERIFY(picture);
+        for (const QSize size : {QSize(800, 600), QSize(1024, 768), QSize(420, 760)}) {
+            window->resize(size);
+            // Drawn at the new size, once the window has laid it out.
+            const auto settled = [&] {
+                const QSize decoded = picture->property("decodedSize").toSize();
+                return window->contentItem()->size() == QSizeF(size) &&
+                       picture->property("status").toInt() == 1 &&
+                       !picture->property("decoding").toBool() &&
+                       qAbs(decoded.width() - picture->width() * window->devicePixelRatio()) <= 1;
+            };
+            QTRY_VERIFY(settled());
+            const QSizeF drawn = picture->size();
+            const QSize decoded = picture->property("decodedSize").toSize();
+            QCOMPARE(picture->property("pictureSize").toSize(), shown);
+            // Fitted and never enlarged, decoded at the size drawn.
+            QVERIFY(drawn.width() <= window->width() && drawn.height() <= window->height());
+            QVERIFY(drawn.width() <= shown.width() && drawn.height() <= shown.height());
+            QVERIFY(qAbs(decoded.height() - drawn.height() * window->devicePixelRatio()) <= 1);
+            // No loop through the status line: the size shown stays decoded.
+            const int decodes = picture->property("decodes").toInt();
+            QTest::qWait(400);
+            QCOMPARE(picture->property("decodes").toInt(), decodes);
+
+            const QImage grab = window->grabWindow();
+            const QRectF at = picture->mapRectToScene(QRectF(QPointF(), drawn));
+            const qreal ratio = grab.width() / qreal(window->width());
+            const auto colour = [&](qreal fy) {
+                return grab.pixelColor(int(at.center().x() * ratio),
+                                       int((at.top() + at.height() * fy) * ratio));
+            };
+            const QColor top = colour(0.25), bottom = colour(0.75);
+            QVERIFY2(
+                top.red() > 200 && top.blue() < 60,
+                qPrintable(
+                    QString("%1 at %2x%3").arg(top.name()).arg(size.width()).arg(size.height())));
+            QVERIFY2(bottom.blue() > 200 && bottom.red() < 60, qPrintable(bottom.name()));
+        }
+        backToBrowser();
+    }
+
     void find_data()
     {
         QTest::addColumn<QStringList>("keys");
@@ -388,6 +555,121 @@ private Q_SLOTS:
             at = text.indexOf("needle", at + 1, Qt::CaseInsensitive);
         QCOMPARE(area->property("selectionStart").toInt(), int(at));
         QCOMPARE(area->property("selectedText").toString().toLower(), QString("needle"));
+        backToBrowser();
+    }
+
+    // A damaged JPEG says so, in the person's language, and offers hex.
+    void brokenPicture()
+    {
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QImage(64, 48, QImage::Format_RGB32).save(&buffer, "JPEG");
+        QVERIFY(m_sandbox.write("files/broken.jpg", jpeg.left(40)));
+        choose(m_files + "/broken.jpg");
+        QTest::keyClick(bb::cascades::Application::instance()->window(), Qt::Key_Return);
+        QTRY_COMPARE(RunningScene::current()->objectName(), QString("imageView"));
+        QQuickItem *page = RunningScene::current();
+        auto *message = RunningScene::find(page, "imageMessage");
+        QTRY_VERIFY(message->isVisible());
+        const QString shown = message->property("text").toString();
+        QVERIFY2(shown.contains(PictureFile::reason(PictureFile::Failure::Damaged)),
+                 qPrintable(shown));
+        QVERIFY(RunningScene::find(page, "imageAsHex")->isVisible());
+    }
+
+    // Right and Left step through the pictures as the list shows them,
+    // one without an extension among them; the list is sorted newest first.
+    void pictureSteps()
+    {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QImage(4, 3, QImage::Format_RGB32).save(&buffer, "PNG");
+        QVERIFY(QDir().mkpath(m_files + "/steps"));
+        const QStringList names{"c.png", "b-photo", "notes", "a.png"}; // newest first
+        for (int i = 0; i < names.size(); ++i) {
+            const QString name = "files/steps/" + names[i];
+            QVERIFY(m_sandbox.write(name, names[i] == "notes" ? QByteArray("text\n") : png));
+            QFile file(m_sandbox.path(name));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * i),
+                                     QFileDevice::FileModificationTime));
+        }
+        QQuickWindow *window = bb::cascades::Application::instance()->window();
+        FolderModel *model = RunningScene::browser()->findChild<FolderModel *>();
+        choose(m_files + "/steps/c.png");
+        // By date, newest first, as a person asks for it.
+        QTest::keySequence(window, QKeySequence("Ctrl+Alt+3"));
+        QTest::keySequence(window, QKeySequence("Ctrl+R"));
+        QTRY_VERIFY(model->sortKey() == FolderModel::Date && !model->ascending());
+        const auto restore = qScopeGuard([&] {
+            backToBrowser();
+            QTest::keySequence(window, QKeySequence("Ctrl+Alt+1"));
+            QTest::keySequence(window, QKeySequence("Ctrl+R"));
+        });
+        QVERIFY(QMetaObject::invokeMethod(RunningScene::browser(), "select",
+                                          Q_ARG(QVariant, m_files + "/steps/c.png")));
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_COMPARE(RunningScene::current()->objectName(), QString("imageView"));
+        QQuickItem *page = RunningScene::current();
+        QTRY_VERIFY(!RunningScene::stack()->property("busy").toBool());
+        QTest::keyClick(window, Qt::Key_Right);
+        QTRY_COMPARE(page->property("path").toString(), m_files + "/steps/b-photo");
+        QTest::keyClick(window, Qt::Key_Right);
+        QTRY_COMPARE(page->property("path").toString(), m_files + "/steps/a.png");
+        QTest::keyClick(window, Qt::Key_Left);
+        QTRY_COMPARE(page->property("path").toString(), m_files + "/steps/b-photo");
+        QTRY_COMPARE(RunningScene::find(page, "picture")->property("status").toInt(), 1);
+    }
+
+    // Escape in the find bar closes the bar only; Alt+W and the wrap button
+    // re-wrap the text at once.
+    void textKeys_data()
+    {
+        QTest::addColumn<QString>("how"); // "Alt+W" or "button"
+        QTest::newRow("Alt+W") << "Alt+W";
+        QTest::newRow("button") << "button";
+    }
+
+    void textKeys()
+    {
+        QFETCH(QString, how);
+        const QString line = QString("word ").repeated(150);
+        QVERIFY(m_sandbox.write("files/long.txt", (line + "\nshort\n").toUtf8()));
+        choose(m_files + "/long.txt");
+        QQuickWindow *window = bb::cascades::Application::instance()->window();
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_COMPARE(RunningScene::current()->objectName(), QString("textView"));
+        QQuickItem *page = RunningScene::current();
+        auto *area = RunningScene::find(page, "textArea");
+        QTRY_VERIFY(area->hasActiveFocus());
+
+        QTest::keySequence(window, QKeySequence("Ctrl+F"));
+        auto *field = RunningScene::find(page, "findField");
+        QTRY_VERIFY(field->hasActiveFocus());
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_VERIFY(!field->isVisible());
+        QCOMPARE(RunningScene::current(), page);
+        QTRY_VERIFY(area->hasActiveFocus());
+
+        const int lines = area->property("lineCount").toInt();
+        QCOMPARE(lines, 3);
+        if (how == "button") {
+            auto *button = RunningScene::find(page, "textWrap");
+            QVERIFY(button);
+            QTRY_VERIFY(button->isEnabled() && button->isVisible());
+            QVERIFY(QMetaObject::invokeMethod(button, "clicked"));
+        } else {
+            QTest::keySequence(window, QKeySequence(how));
+        }
+        // Wrapped as soon as asked: the long line takes several, none wider
+        // than the view.
+        QTRY_VERIFY(area->property("lineCount").toInt() > lines);
+        QVERIFY(area->property("contentWidth").toReal() <= area->width());
+        QVERIFY(area->width() <= page->width());
+        QTest::keySequence(window, QKeySequence("Alt+W"));
+        QTRY_COMPARE(area->property("lineCount").toInt(), lines);
         backToBrowser();
     }
 

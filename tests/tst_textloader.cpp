@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "textloader.h"
 
 #include "fixturefile.h"
@@ -149,6 +150,45 @@ private Q_SLOTS:
         QFETCH(qint64, offset);
         QFETCH(QString, dump);
         QCOMPARE(TextLoader::hexDump(bytes, offset), dump);
+    }
+
+    // What the view lays out: bounded lines, no direction controls at work.
+    void prepareForDisplay_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("broken");
+
+        const int cap = TextLoader::LineCap;
+        const QString longWord(cap + 5, 'x');
+        const QString words = QString("word ").repeated(cap / 5 + 2);
+        QTest::newRow("short lines") << "one\ntwo\n"
+                                     << "one\ntwo\n"
+                                     << 0;
+        QTest::newRow("zero byte")
+            << QString::fromLatin1("a\0b", 3) << QString::fromUtf16(u"a\u2400b") << 0;
+        QTest::newRow("right-to-left override")
+            << QString::fromUtf16(u"evil\u202Egnp.exe") << "evil<U+202E>gnp.exe" << 0;
+        QTest::newRow("isolate") << QString::fromUtf16(u"\u2067x\u2069") << "<U+2067>x<U+2069>"
+                                 << 0;
+        QTest::newRow("long line, no space")
+            << longWord << longWord.left(cap) + "\n" + longWord.mid(cap) << 1;
+        QTest::newRow("long line broken at a space")
+            << words << words.left(cap) + "\n" + words.mid(cap) << 1;
+        QTest::newRow("three pieces are one broken line")
+            << QString(3 * cap, 'y') + "\nz"
+            << QString(cap, 'y') + "\n" + QString(cap, 'y') + "\n" + QString(cap, 'y') + "\nz" << 1;
+        const QString pair = QString(cap - 1, 'a') + QString::fromUtf16(u"\U0001F600");
+        QTest::newRow("pair never split") << pair + "b" << pair + "\nb" << 1;
+    }
+
+    void prepareForDisplay()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QFETCH(int, broken);
+        QCOMPARE(TextLoader::prepareForDisplay(&text), broken);
+        QCOMPARE(text, shown);
     }
 
     void read_data()

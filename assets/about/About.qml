@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
@@ -24,9 +25,22 @@ ViewerPage {
     }
 
     StackView.onActivated: forceActiveFocus()
+    // The page scrolls by keyboard as a text does.
+    Keys.onPressed: (event) => {
+        const most = Math.max(0, flick.contentHeight - flick.height)
+        const steps = { [Qt.Key_Down]: _ui.du(4), [Qt.Key_Up]: -_ui.du(4),
+                        [Qt.Key_PageDown]: flick.height * 0.9, [Qt.Key_PageUp]: -flick.height * 0.9,
+                        [Qt.Key_Home]: -flick.contentHeight, [Qt.Key_End]: flick.contentHeight }
+        const step = steps[event.key]
+        if (step === undefined || event.modifiers !== Qt.NoModifier)
+            return
+        flick.contentY = Math.max(0, Math.min(most, flick.contentY + step))
+        event.accepted = true
+    }
 
     Flickable {
         id: flick
+        objectName: "aboutFlick"
         anchors.fill: parent
         contentHeight: column.implicitHeight + 2 * column.y
         clip: true

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -36,7 +37,7 @@ Page {
     // Too narrow for the places beside the list: they slide in instead.
     readonly property bool narrow: width < Services.ui.du(60)
 
-    title: atRoot ? "/" : folder.replace(/\/+$/, "").replace(/^.*\//, "")
+    title: atRoot ? "/" : PathTools.shownName(folder.replace(/\/+$/, "").replace(/^.*\//, ""))
     focus: true
     padding: 0
 
@@ -61,10 +62,15 @@ Page {
         else if (entry.completePath)
             openRequested(entry.completePath, "auto")
     }
+    // Whether each place is there, looked at again (a copy made a folder).
+    function recheckPlaces() {
+        places.recheck()
+    }
     // The menu of an entry (FolderModel.get) at x, y in the browser.
     function showEntryMenu(entry, x, y) {
         entryCommands.menuEntry = entry
         entryMenu.popup(browser, x, y)
+        entryMenu.currentIndex = 0
     }
 
     Component.onCompleted: kept.restored = true
@@ -81,8 +87,15 @@ Page {
         id: navigation
         active: browser.onTop
         kept: kept
-        filterText: filterBar.text
+        filterText: filterBar.below ? "" : filterBar.text
         onLeaving: filterBar.clear()
+    }
+    SeeCommands {
+        id: see
+        active: browser.onTop
+        folder: browser.folder
+        kept: kept
+        onSaid: (message) => folderStatus.say(message)
     }
     ChoiceCommands {
         id: choices
@@ -139,6 +152,7 @@ Page {
         filterCommand: filterCommand
         aboutCommand: aboutCommand
         manage: manageCommands
+        see: see
         onClosed: list.forceActiveFocus()
     }
     EntryMenu {
@@ -176,6 +190,7 @@ Page {
                 navigation: navigation
                 placesCommand: places.toggleCommand
                 menuCommand: menuCommand
+                viewCommand: see.otherView
                 onOpenRequested: (path, select) => browser.open(path, true, select)
                 onDone: list.forceActiveFocus()
             }
@@ -193,7 +208,7 @@ Page {
                 Layout.fillWidth: true
                 shown: navigation.model.count
                 total: navigation.model.unfilteredCount
-                onDone: list.forceActiveFocus()
+                onDone: (results.active ? results : list).forceActiveFocus()
             }
             EntryHeader {
                 Layout.fillWidth: true
@@ -202,10 +217,41 @@ Page {
                 ascending: kept.ascending
                 onSortRequested: (key) => browser.sortByColumn(key)
             }
+            SearchResults {
+                id: results
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                visible: active
+                active: filterBar.below && filterBar.text !== ""
+                folder: browser.folder
+                query: filterBar.text
+                showHidden: kept.showHidden
+                onOpenRequested: (entry) => browser.openEntry(entry)
+                onShowRequested: (entry) => browser.open(entry.path, true, entry.completePath)
+                onCloseRequested: {
+                    filterBar.clear()
+                    list.forceActiveFocus()
+                }
+            }
             EntryList {
                 id: list
                 Layout.fillWidth: true
                 Layout.fillHeight: true
+                visible: !results.active && kept.viewMode !== "grid"
+                selection: navigation.selection
+                filtered: filterBar.text !== ""
+                onFilterCleared: filterBar.clear()
+                onActivated: (index) => browser.openEntry(navigation.model.get(index))
+                onContextMenuRequested: (index, x, y) => {
+                    const at = mapToItem(browser, x, y)
+                    browser.showEntryMenu(navigation.model.get(index), at.x, at.y)
+                }
+            }
+            EntryGrid {
+                id: grid
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                visible: !results.active && kept.viewMode === "grid"
                 selection: navigation.selection
                 onActivated: (index) => browser.openEntry(navigation.model.get(index))
                 onContextMenuRequested: (index, x, y) => {
@@ -213,16 +259,31 @@ Page {
                     browser.showEntryMenu(navigation.model.get(index), at.x, at.y)
                 }
             }
-            SelectionStatus {
+            // The keyboard given to the list goes to the grid while it is shown.
+            Connections {
+                target: list
+                function onActiveFocusChanged() { if (list.activeFocus && grid.visible) grid.forceActiveFocus() }
+            }
+            // The folder's figures; the selection's sit beside them.
+            RowLayout {
+                id: statusRow
                 Layout.fillWidth: true
-                selection: navigation.selection
+                FolderStatusLine {
+                    id: folderStatus
+                    Layout.fillWidth: true
+                    model: navigation.model
+                }
+                SelectionStatus {
+                    selection: navigation.selection
+                }
             }
         }
     }
 
     FolderMessage {
         x: listing.x + (listing.width - width) / 2
-        y: listing.y + list.y + (list.height - height) / 2
+        readonly property Item entries: grid.visible ? grid : list
+        y: listing.y + entries.y + (entries.height - height) / 2
         width: listing.width - Services.ui.du(4)
         navigation: navigation
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -11,6 +12,8 @@ ToolBar {
     required property Navigation navigation
     required property Command placesCommand
     required property Command menuCommand
+    // List or grid: the one not shown.
+    required property Command viewCommand
     readonly property bool compact: width < Services.ui.du(60)
     readonly property Item menuButton: menuButton
 
@@ -42,6 +45,11 @@ ToolBar {
             busy: bar.navigation.model.running
             Layout.preferredHeight: Services.ui.du(2.4)
             Layout.preferredWidth: Services.ui.du(2.4)
+        }
+        CommandButton {
+            objectName: "viewSwitch"
+            command: bar.viewCommand
+            compact: true
         }
         CommandButton {
             id: menuButton

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
 import Vantrel.Scene
@@ -15,6 +16,7 @@ Menu {
     required property Command filterCommand
     required property Command aboutCommand
     required property ManageCommands manage
+    required property SeeCommands see
 
     // As wide as its widest entry, so that no language cuts one off.
     width: {
@@ -27,6 +29,10 @@ Menu {
     CommandMenuItem { command: menu.navigation.home }
     CommandMenuItem { command: menu.navigation.reload }
     CommandMenuItem { command: menu.filterCommand }
+    CommandMenuItem { objectName: "terminalItem"; command: menu.see.openTerminal }
+    MenuSeparator { }
+    CommandMenuItem { command: menu.see.listView; exclusive: true; chosen: menu.kept.viewMode === "list" }
+    CommandMenuItem { command: menu.see.gridView; exclusive: true; chosen: menu.kept.viewMode === "grid" }
     MenuSeparator { }
     CommandMenuItem { command: menu.manage.cut }
     CommandMenuItem { command: menu.manage.copy }

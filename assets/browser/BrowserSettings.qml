@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQml
 import Vantrel
 import Vantrel.Scene
@@ -16,6 +17,8 @@ QtObject {
         return stored === "size" || stored === "date" || stored === "type" ? stored : "name"
     }
     property bool showHidden: setting("showHidden", false)
+    // "list" or "grid".
+    property string viewMode: setting("viewMode", "list") === "grid" ? "grid" : "list"
     property bool hiddenLast: setting("hiddenLast", false)
     // Change handlers also run while those are first set; only later
     // changes are the person's.
@@ -53,5 +56,6 @@ QtObject {
     onAscendingChanged: if (restored) Services.settings.setValue("sortAscending", ascending)
     onSortByChanged: if (restored) Services.settings.setValue("sortBy", sortBy)
     onShowHiddenChanged: if (restored) Services.settings.setValue("showHidden", showHidden)
+    onViewModeChanged: if (restored) Services.settings.setValue("viewMode", viewMode)
     onHiddenLastChanged: if (restored) Services.settings.setValue("hiddenLast", hiddenLast)
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -12,6 +13,8 @@ ToolBar {
     property alias text: field.text
     property int shown: 0
     property int total: 0
+    // Widened to every folder below the one shown.
+    property alias below: belowSwitch.checked
 
     // Escape, Enter or Down: the list is to have the keyboard again.
     signal done()
@@ -21,8 +24,16 @@ ToolBar {
         field.forceActiveFocus()
         field.selectAll()
     }
+    // Enter searches below first, then hands over to the results.
+    function widenOrDone() {
+        if (!below && field.text !== "")
+            below = true
+        else
+            done()
+    }
     function clear() {
         field.text = ""
+        below = false
         visible = false
     }
 
@@ -45,15 +56,22 @@ ToolBar {
                 bar.clear()
                 bar.done()
             }
-            Keys.onReturnPressed: bar.done()
-            Keys.onEnterPressed: bar.done()
+            Keys.onReturnPressed: bar.widenOrDone()
+            Keys.onEnterPressed: bar.widenOrDone()
             Keys.onDownPressed: bar.done()
         }
         Label {
             objectName: "filterCount"
-            visible: field.text !== ""
+            visible: field.text !== "" && !bar.below
             text: qsTranslate("Browser", "%1 of %2").arg(bar.shown).arg(bar.total)
             Accessible.name: text
+        }
+        Switch {
+            id: belowSwitch
+            objectName: "searchBelowSwitch"
+            text: qsTranslate("Search", "Below this folder")
+            focusPolicy: Qt.NoFocus
+            Accessible.description: qsTranslate("Search", "Searches every folder below this one for the typed name; * and ? stand for any letters")
         }
         ToolButton {
             text: "\u2715"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import Vantrel
 import Vantrel.Scene
@@ -109,8 +110,10 @@ QtObject {
         function onStartFolderFound(found, reason) {
             if (navigation.started)
                 return // the person went somewhere already
-            const remembered = navigation.kept.lastFolder()
-            navigation.open(reason === "" && remembered !== "" ? remembered : found, false, "")
+            // A relative folder was never a place: found is home then.
+            const kept = navigation.kept.lastFolder()
+            const remembered = PathTools.shownPath(kept)
+            navigation.open(reason === "" && kept.startsWith("/") ? kept : found, false, "")
             if (reason === "missing")
                 navigation.notice = qsTranslate("Browser", "%1 no longer exists; showing the nearest folder above it.").arg(remembered)
             else if (reason === "unreadable")
@@ -125,9 +128,9 @@ QtObject {
                 return
             navigation.open(found, false, select)
             if (reason === "missing")
-                navigation.notice = qsTranslate("Browser", "%1 does not exist; showing the nearest folder above it.").arg(CommandLine.path)
+                navigation.notice = qsTranslate("Browser", "%1 does not exist; showing the nearest folder above it.").arg(PathTools.shownPath(CommandLine.path))
             else if (reason === "unreadable")
-                navigation.notice = qsTranslate("Browser", "%1 cannot be read; showing the nearest folder above it.").arg(CommandLine.path)
+                navigation.notice = qsTranslate("Browser", "%1 cannot be read; showing the nearest folder above it.").arg(PathTools.shownPath(CommandLine.path))
         }
     }
     Component.onCompleted: {

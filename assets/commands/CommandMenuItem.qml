@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -19,6 +20,21 @@ MenuItem {
     text: command.text
     enabled: command.enabled
     onTriggered: command.trigger()
+    // Home and End reach the first and the last entry that can be chosen.
+    Keys.onPressed: (event) => {
+        if ((event.key !== Qt.Key_Home && event.key !== Qt.Key_End) || !menu)
+            return
+        const first = event.key === Qt.Key_Home
+        for (let step = 0; step < menu.count; ++step) {
+            const index = first ? step : menu.count - 1 - step
+            const entry = menu.itemAt(index)
+            if (entry instanceof MenuItem && entry.enabled) {
+                menu.currentIndex = index
+                break
+            }
+        }
+        event.accepted = true
+    }
     indicator: null
     contentItem: RowLayout {
         spacing: Services.ui.du(1)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 pragma Singleton
 import QtQml
 import Vantrel.Scene
@@ -67,16 +68,31 @@ QtObject {
         name: "hiddenLast"; text: qsTranslate("Browser", "List hidden last")
     }
     readonly property CommandInfo sortName: CommandInfo {
-        name: "sortName"; text: qsTranslate("Browser", "Sort by name"); keys: ["Ctrl+1"]
+        name: "sortName"; text: qsTranslate("Browser", "Sort by name"); keys: ["Ctrl+Alt+1"]
     }
     readonly property CommandInfo sortSize: CommandInfo {
-        name: "sortSize"; text: qsTranslate("Browser", "Sort by size"); keys: ["Ctrl+2"]
+        name: "sortSize"; text: qsTranslate("Browser", "Sort by size"); keys: ["Ctrl+Alt+2"]
     }
     readonly property CommandInfo sortDate: CommandInfo {
-        name: "sortDate"; text: qsTranslate("Browser", "Sort by date"); keys: ["Ctrl+3"]
+        name: "sortDate"; text: qsTranslate("Browser", "Sort by date"); keys: ["Ctrl+Alt+3"]
     }
     readonly property CommandInfo sortType: CommandInfo {
-        name: "sortType"; text: qsTranslate("Browser", "Sort by type"); keys: ["Ctrl+4"]
+        name: "sortType"; text: qsTranslate("Browser", "Sort by type"); keys: ["Ctrl+Alt+4"]
+    }
+    readonly property CommandInfo listView: CommandInfo {
+        name: "listView"; text: qsTranslate("Browser", "List view"); keys: ["Ctrl+1"]
+        tip: qsTranslate("Browser", "Shows the entries as a list with their size, date and type")
+        iconName: "view-list-details"; glyph: "\u2630"
+    }
+    readonly property CommandInfo gridView: CommandInfo {
+        name: "gridView"; text: qsTranslate("Browser", "Grid view"); keys: ["Ctrl+2"]
+        tip: qsTranslate("Browser", "Shows the entries as icons, pictures as thumbnails")
+        iconName: "view-list-icons"; glyph: "\u25a6"
+    }
+    readonly property CommandInfo terminal: CommandInfo {
+        name: "terminal"; text: qsTranslate("Browser", "Open a terminal here"); keys: ["Shift+F4"]
+        tip: qsTranslate("Browser", "Opens the desktop's terminal in the folder shown")
+        iconName: "utilities-terminal"; glyph: ">_"
     }
     readonly property CommandInfo entryMenu: CommandInfo {
         name: "entryMenu"; text: qsTranslate("Browser", "Entry menu"); keys: ["Menu", "Shift+F10"]; local: true
@@ -242,7 +258,7 @@ QtObject {
     readonly property list<CommandInfo> all: [open, entryMenu, openWith, viewText, viewHex, properties,
         cut, copyEntries, paste, selectEntries,
         copyEntry, up, back, forward, home, editPath, reload, typeAhead, filter, showHidden,
-        sortName, sortSize, sortDate, sortType, places, focusPlaces, bookmark, switchOrder,
+        sortName, sortSize, sortDate, sortType, listView, gridView, terminal, places, focusPlaces, bookmark, switchOrder,
         switchDirection, menu, copy, cancelCopy, find, findNext, findPrevious, wrap, selectAll,
         copyText, zoomIn, zoomOut, actualSize, fit, fill, previousPicture, nextPicture, close]
 }

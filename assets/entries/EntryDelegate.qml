@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -19,6 +20,9 @@ ItemDelegate {
     required property string linkTarget
     required property bool hasUndecodable
     required property string kind
+    // The type in the person's words ("PDF document"), as sorting by type uses it.
+    required property string kindWords
+    required property var iconNames
     required property double size
     required property var modified
     property bool compact: false
@@ -29,7 +33,8 @@ ItemDelegate {
     readonly property string sizeText: isDir || isBrokenLink ? "" : SceneTools.formatSize(size)
     readonly property EntryText words: EntryText { }
     readonly property string dateText: words.dateText(modified)
-    readonly property string kindText: words.kindText(kind)
+    readonly property string kindText: kindWords !== "" && !isBrokenLink && !isDir ? kindWords
+                                                                                  : words.kindText(kind)
     readonly property string brokenText: isBrokenLink ? qsTranslate("Browser", "broken link \u2192 %1").arg(linkTarget) : ""
 
     // The right button: the entry's menu, at x, y in the row.
@@ -63,6 +68,7 @@ ItemDelegate {
             Layout.preferredWidth: Services.ui.du(2.4)
             Layout.preferredHeight: Services.ui.du(2.4)
             kind: row.kind
+            iconNames: row.iconNames
             isDir: row.isDir
             accent: row.highlighted ? row.palette.highlightedText : row.palette.highlight
             ink: row.ink

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls.impl
 import Vantrel
@@ -22,7 +23,12 @@ Item {
         brokenLink: "emblem-unreadable", pipe: "inode-fifo", device: "inode-chardevice",
         socket: "inode-socket", file: "text-x-generic"
     })
-    readonly property string themeName: themeNames[kind] || "text-x-generic"
+    // The theme's names for the entry's MIME type, best first (FolderModel's iconNames).
+    property var iconNames: []
+    readonly property string themeName: {
+        const best = iconNames.length > 0 ? SceneTools.themeIcon(iconNames) : ""
+        return best !== "" && !folderShape ? best : themeNames[kind] || "text-x-generic"
+    }
     readonly property bool themed: SceneTools.hasThemeIcon(themeName)
     // Drawn on the sheet for the kinds without a picture of their own.
     readonly property var glyphs: ({

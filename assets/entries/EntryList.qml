@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
 import Vantrel
@@ -18,6 +19,9 @@ ListView {
     signal activated(int index)
     // The menu of the entry at index is wanted, at x, y in the list.
     signal contextMenuRequested(int index, real x, real y)
+    // A filter narrows the rows; Escape asks to clear it.
+    property bool filtered: false
+    signal filterCleared()
 
     // When the last entry was opened: the rest of the double click that
     // opened it must not act on the row that comes under the pointer.
@@ -112,8 +116,12 @@ ListView {
             selection.clear()
         } else if (event.key === Qt.Key_Space && event.modifiers === Qt.ControlModifier) {
             selection.toggle(currentIndex)
-        } else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
+        // Shift+Enter and Alt+Enter are commands of their own.
+        } else if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
+                 && !(event.modifiers & (Qt.ShiftModifier | Qt.AltModifier)))
             activate(currentIndex)
+        else if (event.key === Qt.Key_Escape && filtered)
+            filterCleared()
         else if (event.key === Qt.Key_Menu || (event.key === Qt.Key_F10 && event.modifiers === Qt.ShiftModifier))
             requestMenu(currentIndex)
         else if (event.key === Qt.Key_Home)
@@ -124,7 +132,8 @@ ListView {
             currentIndex = Math.min(count - 1, currentIndex + pageRows())
         else if (event.key === Qt.Key_PageUp)
             currentIndex = Math.max(count > 0 ? 0 : -1, currentIndex - pageRows())
-        else if (plain && event.text.length === 1 && event.text > " " && model)
+        // "/" opens the filter; no name holds one.
+        else if (plain && event.text.length === 1 && event.text > " " && event.text !== "/" && model)
             currentIndex = typeAhead.find(event.text, model as FolderModel, currentIndex)
         else
             return

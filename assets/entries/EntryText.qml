@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQml
-import Vantrel.Scene
+import Vantrel
 
 // An entry's details in words: its kind and when it was changed.
 QtObject {
@@ -38,7 +39,8 @@ QtObject {
         if (!(when instanceof Date) || isNaN(when.getTime()))
             return ""
         const locale = Qt.locale()
-        const time = when.toLocaleTimeString(locale, Locale.ShortFormat)
+        // To the minute: with no locale set, the short form has seconds.
+        const time = SceneTools.shortTime(when)
         const day = new Date(when.getFullYear(), when.getMonth(), when.getDate())
         const now = new Date()
         const today = new Date(now.getFullYear(), now.getMonth(), now.getDate())

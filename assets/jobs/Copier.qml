@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import Vantrel
 import Vantrel.Scene
@@ -14,6 +15,14 @@ Item {
     // The last result in a person's words; "" while none.
     property string result: ""
     property bool ok: false
+    // Where the last copy that succeeded went; "" when none.
+    property string destination: ""
+    // The person asked to see the copy: the scene opens folder with select chosen.
+    signal showRequested(string folder, string select)
+    function showCopy() {
+        if (destination !== "")
+            showRequested(PathTools.parentOf(destination), destination)
+    }
 
     // Once per finished copy, for the page that asked for it.
     signal finished(string path, bool ok, string result)
@@ -21,7 +30,8 @@ Item {
     // Words for the reasons the job names.
     function describe(ok, reason, text) {
         if (ok)
-            return qsTranslate("TextView", "Copied to Documents.")
+            // Named as the places name the folder: it is the shared one.
+            return qsTranslate("TextView", "Copied to %1.").arg(qsTranslate("Places", "Shared documents"))
         switch (reason) {
         case "exists": return qsTranslate("TextView", "Could not copy: a file of that name is already in Documents.")
         case "permission": return qsTranslate("TextView", "Could not copy: no permission.")
@@ -30,6 +40,7 @@ Item {
         case "notRegular": return qsTranslate("TextView", "Could not copy: this is not a regular file.")
         case "linkedFolder": return qsTranslate("TextView", "Could not copy: Documents is a link, not a folder.")
         case "cancelled": return qsTranslate("TextView", "The copy was cancelled; nothing was left behind.")
+        case "changed": return qsTranslate("TextView", "Could not copy: the file changed while it was copied.")
         }
         return text !== "" ? qsTranslate("TextView", "Could not copy: %1").arg(text)
                            : qsTranslate("TextView", "Could not copy to Documents.")
@@ -41,6 +52,7 @@ Item {
             return false
         path = source
         result = ""
+        destination = ""
         return job.start(source)
     }
 
@@ -58,6 +70,7 @@ Item {
         id: job
         onFinished: (ok, reason, text, destination) => {
             copier.ok = ok
+            copier.destination = ok ? destination : ""
             copier.result = copier.describe(ok, reason, text)
             copier.finished(copier.path, ok, copier.result)
         }

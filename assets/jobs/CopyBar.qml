@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -12,6 +13,8 @@ ToolBar {
     readonly property double done: running ? copier.job.done : 0
     readonly property double total: running ? copier.job.total : 0
     readonly property double rate: running ? copier.job.rate : 0
+    // The mount the copy waits for, "" while it goes on.
+    readonly property string waitingFor: running ? copier.job.waitingFor : ""
 
     RowLayout {
         anchors.fill: parent
@@ -25,6 +28,7 @@ ToolBar {
             from: 0
             to: Math.max(1, bar.total)
             value: bar.done
+            indeterminate: bar.running && (bar.waitingFor !== "" || !bar.copier.job.totalKnown)
         }
         Label {
             objectName: "copyLine"
@@ -32,12 +36,23 @@ ToolBar {
             Layout.leftMargin: bar.running ? 0 : Services.ui.du(1)
             elide: Text.ElideRight
             font.bold: !bar.running
-            text: bar.running
-                  ? qsTranslate("Viewers", "%1 of %2, %3/s")
+            text: !bar.running ? (bar.copier ? bar.copier.result : "")
+                  : bar.waitingFor !== ""
+                    ? qsTr("Waiting for %1, which does not answer.").arg(bar.waitingFor)
+                  : !bar.copier.job.totalKnown
+                    ? qsTr("Starting the copy")
+                  : qsTranslate("Viewers", "%1 of %2, %3/s")
                     .arg(SceneTools.formatSize(bar.done))
                     .arg(SceneTools.formatSize(bar.total))
                     .arg(SceneTools.formatSize(bar.rate))
-                  : (bar.copier ? bar.copier.result : "")
+        }
+        Button {
+            objectName: "copyShow"
+            visible: !bar.running && bar.copier !== null && bar.copier.destination !== ""
+            text: qsTranslate("Viewers", "Show")
+            flat: true
+            Accessible.name: qsTranslate("Viewers", "Show the copy")
+            onClicked: bar.copier.showCopy()
         }
         CommandButton {
             objectName: "copyCancel"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -26,12 +27,15 @@ Item {
 
     implicitHeight: editing ? column.implicitHeight : field.implicitHeight
     Layout.fillWidth: true
-    Accessible.name: qsTr("Path: %1").arg(shownPath)
+    Accessible.name: qsTr("Path: %1").arg(PathTools.shownPath(shownPath))
 
     function edit() {
         if (!editing) {
             field.text = shownPath
             message = ""
+            resolving = false
+            tabPending = false
+            suggestedFor = ""
             editing = true
         }
         field.forceActiveFocus()
@@ -40,39 +44,64 @@ Item {
 
     function cancel() {
         editing = false
+        resolving = false
         message = ""
         completion.close()
         done()
     }
 
-    // Where the typed text leads; a path that does not exist stays typed.
+    // Where the typed text leads, asked off the UI thread (the path may be
+    // on a mount that does not answer); a path that does not exist stays typed.
+    property bool resolving: false
     function go() {
-        // A plain object, so that its keys are read as data.
-        const where = Object.assign({}, PathTools.resolve(field.text, shownPath))
-        const kind = where.kind
-        if (kind === "missing") {
-            message = qsTr("No such folder: %1").arg(where.folder)
+        resolving = true
+        PathTools.requestResolve(field.text, shownPath)
+    }
+    function arrive(where) {
+        resolving = false
+        if (!editing)
+            return
+        if (where.kind === PathTargets.Missing) {
+            message = qsTr("No such folder: %1").arg(PathTools.shownPath(where.folder))
             return
         }
         editing = false
         message = ""
         completion.close()
-        if (kind !== "empty")
-            openRequested(where.folder, kind === "file" ? where.select : "")
+        if (where.kind !== PathTargets.Empty)
+            openRequested(where.folder, where.kind === PathTargets.File ? where.select : "")
         done()
     }
 
+    // Completions are read off the UI thread; completed() brings them.
     function suggest() {
-        completion.suggestions = PathTools.complete(field.text, shownPath, 40)
+        PathTools.requestComplete(field.text, shownPath, 40)
+    }
+    // The text the suggestions shown are for; Tab pressed before they came
+    // completes once they do.
+    property string suggestedFor: ""
+    property bool tabPending: false
+    readonly property bool settled: !resolving && (!editing || suggestedFor === field.text)
+    function offer(suggestions) {
+        suggestedFor = field.text
+        completion.suggestions = suggestions
         completion.currentIndex = -1
-        if (completion.suggestions.length > 0 && field.activeFocus)
+        if (suggestions.length > 0 && field.activeFocus && editing)
             completion.open()
         else
             completion.close()
+        if (tabPending) {
+            tabPending = false
+            complete()
+        }
     }
 
     // Tab: the chosen suggestion, else the part all suggestions share.
     function complete() {
+        if (suggestedFor !== field.text && completion.currentIndex < 0) {
+            tabPending = true
+            return
+        }
         const all = completion.suggestions
         if (completion.currentIndex >= 0) {
             field.text = all[completion.currentIndex]
@@ -81,7 +110,8 @@ Item {
             for (const s of all)
                 while (!s.startsWith(common))
                     common = common.slice(0, -1)
-            if (common.length > field.text.length)
+            if (common.length > field.text.length
+                    && common.toLowerCase().startsWith(field.text.toLowerCase()))
                 field.text = common
         }
         suggest()
@@ -156,6 +186,17 @@ Item {
             field.text = text
             field.forceActiveFocus()
             bar.suggest()
+        }
+    }
+    Connections {
+        target: PathTools
+        function onCompleted(typed, base, completions) {
+            if (bar.editing && typed === field.text && base === bar.shownPath)
+                bar.offer(completions)
+        }
+        function onResolved(typed, base, where) {
+            if (bar.resolving && typed === field.text && base === bar.shownPath)
+                bar.arrive(where)
         }
     }
 }

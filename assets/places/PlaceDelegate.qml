@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.impl
@@ -16,6 +17,9 @@ ItemDelegate {
     required property string iconName
     required property bool exists
     required property string detail
+    // Not answered yet: whether a bookmark or folder is there, or a volume's
+    // free space (a mount that is slow or dead).
+    required property bool waiting
     // The browser shows this place.
     property bool here: false
     readonly property bool themed: SceneTools.hasThemeIcon(iconName)
@@ -34,6 +38,9 @@ ItemDelegate {
     ToolTip.text: exists ? path : qsTr("%1 no longer exists").arg(path)
     Accessible.name: name
     Accessible.description: {
+        if (waiting)
+            return section === "bookmarks" ? qsTr("bookmark, waiting for its folder to answer")
+                                           : qsTr("not answering")
         if (!exists)
             return qsTr("bookmark, folder is gone")
         const parts = []
@@ -84,12 +91,19 @@ ItemDelegate {
             Label {
                 Layout.fillWidth: true
                 visible: text !== ""
-                text: row.detail
+                text: row.waiting && row.detail === "" ? qsTr("not answering") : row.detail
                 elide: Text.ElideRight
                 font.pixelSize: Services.ui.du(1.2)
                 color: row.ink
                 opacity: 0.7
             }
+        }
+        BusyMark {
+            objectName: "placeWaiting"
+            busy: row.waiting
+            visible: row.waiting
+            Layout.preferredWidth: Services.ui.du(1.6)
+            Layout.preferredHeight: Services.ui.du(1.6)
         }
         ToolButton {
             objectName: "removeBookmark"

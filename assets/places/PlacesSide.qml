@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
 import Vantrel
@@ -19,6 +20,10 @@ Item {
     signal chosen(string path)
     // The keyboard goes back to the listing.
     signal done()
+
+    function recheck() {
+        pane.places.recheck()
+    }
 
     readonly property Command toggleCommand: Command {
         info: Commands.places

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls as Controls
@@ -6,7 +7,7 @@ import Vantrel
 import Vantrel.Scene
 
 // The application's one scene: the browser, and the views it opens on top,
-// each made when first asked for.
+// each read and made when first asked for.
 Page {
     id: root
 
@@ -21,21 +22,38 @@ Page {
     // view asking for another way of showing its file takes its place.
     function open(path, how) {
         const properties = { path: path, how: how || "auto" }
-        let view = openPage
+        let view = "OpenPage"
         if (properties.how === "image") {
-            view = imageView
+            view = "ImageView"
+            // Stepping follows the browser's order and filter.
+            properties.entries = browserPage.entries
         } else if (properties.how === "text" || properties.how === "hex" || properties.how === "content") {
-            view = textView
+            view = "TextView"
             properties.how = properties.how === "content" ? "auto" : properties.how
         }
         if (stack.depth > 1)
-            stack.replace(stack.currentItem, view, properties)
+            stack.replace(stack.currentItem, root.view(view), root.withTools(properties))
         else
-            stack.push(view, properties)
+            stack.push(root.view(view), root.withTools(properties))
     }
 
     function showProperties(path) {
-        stack.push(propertiesPage, { path: path })
+        stack.push(root.view("PropertiesPage"), root.withTools({ path: path }))
+    }
+
+    function showAbout() {
+        stack.push(Qt.resolvedUrl("../about/About.qml"), { copier: sceneCopier })
+    }
+
+    // The views are named by address rather than by type, so that none of
+    // them is read, let alone made, before the browser's first frame.
+    function view(name) {
+        return Qt.resolvedUrl("../views/" + name + ".qml")
+    }
+    function withTools(properties) {
+        properties.opener = fileOpener
+        properties.copier = sceneCopier
+        return properties
     }
 
     function showEntryMenu(entry, x, y) {
@@ -56,27 +74,6 @@ Page {
     Copier {
         id: sceneCopier
         objectName: "copier"
-    }
-
-    Component {
-        id: openPage
-        OpenPage { opener: fileOpener; copier: sceneCopier }
-    }
-    Component {
-        id: textView
-        TextView { opener: fileOpener; copier: sceneCopier }
-    }
-    Component {
-        id: imageView
-        ImageView { opener: fileOpener; copier: sceneCopier }
-    }
-    Component {
-        id: propertiesPage
-        PropertiesPage { opener: fileOpener; copier: sceneCopier }
-    }
-    Component {
-        id: aboutPage
-        About { copier: sceneCopier }
     }
 
     Controls.Pane {
@@ -102,7 +99,7 @@ Page {
                 copier: sceneCopier
                 onOpenRequested: (path, how) => root.open(path, how)
                 onPropertiesRequested: (path) => root.showProperties(path)
-                onShowAbout: stack.push(aboutPage)
+                onShowAbout: root.showAbout()
             }
         }
 
@@ -144,6 +141,16 @@ Page {
 
     LeaveGuard {
         window: root.Window.window
+    }
+
+    // A copy is to be seen where it went; the shared folder may be new.
+    Connections {
+        target: sceneCopier
+        function onShowRequested(folder, select) {
+            stack.pop(null)
+            root.browser.open(folder, true, select)
+        }
+        function onFinished(path, ok, result) { root.browser.recheckPlaces() }
     }
 
     // The mouse's own Back and Forward buttons.

@@ -1,23 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import Vantrel
 import Vantrel.Scene
 
-// A picture, checked and decoded off the UI thread at the size shown; full
-// resolution only when zoomed past that; animations play.
+// A picture, read once and decoded off the UI thread at the size drawn (zoom
+// included, never beyond its own); animations play.
 ViewerPage {
     id: imageView
     objectName: "imageView"
     part: "image"
+    keepsStatusLine: true
 
     property string how: "auto"
-    // From ImageLoader.probe; null until the header has been read.
-    property var info: null
-    readonly property bool known: info !== null && info.ok === true
-    readonly property int pictureWidth: known ? info.width : 0
-    readonly property int pictureHeight: known ? info.height : 0
-    readonly property bool animated: known && info.animated === true
+    // The folder's listing, for the neighbours in the order and filter shown.
+    property FolderModel entries: null
+    readonly property bool known: picture.pictureSize.width > 0
+    readonly property int pictureWidth: picture.pictureSize.width
+    readonly property int pictureHeight: picture.pictureSize.height
+    readonly property bool animated: picture.animated
     // Fitted follows the window, never enlarging unless filling is asked;
     // otherwise zoom is the scale, 1 being actual size.
     property bool fitted: true
@@ -29,30 +31,16 @@ ViewerPage {
             ? Math.min(flick.width / pictureWidth, flick.height / pictureHeight) : 1
     readonly property real fitScale: filling ? windowScale : Math.min(1, windowScale)
     readonly property real shownScale: fitted ? fitScale : zoom
-    // Decoded at the window's size in device pixels, at most the picture's.
-    readonly property real decodedScale: Math.min(1, windowScale * Screen.devicePixelRatio)
-    readonly property bool fullSize: known && !animated && info.fullAllowed === true
-            && shownScale * Screen.devicePixelRatio > decodedScale + 0.001
-    readonly property int shownStatus: animated ? movie.status : image.status
-    readonly property bool ready: shownStatus === Image.Ready
-    readonly property string failure: {
-        if (info !== null && !info.ok)
-            return info.missing ? qsTr("This file no longer exists.")
-                                : qsTr("This picture cannot be shown: %1").arg(info.error)
-        if (shownStatus === Image.Error)
-            return FileSystem.exists(path) ? qsTr("This picture cannot be shown: %1").arg(qsTr("it cannot be decoded"))
-                                           : qsTr("This file no longer exists.")
-        return ""
-    }
+    readonly property bool ready: picture.status === Picture.Ready
+    readonly property string failure: picture.status !== Picture.Error ? ""
+            : picture.missing ? qsTr("This file no longer exists.")
+                              : qsTr("This picture cannot be shown: %1").arg(picture.error)
+    // A neighbour is being looked for; steps asked meanwhile wait here.
+    property bool stepping: false
+    property int queuedSteps: 0
 
     note: ready ? qsTr("%1 \u00d7 %2 pixels, %3%").arg(pictureWidth).arg(pictureHeight)
                   .arg(Math.round(shownScale * 100)) : ""
-
-    // Every part of the path is escaped, so "#", "?" and "%" stay in the name.
-    function fileUrl(localPath) {
-        const parts = localPath.replace(/^\/+/, "/").split("/")
-        return "file://" + parts.map(encodeURIComponent).join("/")
-    }
 
     // Zooms about the middle of what is in view.
     function zoomTo(scale) {
@@ -75,27 +63,38 @@ ViewerPage {
     }
 
     function show(newPath) {
-        info = null
         fitted = true
         path = newPath
-        loader.requestProbe(newPath)
     }
 
-    // The previous (-1) or next (1) picture of the folder.
+    // The previous (-1) or next (1) picture, in the order the list shows;
+    // the answer comes in onStepFound.
     function step(direction) {
-        const next = loader.neighbours(path)[direction < 0 ? "previous" : "next"]
-        if (next)
-            show(next)
+        // Keys pressed while a step is looked for are taken one by one.
+        if (stepping) {
+            queuedSteps += direction
+            return
+        }
+        stepping = true
+        loader.requestStep(path, direction, entries ? entries.pictureCandidates(path, direction) : [])
     }
 
-    Component.onCompleted: loader.requestProbe(path)
     StackView.onActivated: forceActiveFocus()
 
     ImageLoader {
         id: loader
-        onProbed: (probedPath, probed) => {
-            if (probedPath === imageView.path)
-                imageView.info = probed
+        onStepFound: (from, direction, found) => {
+            if (from !== imageView.path)
+                return
+            imageView.stepping = false
+            if (found !== "")
+                imageView.show(found)
+            const queued = found !== "" ? imageView.queuedSteps : 0
+            imageView.queuedSteps = 0
+            if (queued !== 0) {
+                imageView.step(queued < 0 ? -1 : 1)
+                imageView.queuedSteps = queued - (queued < 0 ? -1 : 1)
+            }
         }
     }
 
@@ -169,38 +168,19 @@ ViewerPage {
         ScrollBar.vertical: ScrollBar { }
         ScrollBar.horizontal: ScrollBar { }
 
-        Image {
-            id: image
+        Picture {
+            id: picture
             objectName: "picture"
-            visible: imageView.known && !imageView.animated
+            path: imageView.path
             width: imageView.pictureWidth * imageView.shownScale
             height: imageView.pictureHeight * imageView.shownScale
             x: (flick.contentWidth - width) / 2
             y: (flick.contentHeight - height) / 2
-            // Not before the window's size is known: an empty sourceSize means full size.
-            source: visible && imageView.decodedScale > 0 ? loader.imageUrl(imageView.path, imageView.fullSize) : ""
-            sourceSize.width: imageView.fullSize ? 0 : Math.ceil(imageView.pictureWidth * imageView.decodedScale)
-            sourceSize.height: imageView.fullSize ? 0 : Math.ceil(imageView.pictureHeight * imageView.decodedScale)
-            asynchronous: true
-            // The file may have changed since it was last opened.
-            cache: false
-            fillMode: Image.Stretch
+            // Decoded at the size drawn, in device pixels; the item never
+            // decodes beyond the picture's own size.
+            sourceSize.width: Math.ceil(width * Screen.devicePixelRatio)
+            sourceSize.height: Math.ceil(height * Screen.devicePixelRatio)
             smooth: true
-            mipmap: true
-        }
-
-        AnimatedImage {
-            id: movie
-            objectName: "movie"
-            visible: imageView.animated
-            width: imageView.pictureWidth * imageView.shownScale
-            height: imageView.pictureHeight * imageView.shownScale
-            x: (flick.contentWidth - width) / 2
-            y: (flick.contentHeight - height) / 2
-            source: visible ? imageView.fileUrl(imageView.path) : ""
-            asynchronous: true
-            cache: false
-            playing: true
         }
 
         WheelHandler {
@@ -211,7 +191,7 @@ ViewerPage {
 
     BusyMark {
         anchors.centerIn: parent
-        busy: imageView.failure === "" && (imageView.info === null || imageView.shownStatus === Image.Loading)
+        busy: picture.status === Picture.Loading
         width: Services.ui.du(4)
         height: Services.ui.du(4)
     }
@@ -233,7 +213,7 @@ ViewerPage {
         Button {
             objectName: "imageAsHex"
             Layout.alignment: Qt.AlignHCenter
-            visible: imageView.info !== null && !imageView.info.missing
+            visible: !picture.missing
             text: Commands.viewHex.text
             onClicked: imageView.openRequested(imageView.path, "hex")
         }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -22,13 +24,13 @@ ViewerPage {
     readonly property var rows: {
         if (info === null)
             return []
-        const when = (time) => time ? Qt.formatDateTime(time, Qt.locale().dateTimeFormat(Locale.ShortFormat)) : ""
+        const when = (time) => time ? SceneTools.shortDateTime(time) : ""
         const size = info.size === undefined ? ""
-                   : qsTr("%1 (%2 bytes)").arg(SceneTools.formatSize(info.size))
-                       .arg(Number(info.size).toLocaleString(Qt.locale(), "f", 0))
+                   : info.size < 1000 ? SceneTools.formatBytes(info.size)
+                   : qsTr("%1 (%2)").arg(SceneTools.formatSize(info.size)).arg(SceneTools.formatBytes(info.size))
         return [
             [qsTr("Name"), page.title],
-            [qsTr("Folder"), page.path.substring(0, page.path.lastIndexOf("/") + 1)],
+            [qsTr("Folder"), PathTools.shownPath(PathTools.parentOf(page.path))],
             [qsTr("Type"), info.description ? qsTr("%1 (%2)").arg(info.description).arg(info.mimeType) : info.mimeType],
             [qsTr("Size"), info.kind === "file" ? size : ""],
             [qsTr("Modified"), when(info.modified)],
@@ -36,7 +38,7 @@ ViewerPage {
             [qsTr("Owner"), info.owner || ""],
             [qsTr("Group"), info.group || ""],
             [qsTr("Permissions"), info.permissions ? info.permissions + "  " + info.octal : ""],
-            [qsTr("Link to"), page.isLink ? String(info.linkTarget) : ""],
+            [qsTr("Link to"), page.isLink ? PathTools.shownPath(String(info.linkTarget)) : ""],
         ].filter(row => row[1] !== "" && row[1] !== undefined)
     }
 
@@ -44,7 +46,7 @@ ViewerPage {
         if (info === null)
             return ""
         if (broken)
-            return qsTr("This link is broken: its target does not exist.")
+            return qsTr("This link is broken: %1 does not exist.").arg(PathTools.shownPath(String(info.linkTarget)))
         if (!info.exists)
             return qsTr("This file no longer exists.")
         return info.error ? String(info.error) : ""
@@ -96,24 +98,25 @@ ViewerPage {
                 wrapMode: Text.WordWrap
                 font.bold: true
             }
-            Repeater {
-                model: page.rows
-                RowLayout {
-                    id: row
-                    required property var modelData
-                    Layout.fillWidth: true
-                    spacing: Services.ui.du(1.5)
+            // Labels in one column and values in another, so that they line up.
+            GridLayout {
+                objectName: "propertiesGrid"
+                Layout.fillWidth: true
+                columns: 2
+                columnSpacing: Services.ui.du(1.5)
+                rowSpacing: Services.ui.du(0.8)
+                Repeater {
+                    model: page.rows.length * 2
                     Label {
-                        Layout.preferredWidth: Math.min(implicitWidth, Services.ui.du(14))
+                        required property int index
+                        readonly property bool isLabel: index % 2 === 0
+                        Layout.fillWidth: !isLabel
+                        Layout.maximumWidth: isLabel ? Services.ui.du(14) : -1
                         Layout.alignment: Qt.AlignTop
-                        text: row.modelData[0]
-                        font.bold: true
-                        elide: Text.ElideRight
-                    }
-                    Label {
-                        Layout.fillWidth: true
-                        text: row.modelData[1]
-                        wrapMode: Text.WrapAnywhere
+                        text: page.rows[Math.floor(index / 2)][isLabel ? 0 : 1]
+                        font.bold: isLabel
+                        elide: isLabel ? Text.ElideRight : Text.ElideNone
+                        wrapMode: isLabel ? Text.NoWrap : Text.WrapAnywhere
                         textFormat: Text.PlainText
                     }
                 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -33,7 +34,9 @@ ViewerPage {
     note: {
         if (loader.status !== TextLoader.Ready || loader.text === "")
             return ""
-        const kind = loader.isBinary ? qsTr("Hex") : loader.encoding
+        let kind = loader.isBinary ? qsTr("Hex") : loader.encoding
+        if (loader.brokenLines > 0)
+            kind += ", " + qsTr("%n long line(s) broken for display", "", loader.brokenLines)
         if (!loader.truncated)
             return kind
         return qsTr("%1 \u2014 only the first %2 of the file's %3 are shown.").arg(kind)
@@ -101,6 +104,9 @@ ViewerPage {
     StackView.onActivated: content !== "" ? area.forceActiveFocus() : textView.forceActiveFocus()
     onContentChanged: if (content !== "" && onTop) area.forceActiveFocus()
     Keys.onPressed: (event) => handleKey(event)
+    // The flickable sizes the text only when its own size changes: the new
+    // wrap would wait for the next resize.
+    onWrappedChanged: area.width = wrapped ? flick.width : Math.max(flick.width, area.implicitWidth)
 
     readonly property bool canFind: content !== "" && onTop
     commands: [closeCommand, copyCommand, findCommand, findNextCommand, findPreviousCommand, wrapCommand]
@@ -129,7 +135,7 @@ ViewerPage {
 
     tools: [
         CommandButton { command: textView.findCommand; compact: true },
-        CommandButton { command: textView.wrapCommand; compact: true; highlighted: textView.wrapped }
+        CommandButton { objectName: "textWrap"; command: textView.wrapCommand; compact: true; highlighted: textView.wrapped }
     ]
 
     FontMetrics {
@@ -150,6 +156,8 @@ ViewerPage {
             Layout.leftMargin: Services.ui.du(0.5)
             placeholderText: Commands.find.text
             color: textView.notFound ? "red" : palette.text
+            // Escape closes the bar, before the scene's shortcut closes the view.
+            Keys.onShortcutOverride: (event) => event.accepted = event.key === Qt.Key_Escape
             // Typing refines the match in place.
             onTextEdited: textView.find(true, area.selectedText !== "" ? area.selectionStart : area.cursorPosition)
             Keys.onPressed: (event) => {

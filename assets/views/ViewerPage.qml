@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -18,6 +19,9 @@ Page {
     property bool canCopy: true
     // Left of the status line: what the view has to say.
     property string note: ""
+    // The status line stays, so that its coming and going never resizes
+    // the view.
+    property bool keepsStatusLine: false
     property string copyStatus: ""
     // The view's own buttons, shown before Copy to Documents.
     property alias tools: toolRow.data
@@ -31,7 +35,11 @@ Page {
     signal openRequested(string path, string how)
     signal goToRequested(string folder, string select)
 
-    title: path.substring(path.lastIndexOf("/") + 1)
+    // A folder's path ends in "/": its name is the part before.
+    title: {
+        const trimmed = path.replace(/\/+$/, "")
+        return trimmed === "" ? "/" : PathTools.shownName(trimmed.substring(trimmed.lastIndexOf("/") + 1))
+    }
     focus: true
 
     function close() {
@@ -123,7 +131,7 @@ Page {
         }
         ToolBar {
             width: parent.width
-            visible: frame.note !== "" || frame.copyStatus !== ""
+            visible: frame.keepsStatusLine || frame.note !== "" || frame.copyStatus !== ""
             RowLayout {
                 anchors.fill: parent
                 spacing: Services.ui.du(1)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Desktop stand-in for the handset's PPS object accessor, reduced to what a
 // file viewer needs: open a path for reading, read it, report errors as text.
 #pragma once

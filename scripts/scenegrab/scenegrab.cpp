@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the application as usual in a throwaway sandbox, lets the scene
 // settle, and saves the window as a picture: scenegrab OUTPUT.png [PATH]
 // A folder is shown in the browser; a file, in the view that opens it.

@@ -276,8 +276,15 @@ void CommandLine::findStart()
 {
     const QString path = requestedPath();
     const QString home = QDir::homePath();
-    FileProbe::runOffThread<QVariantMap>(
-        this, [path, home] { return startFor(path, home); },
+    // A path on a mount that does not answer is opened as a folder: its
+    // listing shows that it waits, and the person can go elsewhere.
+    const QString asGiven = Paths::folderForm(path.isEmpty() ? home : path);
+    FileProbe::runWithPatience<QVariantMap>(
+        this, path.isEmpty() ? home : path, PathTools::StartPatience,
+        [path, home] { return startFor(path, home); },
+        [asGiven] {
+            return QVariantMap{{QStringLiteral("folder"), asGiven}};
+        },
         [this](const QVariantMap &found) {
             Q_EMIT startFound(found.value(QStringLiteral("folder")).toString(),
                               found.value(QStringLiteral("select")).toString(),

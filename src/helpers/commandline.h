@@ -48,7 +48,8 @@ public:
     // nearest parent that can be listed, with reason "missing" or "unreadable".
     static QVariantMap startFor(const QString &path, const QString &home);
     // startFor(path) on a thread of its own (the path may be on a mount
-    // that never answers), answered by startFound.
+    // that never answers), answered by startFound; after a moment without an
+    // answer, with the path taken as a folder.
     Q_INVOKABLE void findStart();
 
 Q_SIGNALS:

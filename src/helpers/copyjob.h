@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QElapsedTimer>
@@ -8,8 +9,16 @@
 #include <functional>
 #include <memory>
 
+namespace IoLanes {
+class Ticket;
+}
+
 // Copy to Documents as a job off the UI thread: progress, rate, Cancel, and
-// a reason when it fails. Shares its copy with Vantrel::copy.
+// a reason when it fails. Shares its copy with Vantrel::copy. Cancel ends
+// the job at once, also when its worker is stuck on a mount that stopped
+// answering: the worker removes what it made whenever it comes back, and
+// the next copy may start meanwhile. Each copy is also a row of the jobs
+// queue, so the jobs panel shows it beside the others and cancels it.
 class CopyJob : public QObject
 {
     Q_OBJECT
@@ -18,6 +27,10 @@ class CopyJob : public QObject
     Q_PROPERTY(QString source READ source NOTIFY runningChanged)
     Q_PROPERTY(double done READ done NOTIFY progressChanged)
     Q_PROPERTY(double total READ total NOTIFY progressChanged)
+    // False until the source is open and its size known.
+    Q_PROPERTY(bool totalKnown READ isTotalKnown NOTIFY progressChanged)
+    // The mount point the copy is waiting for ("/mnt/net"), or "".
+    Q_PROPERTY(QString waitingFor READ waitingFor NOTIFY waitingForChanged)
     Q_PROPERTY(double rate READ rate NOTIFY progressChanged)
     Q_PROPERTY(QString destinationFolder READ destinationFolder WRITE setDestinationFolder NOTIFY
                    destinationFolderChanged)
@@ -31,7 +44,8 @@ public:
     // finished()'s reason words, typed: "" NoReason, "exists" NameTaken,
     // "permission" NoPermission, "diskFull" DiskFull, "vanished"
     // SourceVanished, "notRegular" NotRegular, "linkedFolder" LinkedFolder,
-    // "cancelled" Cancelled, "other" OtherReason.
+    // "cancelled" Cancelled, "other" OtherReason, "changed" SourceChanged (the
+    // file was written to while it was copied).
     enum Reason {
         NoReason,
         NameTaken,
@@ -41,7 +55,8 @@ public:
         NotRegular,
         LinkedFolder,
         Cancelled,
-        OtherReason
+        OtherReason,
+        SourceChanged
     };
     Q_ENUM(Reason)
 
@@ -52,6 +67,8 @@ public:
     QString source() const { return m_source; }
     double done() const { return double(m_done); }
     double total() const { return double(m_total); }
+    bool isTotalKnown() const { return m_totalKnown; }
+    QString waitingFor() const { return m_waitingFor; }
     // Bytes a second over the copy so far.
     double rate() const;
     QString destinationFolder() const { return m_destinationFolder; }
@@ -71,9 +88,10 @@ Q_SIGNALS:
     void progressChanged();
     void destinationFolderChanged();
     void stateChanged();
+    void waitingForChanged();
     // reason is "", "exists", "permission", "diskFull", "vanished",
-    // "notRegular", "linkedFolder", "cancelled" or "other"; text holds the
-    // system's words where there are any.
+    // "notRegular", "linkedFolder", "cancelled", "other" or "changed"; text
+    // holds the system's words where there are any.
     void finished(bool ok, const QString &reason, const QString &text, const QString &destination);
 
 public:
@@ -83,11 +101,16 @@ public:
 private:
     void poll();
     void finish(const std::shared_ptr<Work> &state);
+    void end(bool ok, Reason reason, const QString &text, const QString &destination);
 
     std::shared_ptr<Work> m_state;
+    std::shared_ptr<IoLanes::Ticket> m_ticket;
     int m_job = 0; // its id in the queue
+    bool m_totalKnown = false;
+    QString m_waitingFor;
     QString m_source;
     QString m_destinationFolder;
+    QString m_destination; // of the copy under way
     State m_jobState = Idle;
     Reason m_reason = NoReason;
     qint64 m_done = 0;

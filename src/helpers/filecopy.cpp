@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "filecopy.h"
 
 #include "copyengine.h"
@@ -50,6 +51,11 @@ Error errorOf(int error)
 
 Result failure(Result result, int error)
 {
+    if (error == CopyEngine::SourceChanged) {
+        result.error = Error::SourceChanged;
+        result.text = QStringLiteral("The file changed while it was copied");
+        return result;
+    }
     result.error = errorOf(error);
     result.text = result.error == Error::NotRegularFile ? QStringLiteral("Not a regular file")
                                                         : qt_error_string(error);
@@ -91,7 +97,8 @@ int openFolder(const QString &folder)
 
 } // namespace
 
-Result copy(const QString &source, const QString &destinationFolder, const Progress &progress)
+Result copy(const QString &source, const QString &destinationFolder, const Progress &progress,
+            const BeforeName &beforeName)
 {
     Result result;
     QString folder = destinationFolder;
@@ -125,12 +132,17 @@ Result copy(const QString &source, const QString &destinationFolder, const Progr
     if (::fstat(from.get(), &status) != 0)
         return failure(result, errno);
 
+    // The size is known now, before the first piece.
+    if (progress && !progress(0, status.st_size))
+        return failure(result, ECANCELED);
     // A name taken fails the copy: nothing is ever replaced.
     CopyEngine engine;
     if (progress)
         engine.setProgress([&](const CopyEngine::Stats &done) {
             return progress(done.bytes, qMax<qint64>(status.st_size, done.bytes));
         });
+    if (beforeName)
+        engine.setBeforeName(beforeName);
     const CopyEngine::Result copied = engine.copyFile(from.get(), source, dir.get(), folder, name);
     return copied.ok() ? result : failure(result, copied.error);
 }

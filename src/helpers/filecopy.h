@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -26,6 +27,7 @@ enum class Error {
     LinkedFolder,     // a symbolic link stands in place of a destination folder
     Cancelled,        // the progress callback said stop
     Other,            // see Result::text
+    SourceChanged,    // the file was written to while it was copied
 };
 
 struct Result
@@ -36,9 +38,13 @@ struct Result
     bool ok() const { return error == Error::None; }
 };
 
-// Called after every piece with the bytes done so far (a hole counts as done)
-// and the source's size; returning false cancels the copy.
+// Called once the source is open (0 done) and after every piece with the
+// bytes done so far (a hole counts as done) and the source's size; returning
+// false cancels the copy.
 using Progress = std::function<bool(qint64 done, qint64 total)>;
+// Asked once the copy is complete, just before it takes its name; false
+// cancels it (see CopyEngine::setBeforeName()).
+using BeforeName = std::function<bool()>;
 
 // Copies source to destinationFolder + its last name. Folders up to the last
 // two of destinationFolder are made as needed and may be links; those last two
@@ -47,7 +53,9 @@ using Progress = std::function<bool(qint64 done, qint64 total)>;
 // The copy is written under no name and takes its name only once complete
 // and on disk; a failure or a cancel leaves nothing behind. Its permissions
 // are the source's masked by the umask, never set-user-ID; holes stay holes;
-// its modification time is the source's.
-Result copy(const QString &source, const QString &destinationFolder, const Progress &progress = {});
+// its modification time is the source's. A source written to meanwhile
+// fails the copy with SourceChanged.
+Result copy(const QString &source, const QString &destinationFolder, const Progress &progress = {},
+            const BeforeName &beforeName = {});
 
 } // namespace FileCopy

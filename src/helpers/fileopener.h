@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "filetype.h"
@@ -49,6 +50,15 @@ public:
     // Both, with the file looked at and the desktop asked off the UI
     // thread; answers with openedExternally().
     Q_INVOKABLE void requestOpenExternally(const QString &path, bool confirmed = false);
+    // "Run it" for what the confirmation showed (its answer's "fingerprint"):
+    // runs only if the file is still what was read then, else answers with a
+    // new confirmation of what it holds now ("changed"). Answers with
+    // openedExternally().
+    Q_INVOKABLE void requestRunShown(const QString &path, const QString &fingerprint);
+
+    // The mount point that work on path is waiting for because it does not
+    // answer ("/mnt/net"), or "": for a busy page to say what it waits for.
+    Q_INVOKABLE QString waitingFor(const QString &path) const;
 
     // The name of the desktop's default application for a MIME type; ""
     // when none. Waits for the desktop's answer (a few seconds at most):
@@ -75,6 +85,9 @@ Q_SIGNALS:
 
 private:
     QVariantMap open(const QString &path, bool confirmed);
+    // Hands the file out on this thread as answer allows, or finds why not.
+    void handOut(const QString &path, const FileType &type, QVariantMap answer, bool go);
 
     std::function<bool(const QUrl &)> m_launcher;
+    bool m_unsupported = false; // the last hand-off was refused by the platform
 };

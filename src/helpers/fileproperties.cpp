@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fileproperties.h"
 
 #include "filetype.h"
@@ -69,11 +70,7 @@ QVariantMap of(const QString &path)
         map[QLatin1String(key)] = type.value(QLatin1String(key));
     map[QStringLiteral("isSymLink")] = look.status.isSymLink;
     if (look.status.isSymLink) {
-        const QByteArray name = PathCodec::encode(path);
-        QByteArray target(4096, Qt::Uninitialized);
-        const ssize_t size = ::readlink(name.constData(), target.data(), size_t(target.size()));
-        target.resize(qMax<ssize_t>(size, 0));
-        const QString stored = PathCodec::decode(target);
+        const QString stored = FileProbe::linkTargetOf(path);
         map[QStringLiteral("linkTarget")] = stored;
         QString absolute = stored;
         if (!stored.startsWith(QLatin1Char('/')))

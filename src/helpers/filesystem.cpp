@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "filesystem.h"
 
 #include "fileprobe.h"
@@ -59,11 +60,20 @@ double FileSystem::fileSize(const QString &path) const
 
 void FileSystem::requestExists(const QString &path)
 {
+    // A path still being looked at is not asked again: a mount that does not
+    // answer holds one worker for it, however often it is asked.
+    if (m_checking.contains(path))
+        return;
+    m_checking.insert(path);
     FileProbe::runOffThread<bool>(
-        this,
+        this, path,
         [path] {
+            FileProbe::aboutToLook(path);
             struct stat status;
             return statOf(path, &status);
         },
-        [this, path](bool found) { Q_EMIT existsChecked(path, found); });
+        [this, path](bool found) {
+            m_checking.remove(path);
+            Q_EMIT existsChecked(path, found);
+        });
 }

@@ -1,5 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "filetype.h"
 
+#include "desktopentry.h"
+
+#include <QCryptographicHash>
 #include <QImageReader>
 #include <QMimeDatabase>
 #include <QSet>
@@ -36,18 +40,23 @@ const QSet<QString> &pictureTypes()
     return types;
 }
 
-// The command of a desktop entry's main section.
-QString desktopExec(const QByteArray &head)
+// Whether a file may be a desktop entry, to be read whole.
+bool mayBeDesktopEntry(const QString &path, const QByteArray &head)
 {
-    bool inEntry = false;
-    for (const QByteArray &rawLine : head.split('\n')) {
-        const QByteArray line = rawLine.trimmed();
-        if (line.startsWith('['))
-            inEntry = line == "[Desktop Entry]";
-        else if (inEntry && line.startsWith("Exec") && line.mid(4).trimmed().startsWith('='))
-            return QString::fromUtf8(line.mid(line.indexOf('=') + 1).trimmed());
-    }
-    return QString();
+    return path.endsWith(QLatin1String(".desktop"), Qt::CaseInsensitive) ||
+           head.contains("[Desktop Entry]");
+}
+
+QByteArray fingerprintOf(const struct stat &st, const QByteArray &content)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    const qint64 fields[] = {qint64(st.st_dev),          qint64(st.st_ino),
+                             qint64(st.st_size),         qint64(st.st_mtim.tv_sec),
+                             qint64(st.st_mtim.tv_nsec), qint64(st.st_ctim.tv_sec),
+                             qint64(st.st_ctim.tv_nsec), qint64(st.st_mode)};
+    hash.addData(QByteArrayView(reinterpret_cast<const char *>(fields), sizeof fields));
+    hash.addData(content);
+    return hash.result().left(16).toHex();
 }
 
 QString inodeType(FileProbe::Kind kind)
@@ -76,11 +85,22 @@ FileLook FileLook::at(const QString &path)
     look.status = FileProbe::statusOf(path);
     if (look.status.kind != FileProbe::Kind::Regular)
         return look;
-    const int fd = FileProbe::openRegular(path, &look.openError);
+    struct stat opened;
+    const int fd = FileProbe::openRegular(path, &look.openError, &opened);
     if (fd < 0)
         return look;
     look.haveContent = FileProbe::readSome(fd, HeadSize, &look.head, &look.openError);
+    look.complete = look.haveContent && look.head.size() < HeadSize;
+    if (look.haveContent && !look.complete && mayBeDesktopEntry(path, look.head)) {
+        QByteArray rest;
+        look.haveContent =
+            FileProbe::readSome(fd, DesktopEntry::MaxSize + 1 - HeadSize, &rest, &look.openError);
+        look.head += rest;
+        look.complete = look.haveContent && look.head.size() <= DesktopEntry::MaxSize;
+    }
     ::close(fd);
+    if (look.haveContent)
+        look.fingerprint = fingerprintOf(opened, look.head);
     return look;
 }
 
@@ -97,6 +117,8 @@ FileType FileType::from(const QString &path, const FileLook &look)
     type.entry = Entry(on);
     type.exists = on != FileProbe::Kind::Missing && on != FileProbe::Kind::Unreadable;
     type.isBrokenLink = look.status.isBrokenLink;
+    if (type.isBrokenLink)
+        type.linkTarget = FileProbe::linkTargetOf(path);
     type.isSpecial = FileProbe::isSpecial(on);
 
     const QString inode = inodeType(on);
@@ -113,9 +135,15 @@ FileType FileType::from(const QString &path, const FileLook &look)
     else
         type.viewer = viewerFor(mime);
 
-    if (on == FileProbe::Kind::Regular)
+    if (on == FileProbe::Kind::Regular && mime.inherits(QStringLiteral("application/x-desktop"))) {
+        const DesktopEntry entry = DesktopEntry::read(look.head, look.complete);
+        type.runs = entry.runs();
+        type.refusal = entry.refusal;
+    } else if (on == FileProbe::Kind::Regular) {
         type.runs = whatRuns(mime, look.status.st.st_mode, look.head, path);
-    type.isExecutable = !type.runs.isEmpty();
+    }
+    type.isExecutable = !type.runs.isEmpty() || !type.refusal.isEmpty();
+    type.fingerprint = QString::fromLatin1(look.fingerprint);
     // The listing's kind, with what the content said: what the opener would
     // ask about before running it is a program.
     switch (on) {
@@ -175,12 +203,15 @@ QVariantMap FileType::toMap() const
         {QStringLiteral("kind"), QString::fromLatin1(FileProbe::kindName(FileProbe::Kind(entry)))},
         {QStringLiteral("exists"), exists},
         {QStringLiteral("isBrokenLink"), isBrokenLink},
+        {QStringLiteral("linkTarget"), linkTarget},
         {QStringLiteral("isSpecial"), isSpecial},
         {QStringLiteral("mimeType"), mimeType},
         {QStringLiteral("description"), description},
         {QStringLiteral("viewer"), viewerName(viewer)},
         {QStringLiteral("isExecutable"), isExecutable},
         {QStringLiteral("runs"), runs},
+        {QStringLiteral("refusal"), refusal},
+        {QStringLiteral("fingerprint"), fingerprint},
         {QStringLiteral("error"), error},
         {QStringLiteral("fileKind"), Classifier::kindName(kind)},
         {QStringLiteral("iconNames"), iconNames},
@@ -214,10 +245,8 @@ QMimeType FileType::mimeTypeOf(const QString &fileName, const QByteArray &head, 
 QString FileType::whatRuns(const QMimeType &mime, mode_t mode, const QByteArray &head,
                            const QString &path)
 {
-    if (mime.inherits(QStringLiteral("application/x-desktop"))) {
-        const QString exec = desktopExec(head);
-        return exec.isEmpty() ? path : exec;
-    }
+    if (mime.inherits(QStringLiteral("application/x-desktop")))
+        return DesktopEntry::read(head, head.size() < DesktopEntry::MaxSize).runs();
     // The same programs the listing calls programs.
     if (Classifier::isProgramType(mime))
         return path;
@@ -232,6 +261,9 @@ QString FileType::whatRuns(const QMimeType &mime, mode_t mode, const QByteArray 
     }
     if (shell)
         return QStringLiteral("sh ") + path;
+    // Handed by the desktop to a program that runs it (wine, javaws...).
+    if (Classifier::runsWhenOpened(mime, fileNameOf(path)))
+        return path;
     return QString();
 }
 

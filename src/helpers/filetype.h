@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "classifier.h"
@@ -15,13 +16,18 @@
 
 // A look at a path that never waits on a pipe or a device: its status, and
 // the first 16 KiB of a regular file (magic rules look within the first few
-// KiB; tar's at 257).
+// KiB; tar's at 257), or the whole of a desktop entry (up to
+// DesktopEntry::MaxSize), whose command may stand anywhere in it.
 struct FileLook
 {
     FileProbe::Status status;
     QByteArray head;
     bool haveContent = false;
+    bool complete = false; // head is the whole file
     int openError = 0;
+    // The file that was read and what was read of it, in a few bytes: the
+    // same again only if nothing of it changed.
+    QByteArray fingerprint;
 
     static FileLook at(const QString &path);
 };
@@ -55,6 +61,7 @@ class FileType
     Q_PROPERTY(FileTypes::Entry entry MEMBER entry)
     Q_PROPERTY(bool exists MEMBER exists)
     Q_PROPERTY(bool isBrokenLink MEMBER isBrokenLink)
+    Q_PROPERTY(QString linkTarget MEMBER linkTarget)
     Q_PROPERTY(bool isSpecial MEMBER isSpecial)
     Q_PROPERTY(QString mimeType MEMBER mimeType)
     Q_PROPERTY(QString description MEMBER description)
@@ -63,6 +70,8 @@ class FileType
     Q_PROPERTY(FileTypes::Viewer viewer MEMBER viewer)
     Q_PROPERTY(bool isExecutable MEMBER isExecutable)
     Q_PROPERTY(QString runs MEMBER runs)
+    Q_PROPERTY(QString refusal MEMBER refusal)
+    Q_PROPERTY(QString fingerprint MEMBER fingerprint)
     Q_PROPERTY(QString error MEMBER error)
 public:
     using Entry = FileTypes::Entry;
@@ -72,6 +81,7 @@ public:
     Entry entry = FileTypes::Missing;
     bool exists = false;
     bool isBrokenLink = false;
+    QString linkTarget; // what a broken link leads to, as stored
     bool isSpecial = false;
     QString mimeType;
     QString description; // the MIME type's comment, in the person's language
@@ -79,17 +89,20 @@ public:
     QStringList iconNames;
     Viewer viewer = FileTypes::NoViewer;
     bool isExecutable = false;
-    QString runs; // what would run, for the confirmation
+    QString runs;    // what would run, for the confirmation
+    QString refusal; // why it is never run (a desktop entry read otherwise than shown)
+    // What was looked at: handed back with a confirmation, it tells whether
+    // the file is still what the person was shown.
+    QString fingerprint;
     QString error;
 
     static FileType of(const QString &path);
     static FileType from(const QString &path, const FileLook &look);
     // Keys: "path", "kind" ("file", "folder", "pipe", "character device",
     // "block device", "socket", "missing", "unreadable"), "exists",
-    // "isBrokenLink", "mimeType", "description", "viewer" ("text", "image",
-    // "hex", "external", "folder", "none"), "isExecutable", "runs",
-    // "isSpecial", "error"; and "fileKind", "iconNames" as the listing
-    // names them.
+    // "isBrokenLink", "linkTarget" (of a broken link), "mimeType", "description", "viewer" ("text",
+    // "image", "hex", "external", "folder", "none"), "isExecutable", "runs", "refusal",
+    // "fingerprint", "isSpecial", "error"; and "fileKind", "iconNames" as the listing names them.
     QVariantMap toMap() const;
     static QString viewerName(Viewer viewer);
 
@@ -97,7 +110,8 @@ public:
     static QMimeType mimeTypeOf(const QString &fileName, const QByteArray &head, bool haveContent);
     // What would run if the desktop opened the file, or "" when it is no
     // program: an executable, a desktop entry, a shell script, a script
-    // with an execute bit.
+    // with an execute bit, a type the desktop hands to a program that runs
+    // it (Classifier::runsWhenOpened()). head is the file from its start.
     static QString whatRuns(const QMimeType &mime, mode_t mode, const QByteArray &head,
                             const QString &path);
     static Viewer viewerFor(const QMimeType &mime);

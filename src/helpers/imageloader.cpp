@@ -1,19 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "imageloader.h"
 
+#include "decodebudget.h"
 #include "fileprobe.h"
-#include "nameorder.h"
 #include "pathcodec.h"
+#include "picturefile.h"
 
 #include <QFile>
 #include <QImageReader>
-#include <QMimeDatabase>
-#include <QMutex>
 #include <QRunnable>
 #include <QSet>
 
-#include <cerrno>
 #include <cmath>
-#include <dirent.h>
 #include <memory>
 #include <unistd.h>
 
@@ -22,63 +20,6 @@ namespace {
 constexpr qint64 MiB = 1024 * 1024;
 // Qt's own default for QImageReader::allocationLimit().
 constexpr int UsualLimitMiB = 128;
-
-// A file whose reads fail once the decode it feeds is no longer wanted:
-// the reader gives up at its next read instead of decoding to the end.
-class CancellableFile : public QFile
-{
-public:
-    explicit CancellableFile(const std::atomic_bool *cancel) : m_cancel(cancel) {}
-
-protected:
-    qint64 readData(char *data, qint64 size) override
-    {
-        if (m_cancel && m_cancel->load())
-            return -1;
-        return QFile::readData(data, size);
-    }
-
-private:
-    const std::atomic_bool *m_cancel;
-};
-
-// Opens the regular file at path for a reader; the reader sniffs the
-// content, so neither the extension nor its case matters.
-bool openForReader(const QString &path, QFile *file, QString *error, bool *missing = nullptr)
-{
-    int code = 0;
-    const int fd = FileProbe::openRegular(path, &code);
-    if (fd < 0) {
-        if (missing)
-            *missing = code == ENOENT || code == ENOTDIR;
-        *error = code == ENODEV ? QStringLiteral("Not a regular file") : FileProbe::errorText(code);
-        return false;
-    }
-    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        *error = file->errorString();
-        return false;
-    }
-    return true;
-}
-
-QSize shownSize(QImageReader &reader)
-{
-    const QSize stored = reader.size();
-    return reader.transformation() & QImageIOHandler::TransformationRotate90 ? stored.transposed()
-                                                                             : stored;
-}
-
-// QImageReader's limit is global; it only ever goes up, to what one picture
-// needs, never past memoryLimit().
-void allowAllocation(qint64 bytes)
-{
-    static QMutex mutex;
-    QMutexLocker lock(&mutex);
-    const int wanted = int((bytes + MiB - 1) / MiB);
-    if (QImageReader::allocationLimit() != 0 && QImageReader::allocationLimit() < wanted)
-        QImageReader::setAllocationLimit(wanted);
-}
 
 const QSet<QString> &pictureSuffixes()
 {
@@ -94,40 +35,48 @@ const QSet<QString> &pictureSuffixes()
     return suffixes;
 }
 
+bool looksLikePicture(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    if (dot > slash + 1 && pictureSuffixes().contains(path.mid(dot + 1).toLower()))
+        return true;
+    int code = 0;
+    const int fd = FileProbe::openRegular(path, &code);
+    if (fd < 0)
+        return false;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return QImageReader(&file).canRead();
+}
+
 QVariantMap probeMap(const QString &path)
 {
     QVariantMap map;
     map[QStringLiteral("path")] = path;
     map[QStringLiteral("ok")] = false;
     map[QStringLiteral("limitMiB")] = ImageLoader::memoryLimit() / MiB;
-    QFile file;
+    PictureFile::Failure failure = PictureFile::Failure::None;
     QString error;
-    bool missing = false;
-    if (!openForReader(path, &file, &error, &missing)) {
-        map[QStringLiteral("missing")] = missing;
-        map[QStringLiteral("error")] = error;
+    const auto picture = PictureFile::open(path, nullptr, &failure, &error);
+    map[QStringLiteral("missing")] = failure == PictureFile::Failure::Missing;
+    map[QStringLiteral("error")] = error;
+    if (!picture)
         return map;
-    }
-    map[QStringLiteral("missing")] = false;
-    const QByteArray head = file.peek(4096);
-    QImageReader reader(&file);
-    const QSize size = reader.canRead() ? shownSize(reader) : QSize();
-    if (!size.isValid()) {
-        map[QStringLiteral("error")] = reader.errorString();
-        return map;
-    }
+    const QSize size = picture->size();
     map[QStringLiteral("ok")] = true;
-    map[QStringLiteral("error")] = QString();
-    map[QStringLiteral("format")] = QString::fromLatin1(reader.format());
-    map[QStringLiteral("mimeType")] = QMimeDatabase().mimeTypeForData(head).name();
+    map[QStringLiteral("format")] = QString::fromLatin1(picture->format());
+    map[QStringLiteral("mimeType")] = picture->mimeType();
     map[QStringLiteral("width")] = size.width();
     map[QStringLiteral("height")] = size.height();
-    const int frames = reader.supportsAnimation() ? reader.imageCount() : 1;
-    map[QStringLiteral("frameCount")] = qMax(frames, 1);
-    map[QStringLiteral("animated")] = frames > 1;
+    map[QStringLiteral("frameCount")] = picture->frameCount();
+    map[QStringLiteral("animated")] = picture->animated();
     const qint64 full = qint64(size.width()) * size.height() * 4;
     map[QStringLiteral("fullBytes")] = full;
-    map[QStringLiteral("fullAllowed")] = full <= ImageLoader::memoryLimit();
+    map[QStringLiteral("fullAllowed")] = picture->bytesFor(size) <= ImageLoader::memoryLimit();
     map[QStringLiteral("needsRaisedLimit")] = full > qint64(UsualLimitMiB) * MiB;
     return map;
 }
@@ -171,7 +120,12 @@ public:
             m_error = error;
             Q_EMIT finished();
         });
-        FileProbe::ioPool()->start(job);
+        // The decode runs on a worker of the picture's mount.
+        job->setAutoDelete(false);
+        IoLanes::start(path, [job] {
+            job->run();
+            delete job;
+        });
     }
     QQuickTextureFactory *textureFactory() const override
     {
@@ -197,13 +151,7 @@ ImageLoader::ImageLoader(QObject *parent) : QObject(parent)
 
 qint64 ImageLoader::memoryLimit()
 {
-    static const qint64 limit = [] {
-        const long pages = ::sysconf(_SC_PHYS_PAGES);
-        const long pageSize = ::sysconf(_SC_PAGESIZE);
-        const qint64 quarter = pages > 0 && pageSize > 0 ? qint64(pages) * pageSize / 4 : 0;
-        return qMax(quarter, qint64(UsualLimitMiB) * MiB);
-    }();
-    return limit;
+    return DecodeBudget::total();
 }
 
 QVariantMap ImageLoader::probe(const QString &path) const
@@ -214,7 +162,7 @@ QVariantMap ImageLoader::probe(const QString &path) const
 void ImageLoader::requestProbe(const QString &path)
 {
     FileProbe::runOffThread<QVariantMap>(
-        this, [path] { return probeMap(path); },
+        this, path, [path] { return probeMap(path); },
         [this, path](const QVariantMap &info) { Q_EMIT probed(path, info); });
 }
 
@@ -242,93 +190,38 @@ QString ImageLoader::pathFromId(const QString &id, bool *fullSize)
 QImage ImageLoader::decode(const QString &path, const QSize &requested, bool fullSize,
                            QString *error, const std::atomic_bool *cancel)
 {
-    if (cancel && *cancel) {
-        *error = QStringLiteral("Cancelled");
+    PictureFile::Failure failure = PictureFile::Failure::None;
+    const auto picture = PictureFile::open(path, cancel, &failure, error);
+    if (!picture)
         return QImage();
-    }
-    CancellableFile file(cancel);
-    if (!openForReader(path, &file, error))
-        return QImage();
-    QImageReader reader(&file);
-    reader.setAutoTransform(true);
-    const QSize shown = reader.canRead() ? shownSize(reader) : QSize();
-    if (!shown.isValid()) {
-        *error = reader.errorString();
-        return QImage();
-    }
-    const qint64 fullBytes = qint64(shown.width()) * shown.height() * 4;
-    double scale = 1;
-    if (fullSize) {
-        if (fullBytes > memoryLimit()) {
-            *error = QStringLiteral("At full size it needs %1 MiB, more than the %2 MiB this "
-                                    "computer allows for one picture")
-                         .arg((fullBytes + MiB - 1) / MiB)
-                         .arg(memoryLimit() / MiB);
-            return QImage();
-        }
-    } else {
-        // A side of 0 follows the other, as with an Image's sourceSize.
-        if (requested.width() > 0)
-            scale = qMin(scale, double(requested.width()) / shown.width());
-        if (requested.height() > 0)
-            scale = qMin(scale, double(requested.height()) / shown.height());
+    QSize target = picture->size();
+    if (!fullSize) {
+        target = picture->fitted(requested);
         // Nothing asked: as large as Qt's usual limit allows.
-        if (fullBytes * scale * scale > double(UsualLimitMiB) * MiB)
-            scale = std::sqrt(double(UsualLimitMiB) * MiB / fullBytes) * 0.99;
+        const qint64 bytes = qint64(target.width()) * target.height() * 4;
+        if (requested.width() <= 0 && requested.height() <= 0 &&
+            bytes > qint64(UsualLimitMiB) * MiB) {
+            const double scale = std::sqrt(double(UsualLimitMiB) * MiB / bytes) * 0.99;
+            target = picture->fitted(QSize(int(target.width() * scale), 0));
+        }
     }
-    if (scale < 1) {
-        QSize target(qMax(1, int(std::lround(shown.width() * scale))),
-                     qMax(1, int(std::lround(shown.height() * scale))));
-        // The reader scales before it turns the picture.
-        if (reader.transformation() & QImageIOHandler::TransformationRotate90)
-            target.transpose();
-        reader.setScaledSize(target);
-        // Without scaling while decoding (PNG, for one) the whole picture is
-        // decoded first.
-        if (!reader.supportsOption(QImageIOHandler::ScaledSize) && fullBytes <= memoryLimit())
-            allowAllocation(fullBytes);
-    } else {
-        allowAllocation(fullBytes);
-    }
-    QImage image = reader.read();
-    if (cancel && *cancel) {
-        *error = QStringLiteral("Cancelled");
-        return QImage();
-    }
-    if (image.isNull())
-        *error = reader.errorString();
-    return image;
+    return picture->decode(target, cancel, &failure, error);
 }
 
-QVariantMap ImageLoader::neighbours(const QString &path) const
+QString ImageLoader::firstPicture(const QStringList &candidates)
 {
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    const QString folder = path.left(slash + 1);
-    const QString own = path.mid(slash + 1);
-    QStringList names;
-    if (DIR *dir = ::opendir(
-            PathCodec::encode(folder.isEmpty() ? QStringLiteral(".") : folder).constData())) {
-        while (const struct dirent *entry = ::readdir(dir)) {
-            if (entry->d_type == DT_DIR)
-                continue;
-            const QString name = PathCodec::decode(entry->d_name, qsizetype(strlen(entry->d_name)));
-            const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-            if (name == own || (dot > 0 && pictureSuffixes().contains(name.mid(dot + 1).toLower())))
-                names << name;
-        }
-        ::closedir(dir);
+    for (const QString &candidate : candidates) {
+        if (looksLikePicture(candidate))
+            return candidate;
     }
-    if (!names.contains(own))
-        names << own;
-    NameOrder::sort(names);
-    const qsizetype index = names.indexOf(own);
-    QVariantMap map;
-    map[QStringLiteral("index")] = index;
-    map[QStringLiteral("count")] = names.size();
-    map[QStringLiteral("previous")] = index > 0 ? folder + names.at(index - 1) : QString();
-    map[QStringLiteral("next")] =
-        index + 1 < names.size() ? folder + names.at(index + 1) : QString();
-    return map;
+    return QString();
+}
+
+void ImageLoader::requestStep(const QString &from, int direction, const QStringList &candidates)
+{
+    FileProbe::runOffThread<QString>(
+        this, [candidates] { return firstPicture(candidates); },
+        [this, from, direction](const QString &path) { Q_EMIT stepFound(from, direction, path); });
 }
 
 QQuickImageResponse *ImageProvider::requestImageResponse(const QString &id,

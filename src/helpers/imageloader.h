@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QImage>
@@ -25,11 +26,12 @@ public:
     explicit ImageLoader(QObject *parent = nullptr);
 
     // Keys: "path", "ok", "missing", "format", "mimeType", "width" and
-    // "height" (as shown, EXIF orientation applied), "animated",
-    // "frameCount", "fullBytes" (memory for full size), "fullAllowed",
-    // "needsRaisedLimit" (full size is above Qt's usual limit, which is
-    // raised for it), "limitMiB" (the most this machine allows), "error"
-    // (QImageReader's reason). Reads the header only, except for animations.
+    // "height" (as shown, EXIF orientation applied; a GIF's logical screen),
+    // "animated", "frameCount", "fullBytes" (the picture's pixels at full
+    // size), "fullAllowed" (a full-size decode fits the memory pictures may
+    // take), "needsRaisedLimit" (full size is above Qt's usual limit),
+    // "limitMiB" (the memory pictures may take), "error" (why it cannot be
+    // shown, in a person's words). Reads the header only.
     Q_INVOKABLE QVariantMap probe(const QString &path) const;
     Q_INVOKABLE void requestProbe(const QString &path);
 
@@ -37,24 +39,25 @@ public:
     // larger than the picture); "image://vantrel/full/<name>" at full size.
     Q_INVOKABLE QString imageUrl(const QString &path, bool fullSize = false) const;
 
-    // Keys: "previous", "next" ("" at either end), "index", "count": the
-    // pictures of the path's folder, by name as people sort numbers. Reads
-    // the folder on the caller's thread; FolderModel::pictureNeighbours()
-    // answers from the listing, in the order and filter shown.
-    Q_INVOKABLE QVariantMap neighbours(const QString &path) const;
+    // The first of candidates (paths in the order the person steps through
+    // them, from FolderModel::pictureCandidates) that is a picture: one
+    // whose name says so, or whose content does. Looks off the UI thread;
+    // stepFound() answers, with "" when none is.
+    Q_INVOKABLE void requestStep(const QString &from, int direction, const QStringList &candidates);
+    static QString firstPicture(const QStringList &candidates);
 
-    // The most memory one picture may take: a quarter of physical memory,
-    // never less than Qt's usual limit.
+    // The most memory one picture may take (DecodeBudget::total()).
     static qint64 memoryLimit();
     // The picture at requested size (see imageUrl), or a null image and the
-    // reason in *error.
-    // A decode stops early, with a null image, once cancel is set.
+    // reason in *error, in a person's words. A decode stops early, with a
+    // null image, once cancel is set.
     static QImage decode(const QString &path, const QSize &requested, bool fullSize, QString *error,
                          const std::atomic_bool *cancel = nullptr);
     static QString pathFromId(const QString &id, bool *fullSize);
 
 Q_SIGNALS:
     void probed(const QString &path, const QVariantMap &info);
+    void stepFound(const QString &from, int direction, const QString &path);
 };
 
 // Add with engine->addImageProvider(ImageLoader::ProviderId, new ImageProvider).

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "launcher.h"
 
 #include "pathcodec.h"
 
+#include <QDesktopServices>
 #include <QFile>
+#include <QMutex>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -96,6 +99,8 @@ QVariantMap decide(const FileType &type, bool confirmed, bool *go)
         {QStringLiteral("needsConfirmation"), false},
         {QStringLiteral("noApplication"), false},
         {QStringLiteral("missing"), false},
+        {QStringLiteral("refused"), false},
+        {QStringLiteral("fingerprint"), type.fingerprint},
     };
     if (type.entry == FileTypes::Missing) {
         answer[QStringLiteral("missing")] = true;
@@ -106,6 +111,11 @@ QVariantMap decide(const FileType &type, bool confirmed, bool *go)
             QStringLiteral("A %1 is never handed to another application")
                 .arg(QString::fromLatin1(FileProbe::kindName(FileProbe::Kind(type.entry))));
         answer[QStringLiteral("outcome")] = int(Outcome::Special);
+    } else if (!type.refusal.isEmpty()) {
+        // Confirmed or not: what would run is not what could be shown.
+        answer[QStringLiteral("refused")] = true;
+        answer[QStringLiteral("reason")] = type.refusal;
+        answer[QStringLiteral("outcome")] = int(Outcome::Refused);
     } else if (!confirmed && type.isExecutable) {
         answer[QStringLiteral("needsConfirmation")] = true;
         answer[QStringLiteral("outcome")] = int(Outcome::NeedsConfirmation);
@@ -115,11 +125,40 @@ QVariantMap decide(const FileType &type, bool confirmed, bool *go)
     return answer;
 }
 
-void launched(QVariantMap *answer, bool started, const QString &defaultApplication)
+QVariantMap decideShown(const FileType &type, const QString &shownFingerprint, bool *go)
+{
+    if (type.fingerprint.isEmpty() || type.fingerprint != shownFingerprint) {
+        QVariantMap answer = decide(type, false, go);
+        *go = false;
+        answer[QStringLiteral("changed")] = true;
+        if (!answer.contains(QStringLiteral("outcome")) ||
+            answer.value(QStringLiteral("needsConfirmation")).toBool()) {
+            // Asked again about what it holds now, whatever that is.
+            answer[QStringLiteral("needsConfirmation")] = true;
+            if (type.runs.isEmpty())
+                answer[QStringLiteral("runs")] = type.path;
+            answer[QStringLiteral("outcome")] = int(Outcome::Changed);
+            answer[QStringLiteral("reason")] =
+                QStringLiteral("The file changed after it was shown");
+        }
+        return answer;
+    }
+    return decide(type, true, go);
+}
+
+void launched(QVariantMap *answer, bool started, const QString &defaultApplication,
+              bool unsupported)
 {
     if (started) {
         (*answer)[QStringLiteral("ok")] = true;
         (*answer)[QStringLiteral("outcome")] = int(Outcome::Opened);
+        return;
+    }
+    if (unsupported) {
+        (*answer)[QStringLiteral("noApplication")] = false;
+        (*answer)[QStringLiteral("outcome")] = int(Outcome::Unsupported);
+        (*answer)[QStringLiteral("reason")] =
+            QStringLiteral("This desktop does not hand files to other applications");
         return;
     }
     const bool none = defaultApplication.isEmpty();
@@ -129,6 +168,35 @@ void launched(QVariantMap *answer, bool started, const QString &defaultApplicati
         none ? QStringLiteral("No application is set to open %1 files")
                    .arg(answer->value(QStringLiteral("mimeType")).toString())
              : QStringLiteral("The desktop could not start the application");
+}
+
+namespace {
+// What the platform said while a hand-off was asked on this thread.
+QtMessageHandler previousHandler = nullptr;
+bool *refusedNow = nullptr;
+QMutex handlerMutex;
+
+void noteRefusal(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    // Qt's words when the platform has no services for documents or URLs.
+    if (refusedNow && type == QtWarningMsg &&
+        message.contains(QLatin1String("does not support QPlatformServices")))
+        *refusedNow = true;
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+} // namespace
+
+bool openUrl(const QUrl &url, bool *unsupported)
+{
+    QMutexLocker lock(&handlerMutex);
+    *unsupported = false;
+    refusedNow = unsupported;
+    previousHandler = qInstallMessageHandler(noteRefusal);
+    const bool opened = QDesktopServices::openUrl(url);
+    qInstallMessageHandler(previousHandler);
+    refusedNow = nullptr;
+    return opened;
 }
 
 QUrl fileUrl(const QString &path)

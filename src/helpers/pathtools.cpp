@@ -1,11 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pathtools.h"
 
 #include "fileprobe.h"
 #include "nameorder.h"
 #include "pathcodec.h"
 #include "paths.h"
+#include "shownnames.h"
 
 #include <QDir>
+#include <QMetaObject>
+#include <QTimer>
 
 #include <cerrno>
 #include <dirent.h>
@@ -13,6 +17,8 @@
 #include <unistd.h>
 
 namespace {
+
+using FileProbe::aboutToLook;
 
 bool statPath(const QString &path, struct stat *status)
 {
@@ -37,7 +43,86 @@ QString withSlash(const QString &folder)
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
+// What a typed text asks to complete: the folder to read and the start of
+// the name in it, or an answer that needs no reading.
+struct Plan
+{
+    QString typedFolder; // as typed, up to its last "/"
+    QString prefix;
+    QString folder; // "" when nothing is read
+    QStringList answer;
+};
+
+Plan planFor(const QString &typed, const QString &base, const QString &home)
+{
+    // Blanks may begin or end a name: only a "~" or a relative start is read.
+    Plan plan;
+    const qsizetype cut = typed.lastIndexOf(QLatin1Char('/'));
+    plan.typedFolder = cut < 0 ? QString() : typed.left(cut + 1);
+    plan.prefix = typed.mid(cut + 1);
+    if (plan.prefix == QLatin1String("~")) {
+        plan.answer = QStringList{QStringLiteral("~/")};
+        return plan;
+    }
+    plan.folder = plan.typedFolder.isEmpty()
+                      ? (typed.startsWith(QLatin1Char('~')) ? QString() : base)
+                      : PathTools::expandFor(plan.typedFolder, base, home);
+    return plan;
+}
+
+// The names of the folders (and links to folders) in folder, hidden ones
+// too, in a person's order.
+QStringList folderNames(const QString &folder)
+{
+    aboutToLook(folder);
+    DIR *dir = ::opendir(PathCodec::encode(folder).constData());
+    if (!dir)
+        return {};
+    QStringList names;
+    // A huge folder is cut short rather than holding up the answer.
+    int read = 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (++read > 50000)
+            break;
+        const QString name = PathCodec::decode(entry->d_name, qsizetype(::strlen(entry->d_name)));
+        if (name == QLatin1String(".") || name == QLatin1String(".."))
+            continue;
+        bool isDir = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat status;
+            isDir = statPath(withSlash(folder) + name, &status) && S_ISDIR(status.st_mode);
+        }
+        if (isDir)
+            names.append(name);
+    }
+    ::closedir(dir);
+    NameOrder::sort(names);
+    return names;
+}
+
+QStringList pick(const QStringList &names, const Plan &plan, int max)
+{
+    QStringList picked;
+    for (const QString &name : names) {
+        if (picked.size() >= max)
+            break;
+        // Hidden folders only when asked for with a leading dot.
+        if (!name.startsWith(plan.prefix, Qt::CaseInsensitive) ||
+            (name.startsWith(QLatin1Char('.')) && !plan.prefix.startsWith(QLatin1Char('.'))))
+            continue;
+        picked.append(plan.typedFolder + name + QLatin1Char('/'));
+    }
+    return picked;
+}
+
+// A folder read for completion serves the keystrokes that follow for this long.
+constexpr qint64 NamesKeptFor = 3000;
+
 } // namespace
+
+PathTools::PathTools(QObject *parent) : QObject(parent)
+{
+}
 
 QString PathTools::home() const
 {
@@ -63,24 +148,36 @@ QString PathTools::expandFor(const QString &typed, const QString &base, const QS
 
 QVariantMap PathTools::resolve(const QString &typed, const QString &base) const
 {
-    return resolveFor(typed, base, home());
+    static const char *const kinds[] = {"empty", "missing", "folder", "file"};
+    const PathTarget where = resolveFor(typed, base, home());
+    QVariantMap map{{QStringLiteral("kind"), QLatin1String(kinds[where.kind])}};
+    if (where.kind != PathTargets::Empty)
+        map.insert(QStringLiteral("folder"), where.folder);
+    if (where.kind == PathTargets::File)
+        map.insert(QStringLiteral("select"), where.select);
+    return map;
 }
 
-QVariantMap PathTools::resolveFor(const QString &typed, const QString &base, const QString &home)
+PathTarget PathTools::resolveFor(const QString &typed, const QString &base, const QString &home)
 {
     const QString path = expandFor(typed, base, home);
-    struct stat status;
+    PathTarget where;
     if (path.isEmpty())
-        return {{QStringLiteral("kind"), QStringLiteral("empty")}};
-    if (!statPath(path, &status))
-        return {{QStringLiteral("kind"), QStringLiteral("missing")},
-                {QStringLiteral("folder"), path}};
-    if (S_ISDIR(status.st_mode))
-        return {{QStringLiteral("kind"), QStringLiteral("folder")},
-                {QStringLiteral("folder"), withSlash(path)}};
-    return {{QStringLiteral("kind"), QStringLiteral("file")},
-            {QStringLiteral("folder"), Paths::parentOf(path)},
-            {QStringLiteral("select"), path}};
+        return where;
+    aboutToLook(path);
+    struct stat status;
+    if (!statPath(path, &status)) {
+        where.kind = PathTargets::Missing;
+        where.folder = path;
+    } else if (S_ISDIR(status.st_mode)) {
+        where.kind = PathTargets::Folder;
+        where.folder = withSlash(path);
+    } else {
+        where.kind = PathTargets::File;
+        where.folder = Paths::parentOf(path);
+        where.select = path;
+    }
+    return where;
 }
 
 QStringList PathTools::complete(const QString &typed, const QString &base, int max) const
@@ -91,48 +188,75 @@ QStringList PathTools::complete(const QString &typed, const QString &base, int m
 QStringList PathTools::completeFor(const QString &typed, const QString &base, int max,
                                    const QString &home)
 {
-    // Blanks may begin or end a name: only a "~" or a relative start is read.
-    const qsizetype cut = typed.lastIndexOf(QLatin1Char('/'));
-    const QString typedFolder = cut < 0 ? QString() : typed.left(cut + 1);
-    const QString prefix = typed.mid(cut + 1);
-    const QString folder = typedFolder.isEmpty()
-                               ? (typed.startsWith(QLatin1Char('~')) ? QString() : base)
-                               : expandFor(typedFolder, base, home);
-    if (folder.isEmpty() || prefix == QLatin1String("~"))
-        return prefix == QLatin1String("~") ? QStringList{QStringLiteral("~/")} : QStringList();
+    const Plan plan = planFor(typed, base, home);
+    if (plan.folder.isEmpty())
+        return plan.answer;
+    return pick(folderNames(plan.folder), plan, max);
+}
 
-    DIR *dir = ::opendir(PathCodec::encode(folder).constData());
-    if (!dir)
-        return {};
-    QStringList names;
-    // A huge folder is cut short rather than holding up the typing.
-    int read = 0;
-    while (const dirent *entry = ::readdir(dir)) {
-        if (++read > 50000)
-            break;
-        const QString name = PathCodec::decode(entry->d_name, qsizetype(::strlen(entry->d_name)));
-        if (name == QLatin1String(".") || name == QLatin1String("..") ||
-            !name.startsWith(prefix, Qt::CaseInsensitive))
-            continue;
-        // Hidden folders only when asked for with a leading dot.
-        if (name.startsWith(QLatin1Char('.')) && !prefix.startsWith(QLatin1Char('.')))
-            continue;
-        bool isDir = entry->d_type == DT_DIR;
-        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
-            struct stat status;
-            isDir = statPath(withSlash(folder) + name, &status) && S_ISDIR(status.st_mode);
-        }
-        if (isDir)
-            names.append(name);
+void PathTools::requestComplete(const QString &typed, const QString &base, int max)
+{
+    const Plan plan = planFor(typed, base, home());
+    m_completion = {typed, base, max, plan.folder, ++m_serial};
+    const Completion asked = m_completion;
+    if (plan.folder.isEmpty()) {
+        QMetaObject::invokeMethod(
+            this, [this, asked, answer = plan.answer] { answerCompletion(asked, answer); },
+            Qt::QueuedConnection);
+        return;
     }
-    ::closedir(dir);
+    if (plan.folder == m_namesFolder && m_namesAge.isValid() &&
+        m_namesAge.elapsed() < NamesKeptFor) {
+        QMetaObject::invokeMethod(
+            this, [this, asked] { answerCompletion(asked, m_names); }, Qt::QueuedConnection);
+        return;
+    }
+    // One read per folder at a time: a folder that does not answer holds
+    // one worker, however much is typed into it.
+    if (m_readingNames.contains(plan.folder))
+        return;
+    m_readingNames.insert(plan.folder);
+    const QString folder = plan.folder;
+    FileProbe::runOffThread<QStringList>(
+        this, folder, [folder] { return folderNames(folder); },
+        [this, folder](const QStringList &names) { folderNamesRead(folder, names); });
+}
 
-    NameOrder::sort(names);
-    if (names.size() > max)
-        names.resize(max);
-    for (QString &name : names)
-        name = typedFolder + name + QLatin1Char('/');
-    return names;
+void PathTools::folderNamesRead(const QString &folder, const QStringList &names)
+{
+    m_readingNames.remove(folder);
+    m_namesFolder = folder;
+    m_names = names;
+    m_namesAge.start();
+    if (m_completion.folder == folder)
+        answerCompletion(m_completion, names);
+}
+
+void PathTools::answerCompletion(const Completion &asked, const QStringList &names)
+{
+    if (asked.serial != m_completion.serial)
+        return;
+    const QStringList answer =
+        asked.folder.isEmpty() ? names
+                               : pick(names, planFor(asked.typed, asked.base, home()), asked.max);
+    Q_EMIT completed(asked.typed, asked.base, answer);
+}
+
+void PathTools::requestResolve(const QString &typed, const QString &base)
+{
+    const QString path = expandFor(typed, base, home());
+    m_resolution = {typed, base, path};
+    // Enter pressed again on a path still being looked at waits for that look.
+    if (!path.isEmpty() && m_resolving.contains(path))
+        return;
+    m_resolving.insert(path);
+    FileProbe::runOffThread<PathTarget>(
+        this, path, [typed, base, home = home()] { return resolveFor(typed, base, home); },
+        [this, path](const PathTarget &where) {
+            m_resolving.remove(path);
+            if (m_resolution.path == path)
+                Q_EMIT resolved(m_resolution.typed, m_resolution.base, where);
+        });
 }
 
 QVariantList PathTools::segments(const QString &path) const
@@ -142,8 +266,8 @@ QVariantList PathTools::segments(const QString &path) const
     QString walked = QStringLiteral("/");
     for (const QString &part : path.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
         walked += part + QLatin1Char('/');
-        result.append(
-            QVariantMap{{QStringLiteral("name"), part}, {QStringLiteral("path"), walked}});
+        result.append(QVariantMap{{QStringLiteral("name"), ShownNames::name(part)},
+                                  {QStringLiteral("path"), walked}});
     }
     return result;
 }
@@ -163,6 +287,16 @@ bool PathTools::sameFolder(const QString &a, const QString &b) const
     return Paths::sameFolder(a, b);
 }
 
+QString PathTools::shownName(const QString &name) const
+{
+    return ShownNames::name(name);
+}
+
+QString PathTools::shownPath(const QString &path) const
+{
+    return ShownNames::path(path);
+}
+
 QString PathTools::parentOf(const QString &path) const
 {
     QString trimmed = fold(path);
@@ -178,6 +312,7 @@ QVariantMap PathTools::startFolderFor(const QString &remembered, const QString &
     if (remembered.trimmed().isEmpty() || !remembered.startsWith(QLatin1Char('/')))
         return answer(withSlash(home), QString());
     QString folder = fold(remembered);
+    aboutToLook(folder);
     if (canList(folder))
         return answer(withSlash(folder), QString());
     // A folder that can no longer be reached (no search right above it)
@@ -197,32 +332,17 @@ QVariantMap PathTools::startFolderFor(const QString &remembered, const QString &
 void PathTools::findStartFolder(const QString &remembered)
 {
     const QString homeFolder = home();
-    FileProbe::runOffThread<QVariantMap>(
-        this, [remembered, homeFolder] { return startFolderFor(remembered, homeFolder); },
+    const bool absolute = remembered.startsWith(QLatin1Char('/'));
+    const QString asRemembered = absolute ? withSlash(fold(remembered)) : withSlash(homeFolder);
+    FileProbe::runWithPatience<QVariantMap>(
+        this, remembered.isEmpty() ? homeFolder : remembered, StartPatience,
+        [remembered, homeFolder] { return startFolderFor(remembered, homeFolder); },
+        [asRemembered] {
+            return QVariantMap{{QStringLiteral("folder"), asRemembered},
+                               {QStringLiteral("reason"), QString()}};
+        },
         [this](const QVariantMap &found) {
             Q_EMIT startFolderFound(found.value(QStringLiteral("folder")).toString(),
                                     found.value(QStringLiteral("reason")).toString());
-        });
-}
-
-void PathTools::requestComplete(const QString &typed, const QString &base, int max)
-{
-    const quint64 serial = ++m_completions;
-    FileProbe::runOffThread<QStringList>(
-        this, [typed, base, max, home = home()] { return completeFor(typed, base, max, home); },
-        [this, typed, base, serial](const QStringList &names) {
-            if (serial == m_completions)
-                Q_EMIT completed(typed, base, names);
-        });
-}
-
-void PathTools::requestResolve(const QString &typed, const QString &base)
-{
-    const quint64 serial = ++m_resolutions;
-    FileProbe::runOffThread<QVariantMap>(
-        this, [typed, base, home = home()] { return resolveFor(typed, base, home); },
-        [this, typed, base, serial](const QVariantMap &where) {
-            if (serial == m_resolutions)
-                Q_EMIT resolved(typed, base, where);
         });
 }

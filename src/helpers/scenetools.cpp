@@ -1,9 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scenetools.h"
+
+#include "pathcodec.h"
 
 #include <QHash>
 #include <QIcon>
 #include <QKeySequence>
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace {
 // The names of the keys the scene's commands use, in the words QKeySequence
@@ -22,9 +26,50 @@ QString SceneTools::formatSize(double bytes) const
 {
     if (!(bytes >= 0))
         return QString();
-    // Whole bytes need no decimal; larger units get one.
-    return QLocale().formattedDataSize(qint64(bytes), bytes < 1000 ? 0 : 1,
-                                       QLocale::DataSizeSIFormat);
+    // Whole bytes need no decimal, and a plural form; larger units get one.
+    if (bytes < 1000)
+        return formatBytes(bytes);
+    return QLocale().formattedDataSize(qint64(bytes), 1, QLocale::DataSizeSIFormat);
+}
+
+QString SceneTools::formatBytes(double bytes) const
+{
+    if (!(bytes >= 0))
+        return QString();
+    const qint64 count = qint64(bytes);
+    const QString number = QLocale().toString(count);
+    // The form is chosen by count; every language here says a large count
+    // as it says a million.
+    const int form = int(qMin<qint64>(count, 1000000));
+    const QString words = tr("%1 byte(s)", "a file's size", form);
+    // English has no translation file: its two forms are made here.
+    if (words.endsWith(QLatin1String("byte(s)")))
+        return count == 1 ? QStringLiteral("1 byte") : number + QLatin1String(" bytes");
+    return words.arg(number);
+}
+
+namespace {
+QString withoutSeconds(const QString &format)
+{
+    static const QRegularExpression seconds(QStringLiteral("[:.]?ss?(\\.z{1,3})?"));
+    return QString(format).remove(seconds).trimmed();
+}
+} // namespace
+
+QString SceneTools::shortTime(const QDateTime &when) const
+{
+    const QLocale locale;
+    return when.isValid() ? locale.toString(when.time(),
+                                            withoutSeconds(locale.timeFormat(QLocale::ShortFormat)))
+                          : QString();
+}
+
+QString SceneTools::shortDateTime(const QDateTime &when) const
+{
+    const QLocale locale;
+    return when.isValid()
+               ? locale.toString(when, withoutSeconds(locale.dateTimeFormat(QLocale::ShortFormat)))
+               : QString();
 }
 
 QString SceneTools::keyText(const QStringList &sequences) const
@@ -64,4 +109,9 @@ QString SceneTools::themeIcon(const QStringList &names) const
             return name;
     }
     return QString();
+}
+
+QString SceneTools::displayName(const QString &name) const
+{
+    return PathCodec::shown(name);
 }

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene's helper for what the desktop knows better than QML: sizes in
 // the locale's words, keys as the desktop writes them, its icon theme.
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -16,7 +18,15 @@ public:
     explicit SceneTools(QObject *parent = nullptr) : QObject(parent) {}
 
     // "1.5 kB" in decimal units and the locale's digits; empty for a negative size.
+    // Below 1000 bytes, formatBytes().
     Q_INVOKABLE QString formatSize(double bytes) const;
+    // "1 byte", "1,234,567 bytes": the exact count in the locale's digits,
+    // with the plural form its language takes; empty for a negative size.
+    Q_INVOKABLE QString formatBytes(double bytes) const;
+    // A time of day, and a date with its time, in the locale's short forms,
+    // never with seconds (the C locale's short forms have them).
+    Q_INVOKABLE QString shortTime(const QDateTime &when) const;
+    Q_INVOKABLE QString shortDateTime(const QDateTime &when) const;
     // Key sequences in portable form ("Alt+Left") as the desktop shows them,
     // joined by commas.
     Q_INVOKABLE QString keyText(const QStringList &sequences) const;
@@ -27,4 +37,6 @@ public:
     // The first of the names the icon theme has ("" when it has none): for
     // the folder model's iconNames, best first.
     Q_INVOKABLE QString themeIcon(const QStringList &names) const;
+    // A name or path as a person reads it: bytes that are not UTF-8 as \xNN.
+    Q_INVOKABLE QString displayName(const QString &name) const;
 };

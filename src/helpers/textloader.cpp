@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "textloader.h"
 
 #include "fileprobe.h"
@@ -80,13 +81,63 @@ bool isUtf8Name(const QByteArray &name)
     return n == "UTF-8" || n == "UTF8";
 }
 
-// Keeps a zero byte in the text visible instead of ending it there.
-void showZeros(QString *text)
+bool isDirectionControl(char16_t c)
 {
-    text->replace(QChar(0), QChar(0x2400));
+    return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
 }
 
 } // namespace
+
+int TextLoader::prepareForDisplay(QString *text)
+{
+    // Nothing to do for most texts: no copy then.
+    bool needed = false;
+    qsizetype run = 0;
+    for (const QChar c : std::as_const(*text)) {
+        run = c == QLatin1Char('\n') ? 0 : run + 1;
+        if (c.isNull() || isDirectionControl(c.unicode()) || run > LineCap) {
+            needed = true;
+            break;
+        }
+    }
+    if (!needed)
+        return 0;
+    QString shown;
+    shown.reserve(text->size() + text->size() / LineCap + 16);
+    int broken = 0;
+    qsizetype lineStart = 0;
+    bool counted = false;
+    for (const QChar c : std::as_const(*text)) {
+        if (c == QLatin1Char('\n')) {
+            shown += c;
+            lineStart = shown.size();
+            counted = false;
+            continue;
+        }
+        if (shown.size() - lineStart >= LineCap && !c.isLowSurrogate()) {
+            // At the last space of the line's final tenth, else right here.
+            qsizetype at = shown.size();
+            for (qsizetype i = shown.size() - 1; i > shown.size() - LineCap / 10; --i) {
+                if (shown.at(i) == QLatin1Char(' ')) {
+                    at = i + 1;
+                    break;
+                }
+            }
+            shown.insert(at, QLatin1Char('\n'));
+            lineStart = at + 1;
+            broken += counted ? 0 : 1;
+            counted = true;
+        }
+        if (c.isNull())
+            shown += QChar(0x2400);
+        else if (isDirectionControl(c.unicode()))
+            shown += QStringLiteral("<U+%1>").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+        else
+            shown += c;
+    }
+    *text = shown;
+    return broken;
+}
 
 TextLoader::TextLoader(QObject *parent) : QObject(parent)
 {
@@ -118,7 +169,7 @@ void TextLoader::load(const QString &path)
 
     const Mode mode = m_mode;
     FileProbe::runOffThread<Result>(
-        this, [path, mode] { return read(path, mode); },
+        this, path, [path, mode] { return read(path, mode); },
         [this, generation](const Result &result) {
             if (generation != m_generation)
                 return;
@@ -168,7 +219,7 @@ TextLoader::Result TextLoader::read(const QString &path, Mode mode)
     } else {
         const bool cut = bytes.size() < result.fileSize;
         Decoded decoded = decode(bytes, cut);
-        showZeros(&decoded.text);
+        result.brokenLines = prepareForDisplay(&decoded.text);
         result.text = decoded.text;
         result.encoding = decoded.encoding;
     }

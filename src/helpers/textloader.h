@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
@@ -22,6 +23,7 @@ class TextLoader : public QObject
     Q_PROPERTY(bool truncated READ truncated NOTIFY resultChanged)
     Q_PROPERTY(qint64 shownBytes READ shownBytes NOTIFY resultChanged)
     Q_PROPERTY(qint64 fileSize READ fileSize NOTIFY resultChanged)
+    Q_PROPERTY(int brokenLines READ brokenLines NOTIFY resultChanged)
     Q_PROPERTY(QString error READ error NOTIFY resultChanged)
     Q_PROPERTY(bool missing READ missing NOTIFY resultChanged)
 public:
@@ -35,6 +37,9 @@ public:
     // under a second; a hex dump is five times the size of what it shows.
     static constexpr qint64 TextCap = 1024 * 1024;
     static constexpr qint64 HexCap = 256 * 1024;
+    // Laying out a line costs time in proportion to its length and its
+    // bidirectional embeddings; longer lines are broken for display.
+    static constexpr int LineCap = 1000;
 
     struct Result
     {
@@ -45,7 +50,8 @@ public:
         bool truncated = false;
         qint64 shownBytes = 0;
         qint64 fileSize = 0;
-        QString error; // untranslated reason; empty on success
+        int brokenLines = 0; // lines broken at LineCap
+        QString error;       // untranslated reason; empty on success
         bool missing = false;
     };
     struct Decoded
@@ -67,6 +73,7 @@ public:
     bool truncated() const { return m_result.truncated; }
     qint64 shownBytes() const { return m_result.shownBytes; }
     qint64 fileSize() const { return m_result.fileSize; }
+    int brokenLines() const { return m_result.brokenLines; }
     QString error() const { return m_result.error; }
     bool missing() const { return m_result.missing; }
 
@@ -82,6 +89,12 @@ public:
     // character split at the end is dropped rather than counted as invalid.
     static Decoded decode(const QByteArray &bytes, bool cut, const QByteArray &localeCodec = {});
     static bool looksBinary(const QByteArray &bytes);
+    // The text as the view lays it out: zero bytes and the controls that
+    // embed, override or isolate a direction shown as visible marks
+    // ("<U+202E>"), which also keeps them from reordering what is shown;
+    // lines longer than LineCap broken, at a space where one is near.
+    // Returns how many lines were broken.
+    static int prepareForDisplay(QString *text);
     // "00000010  48 65 ...  6f 0a  |Hello...|", one line per 16 bytes.
     static QString hexDump(const QByteArray &bytes, qint64 offset = 0);
 

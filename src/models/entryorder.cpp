@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entryorder.h"
 
 #include <QStringMatcher>
@@ -17,7 +18,7 @@ qint64 sortValue(const Row &row, Key key, const std::vector<int> &suffixRank)
     case Date:
         return row.modified;
     case Type:
-        return (qint64(row.kind) << 32) + suffixRank[size_t(row.suffix)];
+        return (qint64(row.typeRank) << 32) + suffixRank[size_t(row.suffix)];
     case Name:
     case KeyCount:
         break;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -23,6 +24,7 @@ struct Row
     qint64 modified = 0;
     int suffix = 0;   // the extension, as an id of the folder's listing
     quint16 mime = 0; // the MIME type, as Classifier numbers them
+    int typeRank = 0; // place of the type's words among the folder's, in a person's order
     quint8 kind = 0;  // a FileKind::Kind
     bool isDir = false;
     bool isLink = false;
@@ -31,6 +33,7 @@ struct Row
     bool isWritable = false;
     bool isHidden = false;
     bool hasUndecodable = false;
+    bool nameAltered = false; // shown otherwise than it is (see ShownNames)
 };
 
 // Entry numbers, in the ascending order of one key.

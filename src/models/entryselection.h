@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entries chosen in a folder's listing and the one the keyboard is on,
 // kept in a QItemSelectionModel over the FolderModel: a sort, a filter or a
 // change on disk moves the rows, and the selection follows its entries. The

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "foldermodel.h"
 
 #include "classifier.h"
+#include "fileprobe.h"
 #include "pathcodec.h"
 #include "paths.h"
+#include "shownnames.h"
 
 #include <QDateTime>
 #include <QImageReader>
@@ -39,7 +42,12 @@ FolderModel::FolderModel(QObject *parent)
     m_changeTimer.setInterval(300);
     m_staleTimer.setSingleShot(true);
     m_staleTimer.setInterval(200);
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &FolderModel::onFolderChanged);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this](const QString &path) {
+        if (path == m_parent)
+            onParentChanged();
+        else
+            onFolderChanged();
+    });
     connect(&m_changeTimer, &QTimer::timeout, this, [this] {
         if (!m_shownPath.isEmpty() && m_shownPath == m_path)
             request(true);
@@ -170,6 +178,7 @@ void FolderModel::land(quint64 generation, std::shared_ptr<FolderWorker::Result>
         if (totalCount() != oldTotal)
             Q_EMIT totalCountChanged();
         setUnfiltered(unfiltered);
+        m_identity = result->identity;
         watch(m_shownPath);
         setStatus(m_rows.empty() ? Empty : Ready);
         if (sameFolder)
@@ -179,6 +188,7 @@ void FolderModel::land(quint64 generation, std::shared_ptr<FolderWorker::Result>
     } else {
         const bool wasShown = sameFolder || (m_status == Gone && result->path == m_path);
         clearRows();
+        m_identity = 0;
         watch(QString());
         const Status failure = result->missing ? Missing : Unreadable;
         setStatus(wasShown && failure == Missing ? Gone : failure);
@@ -400,13 +410,44 @@ void FolderModel::setStatus(Status status)
 
 void FolderModel::watch(const QString &folder)
 {
+    // The folder's parent tells when the folder is moved away, replaced (by
+    // a link, say) or made readable again, which the folder's own watch
+    // cannot: it follows the old folder, or cannot be set at all.
+    m_parent = m_path.isEmpty() || m_path == QLatin1String("/")
+                   ? QString()
+                   : Paths::clean(Paths::parentOf(m_path));
+    QStringList wanted;
+    for (const QString &path : {folder, m_parent})
+        if (!path.isEmpty())
+            wanted.append(path);
     const QStringList watched = m_watcher.directories();
-    if (watched.size() == 1 && watched.first() == folder)
+    if (watched == wanted)
         return;
     if (!watched.isEmpty())
         m_watcher.removePaths(watched);
-    if (!folder.isEmpty())
-        m_watcher.addPath(folder);
+    if (!wanted.isEmpty())
+        m_watcher.addPaths(wanted);
+}
+
+void FolderModel::onParentChanged()
+{
+    if (m_path.isEmpty() || m_running || m_checkingParent)
+        return;
+    if (m_status == Missing || m_status == Unreadable || m_status == Gone) {
+        request(false);
+        return;
+    }
+    // A change beside the folder is common; only another folder in its
+    // place is read again. Asked on a worker, as the mount may not answer.
+    m_checkingParent = true;
+    const QString path = m_path;
+    FileProbe::runOffThread<quint64>(
+        this, [path] { return FolderWorker::identityOf(path); },
+        [this, path](quint64 identity) {
+            m_checkingParent = false;
+            if (path == m_path && path == m_shownPath && !m_running && identity != m_identity)
+                request(true);
+        });
 }
 
 void FolderModel::onFolderChanged()
@@ -452,18 +493,7 @@ int FolderModel::nextMatch(const QString &prefix, int from) const
 
 QString FolderModel::displayName(const QString &name)
 {
-    if (!PathCodec::hasUndecodable(name))
-        return name;
-    QString shown;
-    shown.reserve(name.size() + 8);
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const char16_t unit = name.at(i).unicode();
-        if (unit >= 0xDC80 && unit <= 0xDCFF && (i == 0 || !name.at(i - 1).isHighSurrogate()))
-            shown += QStringLiteral("\\x") + QString::number(unit - 0xDC00, 16).toUpper();
-        else
-            shown += name.at(i);
-    }
-    return shown;
+    return ShownNames::name(name);
 }
 
 int FolderModel::rowCount(const QModelIndex &parent) const
@@ -479,7 +509,7 @@ QVariant FolderModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case DisplayNameRole:
-        return row.hasUndecodable ? displayName(row.name) : row.name;
+        return row.nameAltered ? ShownNames::name(row.name) : row.name;
     case FileNameRole:
         return row.name;
     case PathRole:
@@ -525,6 +555,8 @@ QVariant FolderModel::data(const QModelIndex &index, int role) const
         return row.isHidden;
     case HasUndecodableRole:
         return row.hasUndecodable;
+    case NameAlteredRole:
+        return row.nameAltered;
     default:
         return QVariant();
     }
@@ -554,6 +586,7 @@ QHash<int, QByteArray> FolderModel::roleNames() const
         {IconNamesRole, "iconNames"},
         {GlyphRole, "glyph"},
         {GlyphTextRole, "glyphText"},
+        {NameAlteredRole, "nameAltered"},
     };
 }
 
@@ -569,15 +602,51 @@ QVariantMap FolderModel::get(int row) const
     return entry;
 }
 
-QVariantMap FolderModel::pictureNeighbours(const QString &path) const
+namespace {
+
+// Types this build decodes, by MIME name.
+bool decodable(const QString &mime)
 {
-    // Types this build decodes, by the listing's MIME numbers.
     static const QSet<QString> decoded = [] {
         QSet<QString> names;
         for (const QByteArray &name : QImageReader::supportedMimeTypes())
             names.insert(QString::fromLatin1(name));
         return names;
     }();
+    return decoded.contains(mime);
+}
+
+} // namespace
+
+QStringList FolderModel::pictureCandidates(const QString &path, int direction) const
+{
+    const int own = indexOfPath(path);
+    const QString folder = Paths::folderForm(m_shownPath);
+    const int step = direction < 0 ? -1 : 1;
+    QStringList candidates;
+    if (own < 0 && step < 0)
+        return candidates;
+    QHash<quint16, bool> named;
+    for (int row = own < 0 ? 0 : own + step;
+         row >= 0 && row < count() && candidates.size() < MaxPictureCandidates; row += step) {
+        const Row &entry = m_rows[size_t(m_visible[size_t(row)])];
+        if (entry.kind == FileKind::Image) {
+            auto it = named.constFind(entry.mime);
+            if (it == named.cend())
+                it = named.insert(entry.mime, decodable(Classifier::mimeType(entry.mime).name()));
+            if (*it) {
+                candidates << folder + entry.name;
+                break;
+            }
+        } else if (entry.kind == FileKind::File && Classifier::mimeType(entry.mime).isDefault()) {
+            candidates << folder + entry.name;
+        }
+    }
+    return candidates;
+}
+
+QVariantMap FolderModel::pictureNeighbours(const QString &path) const
+{
     QHash<quint16, bool> readable;
     const int own = indexOfPath(path);
     const QString folder = Paths::folderForm(m_shownPath);
@@ -590,8 +659,8 @@ QVariantMap FolderModel::pictureNeighbours(const QString &path) const
         if (!picture && entry.kind == FileKind::Image) {
             auto it = readable.constFind(entry.mime);
             if (it == readable.cend())
-                it = readable.insert(entry.mime,
-                                     decoded.contains(Classifier::mimeType(entry.mime).name()));
+                it =
+                    readable.insert(entry.mime, decodable(Classifier::mimeType(entry.mime).name()));
             picture = *it;
         }
         if (!picture)

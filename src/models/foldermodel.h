@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "entryorder.h"
@@ -69,12 +70,13 @@ public:
         DisplayNameRole,
         HasUndecodableRole,
         // The typed side of "kind", and what the MIME database says of it.
-        FileKindRole,  // a FileKind::Kind
-        MimeTypeRole,  // "application/pdf"
-        KindWordsRole, // "PDF document", in the person's language
-        IconNamesRole, // theme icon names to try, best first
-        GlyphRole,     // a FileKind::Glyph, drawn when the theme has no icon
-        GlyphTextRole, // the symbol such a glyph shows, "" for a drawn shape
+        FileKindRole,    // a FileKind::Kind
+        MimeTypeRole,    // "application/pdf"
+        KindWordsRole,   // "PDF document", in the person's language
+        IconNamesRole,   // theme icon names to try, best first
+        GlyphRole,       // a FileKind::Glyph, drawn when the theme has no icon
+        GlyphTextRole,   // the symbol such a glyph shows, "" for a drawn shape
+        NameAlteredRole, // displayName shows some characters of the name as codes
     };
     Q_ENUM(Role)
 
@@ -117,8 +119,16 @@ public:
     // "index" and "count", as ImageLoader::neighbours gives them. Pictures are
     // the rows whose kind is image, and path itself.
     Q_INVOKABLE QVariantMap pictureNeighbours(const QString &path) const;
+    // The rows after path (direction 1) or before it (-1), in the order
+    // shown, that may be pictures: up to and including the first one named
+    // as a decodable picture, and those whose names tell no type (a photo
+    // without an extension), at most MaxPictureCandidates. Their content is
+    // looked at off the UI thread (ImageLoader::requestStep).
+    Q_INVOKABLE QStringList pictureCandidates(const QString &path, int direction) const;
+    static constexpr int MaxPictureCandidates = 256;
 
-    // A name readable on screen: each byte that is not UTF-8 shown as "\xNN".
+    // A name as the screen shows it everywhere (see ShownNames): each byte
+    // that is not UTF-8 as "\xNN", control and reordering characters as codes.
     static QString displayName(const QString &name);
 
     // Called on the worker before every read, with the folder: lets a test
@@ -167,6 +177,7 @@ private:
     void setUnfiltered(int unfiltered);
     void watch(const QString &folder);
     void onFolderChanged();
+    void onParentChanged();
 
     QString m_folder;
     QString m_path; // the folder as entries report it: clean, no trailing "/"
@@ -198,4 +209,7 @@ private:
     QTimer m_changeTimer; // coalesces changes on disk
     QTimer m_staleTimer;  // clears the old rows when a read takes long
     bool m_changedWhileRunning = false;
+    quint64 m_identity = 0; // of the folder the rows came from
+    QString m_parent;       // watched for the folder's being moved, replaced or opened up
+    bool m_checkingParent = false;
 };

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "folderworker.h"
 
 #include "classifier.h"
 #include "listing.h"
 #include "nameorder.h"
 #include "pathcodec.h"
+#include "shownnames.h"
 
 #include <QCollatorSortKey>
 #include <QStringList>
@@ -79,6 +81,7 @@ struct Share
             row.isWritable = entry.isWritable;
             row.isHidden = row.name.startsWith(QLatin1Char('.'));
             row.hasUndecodable = PathCodec::hasUndecodable(row.name);
+            row.nameAltered = ShownNames::isAltered(row.name);
             keys.push_back(collator.sortKey(row.name));
         }
         for (qsizetype i = from; i < to; ++i)
@@ -121,6 +124,26 @@ void rankSuffixes(Share (&shares)[2], std::vector<Row> &rows, std::vector<int> &
         suffixRank[size_t(suffixIds.value(sorted.at(place)))] = int(place);
 }
 
+// Sorting by type follows the type's words as the list shows them.
+void rankTypes(std::vector<Row> &rows)
+{
+    QHash<quint16, int> rankOf;
+    for (const Row &row : rows)
+        rankOf.insert(row.mime, 0);
+    QList<std::pair<QString, quint16>> words;
+    for (auto it = rankOf.cbegin(); it != rankOf.cend(); ++it)
+        words.append({Classifier::mimeType(it.key()).comment(), it.key()});
+    const QCollator collator = NameOrder::collator();
+    std::sort(words.begin(), words.end(), [&collator](const auto &a, const auto &b) {
+        const int c = collator.compare(a.first, b.first);
+        return c != 0 ? c < 0 : a.second < b.second;
+    });
+    for (qsizetype place = 0; place < words.size(); ++place)
+        rankOf[words.at(place).second] = int(place);
+    for (Row &row : rows)
+        row.typeRank = rankOf.value(row.mime);
+}
+
 } // namespace
 
 // Everything that costs per entry happens here: the read, the kinds, and the
@@ -131,6 +154,7 @@ std::shared_ptr<Result> prepare(const QString &path, EntryOrder::Key inUse,
 {
     auto result = std::make_shared<Result>();
     result->path = path;
+    result->identity = identityOf(path);
     QList<Listing::Entry> entries;
     if (!Listing::read(path, Listing::Detail::Full, &entries, &cancel)) {
         if (cancel)
@@ -169,6 +193,7 @@ std::shared_ptr<Result> prepare(const QString &path, EntryOrder::Key inUse,
     if (cancel)
         return nullptr;
     rankSuffixes(shares, rows, result->suffixRank);
+    rankTypes(rows);
 
     // The two sorted shares merged into the order by name, while the other
     // thread indexes the names.
@@ -241,6 +266,15 @@ void start(const QString &path, EntryOrder::Key inUse, std::shared_ptr<std::atom
         }
         orders(made);
     }).detach();
+}
+
+quint64 identityOf(const QString &path)
+{
+    struct stat status;
+    if (path.contains(QChar(0)) || ::stat(PathCodec::encode(path).constData(), &status) != 0)
+        return 0;
+    return (quint64(status.st_dev) << 40) ^ quint64(status.st_ino) ^
+           (quint64(status.st_mode) << 32);
 }
 
 void setReadHook(std::function<void(const QString &)> hook)

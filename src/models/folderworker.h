@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "entryorder.h"
@@ -21,7 +22,8 @@ struct Result
 {
     QString path;
     bool ok = false;
-    bool missing = true; // when not ok: no such folder (or no folder), else unreadable
+    bool missing = true;  // when not ok: no such folder (or no folder), else unreadable
+    quint64 identity = 0; // the folder's device and inode, folded; 0 when unknown
     std::vector<EntryOrder::Row> rows;
     QHash<QString, int> byName;
     EntryOrder::Order orders[EntryOrder::KeyCount]; // ties by name; empty until made
@@ -45,5 +47,9 @@ void start(const QString &path, EntryOrder::Key inUse, std::shared_ptr<std::atom
 // Called on the worker before every read, with the folder: lets a test hold
 // a read as a mount that stopped answering would.
 void setReadHook(std::function<void(const QString &)> hook);
+
+// The device and inode of what path leads to, folded into one number; 0
+// when there is nothing there. Tells a folder from another put in its place.
+quint64 identityOf(const QString &path);
 
 } // namespace FolderWorker

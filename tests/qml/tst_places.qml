@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtTest
 import Vantrel
@@ -209,8 +210,13 @@ Item {
             compare(norm(field.text), here(""))
             compare(field.selectedText, field.text)
             typeText(data.typed.replace("ABS", testTree))
-            for (const key of data.keys || ["Return"])
+            // Completion and resolution answer from a worker, as a person
+            // typing at a person's pace would see them.
+            for (const key of data.keys || ["Return"]) {
+                tryVerify(() => bar.settled, 5000)
                 keySequence(key)
+            }
+            tryVerify(() => bar.settled, 5000)
             compare(bar.editing, !!(data.editing || data.missing))
             if (data.text !== undefined)
                 compare(field.text, data.text)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtTest
 
@@ -155,6 +156,86 @@ Item {
                     command(step).trigger()
             }
             compare(names(), data.names)
+        }
+
+        // Keys on the chosen entry: which page comes up, and the folder stays.
+        function test_entryKeys_data() {
+            return [
+                { tag: "Shift+Enter asks before running a program", folder: "alpha/deeper", name: "run.sh",
+                  key: "Shift+Return", page: "openPage", title: "run.sh" },
+                { tag: "Enter shows a script's text", folder: "alpha/deeper", name: "run.sh",
+                  key: "Return", page: "textView", title: "run.sh" },
+                { tag: "Alt+Enter shows a folder's properties only", folder: "", name: "alpha",
+                  key: "Alt+Return", page: "propertiesPage", title: "alpha" },
+                { tag: "Alt+Enter on a file", folder: "", name: "one.txt",
+                  key: "Alt+Return", page: "propertiesPage", title: "one.txt" },
+            ]
+        }
+        function test_entryKeys(data) {
+            browser.open(here(data.folder), false, "")
+            listed()
+            tryVerify(() => list.activeFocus)
+            list.currentIndex = names().indexOf(data.name)
+            keySequence(data.key)
+            tryVerify(() => stack.depth === 2 && stack.currentItem.objectName === data.page, 5000,
+                      stack.currentItem ? stack.currentItem.objectName : "")
+            compare(stack.currentItem.title, data.title)
+            compare(norm(browser.folder), here(data.folder))
+            if (data.page === "openPage") {
+                tryCompare(stack.currentItem, "stage", "confirm", 5000)
+                verify(findChild(stack.currentItem, "openMessage").text !== "")
+            }
+        }
+
+        // The filter, the About page and the entry menu by keyboard.
+        function test_keyboard_data() {
+            return [
+                { tag: "/ opens the filter and types nothing", steps: ["/"], filter: true, typed: "" },
+                { tag: "Down then Escape clears the filter", steps: ["Ctrl+F", "o", "Down", "Escape"],
+                  filter: false, typed: "", shown: 6 },
+                { tag: "Escape in the filter clears it", steps: ["Ctrl+F", "o", "Escape"], filter: false, shown: 6 },
+                { tag: "the filter keeps its rows after Down", steps: ["Ctrl+F", "o", "Down"], filter: true, shown: 3 },
+            ]
+        }
+        function test_keyboard(data) {
+            tryVerify(() => list.activeFocus)
+            for (const step of data.steps)
+                keySequence(step)
+            const bar = findChild(browser, "filterBar")
+            compare(bar.visible, data.filter)
+            if (data.typed !== undefined)
+                compare(list.typeAhead.typed, data.typed)
+            if (data.shown !== undefined)
+                tryCompare(browser.entries, "count", data.shown)
+        }
+
+        function test_aboutScrolls() {
+            browser.showAbout()
+            tryVerify(() => stack.currentItem && stack.currentItem.objectName === "aboutPage")
+            const flick = findChild(stack.currentItem, "aboutFlick")
+            tryVerify(() => stack.currentItem.activeFocus)
+            if (flick.contentHeight <= flick.height)
+                skip("the About page fits the window")
+            keyClick(Qt.Key_End)
+            tryVerify(() => flick.contentY > 0)
+            const end = flick.contentY
+            keyClick(Qt.Key_Up)
+            verify(flick.contentY < end)
+            keyClick(Qt.Key_Home)
+            compare(flick.contentY, 0)
+        }
+
+        function test_menuEnd() {
+            tryVerify(() => list.activeFocus)
+            list.currentIndex = names().indexOf("one.txt")
+            keyClick(Qt.Key_Menu)
+            const menu = findChild(browser, "entryMenu")
+            tryVerify(() => menu.opened)
+            keyClick(Qt.Key_End)
+            compare(menu.itemAt(menu.currentIndex).objectName, "menuProperties")
+            keyClick(Qt.Key_Home)
+            compare(menu.itemAt(menu.currentIndex).objectName, "menuOpen")
+            keyClick(Qt.Key_Escape)
         }
 
         function test_typeAhead_data() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Desktop stand-in for the handset's cover types (the frame shown while the
 // application is minimised). A desktop window shows no cover.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Desktop stand-in for the handset's pane types: a pane is a plain Qt Quick
 // item that the application's window fills with.
 #pragma once

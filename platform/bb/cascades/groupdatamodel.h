@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Desktop stand-in for the handset's grouped list model: a list model whose
 // items are maps, one role per map key, optionally kept sorted and grouped.
 #pragma once

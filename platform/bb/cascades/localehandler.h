@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Desktop stand-in for the handset's locale handler: tells when the system
 // language changes. It follows the system's locale service on the D-Bus
 // system bus, when there is one, and locale-change events sent to the

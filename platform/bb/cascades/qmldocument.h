@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Desktop stand-in for the handset's scene document. "asset:///" addresses
 // resolve to app/native/assets/ under the working directory, for the document
 // and for every URL the QML inside it uses.

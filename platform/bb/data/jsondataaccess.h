@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Desktop stand-in for the handset's JSON file accessor, on Qt's own JSON.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Desktop stand-in for the handset's hardware information: the machine's
 // model name and number, as its firmware (DMI) reports them.
 #pragma once

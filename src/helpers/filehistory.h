@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "fileresult.h"
+
+#include <QObject>
+#include <QUndoStack>
+#include <QtQml/qqmlregistration.h>
+
+#include <memory>
+
+class FileStep;
+
+// Undo and redo of the person's own steps in this run, in the order they
+// were made. The stack keeps the order and the texts; the disk work of an
+// undo or a redo runs off the UI thread, and the stack moves only once it
+// has succeeded, so a step that can no longer apply changes nothing and
+// stays where it was.
+class FileHistory : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(bool canUndo READ canUndo NOTIFY changed)
+    Q_PROPERTY(bool canRedo READ canRedo NOTIFY changed)
+    Q_PROPERTY(QString undoText READ undoText NOTIFY changed)
+    Q_PROPERTY(QString redoText READ redoText NOTIFY changed)
+    Q_PROPERTY(bool busy READ isBusy NOTIFY changed)
+public:
+    explicit FileHistory(QObject *parent = nullptr);
+    ~FileHistory() override;
+
+    bool canUndo() const;
+    bool canRedo() const;
+    // "Undo rename “a.txt” → “b.txt”", or "Undo" when there is nothing.
+    QString undoText() const;
+    QString redoText() const;
+    bool isBusy() const { return m_busy; }
+
+    // A step already made, to be undone later. Recorded once an undo or a
+    // redo under way is over.
+    void record(std::shared_ptr<FileStep> step);
+    const QUndoStack &stack() const { return m_stack; }
+    // Moves or copies a job made, each from[i] now at to[i]. The step is
+    // read off the UI thread (a copy's content is fingerprinted, to tell
+    // later whether it changed) and recorded once read.
+    Q_INVOKABLE void recordMoves(const QStringList &from, const QStringList &to);
+    Q_INVOKABLE void recordCopies(const QStringList &from, const QStringList &to);
+
+    Q_INVOKABLE void undo();
+    Q_INVOKABLE void redo();
+    Q_INVOKABLE void clear();
+
+Q_SIGNALS:
+    void changed();
+    // After an undo or a redo: ok, or why not in message; paths are the
+    // entries to show selected.
+    void finished(bool undone, bool ok, const QString &message, const QStringList &paths);
+
+private:
+    void run(bool undoing);
+    void recordTransfers(bool move, const QStringList &from, const QStringList &to);
+
+    QUndoStack m_stack;
+    QList<std::shared_ptr<FileStep>> m_waiting;
+    bool m_busy = false;
+};
