@@ -25,6 +25,7 @@ Pane {
     required property var question
     required property string outcome
     required property string destination
+    required property bool apart
 
     // The folder a finished job put its entries in is to be shown.
     signal showRequested(string folder)
@@ -35,7 +36,7 @@ Pane {
     // A job over in a moment is never shown running: no flicker for a
     // quick rename.
     property bool due: false
-    readonly property bool shown: due || asking || (over && outcome !== "")
+    readonly property bool shown: !apart && (due || asking || (over && outcome !== ""))
 
     function timeText(seconds) {
         if (seconds < 0)

@@ -97,10 +97,10 @@ Job::Reason jobReasonOf(FileCopy::Error error)
     }
 }
 
-// Copy to Documents as a row of the jobs queue, so that the jobs panel
-// shows it beside the others. The copy itself runs on the workers of its
-// source's mount; this row follows it, and a Cancel pressed in the panel
-// is handed to the CopyJob, which answers at once.
+// Copy to Documents as a row of the jobs queue, so that leaving asks while
+// it runs and stopping every job stops it too; its own bar shows it. The
+// copy runs on the workers of its source's mount; this row follows it, and
+// a cancel of the row is handed to the CopyJob, which answers at once.
 class DocumentsCopy : public Job::Worker
 {
 public:
@@ -113,6 +113,8 @@ public:
     Job::Kind kind() const override { return Job::Copy; }
     int itemCount() const override { return 1; }
     QString destination() const override { return m_folder; }
+    // The copy bar shows its progress, the mount it waits for and its result.
+    bool shownApart() const override { return true; }
     QString title() const override
     {
         return QCoreApplication::translate("Transfer", "Copying “%1” to Documents")

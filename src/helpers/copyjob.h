@@ -18,7 +18,7 @@ class Ticket;
 // the job at once, also when its worker is stuck on a mount that stopped
 // answering: the worker removes what it made whenever it comes back, and
 // the next copy may start meanwhile. Each copy is also a row of the jobs
-// queue, so the jobs panel shows it beside the others and cancels it.
+// queue, which the jobs panel leaves to the copy's own bar.
 class CopyJob : public QObject
 {
     Q_OBJECT

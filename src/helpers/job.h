@@ -168,6 +168,8 @@ public:
     virtual int itemCount() const = 0;
     // The folder the person may want to see when it is done.
     virtual QString destination() const { return QString(); }
+    // Shown by a bar of its own (Copy to Documents), not by the jobs panel.
+    virtual bool shownApart() const { return false; }
     // What it does, for the jobs panel ("Copying 3 entries to Music").
     virtual QString title() const = 0;
     // What it did or why it stopped, for the panel once it is over.

@@ -55,6 +55,7 @@ struct JobQueue::Entry
     qint64 itemsDone = 0;
     qint64 itemsTotal = 0;
     bool counted = false;
+    bool apart = false;
     double rate = 0;
     qint64 secondsLeft = -1;
     QVariantMap question;
@@ -103,6 +104,7 @@ int JobQueue::start(std::unique_ptr<Job::Worker> worker)
     entry->kind = worker->kind();
     entry->title = worker->title();
     entry->destination = worker->destination();
+    entry->apart = worker->shownApart();
     entry->clock.start();
     auto shared = std::make_shared<Job::Shared>();
     shared->worker = std::move(worker);
@@ -294,6 +296,8 @@ QVariant JobQueue::data(const QModelIndex &index, int role) const
         return entry.outcome;
     case DestinationRole:
         return entry.destination;
+    case ApartRole:
+        return entry.apart;
     }
     return QVariant();
 }
@@ -316,6 +320,7 @@ QHash<int, QByteArray> JobQueue::roleNames() const
         {QuestionRole, "question"},
         {OutcomeRole, "outcome"},
         {DestinationRole, "destination"},
+        {ApartRole, "apart"},
     };
 }
 

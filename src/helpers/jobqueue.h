@@ -43,6 +43,7 @@ public:
         QuestionRole,    // Job::Question::toMap(), empty while none
         OutcomeRole,     // what it did or why it stopped, once over
         DestinationRole, // the folder to show
+        ApartRole,       // shown by a bar of its own, not by the jobs panel
     };
     Q_ENUM(Role)
 
