@@ -379,29 +379,11 @@
             <translation>%1 existiert nicht; der nächste übergeordnete Ordner wird angezeigt.</translation>
         </message>
         <message numerus="yes">
-            <source>%n selected (%1)</source>
-            <translation>
-                <numerusform>%n ausgewählt (%1)</numerusform>
-                <numerusform>%n ausgewählt (%1)</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n selected</source>
-            <translation>
-                <numerusform>%n ausgewählt</numerusform>
-                <numerusform>%n ausgewählt</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
             <source>Paste %n entries</source>
             <translation>
                 <numerusform>%n Eintrag einfügen</numerusform>
                 <numerusform>%n Einträge einfügen</numerusform>
             </translation>
-        </message>
-        <message>
-            <source>Paste 1 entry</source>
-            <translation>1 Eintrag einfügen</translation>
         </message>
         <message>
             <source>Cut</source>

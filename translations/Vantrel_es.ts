@@ -379,29 +379,11 @@
             <translation>%1 no existe; se muestra la carpeta superior más cercana.</translation>
         </message>
         <message numerus="yes">
-            <source>%n selected (%1)</source>
-            <translation>
-                <numerusform>%n seleccionada (%1)</numerusform>
-                <numerusform>%n seleccionadas (%1)</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n selected</source>
-            <translation>
-                <numerusform>%n seleccionada</numerusform>
-                <numerusform>%n seleccionadas</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
             <source>Paste %n entries</source>
             <translation>
                 <numerusform>Pegar %n entrada</numerusform>
                 <numerusform>Pegar %n entradas</numerusform>
             </translation>
-        </message>
-        <message>
-            <source>Paste 1 entry</source>
-            <translation>Pegar 1 entrada</translation>
         </message>
         <message>
             <source>Cut</source>

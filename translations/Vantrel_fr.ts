@@ -379,29 +379,11 @@
             <translation>%1 n’existe pas ; affichage du dossier parent le plus proche.</translation>
         </message>
         <message numerus="yes">
-            <source>%n selected (%1)</source>
-            <translation>
-                <numerusform>%n sélectionnée (%1)</numerusform>
-                <numerusform>%n sélectionnées (%1)</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n selected</source>
-            <translation>
-                <numerusform>%n sélectionnée</numerusform>
-                <numerusform>%n sélectionnées</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
             <source>Paste %n entries</source>
             <translation>
                 <numerusform>Coller %n entrée</numerusform>
                 <numerusform>Coller %n entrées</numerusform>
             </translation>
-        </message>
-        <message>
-            <source>Paste 1 entry</source>
-            <translation>Coller 1 entrée</translation>
         </message>
         <message>
             <source>Cut</source>

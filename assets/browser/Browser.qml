@@ -275,6 +275,7 @@ Page {
                 }
                 SelectionStatus {
                     selection: navigation.selection
+                    figures: folderStatus.status
                 }
             }
         }

@@ -29,9 +29,8 @@ QtObject {
     readonly property Command paste: Command {
         info: Commands.paste
         // Says how many it will paste.
-        text: FileClipboard.count > 1 ? qsTranslate("Browser", "Paste %n entries", "", FileClipboard.count)
-              : FileClipboard.count === 1 ? qsTranslate("Browser", "Paste 1 entry")
-              : info.text
+        text: FileClipboard.count > 0 ? qsTranslate("Browser", "Paste %n entries", "", FileClipboard.count)
+                                      : info.text
         enabled: manage.active && FileClipboard.count > 0 && manage.folder !== ""
         onTriggered: FileClipboard.paste(manage.folder)
     }

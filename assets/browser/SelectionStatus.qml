@@ -12,14 +12,14 @@ Label {
     objectName: "selectionStatus"
 
     required property EntrySelection selection
+    // The status line's figures, which put the words together.
+    required property FolderStatus figures
 
     visible: selection.count > 0
-    text: selection.selectedBytes > 0
-          ? qsTranslate("Browser", "%n selected (%1)", "", selection.count)
-            .arg(SceneTools.formatSize(selection.selectedBytes))
-          : qsTranslate("Browser", "%n selected", "", selection.count)
+    text: figures.selectionText(selection.count, selection.selectedBytes)
     elide: Text.ElideRight
     padding: Services.ui.du(0.6)
     leftPadding: Services.ui.du(1)
     Accessible.role: Accessible.StatusBar
+    Accessible.name: text
 }
