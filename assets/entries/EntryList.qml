@@ -112,6 +112,8 @@ ListView {
         const plain = !(event.modifiers & (Qt.ControlModifier | Qt.AltModifier | Qt.MetaModifier))
         if (event.modifiers === Qt.ShiftModifier && rowFor(event.key) >= 0 && count > 0) {
             selection.extendTo(rowFor(event.key))
+        } else if (event.key === Qt.Key_Escape && filtered) {
+            filterCleared()
         } else if (event.key === Qt.Key_Escape && event.modifiers === Qt.NoModifier && selection.count > 0) {
             selection.clear()
         } else if (event.key === Qt.Key_Space && event.modifiers === Qt.ControlModifier) {
@@ -120,8 +122,6 @@ ListView {
         } else if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
                  && !(event.modifiers & (Qt.ShiftModifier | Qt.AltModifier)))
             activate(currentIndex)
-        else if (event.key === Qt.Key_Escape && filtered)
-            filterCleared()
         else if (event.key === Qt.Key_Menu || (event.key === Qt.Key_F10 && event.modifiers === Qt.ShiftModifier))
             requestMenu(currentIndex)
         else if (event.key === Qt.Key_Home)
