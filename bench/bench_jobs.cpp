@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copy and move jobs side by side with coreutils, in the same run:
 //
-//   bench_jobs [runs]      default 3 runs; best and median of each
+//   bench_jobs [runs] [tree|file|move]   default 3 runs of all three;
+//                                        best and median of each
 //
 // - a tree of 20,000 files of 4 KiB in 200 folders pasted, against
 //   "cp -r" followed by "sync" (target: within 1.5x);
@@ -146,6 +147,10 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? qMax(1, atoi(argv[1])) : 3;
+    const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const auto wanted = [&only](const char *part) {
+        return only.isEmpty() || only == QLatin1String(part);
+    };
     QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/bench_jobs-XXXXXX"));
     if (!dir.isValid())
         return 1;
@@ -154,84 +159,92 @@ int main(int argc, char **argv)
                 "ratio");
 
     // A tree of 20,000 files of 4 KiB in 200 folders.
-    const QString tree = dir.filePath(QStringLiteral("tree"));
-    for (int f = 0; f < 200; ++f) {
-        const QString folder = tree + QStringLiteral("/folder %1").arg(f);
-        QDir().mkpath(folder);
-        for (int i = 0; i < 100; ++i)
-            writeFile(folder + QStringLiteral("/file %1.txt").arg(i), 4096);
+    if (wanted("tree")) {
+        const QString tree = dir.filePath(QStringLiteral("tree"));
+        for (int f = 0; f < 200; ++f) {
+            const QString folder = tree + QStringLiteral("/folder %1").arg(f);
+            QDir().mkpath(folder);
+            for (int i = 0; i < 100; ++i)
+                writeFile(folder + QStringLiteral("/file %1.txt").arg(i), 4096);
+        }
+        Figures treeFigures;
+        for (int run = 0; run < runs; ++run) {
+            const QString a = dir.filePath(QStringLiteral("a")),
+                          b = dir.filePath(QStringLiteral("b"));
+            QDir().mkpath(a);
+            QDir().mkpath(b);
+            treeFigures.theirs.push_back(
+                shell(QStringLiteral("cp -r %1 %2 && sync").arg(quoted(tree), quoted(a))));
+            double slowest = 0;
+            treeFigures.ours.push_back(runJob(
+                queue, [&] { return queue.copy({tree}, b); }, &slowest));
+            treeFigures.slowestUpdate.push_back(slowest);
+            removeTree(a);
+            removeTree(b);
+        }
+        report("20,000 files of 4 KiB (ms)", treeFigures, 1.5);
+        removeTree(tree);
     }
-    Figures treeFigures;
-    for (int run = 0; run < runs; ++run) {
-        const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
-        QDir().mkpath(a);
-        QDir().mkpath(b);
-        treeFigures.theirs.push_back(
-            shell(QStringLiteral("cp -r %1 %2 && sync").arg(quoted(tree), quoted(a))));
-        double slowest = 0;
-        treeFigures.ours.push_back(runJob(
-            queue, [&] { return queue.copy({tree}, b); }, &slowest));
-        treeFigures.slowestUpdate.push_back(slowest);
-        removeTree(a);
-        removeTree(b);
-    }
-    report("20,000 files of 4 KiB (ms)", treeFigures, 1.5);
-    removeTree(tree);
 
     // One 1 GiB file.
-    const QString big = dir.filePath(QStringLiteral("big.bin"));
-    writeFile(big, qint64(1) << 30);
-    Figures bigFigures;
-    for (int run = 0; run < runs; ++run) {
-        const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
-        QDir().mkpath(a);
-        QDir().mkpath(b);
-        bigFigures.theirs.push_back(
-            shell(QStringLiteral("cp %1 %2 && sync").arg(quoted(big), quoted(a))));
-        double slowest = 0;
-        bigFigures.ours.push_back(runJob(
-            queue, [&] { return queue.copy({big}, b); }, &slowest));
-        bigFigures.slowestUpdate.push_back(slowest);
-        removeTree(a);
-        removeTree(b);
+    if (wanted("file")) {
+        const QString big = dir.filePath(QStringLiteral("big.bin"));
+        writeFile(big, qint64(1) << 30);
+        Figures bigFigures;
+        for (int run = 0; run < runs; ++run) {
+            const QString a = dir.filePath(QStringLiteral("a")),
+                          b = dir.filePath(QStringLiteral("b"));
+            QDir().mkpath(a);
+            QDir().mkpath(b);
+            bigFigures.theirs.push_back(
+                shell(QStringLiteral("cp %1 %2 && sync").arg(quoted(big), quoted(a))));
+            double slowest = 0;
+            bigFigures.ours.push_back(runJob(
+                queue, [&] { return queue.copy({big}, b); }, &slowest));
+            bigFigures.slowestUpdate.push_back(slowest);
+            removeTree(a);
+            removeTree(b);
+        }
+        report("one file of 1 GiB (ms)", bigFigures, 1.2);
+        ::unlink(QFile::encodeName(big).constData());
     }
-    report("one file of 1 GiB (ms)", bigFigures, 1.2);
-    ::unlink(QFile::encodeName(big).constData());
 
     // 20,000 entries moved within one file system, and back untimed.
-    const QString here = dir.filePath(QStringLiteral("here")),
-                  there = dir.filePath(QStringLiteral("there"));
-    QDir().mkpath(here);
-    QDir().mkpath(there);
-    QStringList entries;
-    for (int i = 0; i < 20000; ++i) {
-        const QString name = QStringLiteral("entry %1").arg(i);
-        if (i % 10 == 0)
-            QDir().mkpath(here + QLatin1Char('/') + name);
-        else
-            writeFile(here + QLatin1Char('/') + name, 0);
-        entries << here + QLatin1Char('/') + name;
+    if (wanted("move")) {
+        const QString here = dir.filePath(QStringLiteral("here")),
+                      there = dir.filePath(QStringLiteral("there"));
+        QDir().mkpath(here);
+        QDir().mkpath(there);
+        QStringList entries;
+        for (int i = 0; i < 20000; ++i) {
+            const QString name = QStringLiteral("entry %1").arg(i);
+            if (i % 10 == 0)
+                QDir().mkpath(here + QLatin1Char('/') + name);
+            else
+                writeFile(here + QLatin1Char('/') + name, 0);
+            entries << here + QLatin1Char('/') + name;
+        }
+        QStringList back;
+        for (const QString &entry : std::as_const(entries))
+            back << there + QLatin1Char('/') + QFileInfo(entry).fileName();
+        Figures moveFigures;
+        for (int run = 0; run < runs; ++run) {
+            ::sync();
+            QElapsedTimer clock;
+            clock.start();
+            QProcess mv;
+            mv.start(QStringLiteral("mv"), QStringList{QStringLiteral("-t"), there} + entries);
+            mv.waitForFinished(-1);
+            moveFigures.theirs.push_back(clock.nsecsElapsed() / 1e6);
+            QProcess::execute(QStringLiteral("mv"), QStringList{QStringLiteral("-t"), here} + back);
+            double slowest = 0;
+            moveFigures.ours.push_back(runJob(
+                queue, [&] { return queue.move(entries, there); }, &slowest));
+            moveFigures.slowestUpdate.push_back(slowest);
+            QProcess::execute(QStringLiteral("mv"), QStringList{QStringLiteral("-t"), here} + back);
+        }
+        report("20,000 entries moved (ms)", moveFigures, 1.5);
     }
-    QStringList back;
-    for (const QString &entry : std::as_const(entries))
-        back << there + QLatin1Char('/') + QFileInfo(entry).fileName();
-    Figures moveFigures;
-    for (int run = 0; run < runs; ++run) {
-        ::sync();
-        QElapsedTimer clock;
-        clock.start();
-        QProcess mv;
-        mv.start(QStringLiteral("mv"), QStringList{QStringLiteral("-t"), there} + entries);
-        mv.waitForFinished(-1);
-        moveFigures.theirs.push_back(clock.nsecsElapsed() / 1e6);
-        QProcess::execute(QStringLiteral("mv"), QStringList{QStringLiteral("-t"), here} + back);
-        double slowest = 0;
-        moveFigures.ours.push_back(runJob(
-            queue, [&] { return queue.move(entries, there); }, &slowest));
-        moveFigures.slowestUpdate.push_back(slowest);
-        QProcess::execute(QStringLiteral("mv"), QStringList{QStringLiteral("-t"), here} + back);
-    }
-    report("20,000 entries moved (ms)", moveFigures, 1.5);
     removeTree(dir.path());
     return 0;
 }
