@@ -11,6 +11,7 @@
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -51,7 +52,7 @@ QString storedSetting(const Sandbox &box, const QString &key)
     QFile file(box.path(QStringLiteral("data/settings.json")));
     if (!file.open(QIODevice::ReadOnly))
         return QString();
-    return QJsonDocument::fromJson(file.readAll()).object().value(key).toString();
+    return QJsonDocument::fromJson(file.readAll()).object().value(key).toVariant().toString();
 }
 // A view's delegate for row, which is not its QObject child.
 QQuickItem *itemAt(QQuickItem *view, int row)
@@ -60,6 +61,23 @@ QQuickItem *itemAt(QQuickItem *view, int row)
     QMetaObject::invokeMethod(view, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, item),
                               Q_ARG(int, row));
     return item;
+}
+// An item by name among the items drawn below item (delegates and
+// repeated items are not QObject children).
+QQuickItem *drawn(QQuickItem *item, const QString &name)
+{
+    if (!item)
+        return nullptr;
+    if (item->objectName() == name && item->isVisible())
+        return item;
+    for (QQuickItem *child : item->childItems())
+        if (QQuickItem *found = drawn(child, name))
+            return found;
+    return nullptr;
+}
+QPointF middleOf(const QQuickItem *item)
+{
+    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
 }
 } // namespace
 
@@ -71,6 +89,8 @@ class TestSceneSee : public QObject
 
     Sandbox m_box;
     std::unique_ptr<RunningScene> m_scene;
+    std::unique_ptr<QTemporaryDir> m_files;
+    QHash<QString, qreal> m_widths;
 
 private Q_SLOTS:
     void initTestCase()
@@ -172,6 +192,220 @@ private Q_SLOTS:
         keys(QStringLiteral("Ctrl+1"));
         QTRY_VERIFY(RunningScene::find(browser(), "entryList")->isVisible());
         QVERIFY(!grid->isVisible());
+    }
+
+    // Dragging a column's edge widens or narrows the column in the header
+    // and in every row alike; a double click on the edge fits the column to
+    // its words, none of them cut.
+    void columnWidths_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("drag"); // 0: a double click
+        QTest::newRow("size wider") << QStringLiteral("size") << 40;
+        QTest::newRow("date narrower") << QStringLiteral("date") << -30;
+        QTest::newRow("name narrower") << QStringLiteral("name") << -25;
+        QTest::newRow("type narrower") << QStringLiteral("type") << -50;
+        QTest::newRow("name fitted") << QStringLiteral("name") << 0;
+        QTest::newRow("type fitted") << QStringLiteral("type") << 0;
+    }
+    void columnWidths()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, drag);
+        if (!m_files) {
+            m_files = std::make_unique<QTemporaryDir>();
+            QVERIFY(makeFile(m_files->filePath(QStringLiteral("short.txt"))));
+            QVERIFY(
+                makeFile(m_files->filePath(QStringLiteral("a longer name than the others.txt"))));
+            QVERIFY(QDir(m_files->path()).mkdir(QStringLiteral("folder")));
+        }
+        QVERIFY(open(m_files->path()));
+        browser()->forceActiveFocus();
+        keys(QStringLiteral("Ctrl+1"));
+        QQuickWindow *window = browser()->window();
+        window->resize(1400, 600);
+        auto *list = RunningScene::find(browser(), "entryList");
+        QTRY_VERIFY(list->isVisible() && !list->property("compact").toBool());
+        QQuickItem *header = RunningScene::find(browser(), "entryHeader");
+        QQuickItem *title = drawn(header, QStringLiteral("header_") + key);
+        QQuickItem *edge = drawn(header, QStringLiteral("edge_") + key);
+        QVERIFY(title && edge);
+        const qreal before = title->width();
+
+        const QPoint grip = middleOf(edge).toPoint();
+        if (drag != 0) {
+            QTest::mousePress(window, Qt::LeftButton, {}, grip);
+            for (int step = 1; step <= 5; ++step)
+                QTest::mouseMove(window, grip + QPoint(drag * step / 5, 0));
+            QTest::mouseRelease(window, Qt::LeftButton, {}, grip + QPoint(drag, 0));
+            QTRY_VERIFY(qAbs(title->width() - (before + drag)) <= 1);
+        } else {
+            // Cut first, so that the fit has something to undo.
+            QTest::mousePress(window, Qt::LeftButton, {}, grip);
+            for (int step = 1; step <= 5; ++step)
+                QTest::mouseMove(window, grip - QPoint(step * 10, 0));
+            QTest::mouseRelease(window, Qt::LeftButton, {}, grip - QPoint(50, 0));
+            QTest::mouseDClick(window, Qt::LeftButton, {}, middleOf(edge).toPoint());
+        }
+        const char *cell = key == QLatin1String("name")   ? "nameColumn"
+                           : key == QLatin1String("size") ? "sizeColumn"
+                           : key == QLatin1String("date") ? "dateColumn"
+                                                          : "typeColumn";
+        qreal widest = 0;
+        for (int row = 0; row < list->property("count").toInt(); ++row) {
+            QQuickItem *shown = drawn(itemAt(list, row), QString::fromLatin1(cell));
+            QVERIFY(shown);
+            QTRY_COMPARE(shown->width(), title->width());
+            QCOMPARE(shown->mapToScene(QPointF()).x(), title->mapToScene(QPointF()).x());
+            auto *words = key == QLatin1String("name")
+                              ? drawn(itemAt(list, row), QStringLiteral("entryName"))
+                              : shown;
+            widest = qMax(widest, words->implicitWidth());
+            if (drag == 0)
+                QVERIFY2(!words->property("truncated").toBool(),
+                         qPrintable(words->property("text").toString()));
+        }
+        if (drag == 0)
+            QVERIFY2(title->width() - widest < 20, qPrintable(QString::number(title->width())));
+        m_widths[key] = title->width();
+    }
+
+    // The widths dragged to are there again when the scene starts anew.
+    void columnWidthsKept()
+    {
+        QVERIFY(!m_widths.isEmpty());
+        m_scene.reset();
+        m_scene = std::make_unique<RunningScene>(m_box);
+        browser()->window()->resize(1400, 600);
+        QQuickItem *header = RunningScene::find(browser(), "entryHeader");
+        for (auto width = m_widths.cbegin(); width != m_widths.cend(); ++width) {
+            QQuickItem *title = drawn(header, QStringLiteral("header_") + width.key());
+            QVERIFY(title);
+            QTRY_COMPARE(title->width(), width.value());
+        }
+    }
+
+    // With thumbnails in the list (from the menu), a picture's row draws its
+    // thumbnail where the icon was; a picture that cannot be read keeps its
+    // icon, and says nothing about it in the log.
+    void listThumbnail_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QColor>("colour"); // invalid: no thumbnail can be made
+        QTest::newRow("picture") << QStringLiteral("blue.png") << QColor(30, 60, 210);
+        QTest::newRow("unreadable picture") << QStringLiteral("broken.png") << QColor();
+    }
+    void listThumbnail()
+    {
+        QFETCH(QString, name);
+        QFETCH(QColor, colour);
+        QTemporaryDir files;
+        const QString path = files.filePath(name);
+        if (colour.isValid()) {
+            QImage photo(600, 400, QImage::Format_RGB32);
+            photo.fill(colour);
+            QVERIFY(photo.save(path, "PNG"));
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a picture at all") > 0);
+        }
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("thumbnail"),
+                                                QRegularExpression::CaseInsensitiveOption));
+        QVERIFY(open(files.path()));
+        browser()->forceActiveFocus();
+        keys(QStringLiteral("Ctrl+1"));
+        auto *list = RunningScene::find(browser(), "entryList");
+        QTRY_VERIFY(list->isVisible());
+        if (!browser()->property("listThumbnails").toBool()) {
+            keys(QStringLiteral("F10"));
+            QQuickItem *item = nullptr;
+            QTRY_VERIFY((item = RunningScene::find(RunningScene::scene(), "listThumbnailsItem")) &&
+                        item->isVisible() && item->height() > 0);
+            QTest::qWait(50); // the menu's opening has settled
+            QTest::mouseClick(item->window(), Qt::LeftButton, {}, middleOf(item).toPoint());
+            QTRY_VERIFY(browser()->property("listThumbnails").toBool());
+        }
+        QTRY_COMPARE(storedSetting(m_box, QStringLiteral("listThumbnails")),
+                     QStringLiteral("true"));
+        QQuickItem *row = nullptr;
+        QTRY_VERIFY((row = itemAt(list, 0)));
+        auto *thumb = RunningScene::find(row, "listThumbnail");
+        QVERIFY(thumb);
+        if (!colour.isValid()) {
+            QTRY_VERIFY(!thumb->property("source").toString().isEmpty());
+            QTest::qWait(300); // time for the answer that there is none
+            QVERIFY(!thumb->isVisible());
+            return;
+        }
+        QTRY_VERIFY(thumb->isVisible());
+        const QImage grab = list->window()->grabWindow();
+        const QColor seen = grab.pixelColor((middleOf(thumb) * grab.devicePixelRatio()).toPoint());
+        QVERIFY2(qAbs(seen.red() - colour.red()) < 16 && qAbs(seen.green() - colour.green()) < 16 &&
+                     qAbs(seen.blue() - colour.blue()) < 16,
+                 qPrintable(seen.name()));
+    }
+
+    // With the switch for contents on, a file whose text (not its name)
+    // holds the words is found, and the commands on entries act on it.
+    void searchContents_data()
+    {
+        QTest::addColumn<bool>("contents");
+        QTest::newRow("names only") << false;
+        QTest::newRow("contents too") << true;
+    }
+    void searchContents()
+    {
+        QFETCH(bool, contents);
+        QTemporaryDir files;
+        QVERIFY(makeFile(files.filePath(QStringLiteral("deep/notes.txt"))));
+        {
+            QFile notes(files.filePath(QStringLiteral("deep/notes.txt")));
+            QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("a zebracrossing here\n") > 0);
+        }
+        QVERIFY(open(files.path()));
+        keys(QStringLiteral("Ctrl+F"));
+        for (const char letter : QByteArrayLiteral("zebracrossing"))
+            QTest::keyClick(browser()->window(), letter);
+        keys(QStringLiteral("Return"));
+        QQuickItem *bar = RunningScene::find(browser(), "filterBar");
+        QQuickItem *toggle = drawn(bar, QStringLiteral("searchContentsSwitch"));
+        QVERIFY(toggle);
+        QVERIFY(QTest::qWaitForWindowExposed(bar->window()));
+        QTest::qWait(100); // the bar has made room for the switches
+        if (toggle->property("checked").toBool() != contents)
+            QTest::mouseClick(bar->window(), Qt::LeftButton, {}, middleOf(toggle).toPoint());
+        QTRY_VERIFY2(toggle->property("checked").toBool() == contents,
+                     qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                    .arg(middleOf(toggle).x())
+                                    .arg(middleOf(toggle).y())
+                                    .arg(toggle->width())
+                                    .arg(toggle->height())));
+        auto *results = RunningScene::find(browser(), "searchResults");
+        auto *search = results->property("search").value<QObject *>();
+        QTRY_COMPARE(search->property("contents").toBool(), contents);
+        QTRY_VERIFY(!search->property("running").toBool() &&
+                    !results->property("starting").toBool());
+        QTest::qWait(300);
+        QTRY_VERIFY(!search->property("running").toBool());
+        QCOMPARE(results->property("count").toInt(), contents ? 1 : 0);
+        if (contents) {
+            QQuickItem *where = nullptr;
+            QTRY_VERIFY((where = RunningScene::find(itemAt(results, 0), "resultFolder")));
+            QVERIFY(where->property("text").toString().contains(QStringLiteral("deep")));
+            keys(QStringLiteral("Return")); // the results take the keyboard
+            QTRY_VERIFY(results->hasActiveFocus());
+            keys(QStringLiteral("Down"));
+            keys(QStringLiteral("Alt+Return"));
+            QTRY_COMPARE(RunningScene::current()->objectName(), QStringLiteral("propertiesPage"));
+            QCOMPARE(RunningScene::current()->property("path").toString(),
+                     QDir(files.filePath(QStringLiteral("deep/notes.txt"))).absolutePath());
+            keys(QStringLiteral("Esc"));
+            QTRY_COMPARE(RunningScene::current(), browser());
+        }
+        QTRY_VERIFY(bar->isVisible());
+        if (toggle->property("checked").toBool())
+            QTest::mouseClick(bar->window(), Qt::LeftButton, {}, middleOf(toggle).toPoint());
+        QMetaObject::invokeMethod(bar, "clear");
     }
 
     // The scene's engine draws a picture's thumbnail, and stores it where

@@ -441,6 +441,14 @@
             <source>Opens the desktop's terminal in the folder shown</source>
             <translation>Öffnet das Terminal der Arbeitsumgebung im angezeigten Ordner</translation>
         </message>
+        <message>
+            <source>Thumbnails in the list</source>
+            <translation>Vorschaubilder in der Liste</translation>
+        </message>
+        <message>
+            <source>Shows pictures in the list as small thumbnails instead of icons</source>
+            <translation>Zeigt Bilder in der Liste als kleine Vorschaubilder statt als Symbole</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>
@@ -1876,6 +1884,26 @@ weitergegeben.</translation>
         <message>
             <source>Searches every folder below this one for the typed name; * and ? stand for any letters</source>
             <translation>Durchsucht jeden Ordner unterhalb dieses Ordners nach dem eingegebenen Namen; * und ? stehen für beliebige Zeichen</translation>
+        </message>
+        <message>
+            <source>Opens the folder that holds the found entry, with the entry chosen</source>
+            <translation>Öffnet den Ordner, der den gefundenen Eintrag enthält, und wählt den Eintrag aus</translation>
+        </message>
+        <message>
+            <source>In contents</source>
+            <translation>Im Inhalt</translation>
+        </message>
+        <message>
+            <source>Also finds text files that hold the typed words, up to 1 MiB each</source>
+            <translation>Findet auch Textdateien bis je 1 MiB, die die eingegebenen Wörter enthalten</translation>
+        </message>
+        <message>
+            <source>Other drives</source>
+            <translation>Andere Laufwerke</translation>
+        </message>
+        <message>
+            <source>Also searches the drives and file systems mounted below this folder</source>
+            <translation>Durchsucht auch die unter diesem Ordner eingehängten Laufwerke und Dateisysteme</translation>
         </message>
     </context>
 </TS>

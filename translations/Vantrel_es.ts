@@ -441,6 +441,14 @@
             <source>Opens the desktop's terminal in the folder shown</source>
             <translation>Abre el terminal del escritorio en la carpeta mostrada</translation>
         </message>
+        <message>
+            <source>Thumbnails in the list</source>
+            <translation>Miniaturas en la lista</translation>
+        </message>
+        <message>
+            <source>Shows pictures in the list as small thumbnails instead of icons</source>
+            <translation>Muestra las imágenes de la lista como miniaturas pequeñas en lugar de iconos</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>
@@ -1875,6 +1883,26 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
         <message>
             <source>Searches every folder below this one for the typed name; * and ? stand for any letters</source>
             <translation>Busca el nombre escrito en todas las carpetas bajo esta; * y ? representan cualquier letra</translation>
+        </message>
+        <message>
+            <source>Opens the folder that holds the found entry, with the entry chosen</source>
+            <translation>Abre la carpeta que contiene la entrada encontrada, con la entrada elegida</translation>
+        </message>
+        <message>
+            <source>In contents</source>
+            <translation>En el contenido</translation>
+        </message>
+        <message>
+            <source>Also finds text files that hold the typed words, up to 1 MiB each</source>
+            <translation>Encuentra también archivos de texto de hasta 1 MiB que contienen las palabras escritas</translation>
+        </message>
+        <message>
+            <source>Other drives</source>
+            <translation>Otras unidades</translation>
+        </message>
+        <message>
+            <source>Also searches the drives and file systems mounted below this folder</source>
+            <translation>Busca también en las unidades y sistemas de archivos montados bajo esta carpeta</translation>
         </message>
     </context>
 </TS>

@@ -441,6 +441,14 @@
             <source>Opens the desktop's terminal in the folder shown</source>
             <translation>Ouvre le terminal du bureau dans le dossier affiché</translation>
         </message>
+        <message>
+            <source>Thumbnails in the list</source>
+            <translation>Vignettes dans la liste</translation>
+        </message>
+        <message>
+            <source>Shows pictures in the list as small thumbnails instead of icons</source>
+            <translation>Affiche les images de la liste en petites vignettes au lieu d'icônes</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>
@@ -1876,6 +1884,26 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
         <message>
             <source>Searches every folder below this one for the typed name; * and ? stand for any letters</source>
             <translation>Cherche le nom tapé dans tous les dossiers sous celui-ci ; * et ? remplacent n'importe quelles lettres</translation>
+        </message>
+        <message>
+            <source>Opens the folder that holds the found entry, with the entry chosen</source>
+            <translation>Ouvre le dossier qui contient l'élément trouvé, avec l'élément choisi</translation>
+        </message>
+        <message>
+            <source>In contents</source>
+            <translation>Dans le contenu</translation>
+        </message>
+        <message>
+            <source>Also finds text files that hold the typed words, up to 1 MiB each</source>
+            <translation>Trouve aussi les fichiers texte d'au plus 1 Mio qui contiennent les mots saisis</translation>
+        </message>
+        <message>
+            <source>Other drives</source>
+            <translation>Autres lecteurs</translation>
+        </message>
+        <message>
+            <source>Also searches the drives and file systems mounted below this folder</source>
+            <translation>Cherche aussi dans les lecteurs et systèmes de fichiers montés sous ce dossier</translation>
         </message>
     </context>
 </TS>

@@ -17,7 +17,9 @@ Page {
     // The scene is to show a file: how is "auto", "external", "text" or "hex".
     signal openRequested(string path, string how)
     signal propertiesRequested(string path)
+    signal severalRequested(var paths)
     signal showAbout()
+    signal showTrash()
 
     readonly property FolderModel entries: navigation.model
     readonly property EntrySelection selection: navigation.selection
@@ -31,7 +33,9 @@ Page {
     property alias sortBy: kept.sortBy
     property alias showHidden: kept.showHidden
     property alias hiddenLast: kept.hiddenLast
+    property alias listThumbnails: kept.listThumbnails
     property alias list: list
+    readonly property FileSteps steps: fileSteps
     readonly property bool onTop: StackView.status === StackView.Active
                                   || StackView.status === StackView.Activating
     // Too narrow for the places beside the list: they slide in instead.
@@ -105,11 +109,23 @@ Page {
     EntryCommands {
         id: entryCommands
         active: browser.onTop
-        selection: navigation.selection
+        chosenPath: results.active ? results.currentPath : navigation.selection.currentPath
         copier: browser.copier
         onOpenRequested: (path, how) => browser.openRequested(path, how)
         onPropertiesRequested: (path) => browser.propertiesRequested(path)
+        onSeveralRequested: (paths) => browser.severalRequested(paths)
         onFolderRequested: (path) => navigation.open(path, true, "")
+        onShowRequested: (entry) => browser.open(entry.path, true, entry.completePath)
+    }
+
+    // Above the listing: the rename editor lies over a row.
+    FileSteps {
+        id: fileSteps
+        z: 1
+        active: browser.onTop
+        navigation: navigation
+        list: list
+        grid: grid
     }
 
     ManageCommands {
@@ -147,6 +163,7 @@ Page {
     BrowserMenu {
         id: menu
         navigation: navigation
+        steps: fileSteps
         choices: choices
         kept: kept
         filterCommand: filterCommand
@@ -160,7 +177,8 @@ Page {
         objectName: "entryMenu"
         commands: entryCommands
         manage: manageCommands
-        onClosed: if (browser.onTop) list.forceActiveFocus()
+        steps: fileSteps
+        onClosed: if (browser.onTop) (results.active ? results : list).forceActiveFocus()
     }
 
     RowLayout {
@@ -175,6 +193,7 @@ Page {
             narrow: browser.narrow
             folder: browser.folder
             onChosen: (path) => browser.open(path, true, "")
+            onTrashChosen: browser.showTrash()
             onDone: list.forceActiveFocus()
         }
 
@@ -226,6 +245,12 @@ Page {
                 folder: browser.folder
                 query: filterBar.text
                 showHidden: kept.showHidden
+                contents: filterBar.contents
+                crossFileSystems: filterBar.crossFileSystems
+                onContextMenuRequested: (entry, x, y) => {
+                    const at = mapToItem(browser, x, y)
+                    browser.showEntryMenu(entry, at.x, at.y)
+                }
                 onOpenRequested: (entry) => browser.openEntry(entry)
                 onShowRequested: (entry) => browser.open(entry.path, true, entry.completePath)
                 onCloseRequested: {
@@ -239,6 +264,12 @@ Page {
                 Layout.fillHeight: true
                 visible: !results.active && kept.viewMode !== "grid"
                 selection: navigation.selection
+                thumbnails: kept.listThumbnails
+                keptName: kept.nameColumn > 0 ? Services.ui.du(kept.nameColumn) : 0
+                keptSize: Services.ui.du(kept.sizeColumn)
+                keptDate: Services.ui.du(kept.dateColumn)
+                keptType: Services.ui.du(kept.typeColumn)
+                onColumnResized: (key, width) => kept.setColumn(key, width)
                 filtered: filterBar.text !== ""
                 onFilterCleared: filterBar.clear()
                 onActivated: (index) => browser.openEntry(navigation.model.get(index))
@@ -259,10 +290,24 @@ Page {
                     browser.showEntryMenu(navigation.model.get(index), at.x, at.y)
                 }
             }
+            StepBar {
+                Layout.fillWidth: true
+                steps: fileSteps
+            }
             // The keyboard given to the list goes to the grid while it is shown.
             Connections {
                 target: list
                 function onActiveFocusChanged() { if (list.activeFocus && grid.visible) grid.forceActiveFocus() }
+            }
+            // The view switched: the one shown takes the keyboard the other had.
+            Connections {
+                target: kept
+                function onViewModeChanged() { if (browser.onTop) viewSwitched.restart() }
+            }
+            Timer {
+                id: viewSwitched
+                interval: 0
+                onTriggered: fileSteps.giveKeysBack()
             }
             // The folder's figures; the selection's sit beside them.
             RowLayout {

@@ -11,6 +11,7 @@ Menu {
     objectName: "browserMenu"
 
     required property Navigation navigation
+    required property FileSteps steps
     required property ChoiceCommands choices
     required property BrowserSettings kept
     required property Command filterCommand
@@ -33,6 +34,16 @@ Menu {
     MenuSeparator { }
     CommandMenuItem { command: menu.see.listView; exclusive: true; chosen: menu.kept.viewMode === "list" }
     CommandMenuItem { command: menu.see.gridView; exclusive: true; chosen: menu.kept.viewMode === "grid" }
+    CommandMenuItem {
+        objectName: "listThumbnailsItem"
+        command: menu.see.listThumbnails
+        setting: true
+        chosen: menu.kept.listThumbnails
+    }
+    MenuSeparator { }
+    CommandMenuItem { objectName: "undoItem"; command: menu.steps.undo }
+    CommandMenuItem { objectName: "redoItem"; command: menu.steps.redo }
+    CommandMenuItem { command: menu.steps.newFolder }
     MenuSeparator { }
     CommandMenuItem { command: menu.manage.cut }
     CommandMenuItem { command: menu.manage.copy }

@@ -4,7 +4,8 @@ import Vantrel
 import Vantrel.Scene
 
 // The browser's choices kept in the settings between runs: sort key, order,
-// direction, hidden entries, and whether to come back to the last folder.
+// direction, hidden entries, the view and its column widths, and whether
+// to come back to the last folder.
 QtObject {
     id: kept
 
@@ -20,6 +21,13 @@ QtObject {
     // "list" or "grid".
     property string viewMode: setting("viewMode", "list") === "grid" ? "grid" : "list"
     property bool hiddenLast: setting("hiddenLast", false)
+    property bool listThumbnails: setting("listThumbnails", false)
+    // The list's column widths in design units, so that they suit another
+    // screen; a name width of 0 fills what the others leave.
+    property real nameColumn: columnSetting("columnName", 0)
+    property real sizeColumn: columnSetting("columnSize", 9)
+    property real dateColumn: columnSetting("columnDate", 15)
+    property real typeColumn: columnSetting("columnType", 12)
     // Change handlers also run while those are first set; only later
     // changes are the person's.
     property bool restored: false
@@ -28,6 +36,19 @@ QtObject {
     function setting(key, fallback) {
         const stored = Services.settings.value(key, fallback)
         return typeof stored === typeof fallback ? stored : fallback
+    }
+
+    function columnSetting(key, fallback) {
+        const stored = setting(key, fallback)
+        return stored >= 0 && stored < 1000 ? stored : fallback
+    }
+    // A column's new width, in pixels.
+    function setColumn(key, pixels) {
+        const units = Math.round(pixels / Services.ui.du(100) * 10000) / 100
+        if (key === "name") nameColumn = units
+        else if (key === "size") sizeColumn = units
+        else if (key === "date") dateColumn = units
+        else if (key === "type") typeColumn = units
     }
 
     // The folder remembered from the last run, "" for none.
@@ -58,4 +79,9 @@ QtObject {
     onShowHiddenChanged: if (restored) Services.settings.setValue("showHidden", showHidden)
     onViewModeChanged: if (restored) Services.settings.setValue("viewMode", viewMode)
     onHiddenLastChanged: if (restored) Services.settings.setValue("hiddenLast", hiddenLast)
+    onListThumbnailsChanged: if (restored) Services.settings.setValue("listThumbnails", listThumbnails)
+    onNameColumnChanged: if (restored) Services.settings.setValue("columnName", nameColumn)
+    onSizeColumnChanged: if (restored) Services.settings.setValue("columnSize", sizeColumn)
+    onDateColumnChanged: if (restored) Services.settings.setValue("columnDate", dateColumn)
+    onTypeColumnChanged: if (restored) Services.settings.setValue("columnType", typeColumn)
 }

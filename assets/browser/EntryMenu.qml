@@ -10,6 +10,7 @@ Menu {
 
     required property EntryCommands commands
     required property ManageCommands manage
+    required property FileSteps steps
     readonly property var entry: commands.menuEntry
     readonly property bool isFile: entry !== null && !entry.isDir
 
@@ -25,6 +26,12 @@ Menu {
     onClosed: commands.menuEntry = null
 
     CommandMenuItem { objectName: "menuOpen"; command: menu.commands.open }
+    CommandMenuItem {
+        objectName: "showInFolderItem"
+        command: menu.commands.showInFolder
+        visible: menu.commands.menuFound
+        height: visible ? implicitHeight : 0
+    }
     CommandMenuItem {
         objectName: "menuOpenWith"
         command: menu.commands.openWith
@@ -49,6 +56,9 @@ Menu {
     CommandMenuItem { objectName: "menuCut"; command: menu.manage.cut }
     CommandMenuItem { objectName: "menuCopyEntries"; command: menu.manage.copy }
     CommandMenuItem { objectName: "menuPaste"; command: menu.manage.paste }
+    CommandMenuItem { objectName: "menuRename"; command: menu.steps.rename }
+    CommandMenuItem { objectName: "menuTrash"; command: menu.steps.trashCommand }
+    CommandMenuItem { objectName: "menuDelete"; command: menu.steps.deleteCommand }
     MenuSeparator { }
     CommandMenuItem { objectName: "menuProperties"; command: menu.commands.properties }
 }

@@ -15,6 +15,9 @@ ToolBar {
     property int total: 0
     // Widened to every folder below the one shown.
     property alias below: belowSwitch.checked
+    // The search below also reads text files, and crosses into other file systems.
+    property alias contents: contentsSwitch.checked
+    property alias crossFileSystems: crossSwitch.checked
 
     // Escape, Enter or Down: the list is to have the keyboard again.
     signal done()
@@ -72,6 +75,22 @@ ToolBar {
             text: qsTranslate("Search", "Below this folder")
             focusPolicy: Qt.NoFocus
             Accessible.description: qsTranslate("Search", "Searches every folder below this one for the typed name; * and ? stand for any letters")
+        }
+        Switch {
+            id: contentsSwitch
+            objectName: "searchContentsSwitch"
+            visible: bar.below
+            text: qsTranslate("Search", "In contents")
+            focusPolicy: Qt.NoFocus
+            Accessible.description: qsTranslate("Search", "Also finds text files that hold the typed words, up to 1 MiB each")
+        }
+        Switch {
+            id: crossSwitch
+            objectName: "searchCrossSwitch"
+            visible: bar.below
+            text: qsTranslate("Search", "Other drives")
+            focusPolicy: Qt.NoFocus
+            Accessible.description: qsTranslate("Search", "Also searches the drives and file systems mounted below this folder")
         }
         ToolButton {
             text: "\u2715"

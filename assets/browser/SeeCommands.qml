@@ -4,7 +4,7 @@ import Vantrel
 import Vantrel.Scene
 
 // The commands on how the folder is seen and where else it opens: list or
-// grid, and a terminal in it. They apply while the browser is on top.
+// grid, thumbnails in the list, and a terminal in it. They apply while the browser is on top.
 QtObject {
     id: see
     required property bool active
@@ -25,6 +25,10 @@ QtObject {
     readonly property Command gridView: Command {
         info: Commands.gridView; enabled: see.active
         onTriggered: see.kept.viewMode = "grid"
+    }
+    readonly property Command listThumbnails: Command {
+        info: Commands.listThumbnails; enabled: see.active
+        onTriggered: see.kept.listThumbnails = !see.kept.listThumbnails
     }
     // The bar's switch: the view that is not shown.
     readonly property Command otherView: see.kept.viewMode === "grid" ? listView : gridView

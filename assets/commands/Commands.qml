@@ -89,6 +89,10 @@ QtObject {
         tip: qsTranslate("Browser", "Shows the entries as icons, pictures as thumbnails")
         iconName: "view-list-icons"; glyph: "\u25a6"
     }
+    readonly property CommandInfo listThumbnails: CommandInfo {
+        name: "listThumbnails"; text: qsTranslate("Browser", "Thumbnails in the list")
+        tip: qsTranslate("Browser", "Shows pictures in the list as small thumbnails instead of icons")
+    }
     readonly property CommandInfo terminal: CommandInfo {
         name: "terminal"; text: qsTranslate("Browser", "Open a terminal here"); keys: ["Shift+F4"]
         tip: qsTranslate("Browser", "Opens the desktop's terminal in the folder shown")
@@ -155,6 +159,11 @@ QtObject {
         name: "copyEntry"; text: qsTranslate("TextView", "Copy to Documents"); keys: ["Ctrl+S"]
         tip: qsTranslate("Viewers", "Copies the chosen file to Documents")
         iconName: "edit-copy"; glyph: "\u2750"
+    }
+    readonly property CommandInfo showInFolder: CommandInfo {
+        name: "showInFolder"; text: qsTranslate("Search", "Show in its folder"); keys: ["Ctrl+Return"]; local: true
+        tip: qsTranslate("Search", "Opens the folder that holds the found entry, with the entry chosen")
+        iconName: "folder-open"
     }
     readonly property CommandInfo properties: CommandInfo {
         name: "properties"; text: qsTranslate("Viewers", "Properties"); keys: ["Alt+Return"]
@@ -233,6 +242,48 @@ QtObject {
         tip: qsTranslate("TextView", "Copies the selected text to the clipboard")
     }
 
+    // The commands that change files.
+    readonly property CommandInfo rename: CommandInfo {
+        name: "rename"; text: qsTranslate("Files", "Rename"); keys: ["F2"]
+        tip: qsTranslate("Files", "Edits the chosen entry's name in place; Enter renames, Escape keeps it")
+        iconName: "edit-rename"
+    }
+    readonly property CommandInfo newFolder: CommandInfo {
+        name: "newFolder"; text: qsTranslate("Files", "New folder"); keys: ["Ctrl+Shift+N"]
+        tip: qsTranslate("Files", "Makes a folder in the open folder")
+        iconName: "folder-new"
+    }
+    readonly property CommandInfo trash: CommandInfo {
+        name: "trash"; text: qsTranslate("Files", "Move to trash"); keys: ["Delete"]
+        tip: qsTranslate("Files", "Moves the chosen entries to the trash, from where they can be restored")
+        iconName: "user-trash"
+    }
+    readonly property CommandInfo deletePermanently: CommandInfo {
+        name: "deletePermanently"; text: qsTranslate("Files", "Delete permanently"); keys: ["Shift+Delete"]
+        tip: qsTranslate("Files", "Deletes the chosen entries for good, after asking")
+        iconName: "edit-delete"
+    }
+    readonly property CommandInfo restore: CommandInfo {
+        name: "restore"; text: qsTranslate("Files", "Restore"); keys: ["Ctrl+Return"]
+        tip: qsTranslate("Files", "Puts the chosen entries of the trash back where they were")
+        iconName: "edit-undo"
+    }
+    readonly property CommandInfo emptyTrash: CommandInfo {
+        name: "emptyTrash"; text: qsTranslate("Files", "Empty trash")
+        tip: qsTranslate("Files", "Deletes everything in the trash for good, after asking")
+        iconName: "trash-empty"
+    }
+    readonly property CommandInfo undo: CommandInfo {
+        name: "undo"; text: qsTranslate("Files", "Undo"); keys: ["Ctrl+Z"]
+        tip: qsTranslate("Files", "Takes back your last rename, new folder, trash or restore")
+        iconName: "edit-undo"; glyph: "\u21B6"
+    }
+    readonly property CommandInfo redo: CommandInfo {
+        name: "redo"; text: qsTranslate("Files", "Redo"); keys: ["Ctrl+Shift+Z"]
+        tip: qsTranslate("Files", "Makes again the step Undo took back")
+        iconName: "edit-redo"; glyph: "\u21B7"
+    }
+
     // Entries on the system clipboard, and choosing them.
     readonly property CommandInfo cut: CommandInfo {
         name: "cut"; text: qsTranslate("Browser", "Cut"); keys: ["Ctrl+X"]
@@ -255,9 +306,10 @@ QtObject {
     }
 
     // In the order the About page lists them.
-    readonly property list<CommandInfo> all: [open, entryMenu, openWith, viewText, viewHex, properties,
+    readonly property list<CommandInfo> all: [rename, newFolder, trash, deletePermanently, restore,
+        emptyTrash, undo, redo, open, entryMenu, openWith, viewText, viewHex, properties,
         cut, copyEntries, paste, selectEntries,
-        copyEntry, up, back, forward, home, editPath, reload, typeAhead, filter, showHidden,
+        copyEntry, showInFolder, up, back, forward, home, editPath, reload, typeAhead, filter, showHidden,
         sortName, sortSize, sortDate, sortType, listView, gridView, terminal, places, focusPlaces, bookmark, switchOrder,
         switchDirection, menu, copy, cancelCopy, find, findNext, findPrevious, wrap, selectAll,
         copyText, zoomIn, zoomOut, actualSize, fit, fill, previousPicture, nextPicture, close]

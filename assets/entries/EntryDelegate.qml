@@ -26,6 +26,11 @@ ItemDelegate {
     required property double size
     required property var modified
     property bool compact: false
+    // A picture shows its thumbnail in place of the icon.
+    property bool thumbnails: false
+    property real nameWidth: 0
+    property real columnGap: Services.ui.du(1)
+    property real iconSize: Services.ui.du(2.4)
     property real sizeWidth: 0
     property real dateWidth: 0
     property real typeWidth: 0
@@ -35,7 +40,14 @@ ItemDelegate {
     readonly property string dateText: words.dateText(modified)
     readonly property string kindText: kindWords !== "" && !isBrokenLink && !isDir ? kindWords
                                                                                   : words.kindText(kind)
+    // Where the name is drawn: the rename editor opens over it.
+    property Item nameItem: null
     readonly property string brokenText: isBrokenLink ? qsTranslate("Browser", "broken link \u2192 %1").arg(linkTarget) : ""
+
+    // The words shown in a column, for fitting it to them.
+    function columnText(key) {
+        return key === "size" ? sizeText : key === "date" ? dateText : key === "type" ? kindText : displayName
+    }
 
     // The right button: the entry's menu, at x, y in the row.
     signal menuRequested(real x, real y)
@@ -63,10 +75,13 @@ ItemDelegate {
     }
 
     contentItem: RowLayout {
-        spacing: Services.ui.du(1)
-        EntryIcon {
-            Layout.preferredWidth: Services.ui.du(2.4)
-            Layout.preferredHeight: Services.ui.du(2.4)
+        spacing: row.columnGap
+        EntryPicture {
+            Layout.preferredWidth: row.iconSize
+            Layout.preferredHeight: row.iconSize
+            thumbnails: row.thumbnails
+            path: row.completePath
+            modified: row.modified
             kind: row.kind
             iconNames: row.iconNames
             isDir: row.isDir
@@ -75,12 +90,16 @@ ItemDelegate {
             opacity: row.isReadable || row.isBrokenLink ? 1 : 0.45
         }
         ColumnLayout {
-            Layout.fillWidth: true
+            objectName: "nameColumn"
+            Layout.fillWidth: row.compact
+            Layout.minimumWidth: row.compact ? 0 : row.nameWidth
+            Layout.maximumWidth: row.compact ? Infinity : row.nameWidth
             spacing: 0
             RowLayout {
                 spacing: Services.ui.du(0.6)
                 Label {
                     objectName: "entryName"
+                    Component.onCompleted: row.nameItem = this
                     Layout.fillWidth: !row.isBrokenLink || row.compact
                     text: row.displayName
                     elide: Text.ElideMiddle
@@ -124,7 +143,9 @@ ItemDelegate {
         }
         Label {
             visible: !row.compact
-            Layout.preferredWidth: row.sizeWidth
+            objectName: "sizeColumn"
+            Layout.minimumWidth: row.sizeWidth
+            Layout.maximumWidth: row.sizeWidth
             horizontalAlignment: Text.AlignRight
             text: row.sizeText
             elide: Text.ElideLeft
@@ -133,7 +154,9 @@ ItemDelegate {
         }
         Label {
             visible: !row.compact
-            Layout.preferredWidth: row.dateWidth
+            objectName: "dateColumn"
+            Layout.minimumWidth: row.dateWidth
+            Layout.maximumWidth: row.dateWidth
             text: row.dateText
             elide: Text.ElideRight
             color: row.ink
@@ -141,11 +164,14 @@ ItemDelegate {
         }
         Label {
             visible: !row.compact
-            Layout.preferredWidth: row.typeWidth
+            objectName: "typeColumn"
+            Layout.minimumWidth: row.typeWidth
+            Layout.maximumWidth: row.typeWidth
             text: row.kindText
             elide: Text.ElideRight
             color: row.ink
             opacity: 0.7
         }
+        Item { visible: !row.compact; Layout.fillWidth: true }
     }
 }

@@ -21,6 +21,8 @@ GridView {
     // screen and the cache buffer ahead; a tile scrolled away drops its
     // request.
     property bool thumbnails: true
+    // Where the current tile's name is drawn: the rename editor lies over it.
+    readonly property Item currentName: (currentItem as Tile)?.nameItem ?? null
 
     function activate(index) {
         if (index >= 0 && index < count)
@@ -56,6 +58,16 @@ GridView {
     }
     onCurrentIndexChanged: if (!following) selection.currentRow = currentIndex
     Component.onCompleted: follow()
+    // A bar shown over the entries (the filter) or a lower window keeps
+    // the chosen entry whole in sight when it was before.
+    property real heightBefore: 0
+    onHeightChanged: {
+        const chosen = currentItem
+        if (chosen && height < heightBefore && chosen.y >= contentY - 0.5
+                && chosen.y + chosen.height <= contentY + heightBefore + 0.5)
+            positionViewAtIndex(currentIndex, GridView.Contain)
+        heightBefore = height
+    }
     Connections {
         target: grid.selection
         function onCurrentChanged() { grid.follow() }
@@ -76,7 +88,9 @@ GridView {
         event.accepted = true
     }
 
-    delegate: ItemDelegate {
+    delegate: Tile { }
+
+    component Tile: ItemDelegate {
         id: tileItem
         required property int index
         required property string displayName
@@ -88,6 +102,7 @@ GridView {
         readonly property EntryGrid entries: GridView.view as EntryGrid
         // Set by the thumbnail: the icon stands in until it is drawn.
         property bool thumbnailReady: false
+        property Item nameItem: null
         // Depends on the selection's count so that it is read again on a change.
         readonly property bool chosen: GridView.isCurrentItem
                                        || (tileItem.entries.selection.count > 0 && tileItem.entries.selection.isSelected(tileItem.index))
@@ -148,12 +163,14 @@ GridView {
                     // The thumbnail size that covers the tile on this screen.
                     sourceSize.width: tileItem.entries.tile
                     sourceSize.height: tileItem.entries.tile
-                    onStatusChanged: tileItem.thumbnailReady = status === Image.Ready
+                    // An empty picture is the quiet answer when there is no thumbnail.
+                    onStatusChanged: tileItem.thumbnailReady = status === Image.Ready && implicitWidth > 0
                     source: tileItem.picture ? Thumbnails.source(tileItem.completePath, tileItem.modified) : ""
                 }
             }
             Label {
                 objectName: "entryName"
+                Component.onCompleted: tileItem.nameItem = this
                 width: parent.width
                 text: tileItem.displayName
                 horizontalAlignment: Text.AlignHCenter

@@ -28,10 +28,37 @@ ListView {
     property double openedAt: 0
     // Narrow: the name and one line of detail below it.
     readonly property bool compact: width < Services.ui.du(60)
-    readonly property real sizeWidth: Services.ui.du(9)
-    readonly property real dateWidth: Services.ui.du(15)
-    readonly property real typeWidth: Services.ui.du(12)
+    // The widths the columns are kept at (the browser sets them); a name
+    // width of 0 fills what the others leave.
+    property real keptName: 0
+    property real keptSize: Services.ui.du(9)
+    property real keptDate: Services.ui.du(15)
+    property real keptType: Services.ui.du(12)
+    // The column whose edge is being dragged, and its width meanwhile.
+    property string resizing: ""
+    property real resizingWidth: 0
+    // Where the name column starts in a row, past the icon; the header's
+    // names stand above the rows' words.
+    readonly property real rowPadding: Services.ui.du(1)
+    readonly property real iconSize: Services.ui.du(2.4)
+    readonly property real columnGap: Services.ui.du(1)
+    readonly property real nameInset: rowPadding + iconSize + columnGap
+    readonly property real sizeWidth: resizing === "size" ? resizingWidth : keptSize
+    readonly property real dateWidth: resizing === "date" ? resizingWidth : keptDate
+    readonly property real typeWidth: resizing === "type" ? resizingWidth : keptType
+    // The name takes at most what the other columns leave, so that none of
+    // them is pushed out of sight.
+    readonly property real nameRoom: width - nameInset - rowPadding - sizeWidth - dateWidth - typeWidth - 3 * columnGap
+    readonly property real nameWidth: Math.max(Services.ui.du(12),
+                                               Math.min(resizing === "name" ? resizingWidth
+                                                        : keptName > 0 ? keptName : nameRoom, nameRoom))
+    // A column's edge was let go, or fitted, at width.
+    signal columnResized(string key, real width)
     property alias typeAhead: typeAhead
+    // Pictures show small thumbnails in place of their icons.
+    property bool thumbnails: false
+    // Where the current row's name is drawn: the rename editor lies over it.
+    readonly property Item currentName: (currentItem as EntryDelegate)?.nameItem ?? null
 
     function activate(index) {
         if (index < 0 || index >= count)
@@ -44,6 +71,24 @@ ListView {
     function pressedSinceOpening(pressedAt) {
         return pressedAt > openedAt
     }
+
+    // The widest text of a column among the rows made (what is on screen
+    // and a little ahead): measuring every row of a huge folder is not
+    // worth a double click.
+    function widestText(key) {
+        let widest = 0
+        const rows = contentItem.children
+        for (let i = 0; i < rows.length; ++i) {
+            const row = rows[i]
+            if (!row.visible || row.columnText === undefined)
+                continue
+            metrics.font = row.font
+            metrics.text = row.columnText(key)
+            widest = Math.max(widest, metrics.advanceWidth)
+        }
+        return Math.ceil(widest)
+    }
+    TextMetrics { id: metrics }
 
     function pageRows() {
         return Math.max(1, Math.floor(height / Services.ui.du(4)))
@@ -103,6 +148,16 @@ ListView {
     }
     onCurrentIndexChanged: if (!following) selection.currentRow = currentIndex
     Component.onCompleted: follow()
+    // A bar shown over the entries (the filter) or a lower window keeps
+    // the chosen entry whole in sight when it was before.
+    property real heightBefore: 0
+    onHeightChanged: {
+        const chosen = currentItem
+        if (chosen && height < heightBefore && chosen.y >= contentY - 0.5
+                && chosen.y + chosen.height <= contentY + heightBefore + 0.5)
+            positionViewAtIndex(currentIndex, ListView.Contain)
+        heightBefore = height
+    }
     Connections {
         target: list.selection
         function onCurrentChanged() { list.follow() }
@@ -146,6 +201,12 @@ ListView {
         readonly property EntryList entries: ListView.view as EntryList
         property double pressedAt: 0
         compact: entries.compact
+        thumbnails: entries.thumbnails
+        nameWidth: entries.nameWidth
+        columnGap: entries.columnGap
+        iconSize: entries.iconSize
+        leftPadding: entries.rowPadding
+        rightPadding: entries.rowPadding
         sizeWidth: entries.sizeWidth
         dateWidth: entries.dateWidth
         typeWidth: entries.typeWidth

@@ -22,6 +22,9 @@ ItemDelegate {
     required property bool waiting
     // The browser shows this place.
     property bool here: false
+    // The words over the first place of a section.
+    property string heading: ""
+    readonly property bool headed: ListView.section !== ListView.previousSection
     readonly property bool themed: SceneTools.hasThemeIcon(iconName)
     readonly property color ink: highlighted ? palette.highlightedText : palette.text
 
@@ -33,6 +36,8 @@ ItemDelegate {
     // The Remove button shows on hover, whatever the platform's habit.
     hoverEnabled: true
     opacity: exists ? 1 : 0.55
+    topInset: headed ? headingLabel.height : 0
+    topPadding: bottomPadding + topInset
     ToolTip.visible: hovered && ToolTip.text !== ""
     ToolTip.delay: 600
     ToolTip.text: exists ? path : qsTr("%1 no longer exists").arg(path)
@@ -56,8 +61,23 @@ ItemDelegate {
     // Entries dropped on a place go into its folder.
     EntryDropArea {
         anchors.fill: parent
+        anchors.topMargin: row.topInset
         enabled: row.exists
         folder: row.path
+    }
+
+    Label {
+        id: headingLabel
+        objectName: "placeHeading"
+        visible: row.headed
+        width: row.width
+        leftPadding: Services.ui.du(1)
+        topPadding: Services.ui.du(0.8)
+        bottomPadding: Services.ui.du(0.3)
+        text: row.heading
+        font.bold: true
+        color: row.palette.windowText
+        opacity: row.exists ? 0.6 : 1
     }
 
     contentItem: RowLayout {

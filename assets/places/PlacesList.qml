@@ -32,22 +32,18 @@ ListView {
     Accessible.role: Accessible.List
     Accessible.name: qsTr("Places")
 
+    // The headings are drawn by the first place of each section: a view's
+    // own section headers are reused with their old words after a reset.
     section.property: "section"
-    section.delegate: Label {
-        required property string section
-        width: ListView.view.width
-        leftPadding: Services.ui.du(1)
-        topPadding: Services.ui.du(0.8)
-        bottomPadding: Services.ui.du(0.3)
-        text: section === "volumes" ? qsTr("Volumes")
-            : section === "bookmarks" ? qsTr("Bookmarks") : qsTr("Places")
-        font.bold: true
-        opacity: 0.6
+    function heading(section) {
+        return section === "volumes" ? qsTr("Volumes")
+             : section === "bookmarks" ? qsTr("Bookmarks") : qsTr("Places")
     }
 
     delegate: PlaceDelegate {
         readonly property PlacesList places: ListView.view as PlacesList
         here: places.samePlace(path, places.folder)
+        heading: places.heading(section)
         onClicked: {
             places.currentIndex = index
             if (exists)

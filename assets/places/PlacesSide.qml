@@ -18,6 +18,8 @@ Item {
 
     // A place was chosen: the browser is to open it.
     signal chosen(string path)
+    // The Trash place was chosen.
+    signal trashChosen()
     // The keyboard goes back to the listing.
     signal done()
 
@@ -88,7 +90,10 @@ Item {
         visible: side.narrow || side.beside
         folder: side.folder
         onChosen: (path) => {
-            side.chosen(path)
+            if (path === pane.places.trashPath)
+                side.trashChosen()
+            else
+                side.chosen(path)
             drawer.close()
             side.done()
         }

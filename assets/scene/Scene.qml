@@ -44,6 +44,12 @@ Page {
     function showAbout() {
         stack.push(Qt.resolvedUrl("../about/About.qml"), { copier: sceneCopier })
     }
+    function showSeveral(paths) {
+        stack.push(root.view("SeveralProperties"), { copier: sceneCopier, paths: paths })
+    }
+    function showTrash() {
+        stack.push(Qt.resolvedUrl("../places/TrashPage.qml"), { steps: browserPage.steps })
+    }
 
     // The views are named by address rather than by type, so that none of
     // them is read, let alone made, before the browser's first frame.
@@ -100,6 +106,8 @@ Page {
                 onOpenRequested: (path, how) => root.open(path, how)
                 onPropertiesRequested: (path) => root.showProperties(path)
                 onShowAbout: root.showAbout()
+                onShowTrash: root.showTrash()
+                onSeveralRequested: (paths) => root.showSeveral(paths)
             }
         }
 
@@ -153,6 +161,13 @@ Page {
         function onFinished(path, ok, result) { root.browser.recheckPlaces() }
     }
 
+    // Undo and redo reach the browser's steps also from the trash.
+    Binding {
+        target: root.browser.steps
+        property: "alsoActive"
+        value: stack.currentItem !== null && stack.currentItem.objectName === "trashPage"
+    }
+
     // The mouse's own Back and Forward buttons.
     TapHandler {
         acceptedButtons: Qt.BackButton | Qt.ForwardButton
@@ -162,6 +177,8 @@ Page {
                 root.browser.navigation.forward.trigger()
             else if (view)
                 view.close()
+            else if (stack.depth > 1)
+                stack.pop()
             else
                 root.browser.navigation.back.trigger()
         }

@@ -18,13 +18,26 @@ ListView {
     property string query: ""
     property bool active: false
     property bool showHidden: false
-    readonly property SearchModel search: SearchModel { showHidden: results.showHidden }
+    property bool contents: false
+    property bool crossFileSystems: false
+    readonly property SearchModel search: SearchModel {
+        showHidden: results.showHidden
+        contents: results.contents
+        crossFileSystems: results.crossFileSystems
+    }
+    // The result the keyboard is on, for the commands on entries.
+    readonly property string currentPath: currentIndex >= 0 && currentIndex < count ? pathAt(currentIndex) : ""
+    function pathAt(row) {
+        return String(search.data(search.index(row, 0), SearchModel.CompletePathRole))
+    }
     // A search is about to start, the last key only just typed.
     readonly property bool starting: starter.running
 
     // The entry (SearchModel.get) is to be opened, or shown in its folder.
     signal openRequested(var entry)
     signal showRequested(var entry)
+    // The menu of the entry is wanted, at x, y in the results.
+    signal contextMenuRequested(var entry, real x, real y)
     // Escape with nothing left to stop.
     signal closeRequested()
 
@@ -41,6 +54,8 @@ ListView {
     onQueryChanged: restart()
     onFolderChanged: restart()
     onShowHiddenChanged: restart()
+    onContentsChanged: restart()
+    onCrossFileSystemsChanged: restart()
     Timer {
         id: starter
         interval: 250
@@ -77,6 +92,8 @@ ListView {
             search.cancel()
         else if (event.key === Qt.Key_Escape)
             closeRequested()
+        else if (event.key === Qt.Key_Menu || (event.key === Qt.Key_F10 && event.modifiers === Qt.ShiftModifier))
+            requestMenu(currentIndex)
         else
             return
         event.accepted = true
@@ -85,22 +102,13 @@ ListView {
     // The menu of the result at row, at x, y in item.
     function showMenu(row, item, x, y) {
         currentIndex = row
-        menu.row = row
-        menu.popup(item, x, y)
+        const at = item.mapToItem(results, x, y)
+        contextMenuRequested(search.get(row), at.x, at.y)
     }
-
-    Menu {
-        id: menu
-        property int row: -1
-        MenuItem {
-            text: qsTranslate("Browser", "Open")
-            onTriggered: results.act(menu.row, false)
-        }
-        MenuItem {
-            objectName: "showInFolderItem"
-            text: qsTranslate("Search", "Show in its folder")
-            onTriggered: results.act(menu.row, true)
-        }
+    function requestMenu(row) {
+        const item = itemAtIndex(row)
+        if (item)
+            showMenu(row, item, item.width / 3, item.height / 2)
     }
 
     delegate: ItemDelegate {

@@ -2,9 +2,7 @@
 #include "searchmodel.h"
 
 #include "foldermodel.h"
-#include "pathcodec.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QThread>
 
@@ -38,7 +36,7 @@ constexpr int CooldownMs = 50;
 } // namespace
 
 SearchModel::SearchModel(QObject *parent)
-    : QAbstractListModel(parent), m_threads(std::max(2, QThread::idealThreadCount()))
+    : EntryRows(parent), m_threads(std::max(2, QThread::idealThreadCount()))
 {
     m_cooldown.setSingleShot(true);
     m_cooldown.setInterval(CooldownMs);
@@ -188,11 +186,6 @@ QVariant SearchModel::data(const QModelIndex &index, int role) const
     const SearchWalk::Hit &hit = m_hits[size_t(index.row())];
     const Listing::Entry &entry = hit.entry;
     switch (role) {
-    case Qt::DisplayRole:
-    case DisplayNameRole:
-        return FolderModel::displayName(entry.name);
-    case FileNameRole:
-        return entry.name;
     case PathRole:
         return hit.folder;
     case CompletePathRole: {
@@ -204,28 +197,8 @@ QVariant SearchModel::data(const QModelIndex &index, int role) const
             complete += QLatin1Char('/');
         return complete;
     }
-    case IsDirRole:
-        return entry.isDir;
-    case IsReadableRole:
-        return entry.isReadable;
-    case IsWritableRole:
-        return entry.isWritable;
-    case SizeRole:
-        return entry.size;
-    case ModifiedRole:
-        return entry.modified != 0 ? QDateTime::fromMSecsSinceEpoch(entry.modified) : QDateTime();
-    case IsLinkRole:
-        return entry.isLink;
-    case IsBrokenLinkRole:
-        return entry.isBrokenLink;
-    case LinkTargetRole:
-        return entry.linkTarget;
-    case IsHiddenRole:
-        return entry.name.startsWith(QLatin1Char('.'));
     case InContentsRole:
         return hit.inContents;
-    case HasUndecodableRole:
-        return PathCodec::hasUndecodable(entry.name);
     case RelativeFolderRole: {
         // The walk names folders from the cleaned root ("/" alone keeps its slash).
         const QString root = QDir::cleanPath(m_folder);
@@ -233,40 +206,15 @@ QVariant SearchModel::data(const QModelIndex &index, int role) const
             return QString();
         return FolderModel::displayName(hit.folder.mid(root.size() + (root.endsWith('/') ? 0 : 1)));
     }
+    default:
+        return entryData(entry, role);
     }
-    return QVariant();
 }
 
 QHash<int, QByteArray> SearchModel::roleNames() const
 {
-    return {
-        {FileNameRole, "fileName"},
-        {PathRole, "path"},
-        {CompletePathRole, "completePath"},
-        {IsDirRole, "isDir"},
-        {IsReadableRole, "isReadable"},
-        {IsWritableRole, "isWritable"},
-        {SizeRole, "size"},
-        {ModifiedRole, "modified"},
-        {IsLinkRole, "isLink"},
-        {IsBrokenLinkRole, "isBrokenLink"},
-        {LinkTargetRole, "linkTarget"},
-        {IsHiddenRole, "isHidden"},
-        {DisplayNameRole, "displayName"},
-        {HasUndecodableRole, "hasUndecodable"},
-        {RelativeFolderRole, "relativeFolder"},
-        {InContentsRole, "inContents"},
-    };
-}
-
-QVariantMap SearchModel::get(int row) const
-{
-    QVariantMap entry;
-    if (row < 0 || row >= count())
-        return entry;
-    const QModelIndex at = index(row);
-    const QHash<int, QByteArray> roles = roleNames();
-    for (auto it = roles.cbegin(); it != roles.cend(); ++it)
-        entry.insert(QString::fromLatin1(it.value()), data(at, it.key()));
-    return entry;
+    QHash<int, QByteArray> names = entryRoleNames();
+    names.insert(QHash<int, QByteArray>{{RelativeFolderRole, "relativeFolder"},
+                                        {InContentsRole, "inContents"}});
+    return names;
 }

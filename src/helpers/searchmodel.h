@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "entryrows.h"
 #include "searchwalk.h"
 
-#include <QAbstractListModel>
 #include <QTimer>
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
@@ -13,7 +13,7 @@
 // The names below a folder that match a query, as the walk finds them: a
 // list the scene shows while it grows, each row with its folder. A new
 // search or cancel() drops the walk at once.
-class SearchModel : public QAbstractListModel
+class SearchModel : public EntryRows
 {
     Q_OBJECT
     QML_ELEMENT
@@ -31,25 +31,12 @@ class SearchModel : public QAbstractListModel
     // The next search also looks inside text files up to 1 MiB.
     Q_PROPERTY(bool contents READ contents WRITE setContents NOTIFY contentsChanged)
 public:
-    enum Role {
-        FileNameRole = Qt::UserRole + 1,
-        PathRole, // the folder holding the entry
-        CompletePathRole,
-        IsDirRole,
-        IsReadableRole,
-        IsWritableRole,
-        SizeRole,
-        ModifiedRole,
-        IsLinkRole,
-        IsBrokenLinkRole,
-        LinkTargetRole,
-        IsHiddenRole,
-        DisplayNameRole,
-        HasUndecodableRole,
-        RelativeFolderRole, // the folder below the one searched, "" for itself
-        InContentsRole,     // found by its text rather than its name
+    // Beside the roles every entry has (EntryRows::Role).
+    enum OwnRole {
+        RelativeFolderRole = FirstOwnRole, // the folder below the one searched, "" for itself
+        InContentsRole,                    // found by its text rather than its name
     };
-    Q_ENUM(Role)
+    Q_ENUM(OwnRole)
 
     explicit SearchModel(QObject *parent = nullptr);
     ~SearchModel() override;
@@ -74,8 +61,6 @@ public:
     // Stops the walk; what was found stays.
     Q_INVOKABLE void cancel();
     Q_INVOKABLE void clear();
-    // Every role of the row by name; empty for a row out of range.
-    Q_INVOKABLE QVariantMap get(int row) const;
 
     // From the walk finding the first result of the last search to that
     // result reaching this thread; negative until one has.

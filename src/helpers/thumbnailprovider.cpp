@@ -45,7 +45,7 @@ public:
     {
         return QQuickTextureFactory::textureFactoryForImage(m_image);
     }
-    QString errorString() const override { return m_error; }
+    QString errorString() const override { return QString(); }
     void cancel() override;
 
     void land(const QImage &image)
@@ -53,9 +53,9 @@ public:
         if (m_done)
             return;
         m_done = true;
+        // No thumbnail is an answer, not a fault: the image comes out empty
+        // (the scene keeps the icon) and nothing is written to the log.
         m_image = image;
-        if (image.isNull())
-            m_error = QStringLiteral("no thumbnail");
         Q_EMIT finished();
     }
 
@@ -63,7 +63,6 @@ private:
     std::shared_ptr<Job> m_job;
     std::shared_ptr<ThumbnailProvider::Queue> m_queue;
     QImage m_image;
-    QString m_error;
     bool m_done = false;
 };
 

@@ -3,11 +3,9 @@
 
 #include "classifier.h"
 #include "fileprobe.h"
-#include "pathcodec.h"
 #include "paths.h"
 #include "shownnames.h"
 
-#include <QDateTime>
 #include <QImageReader>
 #include <QMimeType>
 #include <QSet>
@@ -35,7 +33,7 @@ struct FolderModel::Mailbox
 };
 
 FolderModel::FolderModel(QObject *parent)
-    : QAbstractListModel(parent), m_mailbox(std::make_shared<Mailbox>())
+    : EntryRows(parent), m_mailbox(std::make_shared<Mailbox>())
 {
     m_mailbox->model = this;
     m_changeTimer.setSingleShot(true);
@@ -507,11 +505,6 @@ QVariant FolderModel::data(const QModelIndex &index, int role) const
         return QVariant();
     const Row &row = m_rows[m_visible[index.row()]];
     switch (role) {
-    case Qt::DisplayRole:
-    case DisplayNameRole:
-        return row.nameAltered ? ShownNames::name(row.name) : row.name;
-    case FileNameRole:
-        return row.name;
     case PathRole:
         return m_shownPath;
     case CompletePathRole: {
@@ -520,16 +513,6 @@ QVariant FolderModel::data(const QModelIndex &index, int role) const
             complete += QLatin1Char('/');
         return complete;
     }
-    case IsDirRole:
-        return row.isDir;
-    case IsReadableRole:
-        return row.isReadable;
-    case IsWritableRole:
-        return row.isWritable;
-    case SizeRole:
-        return row.size;
-    case ModifiedRole:
-        return row.modified != 0 ? QDateTime::fromMSecsSinceEpoch(row.modified) : QDateTime();
     case KindRole:
         return Classifier::kindName(FileKind::Kind(row.kind));
     case FileKindRole:
@@ -545,41 +528,18 @@ QVariant FolderModel::data(const QModelIndex &index, int role) const
         return int(Classifier::glyphOf(FileKind::Kind(row.kind), row.isDir));
     case GlyphTextRole:
         return Classifier::symbol(Classifier::glyphOf(FileKind::Kind(row.kind), row.isDir));
-    case IsLinkRole:
-        return row.isLink;
-    case IsBrokenLinkRole:
-        return row.isBrokenLink;
-    case LinkTargetRole:
-        return row.linkTarget;
-    case IsHiddenRole:
-        return row.isHidden;
-    case HasUndecodableRole:
-        return row.hasUndecodable;
     case NameAlteredRole:
         return row.nameAltered;
     default:
-        return QVariant();
+        return entryData(row, role);
     }
 }
 
 QHash<int, QByteArray> FolderModel::roleNames() const
 {
-    return {
-        {FileNameRole, "fileName"},
-        {PathRole, "path"},
-        {CompletePathRole, "completePath"},
-        {IsDirRole, "isDir"},
-        {IsReadableRole, "isReadable"},
-        {IsWritableRole, "isWritable"},
-        {SizeRole, "size"},
-        {ModifiedRole, "modified"},
+    QHash<int, QByteArray> names = entryRoleNames();
+    names.insert(QHash<int, QByteArray>{
         {KindRole, "kind"},
-        {IsLinkRole, "isLink"},
-        {IsBrokenLinkRole, "isBrokenLink"},
-        {LinkTargetRole, "linkTarget"},
-        {IsHiddenRole, "isHidden"},
-        {DisplayNameRole, "displayName"},
-        {HasUndecodableRole, "hasUndecodable"},
         {FileKindRole, "fileKind"},
         {MimeTypeRole, "mimeType"},
         {KindWordsRole, "kindWords"},
@@ -587,19 +547,8 @@ QHash<int, QByteArray> FolderModel::roleNames() const
         {GlyphRole, "glyph"},
         {GlyphTextRole, "glyphText"},
         {NameAlteredRole, "nameAltered"},
-    };
-}
-
-QVariantMap FolderModel::get(int row) const
-{
-    QVariantMap entry;
-    if (row < 0 || row >= count())
-        return entry;
-    const QModelIndex at = index(row);
-    const QHash<int, QByteArray> roles = roleNames();
-    for (auto it = roles.cbegin(); it != roles.cend(); ++it)
-        entry.insert(QString::fromLatin1(it.value()), data(at, it.key()));
-    return entry;
+    });
+    return names;
 }
 
 namespace {

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "entryorder.h"
+#include "entryrows.h"
 #include "folderworker.h"
 
-#include <QAbstractListModel>
 #include <QFileSystemWatcher>
 #include <QHash>
 #include <QString>
@@ -20,7 +20,7 @@
 // The scene's listing of one folder: read on a worker thread so that a big
 // folder or a mount that stopped answering never holds up the window, kept
 // sorted and filtered as the person chooses, and watched for changes.
-class FolderModel : public QAbstractListModel
+class FolderModel : public EntryRows
 {
     Q_OBJECT
     QML_ELEMENT
@@ -53,22 +53,9 @@ public:
         Type = EntryOrder::Type
     };
     Q_ENUM(SortKey)
-    enum Role {
-        FileNameRole = Qt::UserRole + 1,
-        PathRole,
-        CompletePathRole,
-        IsDirRole,
-        IsReadableRole,
-        IsWritableRole,
-        SizeRole,
-        ModifiedRole,
-        KindRole,
-        IsLinkRole,
-        IsBrokenLinkRole,
-        LinkTargetRole,
-        IsHiddenRole,
-        DisplayNameRole,
-        HasUndecodableRole,
+    // Beside the roles every entry has (EntryRows::Role).
+    enum OwnRole {
+        KindRole = FirstOwnRole,
         // The typed side of "kind", and what the MIME database says of it.
         FileKindRole,    // a FileKind::Kind
         MimeTypeRole,    // "application/pdf"
@@ -78,7 +65,7 @@ public:
         GlyphTextRole,   // the symbol such a glyph shows, "" for a drawn shape
         NameAlteredRole, // displayName shows some characters of the name as codes
     };
-    Q_ENUM(Role)
+    Q_ENUM(OwnRole)
 
     explicit FolderModel(QObject *parent = nullptr);
     ~FolderModel() override;
@@ -112,8 +99,6 @@ public:
     // The first row from `from` on, wrapping, whose name starts with prefix
     // (case-insensitive); -1 when none does.
     Q_INVOKABLE int nextMatch(const QString &prefix, int from) const;
-    // Every role of the row by name; empty for a row out of range.
-    Q_INVOKABLE QVariantMap get(int row) const;
     // The pictures next to path among the rows shown, in their order (the
     // person's sort and filter): keys "previous", "next" ("" at either end),
     // "index" and "count", as ImageLoader::neighbours gives them. Pictures are

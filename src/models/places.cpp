@@ -385,6 +385,13 @@ QList<Places::Row> Places::standardRows() const
     root.section = QStringLiteral("places");
     root.icon = QStringLiteral("drive-harddisk");
     rows.append(root);
+    // Not a folder: the scene shows every trash together when it is chosen.
+    Row trash;
+    trash.name = tr("Trash");
+    trash.path = trashPath();
+    trash.section = QStringLiteral("places");
+    trash.icon = QStringLiteral("user-trash");
+    rows.append(trash);
     return rows;
 }
 

@@ -127,6 +127,129 @@ Item {
             }
         }
 
+        // The headings the pane shows, top to bottom, as "text:section of
+        // the place right under it".
+        function headings() {
+            const found = []
+            const walk = (item) => {
+                for (let i = 0; i < item.children.length; ++i) {
+                    const child = item.children[i]
+                    if (child.objectName === "placeHeading" && child.visible)
+                        found.push(child)
+                    walk(child)
+                }
+            }
+            places.positionViewAtBeginning()
+            walk(places.contentItem)
+            const shown = found.map(h => {
+                const below = h.mapToItem(places.contentItem, h.width / 2, h.height + 1)
+                const row = places.itemAt(below.x, below.y)
+                return { y: below.y, text: h.text + ":" + (row ? row.section : "none") }
+            })
+            return shown.sort((a, b) => a.y - b.y).map(h => h.text)
+        }
+        function test_headings_data() {
+            return [
+                { tag: "no bookmark", stored: [], steps: [], sections: ["places"] },
+                { tag: "one added", stored: [], steps: ["add alpha"], sections: ["places", "bookmarks"] },
+                { tag: "two added", stored: [], steps: ["add alpha", "add beta"], sections: ["places", "bookmarks"] },
+                { tag: "one of two removed", stored: ["alpha", "beta"], steps: ["remove beta"], sections: ["places", "bookmarks"] },
+                { tag: "the last removed", stored: ["alpha"], steps: ["remove alpha"], sections: ["places"] },
+                { tag: "removed and added", stored: ["alpha"], steps: ["remove alpha", "add beta"], sections: ["places", "bookmarks"] },
+            ]
+        }
+        function test_headings(data) {
+            start({ bookmarks: data.stored.map(b => here(b) + "/") })
+            for (const step of data.steps) {
+                const [verb, name] = step.split(" ")
+                if (verb === "add")
+                    verify(pane.addBookmark(here(name)))
+                else
+                    verify(pane.places.removeBookmark(here(name) + "/"))
+                waitForRendering(scene, 100)
+            }
+            const words = { places: qsTranslate("PlacesList", "Places"),
+                            volumes: qsTranslate("PlacesList", "Volumes"),
+                            bookmarks: qsTranslate("PlacesList", "Bookmarks") }
+            // Each heading names the section under it; volumes come and go
+            // with the machine, the others are fixed. Bookmarks are looked
+            // at on a worker and shown again when the look answers.
+            const expected = data.sections.map(s => words[s] + ":" + s)
+            const right = () => {
+                const shown = headings()
+                return shown.every(h => h.startsWith(words[h.split(":")[1]] + ":"))
+                    && JSON.stringify(shown.filter(h => !h.endsWith(":volumes"))) === JSON.stringify(expected)
+            }
+            tryVerify(right, 3000, headings().join(" | "))
+            wait(200)
+            verify(right(), headings().join(" | "))
+        }
+
+        // The shared documents place shows once a copy has made its folder,
+        // in the same run.
+        function test_sharedDocuments() {
+            start({})
+            const copier = findChild(scene, "copier")
+            const shared = testTree.replace(/tree$/, "shared-" + Date.now()) + "/Vantrel/"
+            copier.job.destinationFolder = shared
+            pane.places.sharedFolder = shared
+            const name = qsTranslate("Places", "Shared documents")
+            const shown = () => {
+                for (let i = 0; i < places.count; ++i) {
+                    places.positionViewAtIndex(i, ListView.Contain)
+                    const row = places.itemAtIndex(i)
+                    if (row && row.name === name && row.path === shared)
+                        return true
+                }
+                return false
+            }
+            wait(200)
+            verify(!shown(), "shown before its folder is there")
+            verify(copier.copy(testTree + "/one.txt"))
+            tryVerify(shown, 5000)
+        }
+
+        // In a narrow window the path gives way by whole folders, from the
+        // root down; the open folder always shows whole.
+        function test_narrowPath_data() {
+            return [
+                { tag: "wide", width: 1000, from: "alpha/deeper" },
+                { tag: "narrow", width: 420, from: "alpha/deeper" },
+                { tag: "very narrow", width: 300, from: "alpha/deeper" },
+            ]
+        }
+        function test_narrowPath(data) {
+            start({ placesShown: false }, data.from, data.width)
+            const segments = findChild(bar, "pathSegments")
+            const parts = PathTools.segments(browser.folder)
+            const ellipsis = findChild(segments, "pathEllipsis")
+            tryVerify(() => {
+                const last = findChild(segments, "segment" + (parts.length - 1))
+                return last && last.visible && last.width > 0
+            })
+            waitForRendering(scene, 100)
+            let hidden = 0
+            for (let i = 0; i < parts.length; ++i) {
+                const button = findChild(segments, "segment" + i)
+                compare(button.text, parts[i].name)
+                // Shown means whole: no name runs past either edge.
+                const at = button.mapToItem(segments, 0, 0)
+                const seen = button.visible && at.x < segments.width && at.x + button.width > 0
+                if (!seen) {
+                    ++hidden
+                    verify(i < parts.length - 1, "the open folder is hidden")
+                    continue
+                }
+                verify(at.x >= -0.5 && at.x + button.width <= segments.width + 0.5,
+                       parts[i].name + " is cut at " + at.x + " + " + button.width + " of " + segments.width)
+            }
+            compare(ellipsis.visible, hidden > 0)
+            if (data.width >= 1000)
+                compare(hidden, 0)
+            else
+                verify(hidden > 0, "the narrow window holds the whole path")
+        }
+
         // Keys and clicks on the pane; where the browser ends up, where the
         // keyboard is, and whether the pane shows.
         function test_pane_data() {

@@ -209,6 +209,47 @@ Item {
                 tryCompare(browser.entries, "count", data.shown)
         }
 
+        // With the filter bar shown, the chosen last entry stays whole in
+        // sight, clear of the bar, and so does it after scrolling to the end.
+        function test_lastRow_data() {
+            return [
+                { tag: "list", keys: "Ctrl+1", view: "entryList" },
+                { tag: "grid", keys: "Ctrl+2", view: "entryGrid" },
+            ]
+        }
+        function test_lastRow(data) {
+            scene.height = 260 // fewer rows than the folder holds
+            keySequence(data.keys)
+            const view = findChild(browser, data.view)
+            tryVerify(() => view.visible && list.activeFocus)
+            const bar = findChild(browser, "filterBar")
+            const within = (item, outer) => {
+                const at = item.mapToItem(outer, 0, 0)
+                return at.y >= -0.5 && at.y + item.height <= outer.height + 0.5
+            }
+            const clearOfBar = (item) => {
+                const at = item.mapToItem(bar, 0, 0)
+                return at.y + item.height <= 0.5 || at.y >= bar.height - 0.5
+            }
+            verify(view.contentHeight > view.height, "the rows do not fit")
+            keyClick(Qt.Key_End)
+            keySequence("Ctrl+F")
+            tryVerify(() => bar.visible && bar.height > 0)
+            waitForRendering(scene, 300)
+            for (const step of ["shown", "scrolled"]) {
+                if (step === "scrolled")
+                    view.positionViewAtEnd()
+                const last = view.itemAtIndex(view.count - 1)
+                verify(last, step)
+                compare(view.currentIndex, view.count - 1)
+                verify(within(last, view), step + ": cut by the view's edge")
+                verify(within(view, scene), step + ": the view goes past the window")
+                verify(clearOfBar(last), step + ": under the filter bar")
+            }
+            keySequence("Escape")
+            keySequence("Ctrl+1")
+        }
+
         function test_aboutScrolls() {
             browser.showAbout()
             tryVerify(() => stack.currentItem && stack.currentItem.objectName === "aboutPage")
