@@ -66,7 +66,7 @@ ItemDelegate {
         visible: row.ListView.isCurrentItem && !row.highlighted
         color: "transparent"
         border.color: row.palette.highlight
-        border.width: 1
+        border.width: Math.max(1, Services.ui.du(0.1))
     }
 
     TapHandler {

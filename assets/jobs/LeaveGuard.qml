@@ -2,7 +2,6 @@
 import QtQuick
 import QtQuick.Controls
 import Vantrel
-import Vantrel.Scene
 
 // Leaving while jobs run asks first; leaving anyway cancels them and waits
 // until none has anything half done, then closes.
@@ -10,8 +9,8 @@ Dialog {
     id: guard
     objectName: "leaveGuard"
 
-    // The window whose closing is guarded.
-    required property QtObject window
+    // An item of the window whose closing is guarded.
+    required property Item scene
     property bool leaving: false
 
     modal: true
@@ -20,7 +19,7 @@ Dialog {
     standardButtons: Dialog.NoButton
 
     Label {
-        width: Math.min(implicitWidth, guard.window ? guard.window.width * 0.8 : implicitWidth)
+        width: Math.min(implicitWidth, guard.scene.Window.window ? guard.scene.Window.window.width * 0.8 : implicitWidth)
         wrapMode: Text.Wrap
         text: guard.leaving
               ? qsTranslate("Jobs", "Stopping the jobs; nothing is left half done…")
@@ -31,26 +30,26 @@ Dialog {
             objectName: "leaveStay"
             text: qsTranslate("Jobs", "Keep working")
             enabled: !guard.leaving
-            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            onClicked: guard.reject()
         }
         Button {
             objectName: "leaveAnyway"
             text: qsTranslate("Jobs", "Stop and leave")
             enabled: !guard.leaving
-            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+            onClicked: guard.accept()
         }
     }
     onAccepted: {
         leaving = true
         JobQueue.cancelAll()
         if (JobQueue.active === 0)
-            window.close()
+            guard.scene.Window.window.close()
         else
             open()
     }
 
     Connections {
-        target: guard.window
+        target: guard.scene.Window.window
         function onClosing(close) {
             if (JobQueue.active > 0) {
                 close.accepted = false
@@ -63,7 +62,7 @@ Dialog {
         target: JobQueue
         function onActiveChanged() {
             if (guard.leaving && JobQueue.active === 0)
-                guard.window.close()
+                guard.scene.Window.window.close()
         }
     }
 }

@@ -148,7 +148,7 @@ Page {
     }
 
     LeaveGuard {
-        window: root.Window.window
+        scene: root
     }
 
     // A copy is to be seen where it went; the shared folder may be new.
