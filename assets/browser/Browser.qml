@@ -110,6 +110,7 @@ Page {
         id: entryCommands
         active: browser.onTop
         chosenPath: results.active ? results.currentPath : navigation.selection.currentPath
+        selection: navigation.selection
         copier: browser.copier
         onOpenRequested: (path, how) => browser.openRequested(path, how)
         onPropertiesRequested: (path) => browser.propertiesRequested(path)

@@ -13,6 +13,8 @@ QtObject {
     required property bool active
     // The entry chosen where the keyboard is: the list's or a search result.
     required property string chosenPath
+    // The folder's entries chosen together, for their properties at once.
+    required property EntrySelection selection
     required property Copier copier
 
     // The scene is to show path: how is "auto", "external", "text" or "hex".
@@ -39,8 +41,8 @@ QtObject {
         const path = entryPath()
         if (path === "")
             return
-        const chosen = Array.from(selection.selectedPaths)
-        if (how === "properties" && chosen.length > 1 && (menuPath === "" || chosen.indexOf(menuPath) >= 0))
+        const chosen = Array.from(commands.selection.selectedPaths)
+        if (how === "properties" && chosen.length > 1 && chosen.indexOf(path) >= 0)
             severalRequested(chosen)
         else if (how === "properties")
             propertiesRequested(path)

@@ -221,7 +221,7 @@ Item {
             scene.height = 260 // fewer rows than the folder holds
             keySequence(data.keys)
             const view = findChild(browser, data.view)
-            tryVerify(() => view.visible && list.activeFocus)
+            tryVerify(() => view.visible && view.activeFocus)
             const bar = findChild(browser, "filterBar")
             const within = (item, outer) => {
                 const at = item.mapToItem(outer, 0, 0)
