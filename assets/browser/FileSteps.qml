@@ -202,6 +202,10 @@ Item {
         onClosed: steps.giveKeysBack()
     }
     Connections {
+        target: steps.grid
+        function onCurrentMoved() { renameEditor.place() }
+    }
+    Connections {
         target: steps.navigation
         function onLeaving() { renameEditor.stop() }
     }

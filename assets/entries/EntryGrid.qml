@@ -15,6 +15,8 @@ GridView {
 
     signal activated(int index)
     signal contextMenuRequested(int index, real x, real y)
+    // The current tile moved within the grid (a new width lays the tiles out anew).
+    signal currentMoved()
 
     readonly property real tile: Services.ui.du(13)
     // Thumbnails are asked for only while their tile is made: what is on
@@ -22,7 +24,9 @@ GridView {
     // request.
     property bool thumbnails: true
     // Where the current tile's name is drawn: the rename editor lies over it.
-    readonly property Item currentName: (currentItem as Tile)?.nameItem ?? null
+    // Set by the current tile: a cast to the inline tile type finds nothing
+    // here, so the tile says where its name is drawn.
+    property Item currentName: null
 
     function activate(index) {
         if (index >= 0 && index < count)
@@ -103,6 +107,16 @@ GridView {
         // Set by the thumbnail: the icon stands in until it is drawn.
         property bool thumbnailReady: false
         property Item nameItem: null
+        readonly property bool isCurrent: GridView.isCurrentItem
+        function tellName() {
+            if (isCurrent && entries)
+                entries.currentName = nameItem
+        }
+        onIsCurrentChanged: tellName()
+        onNameItemChanged: tellName()
+        onXChanged: if (isCurrent && entries) entries.currentMoved()
+        onYChanged: if (isCurrent && entries) entries.currentMoved()
+        Component.onDestruction: if (entries && entries.currentName === nameItem) entries.currentName = null
         // Depends on the selection's count so that it is read again on a change.
         readonly property bool chosen: GridView.isCurrentItem
                                        || (tileItem.entries.selection.count > 0 && tileItem.entries.selection.isSelected(tileItem.index))

@@ -22,6 +22,8 @@ Pane {
     // Wide enough for the column's title and the widest of its rows.
     function fit(key, column) {
         const widest = Math.max(column.implicitWidth, list.widestText(key) + Services.ui.du(0.6))
+        // A fit ends a drag still under way: its width would otherwise stand.
+        list.resizing = ""
         list.columnResized(key, Math.max(Services.ui.du(4), widest))
     }
 
