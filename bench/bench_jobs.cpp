@@ -154,7 +154,7 @@ int main(int argc, char **argv)
     QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/bench_jobs-XXXXXX"));
     if (!dir.isValid())
         return 1;
-    JobQueue queue;
+    JobQueue queue(nullptr);
     std::printf("%-34s %9s %9s %9s %9s %7s\n", "", "ours best", "median", "coreutils", "median",
                 "ratio");
 

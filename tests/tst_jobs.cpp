@@ -204,7 +204,7 @@ void tst_Jobs::conflicts()
     write(m_dst + "/sub/y.txt", "old y");
     const QStringList before = tree(m_src);
 
-    JobQueue queue;
+    JobQueue queue(nullptr);
     const QStringList sources{m_src + "/a.txt", m_src + "/b.txt", m_src + "/sub"};
     const int id = kind == Job::Move ? queue.move(sources, m_dst) : queue.copy(sources, m_dst);
     const Run run = waitFor(queue, id, QList<Answer>(3, Answer{choice, forAll}));
@@ -259,7 +259,7 @@ void tst_Jobs::refusals()
     QVERIFY(QFile::link(m_dir->filePath("loop"), m_dir->filePath("loop")));
     const QStringList before = tree(m_dir->path());
 
-    JobQueue queue;
+    JobQueue queue(nullptr);
     const QStringList sources{m_dir->filePath(source)};
     const int id = kind == Job::Move ? queue.move(sources, m_dir->filePath(folder))
                                      : queue.copy(sources, m_dir->filePath(folder));
@@ -319,7 +319,7 @@ void tst_Jobs::failures()
         return name == "bad:name" && refused++ < refusals ? EINVAL : 0;
     });
 
-    JobQueue queue;
+    JobQueue queue(nullptr);
     const QStringList sources{m_src + "/bad:name", m_src + "/a.txt", m_src + "/z.txt"};
     const int id = kind == Job::Move ? queue.move(sources, m_dst) : queue.copy(sources, m_dst);
     const Run run = waitFor(queue, id, {Answer{answer, false}});
@@ -345,7 +345,7 @@ void tst_Jobs::progressAndUndo()
     write(m_src + "/sub/x.txt", "x");
     write(m_dst + "/sub/y.txt", "y");
 
-    JobQueue queue;
+    JobQueue queue(nullptr);
     QSignalSpy active(&queue, &JobQueue::activeChanged);
     const int id = queue.move({m_src + "/a.txt", m_src + "/sub"}, m_dst);
     QCOMPARE(queue.activeCount(), 1);

@@ -125,7 +125,7 @@ int runMove(const char *source, const char *folder)
     char name[] = "mover";
     char *argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
-    JobQueue queue;
+    JobQueue queue(nullptr);
     QObject::connect(&queue, &JobQueue::finished, &app, &QCoreApplication::quit);
     queue.move({PathCodec::decode(source)}, PathCodec::decode(folder));
     return app.exec();
@@ -281,7 +281,7 @@ void tst_JobsInterrupted::cancelled()
     const QByteArray to = QFile::encodeName(m_dir->filePath("disk"));
     QCOMPARE(::mkdir(to.constData(), 0700), 0);
 
-    JobQueue queue;
+    JobQueue queue(nullptr);
     QSignalSpy finished(&queue, &JobQueue::finished);
     const int id = queue.move({QFile::decodeName(from + "/tree")}, QFile::decodeName(to));
     QTest::qWait(delay);
@@ -342,7 +342,7 @@ void tst_JobsInterrupted::diskFull()
     if (to.isEmpty())
         QSKIP(qPrintable("No tmpfs could be mounted: " + m_whyNot));
 
-    JobQueue queue;
+    JobQueue queue(nullptr);
     QList<QVariantMap> questions;
     connect(&queue, &JobQueue::questionAsked, this, [&](int id) {
         questions << queue.get(queue.rowOf(id)).value("question").toMap();
@@ -387,7 +387,7 @@ void tst_JobsInterrupted::dropped()
     if (to.isEmpty())
         QSKIP(qPrintable("No tmpfs could be mounted: " + m_whyNot));
 
-    JobQueue queue;
+    JobQueue queue(nullptr);
     QSignalSpy finished(&queue, &JobQueue::finished);
     queue.drop({QFile::decodeName(from + "/tree")}, QFile::decodeName(to), modifiers);
     QVERIFY(finished.wait(30000));

@@ -47,7 +47,9 @@ public:
     };
     Q_ENUM(Role)
 
-    explicit JobQueue(QObject *parent = nullptr);
+    // Not default-constructible, so that the scene takes the program's
+    // queue from create() rather than a queue of its own.
+    explicit JobQueue(QObject *parent);
     ~JobQueue() override;
 
     // The program's queue, made on first use and owned by the application.
