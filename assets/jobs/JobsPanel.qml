@@ -15,10 +15,11 @@ Pane {
     // The folder a finished job went to is to be shown.
     signal showRequested(string folder)
 
-    readonly property real wanted: rows.height
-    visible: wanted > 0
+    // Shown by the queue's count, never by the rows' heights: a row hidden
+    // with the panel has no height, which would keep the panel hidden.
+    visible: JobQueue.panelCount > 0
     padding: 0
-    implicitHeight: visible ? Math.min(wanted, Services.ui.du(30)) : 0
+    implicitHeight: visible ? Math.min(rows.height, Services.ui.du(30)) : 0
     Accessible.role: Accessible.List
     Accessible.name: qsTranslate("Jobs", "Jobs")
 

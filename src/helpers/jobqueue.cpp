@@ -9,6 +9,7 @@
 #include <QJSEngine>
 #include <QPointer>
 
+#include <algorithm>
 #include <thread>
 
 namespace {
@@ -116,10 +117,13 @@ int JobQueue::start(std::unique_ptr<Job::Worker> worker)
         post(self, [id](JobQueue *queue) { queue->onQuestion(id); });
     };
 
+    const bool inPanel = !entry->apart;
     beginInsertRows(QModelIndex(), int(m_entries.size()), int(m_entries.size()));
     m_entries.push_back(std::move(entry));
     endInsertRows();
     Q_EMIT countChanged();
+    if (inPanel)
+        Q_EMIT panelCountChanged();
     setActive(m_active + 1);
 
     std::thread([shared, self, id] {
@@ -220,10 +224,13 @@ void JobQueue::dismiss(int id)
     const int row = rowOf(id);
     if (row < 0 || m_entries[row]->isActive())
         return;
+    const bool inPanel = !m_entries[row]->apart;
     beginRemoveRows(QModelIndex(), row, row);
     m_entries.erase(m_entries.begin() + row);
     endRemoveRows();
     Q_EMIT countChanged();
+    if (inPanel)
+        Q_EMIT panelCountChanged();
 }
 
 void JobQueue::dismissFinished()
@@ -232,6 +239,12 @@ void JobQueue::dismissFinished()
         if (!m_entries[row]->isActive())
             dismiss(m_entries[row]->id);
     }
+}
+
+int JobQueue::panelCount() const
+{
+    return int(std::count_if(m_entries.begin(), m_entries.end(),
+                             [](const auto &entry) { return !entry->apart; }));
 }
 
 int JobQueue::rowOf(int id) const

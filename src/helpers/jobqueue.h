@@ -26,6 +26,8 @@ class JobQueue : public QAbstractListModel
     Q_PROPERTY(int count READ rowCount NOTIFY countChanged)
     // Jobs not over yet: running, asking or cancelling.
     Q_PROPERTY(int active READ activeCount NOTIFY activeChanged)
+    // Jobs the jobs panel lists: every one, running or over, not shown apart.
+    Q_PROPERTY(int panelCount READ panelCount NOTIFY panelCountChanged)
 public:
     enum Role {
         IdRole = Qt::UserRole + 1,
@@ -79,6 +81,7 @@ public:
     Q_INVOKABLE QVariantMap get(int row) const;
 
     int activeCount() const { return m_active; }
+    int panelCount() const;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
@@ -87,6 +90,7 @@ public:
 Q_SIGNALS:
     void countChanged();
     void activeChanged();
+    void panelCountChanged();
     void questionAsked(int id);
     void finished(int id, Job::State state, const QString &outcome);
     // A finished job's steps, for an undo stack; only when it did something.
