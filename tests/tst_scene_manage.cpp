@@ -5,6 +5,7 @@
 // dropping entries on a folder. Checked on disk and in what is shown.
 #include "foldermodel.h"
 #include "folderstatus.h"
+#include "job.h"
 #include "scenefixture.h"
 #include "scenetools.h"
 
@@ -62,6 +63,46 @@ QString text(const char *objectName)
 {
     QQuickItem *item = RunningScene::find(RunningScene::scene(), objectName);
     return item && item->isVisible() ? item->property("text").toString() : QString();
+}
+QQuickItem *panel()
+{
+    return RunningScene::find(RunningScene::scene(), "jobsPanel");
+}
+// The items of that name the jobs panel shows: its rows are items the
+// panel draws, not objects it owns.
+QList<QQuickItem *> inPanel(const char *objectName, const QQuickItem *in = panel())
+{
+    QList<QQuickItem *> found;
+    for (QQuickItem *item : in->childItems()) {
+        if (!item->isVisible() || item->height() <= 0)
+            continue;
+        if (item->objectName() == QLatin1String(objectName))
+            found << item;
+        found << inPanel(objectName, item);
+    }
+    return found;
+}
+QStringList shown(const char *objectName)
+{
+    QStringList texts;
+    for (const QQuickItem *item : inPanel(objectName))
+        texts << item->property("text").toString();
+    return texts;
+}
+bool click(const QList<QQuickItem *> &items)
+{
+    if (items.size() != 1)
+        return false;
+    QQuickItem *item = items.first();
+    QTest::mouseClick(window(), Qt::LeftButton, {},
+                      item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
+    return true;
+}
+// The panel takes room inside the window, above its bottom edge.
+bool panelInSight()
+{
+    return panel()->isVisible() && panel()->height() > 0 &&
+           panel()->mapToScene(QPointF(0, panel()->height())).y() <= window()->height();
 }
 // A text of the scene with three as its number, as the person reads it.
 QString tr3(const char *context, const char *source)
@@ -133,6 +174,53 @@ private Q_SLOTS:
         QCOMPARE(QFile(m_dst + "/b.txt").size(), 1500);
 
         QCOMPARE(names(m_src), (QStringList{"a.txt", "b.txt", "c.txt", "sub"}));
+
+        // The finished paste says what it did until it is dismissed.
+        QTRY_COMPARE(shown("jobTitle"), QStringList{tr3("Transfer", "Copied %n entries.")});
+        QVERIFY(panelInSight());
+        QVERIFY(click(inPanel("jobDismiss")));
+        QTRY_VERIFY(!panel()->isVisible());
+    }
+
+    // A paste onto taken names shows its question in the panel while it
+    // runs, answered or cancelled there; the panel goes with its last job.
+    void pasteAsks_data()
+    {
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("cancel")
+            << QByteArray("jobCancel")
+            << QCoreApplication::translate(
+                   "Transfer", "Cancelled after copying %n of %1; nothing was left half done.",
+                   nullptr, 0)
+                   .arg(3)
+            << QStringList{"a.txt", "b.txt", "c.txt"};
+        QTest::newRow("keep both for all")
+            << "jobAnswer" + QByteArray::number(Job::KeepBoth)
+            << tr3("Transfer", "Copied %n entries.")
+            << QStringList{"a (2).txt", "a.txt", "b (2).txt", "b.txt", "c (2).txt", "c.txt"};
+    }
+    void pasteAsks()
+    {
+        QFETCH(QByteArray, button);
+        QFETCH(QString, outcome);
+        QFETCH(QStringList, after);
+        QVERIFY(open(m_dst));
+        QVERIFY(!panel()->isVisible());
+        keys("Ctrl+V");
+        QTRY_COMPARE(
+            shown("jobQuestion"),
+            QStringList{
+                QCoreApplication::translate("Jobs", "“%1” is already there.").arg("a.txt")});
+        QVERIFY(panelInSight());
+        QCOMPARE(inPanel("jobProgress").size(), 1);
+        QVERIFY(click(inPanel("jobForAll")));
+        QVERIFY(click(inPanel(button.constData())));
+        QTRY_COMPARE(shown("jobTitle"), QStringList{outcome});
+        QCOMPARE(names(m_dst), after);
+        QVERIFY(click(inPanel("jobDismiss")));
+        QTRY_VERIFY(!panel()->isVisible());
     }
 
     // Ctrl+X then Ctrl+V moves, and the clipboard is empty after: Paste is
