@@ -4,6 +4,7 @@
 #pragma once
 
 #include "applicationui.h"
+#include "fileactions.h"
 
 #include <bb/cascades/AbstractPane>
 #include <bb/cascades/Application>
@@ -31,6 +32,9 @@ public:
                   prepare(QStringLiteral("assets"), linkAssets) &&
                   prepare(QStringLiteral("qm"), linkQm);
     }
+
+    // Byte for byte: QTemporaryDir cannot remove names that are not UTF-8.
+    ~Sandbox() { FileActions::removeTree(m_dir.path()); }
 
     bool isValid() const { return m_valid; }
     QString path(const QString &relative = QString()) const

@@ -5,6 +5,7 @@
 #include "pathtools.h"
 #include "places.h"
 
+#include <QEvent>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -299,6 +300,17 @@ void tst_Places::bookmarks()
     QVERIFY(places.removeBookmark(m_root + "/gone"));
     QVERIFY(!places.removeBookmark(m_root + "/gone"));
     QCOMPARE(places.bookmarks(), QStringList({m_root + "/Music/"}));
+
+    // A shared folder that another program makes shows once the window is
+    // the person's again.
+    const QString later = m_root + "/later/";
+    places.setSharedFolder(later);
+    QTRY_VERIFY(settled());
+    QVERIFY(!rowsOf("places").contains(later));
+    QVERIFY(QDir().mkpath(later));
+    QApplicationStateChangeEvent active(Qt::ApplicationActive);
+    QCoreApplication::sendEvent(QCoreApplication::instance(), &active);
+    QTRY_VERIFY(rowsOf("places").contains(later));
 
     // Kept in the settings as a list, and given back the same way.
     Places restored;

@@ -163,6 +163,10 @@ bool Places::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange)
         rebuild();
+    // Folders another program made or removed while the person was away
+    // show when the window is theirs again; nothing tells us otherwise.
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::ApplicationStateChange)
+        recheck();
     return QAbstractListModel::eventFilter(watched, event);
 }
 
