@@ -11,6 +11,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <map>
 #include <set>
 #include <stdio.h>
 #include <sys/stat.h>
@@ -151,7 +152,9 @@ struct CopyEngine::Walk
     Result &result;
     mode_t umask = ContentCopy::currentUmask();
     std::set<std::pair<dev_t, ino_t>> made; // folders this copy made
-    bool stopping = false;                  // a decision to stop was taken; the rest unwinds
+    // By the source's file system: all the copy goes to one destination.
+    std::map<dev_t, ContentCopy::Channel> channels;
+    bool stopping = false; // a decision to stop was taken; the rest unwinds
     bool cancelAsked = false;
 
     bool cancelled()
@@ -295,14 +298,18 @@ struct CopyEngine::Walk
         }
     }
 
-    int file(int from, const struct stat &status, const QString &source, int folder,
+    int file(int from, const struct stat &opened, const QString &source, int folder,
              const QString &name, const QString &folderPath, bool fresh, QString *taken)
     {
         Take how = Take::New;
+        struct stat status = opened;
         if (!fresh) {
             if (const int decided =
                     resolve(folder, name, joined(folderPath, name), source, false, &how))
                 return decided;
+            // The question about the name may have taken a while.
+            if (::fstat(from, &status) != 0)
+                return errno;
         }
         Temporary temp;
         // The kernel masks the mode with the umask, as for any new file.
@@ -315,10 +322,11 @@ struct CopyEngine::Walk
             return error;
         };
         const qint64 before = result.done.bytes;
-        const int copied = ContentCopy::copyContent(from, temp.fd.get(), [&](qint64 done) {
-            result.done.bytes = before + done;
-            return tell();
-        });
+        const int copied = ContentCopy::copyContent(from, status, temp.fd.get(),
+                                                    &channels[status.st_dev], [&](qint64 done) {
+                                                        result.done.bytes = before + done;
+                                                        return tell();
+                                                    });
         if (copied != 0)
             return discard(copied);
         const struct timespec times[2] = {{0, UTIME_OMIT}, status.st_mtim};

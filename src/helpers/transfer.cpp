@@ -255,17 +255,26 @@ QString Transfer::outcome(Job::State state, const Job::Summary &summary) const
 void Transfer::count(Job::Control &control, int item) const
 {
     const Item &it = m_items[item];
-    struct stat st;
-    // Looked at once for all the items that go into one folder.
+    // Looked at once for all the items that go into one folder and once for
+    // all that come from one: an entry lies on its folder's file system (a
+    // mount point among them is found out by its rename, which adds its
+    // tree), and the renames going on meanwhile are not slowed by a look at
+    // each entry.
+    const auto deviceOf = [](const QString &folder) {
+        struct stat st;
+        return ::stat(PathCodec::encode(folder).constData(), &st) == 0 ? st.st_dev : dev_t(0);
+    };
     if (m_kind == Job::Move && it.folder != m_countedFolder) {
-        struct stat folder;
         m_countedFolder = it.folder;
-        m_countedDevice =
-            ::stat(PathCodec::encode(it.folder).constData(), &folder) == 0 ? folder.st_dev : 0;
+        m_countedDevice = deviceOf(it.folder);
+    }
+    const QString parent = Paths::parentOf(Paths::clean(it.source));
+    if (m_kind == Job::Move && parent != m_countedParent) {
+        m_countedParent = parent;
+        m_countedParentDevice = deviceOf(parent);
     }
     // A rename moves a whole tree in one step.
-    if (m_kind == Job::Move && m_countedDevice != 0 && lookAt(it.source, &st) &&
-        m_countedDevice == st.st_dev) {
+    if (m_kind == Job::Move && m_countedDevice != 0 && m_countedDevice == m_countedParentDevice) {
         control.addToTotal(0, 1);
         return;
     }
@@ -384,7 +393,7 @@ Transfer::Outcome Transfer::transfer(Job::Control &control, const Source &source
 Transfer::Outcome Transfer::rename(Job::Control &control, const Source &source, Target &target)
 {
     const int from = source.parent->get(), to = target.folder->get();
-    for (;;) {
+    for (bool again = false;; again = true) {
         if (control.isCancelled())
             return Outcome::Cancelled;
         const auto &check = nameCheck();
@@ -408,8 +417,10 @@ Transfer::Outcome Transfer::rename(Job::Control &control, const Source &source, 
             }
         }
         if (error == 0) {
-            struct stat made;
-            if (::fstatat(to, target.name.constData(), &made, AT_SYMLINK_NOFOLLOW) != 0)
+            // A rename keeps the entry as it was looked at a moment ago;
+            // after a question it is looked at again.
+            struct stat made = source.st;
+            if (again && ::fstatat(to, target.name.constData(), &made, AT_SYMLINK_NOFOLLOW) != 0)
                 made = source.st;
             Job::UndoStep step = stepOf(source.path, target.path(), made);
             step.replaced = target.replace;

@@ -83,9 +83,9 @@ private:
     QSet<QPair<quint64, quint64>> m_crossDevice;
     std::vector<Pending> m_pending;
     qint64 m_pendingBytes = 0;
-    // The device of the folder count() last looked at; count()'s own.
-    mutable QString m_countedFolder;
-    mutable dev_t m_countedDevice = 0;
+    // The devices of the folders count() last looked at; count()'s own.
+    mutable QString m_countedFolder, m_countedParent;
+    mutable dev_t m_countedDevice = 0, m_countedParentDevice = 0;
     // The folders of the last item, open, and what lies above the target.
     std::shared_ptr<Fd> m_parent, m_folder;
     QByteArray m_parentPath;
