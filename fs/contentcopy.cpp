@@ -20,31 +20,76 @@ namespace {
 // Large enough that the system call costs nothing, small enough that a
 // progress bar moves and a cancel is quick.
 constexpr qint64 PieceSize = 1024 * 1024;
+// A large file is sent to the disk a window at a time while the rest is
+// copied, so that the disk works while the copy goes on and the last sync
+// finds little left to write. Nothing waits for it here.
+constexpr qint64 WindowSize = 16 * 1024 * 1024;
+
+// One file's copy under way.
+struct Run
+{
+    Run(int from, int to, Channel *channel, const Progress &progress)
+        : from(from), to(to), channel(channel), progress(progress), inKernel(channel->inKernel)
+    {
+    }
+
+    int from;
+    int to;
+    Channel *channel;
+    const Progress &progress;
+    bool inKernel;
+    bool writeBehind = true;
+    QByteArray buffer;
+    qint64 written = 0; // the end of what was written
+    qint64 sent = 0;    // what lies before is on its way to the disk
+};
+
+// Sends what was written since the last window on its way to the disk; 0
+// or an errno, which fails the copy as a failed write would.
+int sendBehind(Run &run)
+{
+    if (!run.writeBehind || run.written - run.sent < WindowSize)
+        return 0;
+    if (::sync_file_range(run.to, run.sent, run.written - run.sent, SYNC_FILE_RANGE_WRITE) != 0) {
+        if (errno == EINTR)
+            return 0; // again after the next piece
+        if (errno != EINVAL && errno != ESPIPE && errno != ENOSYS && errno != EOPNOTSUPP)
+            return errno;
+        run.writeBehind = false; // the last sync does it all
+        return 0;
+    }
+    run.sent = run.written;
+    return 0;
+}
 
 // Copies [offset, offset + length) in pieces; 0 or an errno. Gives back in
 // *end how far the source really went (it may have shrunk).
-int copyRange(int from, int to, qint64 offset, qint64 length, bool *inKernel,
-              const Progress &progress, qint64 *end)
+int copyRange(Run &run, qint64 offset, qint64 length, qint64 *end)
 {
-    QByteArray buffer;
     const qint64 stop = offset + length;
     while (offset < stop) {
         const qint64 piece = qMin(stop - offset, PieceSize);
         qint64 copied = -1;
-        if (*inKernel) {
+        if (run.inKernel) {
             off_t in = offset, out = offset;
-            copied = ::copy_file_range(from, &in, to, &out, size_t(piece), 0);
+            copied = ::copy_file_range(run.from, &in, run.to, &out, size_t(piece), 0);
             if (copied < 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS ||
                                errno == EOPNOTSUPP || errno == EBADF)) {
-                *inKernel = false;
+                run.inKernel = run.channel->inKernel = false;
+                continue;
+            }
+            // Some file systems answer 0 for data they cannot copy this way:
+            // the end of the file is only believed from a read.
+            if (copied == 0) {
+                run.inKernel = false;
                 continue;
             }
         } else {
-            if (buffer.isEmpty())
-                buffer.resize(PieceSize);
-            copied = ::pread(from, buffer.data(), size_t(piece), offset);
+            if (run.buffer.isEmpty())
+                run.buffer.resize(PieceSize);
+            copied = ::pread(run.from, run.buffer.data(), size_t(piece), offset);
             for (qint64 written = 0; copied > 0 && written < copied;) {
-                const ssize_t n = ::pwrite(to, buffer.constData() + written,
+                const ssize_t n = ::pwrite(run.to, run.buffer.constData() + written,
                                            size_t(copied - written), offset + written);
                 if (n < 0 && errno == EINTR)
                     continue;
@@ -65,7 +110,10 @@ int copyRange(int from, int to, qint64 offset, qint64 length, bool *inKernel,
         if (copied == 0)
             break; // the source got shorter
         offset += copied;
-        if (progress && !progress(offset))
+        run.written = offset;
+        if (const int error = sendBehind(run))
+            return error;
+        if (run.progress && !run.progress(offset))
             return ECANCELED;
     }
     *end = offset;
@@ -74,18 +122,17 @@ int copyRange(int from, int to, qint64 offset, qint64 length, bool *inKernel,
 
 } // namespace
 
-int copyContent(int from, int to, const Progress &progress)
+int copyContent(int from, const struct stat &before, int to, Channel *channel,
+                const Progress &progress)
 {
-    struct stat before;
-    if (::fstat(from, &before) != 0)
-        return errno;
-    bool inKernel = true;
+    Run run(from, to, channel, progress);
     qint64 position = 0;
+    bool cutShort = false;
     // Never past the size the copy began with: what is appended meanwhile
     // is no part of this copy, and the source is looked at again at the end.
     const qint64 size = before.st_size;
     // Asked even of an empty file: a kernel file's size of 0 says nothing.
-    for (;;) {
+    while (position < size || position == 0) {
         const off_t data = ::lseek(from, position, SEEK_DATA);
         if (data < 0 && errno == ENXIO)
             break; // only a hole, or nothing, after position
@@ -94,12 +141,8 @@ int copyContent(int from, int to, const Progress &progress)
                 return errno;
             // No map of the data (some kernel files, whose size says nothing):
             // read until the end, and the copy is what was read.
-            inKernel = false;
-            const int error = copyRange(from, to, 0, std::numeric_limits<qint64>::max() / 2,
-                                        &inKernel, progress, &position);
-            if (error == 0 && ::ftruncate(to, position) != 0)
-                return errno;
-            return error;
+            run.inKernel = false;
+            return copyRange(run, 0, std::numeric_limits<qint64>::max() / 2, &position);
         }
         if (data >= size)
             break;
@@ -107,20 +150,24 @@ int copyContent(int from, int to, const Progress &progress)
         if (hole < 0)
             return errno;
         qint64 end = data;
-        if (const int error = copyRange(from, to, data, hole - data, &inKernel, progress, &end))
+        if (const int error = copyRange(run, data, hole - data, &end))
             return error;
         position = end;
-        if (end < hole)
-            break; // cut short: seen below
+        if (end < hole) {
+            cutShort = true; // seen below
+            break;
+        }
     }
     struct stat after;
     if (::fstat(from, &after) != 0)
         return errno;
-    if (after.st_size != before.st_size || after.st_mtim.tv_sec != before.st_mtim.tv_sec ||
-        after.st_mtim.tv_nsec != before.st_mtim.tv_nsec || position > size)
+    if (cutShort || after.st_size != before.st_size ||
+        after.st_mtim.tv_sec != before.st_mtim.tv_sec ||
+        after.st_mtim.tv_nsec != before.st_mtim.tv_nsec)
         return SourceChanged;
-    // A hole at the end is only a size.
-    if (::ftruncate(to, size) != 0)
+    // A hole at the end is only a size. Setting the size a file has already
+    // is no free step (some file systems trim it), so it is left out.
+    if (run.written < size && ::ftruncate(to, size) != 0)
         return errno;
     if (progress && !progress(size))
         return ECANCELED;

@@ -7,6 +7,7 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <sys/stat.h>
 #include <sys/types.h>
 
 // The pieces a copy is made of, all relative to open folders: a file's
@@ -22,10 +23,20 @@ using Progress = std::function<bool(qint64 done)>;
 // together. No errno has this value.
 constexpr int SourceChanged = -1000;
 
-// Copies the content of from into to, data only where from has data, up to
-// the size from had when the copy began; 0, an errno (ECANCELED when
-// progress said stop) or SourceChanged.
-int copyContent(int from, int to, const Progress &progress);
+// What one copy learns that spares the next a failed attempt: whether the
+// kernel copies between these two file systems.
+struct Channel
+{
+    bool inKernel = true;
+};
+
+// Copies the content of from, whose status was before when the copy began,
+// into the new, empty file to: data only where from has data, up to the
+// size from had then. Large files are put on their way to the disk while
+// they are copied, so that the last sync is short. 0, an errno (ECANCELED
+// when progress said stop) or SourceChanged.
+int copyContent(int from, const struct stat &before, int to, Channel *channel,
+                const Progress &progress);
 
 // A new regular file in a folder, not yet under its name: unnamed where the
 // file system allows it, else under a hidden name nobody else uses.

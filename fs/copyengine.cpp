@@ -11,6 +11,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <map>
 #include <set>
 #include <stdio.h>
 #include <sys/stat.h>
@@ -26,6 +27,12 @@ namespace {
 // Results of a step that are no errno.
 constexpr int SkipItem = -1;  // the item is left out
 constexpr int OwnFolder = -2; // a folder this copy made: never copied into itself
+
+std::function<int(const QByteArray &)> &nameCheck()
+{
+    static std::function<int(const QByteArray &)> check;
+    return check;
+}
 
 // How a copy takes its name.
 enum class Take { New, Replace, KeepBoth, Merge };
@@ -145,7 +152,9 @@ struct CopyEngine::Walk
     Result &result;
     mode_t umask = ContentCopy::currentUmask();
     std::set<std::pair<dev_t, ino_t>> made; // folders this copy made
-    bool stopping = false;                  // a decision to stop was taken; the rest unwinds
+    // By the source's file system: all the copy goes to one destination.
+    std::map<dev_t, ContentCopy::Channel> channels;
+    bool stopping = false; // a decision to stop was taken; the rest unwinds
     bool cancelAsked = false;
 
     bool cancelled()
@@ -175,6 +184,21 @@ struct CopyEngine::Walk
     {
         ++result.done.items;
         tell(); // a cancel now stops before the next item, not this one
+    }
+
+    // Tells the runner what took a name (fd, else folder and destination).
+    void tellMade(const QString &source, const QString &destination,
+                  const struct stat &sourceStatus, int fd, int folder, bool fresh, bool merged)
+    {
+        if (!engine.m_done)
+            return;
+        Made item{source, destination, sourceStatus, {}, fresh, merged};
+        const int looked =
+            fd >= 0 ? ::fstat(fd, &item.status)
+                    : ::fstatat(folder, PathCodec::encode(Paths::lastName(destination)).constData(),
+                                &item.status, AT_SYMLINK_NOFOLLOW);
+        if (looked == 0)
+            engine.m_done(item);
     }
 
     // What to do about a taken name; 0 with *how, SkipItem, or an errno
@@ -234,8 +258,10 @@ struct CopyEngine::Walk
         QString wanted = name;
         for (int number = 2;;) {
             const QByteArray target = PathCodec::encode(wanted);
-            int error = 0;
-            if (how == Take::Replace) {
+            int error = nameCheck() ? nameCheck()(target) : 0;
+            if (error != 0) {
+                return error;
+            } else if (how == Take::Replace) {
                 // Only a name can be put in place of another.
                 if (hidden->isEmpty())
                     error = ContentCopy::nameTemporary(folder, fd, hidden);
@@ -272,14 +298,18 @@ struct CopyEngine::Walk
         }
     }
 
-    int file(int from, const struct stat &status, const QString &source, int folder,
+    int file(int from, const struct stat &opened, const QString &source, int folder,
              const QString &name, const QString &folderPath, bool fresh, QString *taken)
     {
         Take how = Take::New;
+        struct stat status = opened;
         if (!fresh) {
             if (const int decided =
                     resolve(folder, name, joined(folderPath, name), source, false, &how))
                 return decided;
+            // The question about the name may have taken a while.
+            if (::fstat(from, &status) != 0)
+                return errno;
         }
         Temporary temp;
         // The kernel masks the mode with the umask, as for any new file.
@@ -292,15 +322,18 @@ struct CopyEngine::Walk
             return error;
         };
         const qint64 before = result.done.bytes;
-        const int copied = ContentCopy::copyContent(from, temp.fd.get(), [&](qint64 done) {
-            result.done.bytes = before + done;
-            return tell();
-        });
+        const int copied = ContentCopy::copyContent(from, status, temp.fd.get(),
+                                                    &channels[status.st_dev], [&](qint64 done) {
+                                                        result.done.bytes = before + done;
+                                                        return tell();
+                                                    });
         if (copied != 0)
             return discard(copied);
         const struct timespec times[2] = {{0, UTIME_OMIT}, status.st_mtim};
         ::futimens(temp.fd.get(), times);
-        if (::fsync(temp.fd.get()) != 0)
+        // In a folder this copy made, the folder is put on disk whole
+        // before it takes its name; elsewhere each file is, before it does.
+        if (!fresh && ::fsync(temp.fd.get()) != 0)
             return discard(errno);
         if (cancelled())
             return discard(ECANCELED);
@@ -308,6 +341,7 @@ struct CopyEngine::Walk
                                    false, how, taken);
         if (named != 0)
             return discard(named);
+        tellMade(source, *taken, status, temp.fd.get(), folder, fresh, false);
         temp.fd.reset();
         itemDone();
         return 0;
@@ -339,6 +373,7 @@ struct CopyEngine::Walk
             ::unlinkat(folder, hidden.constData(), 0);
             return named;
         }
+        tellMade(source, *taken, status, -1, folder, fresh, false);
         itemDone();
         return 0;
     }
@@ -384,6 +419,7 @@ struct CopyEngine::Walk
             if (const int error = children(dir.get(), source, into.get(), destination, false))
                 return error;
             *taken = destination;
+            tellMade(source, destination, status, into.get(), folder, fresh, true);
             itemDone();
             return 0;
         }
@@ -400,7 +436,8 @@ struct CopyEngine::Walk
         }
         if (error == 0) {
             ::fchmod(built.get(), status.st_mode & 0777 & ~umask);
-            if (::fsync(built.get()) != 0)
+            // The outermost folder made puts the whole tree on disk at once.
+            if (!fresh && ::syncfs(built.get()) != 0)
                 error = errno;
             else if (cancelled())
                 error = stop(ECANCELED, source);
@@ -415,6 +452,7 @@ struct CopyEngine::Walk
         // Last, as every entry made in it changed the time.
         const struct timespec times[2] = {{0, UTIME_OMIT}, status.st_mtim};
         ::futimens(built.get(), times);
+        tellMade(source, *taken, status, built.get(), folder, fresh, false);
         itemDone();
         return 0;
     }
@@ -555,6 +593,11 @@ CopyEngine::Result CopyEngine::copyFile(int sourceFd, const QString &sourcePath,
     if (result.error != 0 && result.failed.isEmpty())
         result.failed = sourcePath;
     return result;
+}
+
+void CopyEngine::setNameCheckForTesting(std::function<int(const QByteArray &)> check)
+{
+    nameCheck() = std::move(check);
 }
 
 QString CopyEngine::numberedName(const QString &name, int number, bool isFolder)

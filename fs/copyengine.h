@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <functional>
+#include <sys/stat.h>
 #include <sys/types.h>
 
 // Copies files, links and whole folders, working relative to open folders
@@ -74,11 +75,26 @@ public:
         bool ok() const { return error == 0; }
     };
 
+    // An item that took its name: for a runner that removes sources once
+    // their copies are safe, or undoes a copy.
+    struct Made
+    {
+        QString source;
+        QString destination;
+        struct stat sourceStatus; // the source as it was copied
+        struct stat status;       // what now has the destination's name
+        bool inNewFolder;         // inside a folder this copy made, which takes its name last
+        bool merged;              // a folder whose content went into one already there
+    };
+
     // Asked on the copy's thread; Replace and KeepBoth answer a taken name,
     // Merge only two folders.
     using Ask = std::function<Action(const Problem &)>;
     // Told after every piece and item; false cancels.
     using Progress = std::function<bool(const Stats &done)>;
+    // Told of every item as it takes its name, on the copy's thread; a
+    // folder after what went into it.
+    using Done = std::function<void(const Made &item)>;
 
     // What a taken name does when nobody is asked: Fail, Replace, KeepBoth
     // or Skip. With mergeFolders, a folder meeting a folder merges into it.
@@ -89,6 +105,7 @@ public:
     void setAsk(Ask ask) { m_ask = std::move(ask); }
     void setProgress(Progress progress) { m_progress = std::move(progress); }
     void setCancel(const std::atomic_bool *cancel) { m_cancel = cancel; }
+    void setDone(Done done) { m_done = std::move(done); }
     // Asked on the copy's thread once a finished item is about to take its
     // name; false cancels the copy there, and the item is removed. A job
     // whose cancel must end at once decides here, in one step with its
@@ -114,6 +131,10 @@ public:
     // that is "name (2).ext"); a folder's name has no extension.
     static QString numberedName(const QString &name, int number, bool isFolder);
 
+    // Tests: called before an item takes its name, with that name; an errno
+    // to fail with, as a file system that refuses such a name would.
+    static void setNameCheckForTesting(std::function<int(const QByteArray &name)> check);
+
 private:
     struct Walk;
 
@@ -121,6 +142,7 @@ private:
     bool m_mergeFolders = false;
     Ask m_ask;
     Progress m_progress;
+    Done m_done;
     const std::atomic_bool *m_cancel = nullptr;
     std::function<bool()> m_beforeName;
 };

@@ -2,6 +2,7 @@
 // The copy engine under the file managing to come: names taken, trees with
 // links and pipes, what a copy keeps, and that a cancel or a failure leaves
 // nothing half made and nothing old lost.
+#include "contentcopy.h"
 #include "copyengine.h"
 
 #include <QDir>
@@ -66,6 +67,8 @@ private Q_SLOTS:
     void tree();
     void cancelLeavesNothing();
     void replaceFailingKeepsTheOld();
+    void content_data();
+    void content();
     void numberedName();
 };
 
@@ -242,6 +245,70 @@ void tst_CopyEngine::replaceFailingKeepsTheOld()
     QCOMPARE(result.error, EFBIG);
     QCOMPARE(result.failed, dir.filePath("big.bin"));
     QCOMPARE(snapshot(dir.filePath("dst")), QStringList{"big.bin=old"});
+}
+
+void tst_CopyEngine::content_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<qint64>("dataFrom"); // one stretch of data, holes around it
+    QTest::addColumn<qint64>("dataTo");
+    QTest::addColumn<bool>("inKernel"); // false: read and written by the copy itself
+    const qint64 mib = 1 << 20;
+    for (const bool inKernel : {true, false}) {
+        const char *how = inKernel ? ", kernel" : ", read and written";
+        QTest::addRow("empty%s", how) << 0ll << 0ll << 0ll << inKernel;
+        QTest::addRow("small%s", how) << 5000ll << 0ll << 5000ll << inKernel;
+        QTest::addRow("hole after%s", how) << 8 * mib << 0ll << mib + 7 << inKernel;
+        QTest::addRow("hole before%s", how) << 8 * mib << 4 * mib << 8 * mib << inKernel;
+        // Past several windows sent to the disk while the rest is copied.
+        QTest::addRow("large%s", how) << 40 * mib + 3 << 0ll << 40 * mib + 3 << inKernel;
+    }
+}
+
+// Every way a content goes: the bytes arrive, holes stay holes, the
+// progress ends at the size.
+void tst_CopyEngine::content()
+{
+    QFETCH(qint64, size);
+    QFETCH(qint64, dataFrom);
+    QFETCH(qint64, dataTo);
+    QFETCH(bool, inKernel);
+    QTemporaryDir dir;
+    QByteArray data(dataTo - dataFrom, Qt::Uninitialized);
+    for (qsizetype i = 0; i < data.size(); ++i)
+        data[i] = char(i * 7 + i / 4099);
+    {
+        QFile file(dir.filePath("source"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.seek(dataFrom) &&
+                file.write(data) == data.size() && file.resize(size));
+    }
+    Descriptor from(::open(QFile::encodeName(dir.filePath("source")).constData(), O_RDONLY));
+    Descriptor to(::open(QFile::encodeName(dir.filePath("copy")).constData(),
+                         O_WRONLY | O_CREAT | O_EXCL, 0600));
+    struct stat before;
+    QVERIFY(from.isOpen() && to.isOpen() && ::fstat(from.get(), &before) == 0);
+    ContentCopy::Channel channel{inKernel};
+    qint64 last = -1;
+    bool forward = true;
+    const int error =
+        ContentCopy::copyContent(from.get(), before, to.get(), &channel, [&](qint64 done) {
+            forward = forward && done >= last;
+            last = done;
+            return true;
+        });
+    QCOMPARE(error, 0);
+    QVERIFY(forward);
+    QCOMPARE(last, size);
+    to.reset();
+    QFile copy(dir.filePath("copy"));
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.size(), size);
+    const QByteArray whole = copy.readAll();
+    QVERIFY(whole.mid(dataFrom, data.size()) == data);
+    QCOMPARE(qint64(whole.count('\0') - data.count('\0')), size - data.size());
+    const struct stat made = statOf(dir.filePath("copy"));
+    QVERIFY2(made.st_blocks <= before.st_blocks + 64,
+             qPrintable(QString("%1 blocks for %2").arg(made.st_blocks).arg(before.st_blocks)));
 }
 
 void tst_CopyEngine::numberedName()

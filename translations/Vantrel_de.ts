@@ -378,6 +378,45 @@
             <source>%1 does not exist; showing the nearest folder above it.</source>
             <translation>%1 existiert nicht; der nächste übergeordnete Ordner wird angezeigt.</translation>
         </message>
+        <message numerus="yes">
+            <source>Paste %n entries</source>
+            <translation>
+                <numerusform>%n Eintrag einfügen</numerusform>
+                <numerusform>%n Einträge einfügen</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Cut</source>
+            <translation>Ausschneiden</translation>
+        </message>
+        <message>
+            <source>Copy</source>
+            <translation>Kopieren</translation>
+        </message>
+        <message>
+            <source>Paste</source>
+            <translation>Einfügen</translation>
+        </message>
+        <message>
+            <source>Select all</source>
+            <translation>Alle auswählen</translation>
+        </message>
+        <message>
+            <source>Puts the chosen entries on the clipboard, to be moved where they are pasted</source>
+            <translation>Legt die gewählten Einträge in die Zwischenablage, um sie beim Einfügen zu verschieben</translation>
+        </message>
+        <message>
+            <source>Puts the chosen entries on the clipboard, to be copied where they are pasted</source>
+            <translation>Legt die gewählten Einträge in die Zwischenablage, um sie beim Einfügen zu kopieren</translation>
+        </message>
+        <message>
+            <source>Copies or moves the entries on the clipboard into the folder shown</source>
+            <translation>Kopiert oder verschiebt die Einträge der Zwischenablage in den gezeigten Ordner</translation>
+        </message>
+        <message>
+            <source>Chooses every entry shown; Escape chooses none, Ctrl+click and Shift+click choose more</source>
+            <translation>Wählt alle gezeigten Einträge; Escape wählt keinen, Strg+Klick und Umschalt+Klick wählen mehr</translation>
+        </message>
         <message>
             <source>List view</source>
             <translation>Listenansicht</translation>
@@ -551,22 +590,6 @@ weitergegeben.</translation>
     <context>
         <name>OpenPage</name>
         <message>
-            <source>Waiting for %1, which does not answer.</source>
-            <translation>Warte auf %1, das nicht antwortet.</translation>
-        </message>
-        <message>
-            <source>This file changed after it was shown. Opening it now runs:</source>
-            <translation>Diese Datei hat sich geändert, nachdem sie angezeigt wurde. Beim Öffnen wird jetzt ausgeführt:</translation>
-        </message>
-        <message>
-            <source>This entry is not run: the desktop might read it otherwise than shown.</source>
-            <translation>Dieser Eintrag wird nicht ausgeführt: Die Arbeitsumgebung könnte ihn anders lesen als angezeigt.</translation>
-        </message>
-        <message>
-            <source>This desktop does not open files in other applications.</source>
-            <translation>Diese Arbeitsumgebung öffnet keine Dateien in anderen Anwendungen.</translation>
-        </message>
-        <message>
             <source>This file no longer exists.</source>
             <translation>Diese Datei existiert nicht mehr.</translation>
         </message>
@@ -589,6 +612,22 @@ weitergegeben.</translation>
         <message>
             <source>Run it</source>
             <translation>Ausführen</translation>
+        </message>
+        <message>
+            <source>Waiting for %1, which does not answer.</source>
+            <translation>Warte auf %1, das nicht antwortet.</translation>
+        </message>
+        <message>
+            <source>This file changed after it was shown. Opening it now runs:</source>
+            <translation>Diese Datei hat sich geändert, nachdem sie angezeigt wurde. Beim Öffnen wird jetzt ausgeführt:</translation>
+        </message>
+        <message>
+            <source>This entry is not run: the desktop might read it otherwise than shown.</source>
+            <translation>Dieser Eintrag wird nicht ausgeführt: Die Arbeitsumgebung könnte ihn anders lesen als angezeigt.</translation>
+        </message>
+        <message>
+            <source>This desktop does not open files in other applications.</source>
+            <translation>Diese Arbeitsumgebung öffnet keine Dateien in anderen Anwendungen.</translation>
         </message>
         <message>
             <source>This link leads to %1, which does not exist.</source>
@@ -620,10 +659,6 @@ weitergegeben.</translation>
     <context>
         <name>PlaceDelegate</name>
         <message>
-            <source>not answering</source>
-            <translation>antwortet nicht</translation>
-        </message>
-        <message>
             <source>%1 no longer exists</source>
             <translation>%1 existiert nicht mehr</translation>
         </message>
@@ -650,6 +685,10 @@ weitergegeben.</translation>
         <message>
             <source>Removes this bookmark (Delete)</source>
             <translation>Entfernt dieses Lesezeichen (Entf)</translation>
+        </message>
+        <message>
+            <source>not answering</source>
+            <translation>antwortet nicht</translation>
         </message>
         <message>
             <source>bookmark, waiting for its folder to answer</source>
@@ -838,10 +877,6 @@ weitergegeben.</translation>
     <context>
         <name>TextView</name>
         <message>
-            <source>Could not copy: the file changed while it was copied.</source>
-            <translation>Kopieren fehlgeschlagen: Die Datei hat sich beim Kopieren geändert.</translation>
-        </message>
-        <message>
             <source>This file cannot be opened.</source>
             <translation>Diese Datei kann nicht geöffnet werden.</translation>
         </message>
@@ -953,6 +988,10 @@ weitergegeben.</translation>
             <source>%1 — only the first %2 of the file's %3 are shown.</source>
             <translation>%1 – nur die ersten %2 der %3 der Datei werden angezeigt.</translation>
         </message>
+        <message>
+            <source>Could not copy: the file changed while it was copied.</source>
+            <translation>Kopieren fehlgeschlagen: Die Datei hat sich beim Kopieren geändert.</translation>
+        </message>
         <message numerus="yes">
             <source>%n long line(s) broken for display</source>
             <translation>
@@ -1026,6 +1065,269 @@ weitergegeben.</translation>
         <message>
             <source>Show the copy</source>
             <translation>Die Kopie zeigen</translation>
+        </message>
+    </context>
+    <context>
+        <name>Job</name>
+        <message>
+            <source>an entry of that name is there</source>
+            <translation>ein Eintrag dieses Namens ist schon da</translation>
+        </message>
+        <message>
+            <source>no permission</source>
+            <translation>keine Berechtigung</translation>
+        </message>
+        <message>
+            <source>the disk is full</source>
+            <translation>der Datenträger ist voll</translation>
+        </message>
+        <message>
+            <source>the destination does not accept that name</source>
+            <translation>das Ziel nimmt diesen Namen nicht an</translation>
+        </message>
+        <message>
+            <source>it no longer exists</source>
+            <translation>es existiert nicht mehr</translation>
+        </message>
+        <message>
+            <source>it changed while it was moved</source>
+            <translation>es hat sich beim Verschieben geändert</translation>
+        </message>
+        <message>
+            <source>pipes, devices and sockets are not copied</source>
+            <translation>Pipes, Geräte und Sockets werden nicht kopiert</translation>
+        </message>
+        <message>
+            <source>a folder cannot go into itself</source>
+            <translation>ein Ordner kann nicht in sich selbst</translation>
+        </message>
+        <message>
+            <source>it is already there</source>
+            <translation>es ist schon dort</translation>
+        </message>
+        <message>
+            <source>the folder contains itself</source>
+            <translation>der Ordner enthält sich selbst</translation>
+        </message>
+        <message>
+            <source>the destination folder no longer exists</source>
+            <translation>der Zielordner existiert nicht mehr</translation>
+        </message>
+        <message>
+            <source>an error</source>
+            <translation>ein Fehler</translation>
+        </message>
+    </context>
+    <context>
+        <name>Transfer</name>
+        <message>
+            <source>Copying “%1” to Documents</source>
+            <translation>„%1“ wird nach Dokumente kopiert</translation>
+        </message>
+        <message>
+            <source>Copied to Documents.</source>
+            <translation>Nach Dokumente kopiert.</translation>
+        </message>
+        <message>
+            <source>Cancelled; nothing was left half done.</source>
+            <translation>Abgebrochen; nichts blieb halb fertig.</translation>
+        </message>
+        <message>
+            <source>Could not copy: %1</source>
+            <translation>Kopieren nicht möglich: %1</translation>
+        </message>
+        <message>
+            <source>Could not move: %1</source>
+            <translation>Verschieben nicht möglich: %1</translation>
+        </message>
+        <message>
+            <source>Moving “%1” to %2</source>
+            <translation>„%1“ wird nach %2 verschoben</translation>
+        </message>
+        <message>
+            <source>Copying “%1” to %2</source>
+            <translation>„%1“ wird nach %2 kopiert</translation>
+        </message>
+        <message numerus="yes">
+            <source>Moving %n entries to %1</source>
+            <translation>
+                <numerusform>%n Eintrag wird nach %1 verschoben</numerusform>
+                <numerusform>%n Einträge werden nach %1 verschoben</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Copying %n entries to %1</source>
+            <translation>
+                <numerusform>%n Eintrag wird nach %1 kopiert</numerusform>
+                <numerusform>%n Einträge werden nach %1 kopiert</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Cancelled after moving %n of %1; the rest is where it was.</source>
+            <translation>
+                <numerusform>Abgebrochen nach %n von %1 verschobenen; der Rest ist, wo er war.</numerusform>
+                <numerusform>Abgebrochen nach %n von %1 verschobenen; der Rest ist, wo er war.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Cancelled after copying %n of %1; nothing was left half done.</source>
+            <translation>
+                <numerusform>Abgebrochen nach %n von %1 kopierten; nichts blieb halb fertig.</numerusform>
+                <numerusform>Abgebrochen nach %n von %1 kopierten; nichts blieb halb fertig.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Moved %n entries.</source>
+            <translation>
+                <numerusform>%n Eintrag verschoben.</numerusform>
+                <numerusform>%n Einträge verschoben.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Copied %n entries.</source>
+            <translation>
+                <numerusform>%n Eintrag kopiert.</numerusform>
+                <numerusform>%n Einträge kopiert.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Moved %n of %1.</source>
+            <translation>
+                <numerusform>%n von %1 verschoben.</numerusform>
+                <numerusform>%n von %1 verschoben.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Copied %n of %1.</source>
+            <translation>
+                <numerusform>%n von %1 kopiert.</numerusform>
+                <numerusform>%n von %1 kopiert.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n left where it was (%1).</source>
+            <translation>
+                <numerusform>%n blieb, wo er war (%1).</numerusform>
+                <numerusform>%n blieben, wo sie waren (%1).</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>Jobs</name>
+        <message numerus="yes">
+            <source>%n s left</source>
+            <translation>
+                <numerusform>noch %n s</numerusform>
+                <numerusform>noch %n s</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n min left</source>
+            <translation>
+                <numerusform>noch %n min</numerusform>
+                <numerusform>noch %n min</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n h left</source>
+            <translation>
+                <numerusform>noch %n h</numerusform>
+                <numerusform>noch %n h</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Show</source>
+            <translation>Zeigen</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Dismiss</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>%1 of %2</source>
+            <translation>%1 von %2</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 of %n entries</source>
+            <translation>
+                <numerusform>%1 von %n Eintrag</numerusform>
+                <numerusform>%1 von %n Einträgen</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1/s</source>
+            <translation>%1/s</translation>
+        </message>
+        <message>
+            <source>counting…</source>
+            <translation>wird gezählt…</translation>
+        </message>
+        <message>
+            <source>folder</source>
+            <translation>Ordner</translation>
+        </message>
+        <message>
+            <source>Replace</source>
+            <translation>Ersetzen</translation>
+        </message>
+        <message>
+            <source>Keep both</source>
+            <translation>Beide behalten</translation>
+        </message>
+        <message>
+            <source>Skip</source>
+            <translation>Überspringen</translation>
+        </message>
+        <message>
+            <source>Retry</source>
+            <translation>Wiederholen</translation>
+        </message>
+        <message>
+            <source>“%1” is already there.</source>
+            <translation>„%1“ ist schon dort.</translation>
+        </message>
+        <message>
+            <source>“%1” could not be done: %2</source>
+            <translation>„%1“ ging nicht: %2</translation>
+        </message>
+        <message>
+            <source>There: %1. New: %2.</source>
+            <translation>Vorhanden: %1. Neu: %2.</translation>
+        </message>
+        <message>
+            <source>Apply to all</source>
+            <translation>Für alle übernehmen</translation>
+        </message>
+        <message>
+            <source>Jobs</source>
+            <translation>Aufträge</translation>
+        </message>
+        <message>
+            <source>Jobs are running</source>
+            <translation>Aufträge laufen</translation>
+        </message>
+        <message>
+            <source>Stopping the jobs; nothing is left half done…</source>
+            <translation>Die Aufträge werden angehalten; nichts bleibt halb fertig…</translation>
+        </message>
+        <message numerus="yes">
+            <source>Jobs still running: %n. Stop them and leave?</source>
+            <translation>
+                <numerusform>Noch laufende Aufträge: %n. Anhalten und beenden?</numerusform>
+                <numerusform>Noch laufende Aufträge: %n. Anhalten und beenden?</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Keep working</source>
+            <translation>Weiterarbeiten</translation>
+        </message>
+        <message>
+            <source>Stop and leave</source>
+            <translation>Anhalten und beenden</translation>
         </message>
     </context>
     <context>

@@ -50,4 +50,118 @@
             </translation>
         </message>
     </context>
+    <context>
+        <name>Browser</name>
+        <message numerus="yes">
+            <source>Paste %n entries</source>
+            <translation>
+                <numerusform>Paste %n entry</numerusform>
+                <numerusform>Paste %n entries</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>Jobs</name>
+        <message numerus="yes">
+            <source>%n s left</source>
+            <translation>
+                <numerusform>%n s left</numerusform>
+                <numerusform>%n s left</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n min left</source>
+            <translation>
+                <numerusform>%n min left</numerusform>
+                <numerusform>%n min left</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n h left</source>
+            <translation>
+                <numerusform>%n h left</numerusform>
+                <numerusform>%n h left</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 of %n entries</source>
+            <translation>
+                <numerusform>%1 of %n entry</numerusform>
+                <numerusform>%1 of %n entries</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Jobs still running: %n. Stop them and leave?</source>
+            <translation>
+                <numerusform>A job is still running. Stop it and leave?</numerusform>
+                <numerusform>Jobs still running: %n. Stop them and leave?</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>Transfer</name>
+        <message numerus="yes">
+            <source>Moving %n entries to %1</source>
+            <translation>
+                <numerusform>Moving %n entry to %1</numerusform>
+                <numerusform>Moving %n entries to %1</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Copying %n entries to %1</source>
+            <translation>
+                <numerusform>Copying %n entry to %1</numerusform>
+                <numerusform>Copying %n entries to %1</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Cancelled after moving %n of %1; the rest is where it was.</source>
+            <translation>
+                <numerusform>Cancelled after moving %n of %1; the rest is where it was.</numerusform>
+                <numerusform>Cancelled after moving %n of %1; the rest is where it was.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Cancelled after copying %n of %1; nothing was left half done.</source>
+            <translation>
+                <numerusform>Cancelled after copying %n of %1; nothing was left half done.</numerusform>
+                <numerusform>Cancelled after copying %n of %1; nothing was left half done.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Moved %n entries.</source>
+            <translation>
+                <numerusform>Moved %n entry.</numerusform>
+                <numerusform>Moved %n entries.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Copied %n entries.</source>
+            <translation>
+                <numerusform>Copied %n entry.</numerusform>
+                <numerusform>Copied %n entries.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Moved %n of %1.</source>
+            <translation>
+                <numerusform>Moved %n of %1.</numerusform>
+                <numerusform>Moved %n of %1.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Copied %n of %1.</source>
+            <translation>
+                <numerusform>Copied %n of %1.</numerusform>
+                <numerusform>Copied %n of %1.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n left where it was (%1).</source>
+            <translation>
+                <numerusform>%n left where it was (%1).</numerusform>
+                <numerusform>%n left where they were (%1).</numerusform>
+            </translation>
+        </message>
+    </context>
 </TS>

@@ -378,6 +378,45 @@
             <source>%1 does not exist; showing the nearest folder above it.</source>
             <translation>%1 no existe; se muestra la carpeta superior más cercana.</translation>
         </message>
+        <message numerus="yes">
+            <source>Paste %n entries</source>
+            <translation>
+                <numerusform>Pegar %n entrada</numerusform>
+                <numerusform>Pegar %n entradas</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Cut</source>
+            <translation>Cortar</translation>
+        </message>
+        <message>
+            <source>Copy</source>
+            <translation>Copiar</translation>
+        </message>
+        <message>
+            <source>Paste</source>
+            <translation>Pegar</translation>
+        </message>
+        <message>
+            <source>Select all</source>
+            <translation>Seleccionar todo</translation>
+        </message>
+        <message>
+            <source>Puts the chosen entries on the clipboard, to be moved where they are pasted</source>
+            <translation>Pone las entradas elegidas en el portapapeles, para moverlas donde se peguen</translation>
+        </message>
+        <message>
+            <source>Puts the chosen entries on the clipboard, to be copied where they are pasted</source>
+            <translation>Pone las entradas elegidas en el portapapeles, para copiarlas donde se peguen</translation>
+        </message>
+        <message>
+            <source>Copies or moves the entries on the clipboard into the folder shown</source>
+            <translation>Copia o mueve las entradas del portapapeles a la carpeta mostrada</translation>
+        </message>
+        <message>
+            <source>Chooses every entry shown; Escape chooses none, Ctrl+click and Shift+click choose more</source>
+            <translation>Elige todas las entradas mostradas; Escape no elige ninguna, Ctrl+clic y Mayús+clic eligen más</translation>
+        </message>
         <message>
             <source>List view</source>
             <translation>Vista de lista</translation>
@@ -550,22 +589,6 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
     <context>
         <name>OpenPage</name>
         <message>
-            <source>Waiting for %1, which does not answer.</source>
-            <translation>Esperando a %1, que no responde.</translation>
-        </message>
-        <message>
-            <source>This file changed after it was shown. Opening it now runs:</source>
-            <translation>Este archivo cambió después de mostrarse. Abrirlo ahora ejecuta:</translation>
-        </message>
-        <message>
-            <source>This entry is not run: the desktop might read it otherwise than shown.</source>
-            <translation>Esta entrada no se ejecuta: el escritorio podría leerla de otro modo que como se muestra.</translation>
-        </message>
-        <message>
-            <source>This desktop does not open files in other applications.</source>
-            <translation>Este escritorio no abre archivos en otras aplicaciones.</translation>
-        </message>
-        <message>
             <source>This file no longer exists.</source>
             <translation>Este archivo ya no existe.</translation>
         </message>
@@ -588,6 +611,22 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
         <message>
             <source>Run it</source>
             <translation>Ejecutarlo</translation>
+        </message>
+        <message>
+            <source>Waiting for %1, which does not answer.</source>
+            <translation>Esperando a %1, que no responde.</translation>
+        </message>
+        <message>
+            <source>This file changed after it was shown. Opening it now runs:</source>
+            <translation>Este archivo cambió después de mostrarse. Abrirlo ahora ejecuta:</translation>
+        </message>
+        <message>
+            <source>This entry is not run: the desktop might read it otherwise than shown.</source>
+            <translation>Esta entrada no se ejecuta: el escritorio podría leerla de otro modo que como se muestra.</translation>
+        </message>
+        <message>
+            <source>This desktop does not open files in other applications.</source>
+            <translation>Este escritorio no abre archivos en otras aplicaciones.</translation>
         </message>
         <message>
             <source>This link leads to %1, which does not exist.</source>
@@ -619,10 +658,6 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
     <context>
         <name>PlaceDelegate</name>
         <message>
-            <source>not answering</source>
-            <translation>no responde</translation>
-        </message>
-        <message>
             <source>%1 no longer exists</source>
             <translation>%1 ya no existe</translation>
         </message>
@@ -649,6 +684,10 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
         <message>
             <source>Removes this bookmark (Delete)</source>
             <translation>Quita este marcador (Supr)</translation>
+        </message>
+        <message>
+            <source>not answering</source>
+            <translation>no responde</translation>
         </message>
         <message>
             <source>bookmark, waiting for its folder to answer</source>
@@ -837,10 +876,6 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
     <context>
         <name>TextView</name>
         <message>
-            <source>Could not copy: the file changed while it was copied.</source>
-            <translation>No se pudo copiar: el archivo cambió mientras se copiaba.</translation>
-        </message>
-        <message>
             <source>This file cannot be opened.</source>
             <translation>No se puede abrir este archivo.</translation>
         </message>
@@ -952,6 +987,10 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
             <source>%1 — only the first %2 of the file's %3 are shown.</source>
             <translation>%1 — solo se muestran los primeros %2 de los %3 del archivo.</translation>
         </message>
+        <message>
+            <source>Could not copy: the file changed while it was copied.</source>
+            <translation>No se pudo copiar: el archivo cambió mientras se copiaba.</translation>
+        </message>
         <message numerus="yes">
             <source>%n long line(s) broken for display</source>
             <translation>
@@ -1025,6 +1064,269 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
         <message>
             <source>Show the copy</source>
             <translation>Mostrar la copia</translation>
+        </message>
+    </context>
+    <context>
+        <name>Job</name>
+        <message>
+            <source>an entry of that name is there</source>
+            <translation>ya hay una entrada con ese nombre</translation>
+        </message>
+        <message>
+            <source>no permission</source>
+            <translation>sin permiso</translation>
+        </message>
+        <message>
+            <source>the disk is full</source>
+            <translation>el disco está lleno</translation>
+        </message>
+        <message>
+            <source>the destination does not accept that name</source>
+            <translation>el destino no acepta ese nombre</translation>
+        </message>
+        <message>
+            <source>it no longer exists</source>
+            <translation>ya no existe</translation>
+        </message>
+        <message>
+            <source>it changed while it was moved</source>
+            <translation>cambió mientras se movía</translation>
+        </message>
+        <message>
+            <source>pipes, devices and sockets are not copied</source>
+            <translation>las tuberías, dispositivos y sockets no se copian</translation>
+        </message>
+        <message>
+            <source>a folder cannot go into itself</source>
+            <translation>una carpeta no puede ir dentro de sí misma</translation>
+        </message>
+        <message>
+            <source>it is already there</source>
+            <translation>ya está ahí</translation>
+        </message>
+        <message>
+            <source>the folder contains itself</source>
+            <translation>la carpeta se contiene a sí misma</translation>
+        </message>
+        <message>
+            <source>the destination folder no longer exists</source>
+            <translation>la carpeta de destino ya no existe</translation>
+        </message>
+        <message>
+            <source>an error</source>
+            <translation>un error</translation>
+        </message>
+    </context>
+    <context>
+        <name>Transfer</name>
+        <message>
+            <source>Copying “%1” to Documents</source>
+            <translation>Copiando «%1» a Documentos</translation>
+        </message>
+        <message>
+            <source>Copied to Documents.</source>
+            <translation>Copiado a Documentos.</translation>
+        </message>
+        <message>
+            <source>Cancelled; nothing was left half done.</source>
+            <translation>Cancelado; nada quedó a medias.</translation>
+        </message>
+        <message>
+            <source>Could not copy: %1</source>
+            <translation>No se pudo copiar: %1</translation>
+        </message>
+        <message>
+            <source>Could not move: %1</source>
+            <translation>No se pudo mover: %1</translation>
+        </message>
+        <message>
+            <source>Moving “%1” to %2</source>
+            <translation>Moviendo «%1» a %2</translation>
+        </message>
+        <message>
+            <source>Copying “%1” to %2</source>
+            <translation>Copiando «%1» a %2</translation>
+        </message>
+        <message numerus="yes">
+            <source>Moving %n entries to %1</source>
+            <translation>
+                <numerusform>Moviendo %n entrada a %1</numerusform>
+                <numerusform>Moviendo %n entradas a %1</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Copying %n entries to %1</source>
+            <translation>
+                <numerusform>Copiando %n entrada a %1</numerusform>
+                <numerusform>Copiando %n entradas a %1</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Cancelled after moving %n of %1; the rest is where it was.</source>
+            <translation>
+                <numerusform>Cancelado tras mover %n de %1; el resto sigue donde estaba.</numerusform>
+                <numerusform>Cancelado tras mover %n de %1; el resto sigue donde estaba.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Cancelled after copying %n of %1; nothing was left half done.</source>
+            <translation>
+                <numerusform>Cancelado tras copiar %n de %1; nada quedó a medias.</numerusform>
+                <numerusform>Cancelado tras copiar %n de %1; nada quedó a medias.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Moved %n entries.</source>
+            <translation>
+                <numerusform>%n entrada movida.</numerusform>
+                <numerusform>%n entradas movidas.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Copied %n entries.</source>
+            <translation>
+                <numerusform>%n entrada copiada.</numerusform>
+                <numerusform>%n entradas copiadas.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Moved %n of %1.</source>
+            <translation>
+                <numerusform>%n de %1 movida.</numerusform>
+                <numerusform>%n de %1 movidas.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Copied %n of %1.</source>
+            <translation>
+                <numerusform>%n de %1 copiada.</numerusform>
+                <numerusform>%n de %1 copiadas.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n left where it was (%1).</source>
+            <translation>
+                <numerusform>%n se quedó donde estaba (%1).</numerusform>
+                <numerusform>%n se quedaron donde estaban (%1).</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>Jobs</name>
+        <message numerus="yes">
+            <source>%n s left</source>
+            <translation>
+                <numerusform>queda %n s</numerusform>
+                <numerusform>quedan %n s</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n min left</source>
+            <translation>
+                <numerusform>queda %n min</numerusform>
+                <numerusform>quedan %n min</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n h left</source>
+            <translation>
+                <numerusform>queda %n h</numerusform>
+                <numerusform>quedan %n h</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Show</source>
+            <translation>Mostrar</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>Dismiss</source>
+            <translation>Descartar</translation>
+        </message>
+        <message>
+            <source>%1 of %2</source>
+            <translation>%1 de %2</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 of %n entries</source>
+            <translation>
+                <numerusform>%1 de %n entrada</numerusform>
+                <numerusform>%1 de %n entradas</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1/s</source>
+            <translation>%1/s</translation>
+        </message>
+        <message>
+            <source>counting…</source>
+            <translation>contando…</translation>
+        </message>
+        <message>
+            <source>folder</source>
+            <translation>carpeta</translation>
+        </message>
+        <message>
+            <source>Replace</source>
+            <translation>Reemplazar</translation>
+        </message>
+        <message>
+            <source>Keep both</source>
+            <translation>Conservar ambos</translation>
+        </message>
+        <message>
+            <source>Skip</source>
+            <translation>Omitir</translation>
+        </message>
+        <message>
+            <source>Retry</source>
+            <translation>Reintentar</translation>
+        </message>
+        <message>
+            <source>“%1” is already there.</source>
+            <translation>«%1» ya está ahí.</translation>
+        </message>
+        <message>
+            <source>“%1” could not be done: %2</source>
+            <translation>«%1» no se pudo procesar: %2</translation>
+        </message>
+        <message>
+            <source>There: %1. New: %2.</source>
+            <translation>Existente: %1. Nuevo: %2.</translation>
+        </message>
+        <message>
+            <source>Apply to all</source>
+            <translation>Aplicar a todo</translation>
+        </message>
+        <message>
+            <source>Jobs</source>
+            <translation>Tareas</translation>
+        </message>
+        <message>
+            <source>Jobs are running</source>
+            <translation>Hay tareas en curso</translation>
+        </message>
+        <message>
+            <source>Stopping the jobs; nothing is left half done…</source>
+            <translation>Deteniendo las tareas; nada queda a medias…</translation>
+        </message>
+        <message numerus="yes">
+            <source>Jobs still running: %n. Stop them and leave?</source>
+            <translation>
+                <numerusform>Tareas en curso: %n. ¿Detenerlas y salir?</numerusform>
+                <numerusform>Tareas en curso: %n. ¿Detenerlas y salir?</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Keep working</source>
+            <translation>Seguir trabajando</translation>
+        </message>
+        <message>
+            <source>Stop and leave</source>
+            <translation>Detener y salir</translation>
         </message>
     </context>
     <context>

@@ -378,6 +378,45 @@
             <source>%1 does not exist; showing the nearest folder above it.</source>
             <translation>%1 n’existe pas ; affichage du dossier parent le plus proche.</translation>
         </message>
+        <message numerus="yes">
+            <source>Paste %n entries</source>
+            <translation>
+                <numerusform>Coller %n entrée</numerusform>
+                <numerusform>Coller %n entrées</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Cut</source>
+            <translation>Couper</translation>
+        </message>
+        <message>
+            <source>Copy</source>
+            <translation>Copier</translation>
+        </message>
+        <message>
+            <source>Paste</source>
+            <translation>Coller</translation>
+        </message>
+        <message>
+            <source>Select all</source>
+            <translation>Tout sélectionner</translation>
+        </message>
+        <message>
+            <source>Puts the chosen entries on the clipboard, to be moved where they are pasted</source>
+            <translation>Met les entrées choisies dans le presse-papiers, pour les déplacer là où elles seront collées</translation>
+        </message>
+        <message>
+            <source>Puts the chosen entries on the clipboard, to be copied where they are pasted</source>
+            <translation>Met les entrées choisies dans le presse-papiers, pour les copier là où elles seront collées</translation>
+        </message>
+        <message>
+            <source>Copies or moves the entries on the clipboard into the folder shown</source>
+            <translation>Copie ou déplace les entrées du presse-papiers dans le dossier affiché</translation>
+        </message>
+        <message>
+            <source>Chooses every entry shown; Escape chooses none, Ctrl+click and Shift+click choose more</source>
+            <translation>Choisit toutes les entrées affichées ; Échap n’en choisit aucune, Ctrl+clic et Maj+clic en choisissent plus</translation>
+        </message>
         <message>
             <source>List view</source>
             <translation>Vue en liste</translation>
@@ -1026,6 +1065,269 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
         <message>
             <source>Show the copy</source>
             <translation>Afficher la copie</translation>
+        </message>
+    </context>
+    <context>
+        <name>Job</name>
+        <message>
+            <source>an entry of that name is there</source>
+            <translation>une entrée de ce nom existe déjà</translation>
+        </message>
+        <message>
+            <source>no permission</source>
+            <translation>permission refusée</translation>
+        </message>
+        <message>
+            <source>the disk is full</source>
+            <translation>le disque est plein</translation>
+        </message>
+        <message>
+            <source>the destination does not accept that name</source>
+            <translation>la destination n’accepte pas ce nom</translation>
+        </message>
+        <message>
+            <source>it no longer exists</source>
+            <translation>il n’existe plus</translation>
+        </message>
+        <message>
+            <source>it changed while it was moved</source>
+            <translation>il a changé pendant le déplacement</translation>
+        </message>
+        <message>
+            <source>pipes, devices and sockets are not copied</source>
+            <translation>les tubes, périphériques et sockets ne sont pas copiés</translation>
+        </message>
+        <message>
+            <source>a folder cannot go into itself</source>
+            <translation>un dossier ne peut pas aller dans lui-même</translation>
+        </message>
+        <message>
+            <source>it is already there</source>
+            <translation>il y est déjà</translation>
+        </message>
+        <message>
+            <source>the folder contains itself</source>
+            <translation>le dossier se contient lui-même</translation>
+        </message>
+        <message>
+            <source>the destination folder no longer exists</source>
+            <translation>le dossier de destination n’existe plus</translation>
+        </message>
+        <message>
+            <source>an error</source>
+            <translation>une erreur</translation>
+        </message>
+    </context>
+    <context>
+        <name>Transfer</name>
+        <message>
+            <source>Copying “%1” to Documents</source>
+            <translation>Copie de « %1 » dans Documents</translation>
+        </message>
+        <message>
+            <source>Copied to Documents.</source>
+            <translation>Copié dans Documents.</translation>
+        </message>
+        <message>
+            <source>Cancelled; nothing was left half done.</source>
+            <translation>Annulé ; rien n’est resté à moitié fait.</translation>
+        </message>
+        <message>
+            <source>Could not copy: %1</source>
+            <translation>Copie impossible : %1</translation>
+        </message>
+        <message>
+            <source>Could not move: %1</source>
+            <translation>Déplacement impossible : %1</translation>
+        </message>
+        <message>
+            <source>Moving “%1” to %2</source>
+            <translation>Déplacement de « %1 » vers %2</translation>
+        </message>
+        <message>
+            <source>Copying “%1” to %2</source>
+            <translation>Copie de « %1 » vers %2</translation>
+        </message>
+        <message numerus="yes">
+            <source>Moving %n entries to %1</source>
+            <translation>
+                <numerusform>Déplacement de %n entrée vers %1</numerusform>
+                <numerusform>Déplacement de %n entrées vers %1</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Copying %n entries to %1</source>
+            <translation>
+                <numerusform>Copie de %n entrée vers %1</numerusform>
+                <numerusform>Copie de %n entrées vers %1</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Cancelled after moving %n of %1; the rest is where it was.</source>
+            <translation>
+                <numerusform>Annulé après en avoir déplacé %n sur %1 ; le reste est où il était.</numerusform>
+                <numerusform>Annulé après en avoir déplacé %n sur %1 ; le reste est où il était.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Cancelled after copying %n of %1; nothing was left half done.</source>
+            <translation>
+                <numerusform>Annulé après en avoir copié %n sur %1 ; rien n’est resté à moitié fait.</numerusform>
+                <numerusform>Annulé après en avoir copié %n sur %1 ; rien n’est resté à moitié fait.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Moved %n entries.</source>
+            <translation>
+                <numerusform>%n entrée déplacée.</numerusform>
+                <numerusform>%n entrées déplacées.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Copied %n entries.</source>
+            <translation>
+                <numerusform>%n entrée copiée.</numerusform>
+                <numerusform>%n entrées copiées.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Moved %n of %1.</source>
+            <translation>
+                <numerusform>%n sur %1 déplacée.</numerusform>
+                <numerusform>%n sur %1 déplacées.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Copied %n of %1.</source>
+            <translation>
+                <numerusform>%n sur %1 copiée.</numerusform>
+                <numerusform>%n sur %1 copiées.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n left where it was (%1).</source>
+            <translation>
+                <numerusform>%n est resté à sa place (%1).</numerusform>
+                <numerusform>%n sont restés à leur place (%1).</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>Jobs</name>
+        <message numerus="yes">
+            <source>%n s left</source>
+            <translation>
+                <numerusform>%n s restante</numerusform>
+                <numerusform>%n s restantes</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n min left</source>
+            <translation>
+                <numerusform>%n min restante</numerusform>
+                <numerusform>%n min restantes</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n h left</source>
+            <translation>
+                <numerusform>%n h restante</numerusform>
+                <numerusform>%n h restantes</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Show</source>
+            <translation>Afficher</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Dismiss</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>%1 of %2</source>
+            <translation>%1 sur %2</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 of %n entries</source>
+            <translation>
+                <numerusform>%1 sur %n entrée</numerusform>
+                <numerusform>%1 sur %n entrées</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1/s</source>
+            <translation>%1/s</translation>
+        </message>
+        <message>
+            <source>counting…</source>
+            <translation>décompte…</translation>
+        </message>
+        <message>
+            <source>folder</source>
+            <translation>dossier</translation>
+        </message>
+        <message>
+            <source>Replace</source>
+            <translation>Remplacer</translation>
+        </message>
+        <message>
+            <source>Keep both</source>
+            <translation>Garder les deux</translation>
+        </message>
+        <message>
+            <source>Skip</source>
+            <translation>Ignorer</translation>
+        </message>
+        <message>
+            <source>Retry</source>
+            <translation>Réessayer</translation>
+        </message>
+        <message>
+            <source>“%1” is already there.</source>
+            <translation>« %1 » y est déjà.</translation>
+        </message>
+        <message>
+            <source>“%1” could not be done: %2</source>
+            <translation>« %1 » n’a pas pu être traité : %2</translation>
+        </message>
+        <message>
+            <source>There: %1. New: %2.</source>
+            <translation>Existant : %1. Nouveau : %2.</translation>
+        </message>
+        <message>
+            <source>Apply to all</source>
+            <translation>Appliquer à tout</translation>
+        </message>
+        <message>
+            <source>Jobs</source>
+            <translation>Tâches</translation>
+        </message>
+        <message>
+            <source>Jobs are running</source>
+            <translation>Des tâches sont en cours</translation>
+        </message>
+        <message>
+            <source>Stopping the jobs; nothing is left half done…</source>
+            <translation>Arrêt des tâches ; rien ne reste à moitié fait…</translation>
+        </message>
+        <message numerus="yes">
+            <source>Jobs still running: %n. Stop them and leave?</source>
+            <translation>
+                <numerusform>Tâches en cours : %n. Les arrêter et quitter ?</numerusform>
+                <numerusform>Tâches en cours : %n. Les arrêter et quitter ?</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Keep working</source>
+            <translation>Continuer</translation>
+        </message>
+        <message>
+            <source>Stop and leave</source>
+            <translation>Arrêter et quitter</translation>
         </message>
     </context>
     <context>

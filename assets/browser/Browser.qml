@@ -128,12 +128,20 @@ Page {
         grid: views.grid
     }
 
+    ManageCommands {
+        id: manageCommands
+        active: browser.onTop
+        selection: navigation.selection
+        folder: browser.folder
+    }
+
     BrowserMenus {
         id: menus
         navigation: navigation
         steps: fileSteps
         choices: choices
         kept: kept
+        manage: manageCommands
         see: see
         commands: entryCommands
         active: browser.onTop
@@ -236,6 +244,10 @@ Page {
                     id: folderStatus
                     Layout.fillWidth: true
                     model: navigation.model
+                }
+                SelectionStatus {
+                    selection: navigation.selection
+                    figures: folderStatus.status
                 }
             }
         }

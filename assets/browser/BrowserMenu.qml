@@ -16,6 +16,7 @@ Menu {
     required property BrowserSettings kept
     required property Command filterCommand
     required property Command aboutCommand
+    required property ManageCommands manage
     required property SeeCommands see
 
     // As wide as its widest entry, so that no language cuts one off.
@@ -43,6 +44,11 @@ Menu {
     CommandMenuItem { objectName: "undoItem"; command: menu.steps.undo }
     CommandMenuItem { objectName: "redoItem"; command: menu.steps.redo }
     CommandMenuItem { command: menu.steps.newFolder }
+    MenuSeparator { }
+    CommandMenuItem { command: menu.manage.cut }
+    CommandMenuItem { command: menu.manage.copy }
+    CommandMenuItem { objectName: "browserPaste"; command: menu.manage.paste }
+    CommandMenuItem { command: menu.manage.selectAll }
     MenuSeparator { }
     CommandMenuItem { command: menu.choices.sortName; exclusive: true; chosen: menu.kept.sortBy === "name" }
     CommandMenuItem { command: menu.choices.sortSize; exclusive: true; chosen: menu.kept.sortBy === "size" }

@@ -14,6 +14,7 @@ Item {
     required property ChoiceCommands choices
     required property BrowserSettings kept
     required property SeeCommands see
+    required property ManageCommands manage
     required property EntryCommands commands
     required property bool active
     required property BrowserBar bar
@@ -70,6 +71,7 @@ Item {
             filterCommand: menus.filterCommand
             aboutCommand: menus.aboutCommand
             see: menus.see
+            manage: menus.manage
             onClosed: menus.menuClosed()
         }
     }
@@ -79,6 +81,7 @@ Item {
             objectName: "entryMenu"
             commands: menus.commands
             steps: menus.steps
+            manage: menus.manage
             onClosed: menus.entryMenuClosed()
         }
     }

@@ -9,6 +9,7 @@ Menu {
     id: menu
 
     required property EntryCommands commands
+    required property ManageCommands manage
     required property FileSteps steps
     readonly property var entry: commands.menuEntry
     readonly property bool isFile: entry !== null && !entry.isDir
@@ -52,6 +53,9 @@ Menu {
         enabled: command.enabled && menu.isFile && !menu.commands.copier.running
     }
     MenuSeparator { }
+    CommandMenuItem { objectName: "menuCut"; command: menu.manage.cut }
+    CommandMenuItem { objectName: "menuCopyEntries"; command: menu.manage.copy }
+    CommandMenuItem { objectName: "menuPaste"; command: menu.manage.paste }
     CommandMenuItem { objectName: "menuRename"; command: menu.steps.rename }
     CommandMenuItem { objectName: "menuTrash"; command: menu.steps.trashCommand }
     CommandMenuItem { objectName: "menuDelete"; command: menu.steps.deleteCommand }

@@ -284,9 +284,31 @@ QtObject {
         iconName: "edit-redo"; glyph: "\u21B7"
     }
 
+    // Entries on the system clipboard, and choosing them.
+    readonly property CommandInfo cut: CommandInfo {
+        name: "cut"; text: qsTranslate("Browser", "Cut"); keys: ["Ctrl+X"]
+        tip: qsTranslate("Browser", "Puts the chosen entries on the clipboard, to be moved where they are pasted")
+        iconName: "edit-cut"; glyph: "\u2702"
+    }
+    readonly property CommandInfo copyEntries: CommandInfo {
+        name: "copyEntries"; text: qsTranslate("Browser", "Copy"); keys: ["Ctrl+C"]
+        tip: qsTranslate("Browser", "Puts the chosen entries on the clipboard, to be copied where they are pasted")
+        iconName: "edit-copy"; glyph: "\u2750"
+    }
+    readonly property CommandInfo paste: CommandInfo {
+        name: "paste"; text: qsTranslate("Browser", "Paste"); keys: ["Ctrl+V"]
+        tip: qsTranslate("Browser", "Copies or moves the entries on the clipboard into the folder shown")
+        iconName: "edit-paste"; glyph: "\u2398"
+    }
+    readonly property CommandInfo selectEntries: CommandInfo {
+        name: "selectEntries"; text: qsTranslate("Browser", "Select all"); keys: ["Ctrl+A"]
+        tip: qsTranslate("Browser", "Chooses every entry shown; Escape chooses none, Ctrl+click and Shift+click choose more")
+    }
+
     // In the order the About page lists them.
     readonly property list<CommandInfo> all: [rename, newFolder, trash, deletePermanently, restore,
         emptyTrash, undo, redo, open, entryMenu, openWith, viewText, viewHex, properties,
+        cut, copyEntries, paste, selectEntries,
         copyEntry, showInFolder, up, back, forward, home, editPath, reload, typeAhead, filter, showHidden,
         sortName, sortSize, sortDate, sortType, listView, gridView, terminal, places, focusPlaces, bookmark, switchOrder,
         switchDirection, menu, copy, cancelCopy, find, findNext, findPrevious, wrap, selectAll,

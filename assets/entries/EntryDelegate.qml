@@ -81,6 +81,14 @@ ItemDelegate {
     Accessible.description: words.join([displayName, kindText, brokenText, sizeText,
                                         dateText === "" ? "" : qsTranslate("Browser", "modified %1").arg(dateText)], ", ")
 
+    Rectangle {
+        anchors.fill: parent
+        visible: row.ListView.isCurrentItem && !row.highlighted
+        color: "transparent"
+        border.color: row.palette.highlight
+        border.width: Math.max(1, Services.ui.du(0.1))
+    }
+
     TapHandler {
         acceptedButtons: Qt.RightButton
         onTapped: (point) => row.menuRequested(point.position.x, point.position.y)

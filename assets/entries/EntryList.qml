@@ -5,8 +5,10 @@ import Vantrel
 import Vantrel.Scene
 
 // The entries of a folder: arrows, pages, Home and End move; a click
-// selects; a double click or Enter asks to open; typing jumps to a name;
-// the right button, the Menu key or Shift+F10 ask for the entry's menu.
+// selects, Ctrl+click and Shift+click (and Shift with the moving keys)
+// choose more, Escape none; a double click or Enter asks to open; typing
+// jumps to a name; the right button, the Menu key or Shift+F10 ask for the
+// entry's menu. Entries drag out as files and drop onto folder rows.
 ListView {
     id: list
     objectName: "entryList"
@@ -92,6 +94,28 @@ ListView {
         return Math.max(1, Math.floor(height / Services.ui.du(4)))
     }
 
+    // The row a moving key goes to from the current one.
+    function rowFor(key) {
+        switch (key) {
+        case Qt.Key_Up: return Math.max(0, currentIndex - 1)
+        case Qt.Key_Down: return Math.min(count - 1, currentIndex + 1)
+        case Qt.Key_Home: return 0
+        case Qt.Key_End: return count - 1
+        case Qt.Key_PageUp: return Math.max(0, currentIndex - pageRows())
+        case Qt.Key_PageDown: return Math.min(count - 1, currentIndex + pageRows())
+        }
+        return -1
+    }
+
+    // What a drag from the row at index takes: the chosen entries when it
+    // is one of them, else that entry.
+    function dragPaths(index) {
+        if (selection.isSelected(index))
+            return selection.selectedPaths
+        const entry = model.get(index)
+        return entry && entry.completePath ? [entry.completePath] : []
+    }
+
     function requestMenu(index) {
         const row = itemAtIndex(index)
         if (row)
@@ -141,12 +165,18 @@ ListView {
 
     Keys.onPressed: (event) => {
         const plain = !(event.modifiers & (Qt.ControlModifier | Qt.AltModifier | Qt.MetaModifier))
-        // Shift+Enter and Alt+Enter are commands of their own.
-        if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
-                && !(event.modifiers & (Qt.ShiftModifier | Qt.AltModifier)))
-            activate(currentIndex)
-        else if (event.key === Qt.Key_Escape && filtered)
+        if (event.modifiers === Qt.ShiftModifier && rowFor(event.key) >= 0 && count > 0) {
+            selection.extendTo(rowFor(event.key))
+        } else if (event.key === Qt.Key_Escape && filtered) {
             filterCleared()
+        } else if (event.key === Qt.Key_Escape && event.modifiers === Qt.NoModifier && selection.count > 0) {
+            selection.clear()
+        } else if (event.key === Qt.Key_Space && event.modifiers === Qt.ControlModifier) {
+            selection.toggle(currentIndex)
+        // Shift+Enter and Alt+Enter are commands of their own.
+        } else if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
+                 && !(event.modifiers & (Qt.ShiftModifier | Qt.AltModifier)))
+            activate(currentIndex)
         else if (event.key === Qt.Key_Menu || (event.key === Qt.Key_F10 && event.modifiers === Qt.ShiftModifier))
             requestMenu(currentIndex)
         else if (event.key === Qt.Key_Home)
@@ -167,6 +197,7 @@ ListView {
     }
 
     delegate: EntryDelegate {
+        id: entryRow
         readonly property EntryList entries: ListView.view as EntryList
         property double pressedAt: 0
         compact: entries.compact
@@ -181,13 +212,55 @@ ListView {
         typeWidth: entries.typeWidth
         onPressed: pressedAt = Date.now()
         ListView.onReused: pressedAt = 0 // a pooled row starts afresh
-        onClicked: if (entries.pressedSinceOpening(pressedAt)) entries.currentIndex = index
+
+        // Dragged with the mouse, the row carries its files out as a URI
+        // list, to this window or another program.
+        DragHandler {
+            id: dragger
+            target: null
+            acceptedDevices: PointerDevice.Mouse
+            grabPermissions: PointerHandler.CanTakeOverFromAnything
+        }
+        Drag.active: dragger.active
+        Drag.dragType: Drag.Automatic
+        Drag.supportedActions: Qt.CopyAction | Qt.MoveAction
+        Drag.mimeData: dragger.active ? { "text/uri-list": FileClipboard.uriList(entries.dragPaths(index)) } : {}
+        EntryDropArea {
+            objectName: "rowDrop"
+            anchors.fill: parent
+            enabled: entryRow.isDir
+            folder: entryRow.completePath
+        }
+        // A chosen row is drawn chosen; the current one has a frame.
+        highlighted: entries.selection.count >= 0 && entries.selection.isSelected(index)
+        onClicked: {
+            if (!entries.pressedSinceOpening(pressedAt))
+                return
+            const held = FileClipboard.heldKeys()
+            if (held & Qt.ControlModifier)
+                entries.selection.toggle(index)
+            else if (held & Qt.ShiftModifier)
+                entries.selection.extendTo(index)
+            else
+                entries.selection.select(index)
+        }
         onDoubleClicked: if (entries.pressedSinceOpening(pressedAt)) entries.activate(index)
         onMenuRequested: (x, y) => {
-            entries.currentIndex = index
+            // The menu of a chosen entry acts on all that are chosen.
+            if (!entries.selection.isSelected(index))
+                entries.selection.select(index)
             const at = mapToItem(entries, x, y)
             entries.contextMenuRequested(index, at.x, at.y)
         }
+    }
+
+    // Drops beside the folder rows go into the folder shown.
+    EntryDropArea {
+        objectName: "listDrop"
+        parent: list
+        anchors.fill: parent
+        z: -1
+        folder: list.model ? (list.model as FolderModel).folder : ""
     }
 
     // What was typed, for a moment; red when nothing starts with it.

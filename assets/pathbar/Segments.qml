@@ -102,6 +102,11 @@ Item {
                     padding: Services.ui.du(0.4)
                     Accessible.name: qsTr("Go to %1").arg(segment.modelData.path)
                     onClicked: segments.chosen(segment.modelData.path)
+                    // Entries dropped on a folder of the path go into it.
+                    EntryDropArea {
+                        anchors.fill: parent
+                        folder: segment.modelData.path
+                    }
                 }
             }
         }

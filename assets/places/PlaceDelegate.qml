@@ -58,6 +58,14 @@ ItemDelegate {
         return parts.join(", ")
     }
 
+    // Entries dropped on a place go into its folder.
+    EntryDropArea {
+        anchors.fill: parent
+        anchors.topMargin: row.topInset
+        enabled: row.exists
+        folder: row.path
+    }
+
     Label {
         id: headingLabel
         objectName: "placeHeading"

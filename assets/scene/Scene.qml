@@ -98,7 +98,7 @@ Page {
             anchors.right: parent.right
             anchors.top: notice.visible ? notice.bottom : parent.top
             anchors.bottom: parent.bottom
-            anchors.bottomMargin: browserCopy.visible ? browserCopy.height : 0
+            anchors.bottomMargin: (browserCopy.visible ? browserCopy.height : 0) + jobs.height
             focus: true
             initialItem: Browser {
                 id: browserPage
@@ -108,6 +108,18 @@ Page {
                 onShowAbout: root.showAbout()
                 onShowTrash: root.showTrash()
                 onSeveralRequested: (paths) => root.showSeveral(paths)
+            }
+        }
+
+        // Every copy and move, with its progress, question and result.
+        JobsPanel {
+            id: jobs
+            anchors.bottom: browserCopy.visible ? browserCopy.top : parent.bottom
+            width: parent.width
+            height: implicitHeight
+            onShowRequested: (folder) => {
+                stack.pop(null)
+                root.browser.open(folder, true, "")
             }
         }
 
@@ -133,6 +145,10 @@ Page {
             root.browser.open(folder, true, select)
         }
         function onOpenRequested(path, how) { root.open(path, how) }
+    }
+
+    LeaveGuard {
+        scene: root
     }
 
     // A copy is to be seen where it went; the shared folder may be new.

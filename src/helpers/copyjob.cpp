@@ -3,11 +3,18 @@
 
 #include "filecopy.h"
 #include "iolanes.h"
+#include "jobqueue.h"
+#include "pathcodec.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QPointer>
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <sys/stat.h>
 
 struct CopyJob::Work
 {
@@ -21,6 +28,10 @@ struct CopyJob::Work
     std::atomic_bool cancel{false};
     std::atomic<int> phase{Copying};
     FileCopy::Result result; // written by the worker before it reports
+    // Set with the result, for the row of the jobs queue that waits on it.
+    std::mutex mutex;
+    std::condition_variable ended;
+    bool over = false;
 };
 
 namespace {
@@ -66,6 +77,126 @@ std::function<void()> &startHook()
     return hook;
 }
 
+Job::Reason jobReasonOf(FileCopy::Error error)
+{
+    switch (error) {
+    case FileCopy::Error::Exists:
+        return Job::Exists;
+    case FileCopy::Error::PermissionDenied:
+        return Job::NoPermission;
+    case FileCopy::Error::DiskFull:
+        return Job::DiskFull;
+    case FileCopy::Error::SourceVanished:
+        return Job::SourceGone;
+    case FileCopy::Error::SourceChanged:
+        return Job::SourceChanged;
+    case FileCopy::Error::NotRegularFile:
+        return Job::Special;
+    default:
+        return Job::Other;
+    }
+}
+
+// Copy to Documents as a row of the jobs queue, so that leaving asks while
+// it runs and stopping every job stops it too; its own bar shows it. The
+// copy runs on the workers of its source's mount; this row follows it, and
+// a cancel of the row is handed to the CopyJob, which answers at once.
+class DocumentsCopy : public Job::Worker
+{
+public:
+    DocumentsCopy(std::shared_ptr<CopyJob::Work> work, QPointer<CopyJob> job, const QString &source,
+                  const QString &folder)
+        : m_work(std::move(work)), m_job(std::move(job)), m_source(source), m_folder(folder)
+    {
+    }
+
+    Job::Kind kind() const override { return Job::Copy; }
+    int itemCount() const override { return 1; }
+    QString destination() const override { return m_folder; }
+    // The copy bar shows its progress, the mount it waits for and its result.
+    bool shownApart() const override { return true; }
+    QString title() const override
+    {
+        return QCoreApplication::translate("Transfer", "Copying “%1” to Documents")
+            .arg(QFileInfo(m_source).fileName());
+    }
+    QString outcome(Job::State state, const Job::Summary &summary) const override
+    {
+        if (state == Job::Done)
+            return QCoreApplication::translate("Transfer", "Copied to Documents.");
+        if (state == Job::Cancelled)
+            return QCoreApplication::translate("Transfer",
+                                               "Cancelled; nothing was left half done.");
+        return QCoreApplication::translate("Transfer", "Could not copy: %1")
+            .arg(Job::describe(summary.lastReason, summary.lastText));
+    }
+    void count(Job::Control &, int) const override
+    {
+        // The copy learns the size as it opens the source: no second look
+        // at a mount that may not answer.
+    }
+    void run(Job::Control &control, int) override;
+
+private:
+    std::shared_ptr<CopyJob::Work> m_work;
+    QPointer<CopyJob> m_job;
+    QString m_source;
+    QString m_folder;
+};
+
+void DocumentsCopy::run(Job::Control &control, int)
+{
+    qint64 told = 0;
+    bool totalTold = false;
+    bool handedOn = false;
+    std::unique_lock lock(m_work->mutex);
+    for (;;) {
+        const bool over = m_work->over;
+        const qint64 total = m_work->total;
+        if (!totalTold && total >= 0) {
+            control.addToTotal(total, 1);
+            totalTold = true;
+        }
+        const qint64 done = m_work->done;
+        control.addDone(done - told, 0);
+        told = done;
+        if (over || m_work->phase == CopyJob::Work::Cancelled)
+            break;
+        if (control.isCancelled() && !handedOn) {
+            handedOn = true;
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [job = m_job] {
+                    if (job)
+                        job->cancel();
+                },
+                Qt::QueuedConnection);
+        }
+        // Quick enough for the panel's progress; a cancel needs no wake-up.
+        m_work->ended.wait_for(lock, std::chrono::milliseconds(100));
+    }
+    if (!m_work->over)
+        return;
+    const FileCopy::Result &result = m_work->result;
+    if (result.ok()) {
+        control.addDone(0, 1);
+        control.itemDone();
+        struct stat st;
+        Job::UndoStep step;
+        step.from = m_source;
+        step.to = result.destination;
+        if (::stat(PathCodec::encode(result.destination).constData(), &st) == 0) {
+            step.size = st.st_size;
+            step.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+            step.device = st.st_dev;
+            step.inode = st.st_ino;
+        }
+        control.record(step);
+    } else if (result.error != FileCopy::Error::Cancelled) {
+        control.refused(jobReasonOf(result.error), result.text);
+    }
+}
+
 } // namespace
 
 void CopyJob::setStartHookForTesting(std::function<void()> hook)
@@ -87,6 +218,7 @@ CopyJob::~CopyJob()
     if (m_state) {
         m_state->cancel = true;
         int copying = Work::Copying;
+        // Its row in the queue sees this and ends too.
         m_state->phase.compare_exchange_strong(copying, Work::Cancelled);
     }
     if (m_ticket)
@@ -145,6 +277,11 @@ bool CopyJob::start(const QString &path)
                 int copying = Work::Copying;
                 return state->phase.compare_exchange_strong(copying, Work::Naming);
             });
+        {
+            std::lock_guard lock(state->mutex);
+            state->over = true;
+        }
+        state->ended.notify_all();
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [state, guard] {
@@ -153,6 +290,8 @@ bool CopyJob::start(const QString &path)
             },
             Qt::QueuedConnection);
     });
+    m_job = JobQueue::instance()->start(
+        std::make_unique<DocumentsCopy>(state, guard, path, m_destinationFolder));
     return true;
 }
 
@@ -168,6 +307,7 @@ void CopyJob::cancel()
     poll();
     m_state.reset();
     m_ticket->drop(); // not begun: never begins
+    JobQueue::instance()->cancel(m_job);
     end(false, Cancelled, QString(), m_destination);
 }
 

@@ -17,7 +17,8 @@ class Ticket;
 // a reason when it fails. Shares its copy with Vantrel::copy. Cancel ends
 // the job at once, also when its worker is stuck on a mount that stopped
 // answering: the worker removes what it made whenever it comes back, and
-// the next copy may start meanwhile.
+// the next copy may start meanwhile. Each copy is also a row of the jobs
+// queue, which the jobs panel leaves to the copy's own bar.
 class CopyJob : public QObject
 {
     Q_OBJECT
@@ -93,14 +94,18 @@ Q_SIGNALS:
     // holds the system's words where there are any.
     void finished(bool ok, const QString &reason, const QString &text, const QString &destination);
 
-private:
+public:
+    // What the copy's thread shares with the job.
     struct Work;
+
+private:
     void poll();
     void finish(const std::shared_ptr<Work> &state);
     void end(bool ok, Reason reason, const QString &text, const QString &destination);
 
     std::shared_ptr<Work> m_state;
     std::shared_ptr<IoLanes::Ticket> m_ticket;
+    int m_job = 0; // its id in the queue
     bool m_totalKnown = false;
     QString m_waitingFor;
     QString m_source;

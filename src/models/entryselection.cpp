@@ -89,6 +89,24 @@ QStringList EntrySelection::selectedPaths() const
     return paths;
 }
 
+double EntrySelection::selectedBytes() const
+{
+    double bytes = 0;
+    for (const QModelIndex &index : m_selection.selectedRows()) {
+        if (!index.data(FolderModel::IsDirRole).toBool())
+            bytes += index.data(FolderModel::SizeRole).toDouble();
+    }
+    return bytes;
+}
+
+QStringList EntrySelection::targets() const
+{
+    if (m_selection.hasSelection())
+        return selectedPaths();
+    const QString current = currentPath();
+    return current.isEmpty() ? QStringList() : QStringList{current};
+}
+
 bool EntrySelection::isSelected(int row) const
 {
     const QModelIndex index = indexAt(row);

@@ -27,6 +27,8 @@ class EntrySelection : public QObject
     Q_PROPERTY(int count READ count NOTIFY selectionChanged)
     // In row order.
     Q_PROPERTY(QStringList selectedPaths READ selectedPaths NOTIFY selectionChanged)
+    // What the chosen files hold together; folders add nothing.
+    Q_PROPERTY(double selectedBytes READ selectedBytes NOTIFY selectionChanged)
 public:
     explicit EntrySelection(QObject *parent = nullptr);
 
@@ -37,6 +39,9 @@ public:
     QString currentPath() const;
     int count() const;
     QStringList selectedPaths() const;
+    double selectedBytes() const;
+    // What a command acts on: the chosen entries, else the current one.
+    Q_INVOKABLE QStringList targets() const;
     QItemSelectionModel *itemSelectionModel() { return &m_selection; }
 
     Q_INVOKABLE bool isSelected(int row) const;

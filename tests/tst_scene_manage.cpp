@@ -1,0 +1,279 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Managing files as a person does it in the running scene: choosing
+// several entries with the keys, cutting, copying and pasting them through
+// the system clipboard, answering the question a taken name asks, and
+// dropping entries on a folder. Checked on disk and in what is shown.
+#include "foldermodel.h"
+#include "folderstatus.h"
+#include "job.h"
+#include "scenefixture.h"
+#include "scenetools.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLoggingCategory>
+#include <QMimeData>
+#include <QQuickWindow>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QQuickWindow *window()
+{
+    return bb::cascades::Application::instance()->window();
+}
+QQuickItem *browser()
+{
+    return RunningScene::browser();
+}
+QQuickItem *list()
+{
+    return RunningScene::find(browser(), "entryList");
+}
+FolderModel *model()
+{
+    return qobject_cast<FolderModel *>(browser()->property("entries").value<QObject *>());
+}
+QQuickItem *row(const QString &name)
+{
+    const int index = model()->indexOfPath(browser()->property("folder").toString() + "/" + name);
+    QQuickItem *delegate = nullptr;
+    QMetaObject::invokeMethod(list(), "itemAtIndex", Q_RETURN_ARG(QQuickItem *, delegate),
+                              Q_ARG(int, index));
+    return delegate;
+}
+bool open(const QString &folder)
+{
+    return QMetaObject::invokeMethod(browser(), "open", Q_ARG(QVariant, folder),
+                                     Q_ARG(QVariant, true), Q_ARG(QVariant, QString())) &&
+           QTest::qWaitFor([] { return !model()->isRunning() && list()->hasActiveFocus(); });
+}
+void keys(const QString &sequence)
+{
+    QTest::keySequence(window(), QKeySequence(sequence, QKeySequence::PortableText));
+}
+QStringList names(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+QString text(const char *objectName)
+{
+    QQuickItem *item = RunningScene::find(RunningScene::scene(), objectName);
+    return item && item->isVisible() ? item->property("text").toString() : QString();
+}
+QQuickItem *panel()
+{
+    return RunningScene::find(RunningScene::scene(), "jobsPanel");
+}
+// The items of that name the jobs panel shows: its rows are items the
+// panel draws, not objects it owns.
+QList<QQuickItem *> inPanel(const char *objectName, const QQuickItem *in = panel())
+{
+    QList<QQuickItem *> found;
+    for (QQuickItem *item : in->childItems()) {
+        if (!item->isVisible() || item->height() <= 0)
+            continue;
+        if (item->objectName() == QLatin1String(objectName))
+            found << item;
+        found << inPanel(objectName, item);
+    }
+    return found;
+}
+QStringList shown(const char *objectName)
+{
+    QStringList texts;
+    for (const QQuickItem *item : inPanel(objectName))
+        texts << item->property("text").toString();
+    return texts;
+}
+bool click(const QList<QQuickItem *> &items)
+{
+    if (items.size() != 1)
+        return false;
+    QQuickItem *item = items.first();
+    QTest::mouseClick(window(), Qt::LeftButton, {},
+                      item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
+    return true;
+}
+// The panel takes room inside the window, above its bottom edge.
+bool panelInSight()
+{
+    return panel()->isVisible() && panel()->height() > 0 &&
+           panel()->mapToScene(QPointF(0, panel()->height())).y() <= window()->height();
+}
+// A text of the scene with three as its number, as the person reads it.
+QString tr3(const char *context, const char *source)
+{
+    return QCoreApplication::translate(context, source, nullptr, 3);
+}
+QRgb drawn(QQuickItem *row)
+{
+    const QImage picture = window()->grabWindow();
+    const QPointF at = row->mapToScene(QPointF(row->width() - 4, row->height() / 2));
+    const qreal ratio = picture.devicePixelRatio();
+    return picture.pixel(int(at.x() * ratio), int(at.y() * ratio));
+}
+
+} // namespace
+
+class TestSceneManage : public QObject
+{
+    Q_OBJECT
+
+    Sandbox m_box;
+    std::unique_ptr<RunningScene> m_scene;
+    const QString m_src = m_box.path("src");
+    const QString m_dst = m_box.path("dst");
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_box.isValid());
+        for (const char *name : {"a.txt", "b.txt", "c.txt"})
+            QVERIFY(m_box.write("src/" + QString::fromLatin1(name), QByteArray(1500, name[0])));
+        QVERIFY(QDir().mkpath(m_src + "/sub") && QDir().mkpath(m_dst));
+        m_scene = std::make_unique<RunningScene>(m_box);
+        QVERIFY(open(m_src));
+    }
+    void cleanupTestCase() { m_scene.reset(); }
+
+    // Shift+arrows choose more; the rows look chosen and the status says
+    // how many and how much; Ctrl+C puts them on the clipboard, Ctrl+V
+    // pastes them as a copy; a second paste asks, and "Keep both" for all
+    // keeps both.
+    void copyAndPaste()
+    {
+        keys("Home"); // the folder "sub" comes first
+        keys("Down");
+        keys("Shift+Down");
+        keys("Shift+Down");
+        QTRY_VERIFY(row("c.txt") && row("c.txt")->property("highlighted").toBool());
+        QVERIFY(row("a.txt")->property("highlighted").toBool());
+        QVERIFY(!row("sub")->property("highlighted").toBool());
+        QVERIFY(drawn(row("a.txt")) != drawn(row("sub")));
+        QCOMPARE(drawn(row("a.txt")), drawn(row("c.txt")));
+        // Three files of 1500 bytes, in the words of the person's language.
+        QCOMPARE(text("selectionStatus"), FolderStatus::selectionText(3, 4500));
+
+        keys("Ctrl+C");
+        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(data);
+        QCOMPARE(QString::fromUtf8(data->data("text/uri-list")).count("file://"), 3);
+        QVERIFY(data->data("x-special/gnome-copied-files").startsWith("copy\n"));
+        QCOMPARE(data->data("application/x-kde-cutselection"), QByteArray("0"));
+
+        QVERIFY(open(m_dst));
+        auto *paste = RunningScene::find<QObject>(browser(), "pasteCommand");
+        QVERIFY(paste);
+        QCOMPARE(paste->property("text").toString(), tr3("Browser", "Paste %n entries"));
+        keys("Ctrl+V");
+        QTRY_COMPARE(names(m_dst), (QStringList{"a.txt", "b.txt", "c.txt"}));
+        QCOMPARE(QFile(m_dst + "/b.txt").size(), 1500);
+
+        QCOMPARE(names(m_src), (QStringList{"a.txt", "b.txt", "c.txt", "sub"}));
+
+        // The finished paste says what it did until it is dismissed.
+        QTRY_COMPARE(shown("jobTitle"), QStringList{tr3("Transfer", "Copied %n entries.")});
+        QVERIFY(panelInSight());
+        QVERIFY(click(inPanel("jobDismiss")));
+        QTRY_VERIFY(!panel()->isVisible());
+    }
+
+    // A paste onto taken names shows its question in the panel while it
+    // runs, answered or cancelled there; the panel goes with its last job.
+    void pasteAsks_data()
+    {
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("cancel")
+            << QByteArray("jobCancel")
+            << QCoreApplication::translate(
+                   "Transfer", "Cancelled after copying %n of %1; nothing was left half done.",
+                   nullptr, 0)
+                   .arg(3)
+            << QStringList{"a.txt", "b.txt", "c.txt"};
+        QTest::newRow("keep both for all")
+            << "jobAnswer" + QByteArray::number(Job::KeepBoth)
+            << tr3("Transfer", "Copied %n entries.")
+            << QStringList{"a (2).txt", "a.txt", "b (2).txt", "b.txt", "c (2).txt", "c.txt"};
+    }
+    void pasteAsks()
+    {
+        QFETCH(QByteArray, button);
+        QFETCH(QString, outcome);
+        QFETCH(QStringList, after);
+        QVERIFY(open(m_dst));
+        QVERIFY(!panel()->isVisible());
+        keys("Ctrl+V");
+        QTRY_COMPARE(
+            shown("jobQuestion"),
+            QStringList{
+                QCoreApplication::translate("Jobs", "“%1” is already there.").arg("a.txt")});
+        QVERIFY(panelInSight());
+        QCOMPARE(inPanel("jobProgress").size(), 1);
+        QVERIFY(click(inPanel("jobForAll")));
+        QVERIFY(click(inPanel(button.constData())));
+        QTRY_COMPARE(shown("jobTitle"), QStringList{outcome});
+        QCOMPARE(names(m_dst), after);
+        QVERIFY(click(inPanel("jobDismiss")));
+        QTRY_VERIFY(!panel()->isVisible());
+    }
+
+    // Ctrl+X then Ctrl+V moves, and the clipboard is empty after: Paste is
+    // off. Escape chooses nothing, and a command then acts on the current
+    // entry.
+    void cutAndPaste()
+    {
+        QVERIFY(open(m_src));
+        keys("Ctrl+A");
+        // Four entries; the folder adds nothing to the size.
+        QTRY_COMPARE(text("selectionStatus"), FolderStatus::selectionText(4, 4500));
+        keys("Escape");
+        QTRY_VERIFY(text("selectionStatus").isEmpty());
+        keys("End"); // c.txt, alone
+        keys("Ctrl+X");
+        QTRY_COMPARE(
+            QGuiApplication::clipboard()->mimeData()->data("application/x-kde-cutselection"),
+            QByteArray("1"));
+        QVERIFY(open(m_src + "/sub"));
+        keys("Ctrl+V");
+        QTRY_COMPARE(names(m_src + "/sub"), QStringList{"c.txt"});
+        QTRY_COMPARE(names(m_src), (QStringList{"a.txt", "b.txt", "sub"}));
+        auto *paste = RunningScene::find<QObject>(browser(), "pasteCommand");
+        QTRY_VERIFY(!paste->property("enabled").toBool());
+    }
+
+    // Entries dropped on a folder's row move into it; with Ctrl held they
+    // are copied.
+    void drop()
+    {
+        QVERIFY(open(m_src));
+        QTRY_VERIFY(row("sub"));
+        auto *area = RunningScene::find<QObject>(row("sub"), "rowDrop");
+        QVERIFY(area);
+        QVariant taken;
+        QVERIFY(QMetaObject::invokeMethod(area, "take", Q_RETURN_ARG(QVariant, taken),
+                                          Q_ARG(QVariant, QStringList{m_src + "/a.txt"}),
+                                          Q_ARG(QVariant, int(Qt::NoModifier))));
+        QTRY_COMPARE(names(m_src + "/sub"), (QStringList{"a.txt", "c.txt"}));
+        QVERIFY(!QFile::exists(m_src + "/a.txt"));
+        QVERIFY(QMetaObject::invokeMethod(area, "take", Q_RETURN_ARG(QVariant, taken),
+                                          Q_ARG(QVariant, QStringList{m_src + "/b.txt"}),
+                                          Q_ARG(QVariant, int(Qt::ControlModifier))));
+        QTRY_COMPARE(names(m_src + "/sub"), (QStringList{"a.txt", "b.txt", "c.txt"}));
+        QVERIFY(QFile::exists(m_src + "/b.txt"));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    bb::cascades::Application app(argc, argv);
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    TestSceneManage test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_scene_manage.moc"
