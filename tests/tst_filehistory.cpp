@@ -3,6 +3,7 @@
 #include "filehistory.h"
 #include "fileoperations.h"
 #include "filesteps.h"
+#include "jobqueue.h"
 #include "pathcodec.h"
 
 #include <QDir>
@@ -37,6 +38,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<FileOperations> m_operations;
     std::unique_ptr<FileHistory> m_history;
+    std::unique_ptr<JobQueue> m_queue;
     QString m_path;
     QStringList m_made; // what act() made, where it is now
 };
@@ -49,6 +51,8 @@ void tst_FileHistory::init()
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_path + "/data"));
     QVERIFY(QDir().mkpath(m_path + "/other"));
     m_history = std::make_unique<FileHistory>();
+    m_queue = std::make_unique<JobQueue>(nullptr);
+    m_history->follow(m_queue.get());
     m_operations = std::make_unique<FileOperations>();
     m_operations->setHistory(m_history.get());
     m_made.clear();
@@ -57,6 +61,7 @@ void tst_FileHistory::init()
 void tst_FileHistory::cleanup()
 {
     m_operations.reset();
+    m_queue.reset();
     m_history.reset();
     QProcess::execute("rm", {"-rf", "--", m_path}); // odd names QTemporaryDir cannot remove
 }
@@ -142,6 +147,16 @@ void tst_FileHistory::act(const QString &kind)
         QVERIFY(QFile::rename(from, to));
         m_history->record(FileStep::move({{from, to}}));
         m_made = {from, to};
+    } else if (kind == "move by a job") {
+        const QString from = make("moved.txt", "moved");
+        m_queue->move({from}, m_path + "/other");
+        m_made = {from, m_path + "/other/moved.txt"};
+    } else if (kind == "copy by a job") {
+        // A folder: what it holds is undone with it, not as steps of its own.
+        QVERIFY(QDir().mkpath(m_path + "/box"));
+        make("box/inside.txt", "inside");
+        m_queue->copy({m_path + "/box"}, m_path + "/other");
+        m_made = {m_path + "/box", m_path + "/other/box"};
     } else if (kind.startsWith("copy")) {
         const QString from = make("copied.txt", "copied");
         const QString to = m_path + "/other/copied.txt";
@@ -174,6 +189,10 @@ void tst_FileHistory::undoRedo_data()
                           << "Undo copy “copied.txt” to “other”";
     QTest::newRow("copy from the scene") << "copy from the scene"
                                          << "Undo copy “copied.txt” to “other”";
+    QTest::newRow("move by a job") << "move by a job"
+                                   << "Undo move “moved.txt” to “other”";
+    QTest::newRow("copy by a job") << "copy by a job"
+                                   << "Undo copy “box” to “other”";
 }
 
 void tst_FileHistory::undoRedo()
@@ -190,7 +209,7 @@ void tst_FileHistory::undoRedo()
     // Where the entries are after the step, and after its undo.
     const auto there = [this, &kind](bool done) {
         const auto exists = [](const QString &path) { return FileActions::identityOf(path).valid; };
-        if (kind == "rename" || kind == "move")
+        if (kind == "rename" || kind.startsWith("move"))
             return exists(m_made[0]) != done && exists(m_made[1]) == done &&
                    read(m_made[done ? 1 : 0]) != "(missing)";
         if (kind.startsWith("copy"))

@@ -180,6 +180,18 @@ private Q_SLOTS:
         QVERIFY(panelInSight());
         QVERIFY(click(inPanel("jobDismiss")));
         QTRY_VERIFY(!panel()->isVisible());
+
+        // Undo takes the copies away; a second paste brings them back.
+        const QVariant history =
+            browser()->property("steps").value<QObject *>()->property("history");
+        QTRY_VERIFY(history.value<QObject *>()->property("canUndo").toBool());
+        keys("Ctrl+Z");
+        QTRY_COMPARE(names(m_dst), QStringList());
+        keys("Ctrl+V");
+        QTRY_COMPARE(names(m_dst), (QStringList{"a.txt", "b.txt", "c.txt"}));
+        QTRY_COMPARE(shown("jobTitle"), QStringList{tr3("Transfer", "Copied %n entries.")});
+        QVERIFY(click(inPanel("jobDismiss")));
+        QTRY_VERIFY(!panel()->isVisible());
     }
 
     // A paste onto taken names shows its question in the panel while it

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filehistory.h"
-
 #include "fileprobe.h"
 #include "filesteps.h"
+#include "jobqueue.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -27,6 +29,28 @@ private:
 FileHistory::FileHistory(QObject *parent) : QObject(parent)
 {
     connect(&m_stack, &QUndoStack::indexChanged, this, &FileHistory::changed);
+    follow(JobQueue::instance());
+}
+
+void FileHistory::follow(JobQueue *queue)
+{
+    disconnect(m_following);
+    m_following = connect(queue, &JobQueue::undoReady, this, [this](const Job::Undo &undo) {
+        QStringList from, to;
+        for (const Job::UndoStep &step : undo.steps) {
+            // What lies inside a folder goes with it.
+            const bool inside = std::any_of(
+                undo.steps.cbegin(), undo.steps.cend(), [&](const Job::UndoStep &other) {
+                    return step.from.startsWith(other.from + QLatin1Char('/'));
+                });
+            // Removing a copy that replaced an entry would leave neither.
+            if (inside || (undo.kind == Job::Copy && step.replaced))
+                continue;
+            from.append(step.from);
+            to.append(step.to);
+        }
+        recordTransfers(undo.kind == Job::Move, from, to);
+    });
 }
 
 FileHistory::~FileHistory() = default;

@@ -10,6 +10,7 @@
 #include <memory>
 
 class FileStep;
+class JobQueue;
 
 // Undo and redo of the person's own steps in this run, in the order they
 // were made. The stack keeps the order and the texts; the disk work of an
@@ -35,6 +36,10 @@ public:
     QString undoText() const;
     QString redoText() const;
     bool isBusy() const { return m_busy; }
+
+    // Moves and copies that queue finishes become steps too: the entries the
+    // person chose, each with what it held. Made to follow the program's queue.
+    void follow(JobQueue *queue);
 
     // A step already made, to be undone later. Recorded once an undo or a
     // redo under way is over.
@@ -63,4 +68,5 @@ private:
     QUndoStack m_stack;
     QList<std::shared_ptr<FileStep>> m_waiting;
     bool m_busy = false;
+    QMetaObject::Connection m_following;
 };
