@@ -20,22 +20,8 @@
 
 namespace {
 
-QQuickWindow *window()
-{
-    return bb::cascades::Application::instance()->window();
-}
-QQuickItem *browser()
-{
-    return RunningScene::browser();
-}
-QQuickItem *list()
-{
-    return RunningScene::find(browser(), "entryList");
-}
-FolderModel *model()
-{
-    return qobject_cast<FolderModel *>(browser()->property("entries").value<QObject *>());
-}
+using namespace SceneSteps;
+
 QQuickItem *row(const QString &name)
 {
     const int index = model()->indexOfPath(browser()->property("folder").toString() + "/" + name);
@@ -44,15 +30,10 @@ QQuickItem *row(const QString &name)
                               Q_ARG(int, index));
     return delegate;
 }
-bool open(const QString &folder)
+// Opens folder and waits until the list has it and the keyboard.
+bool openFocused(const QString &folder)
 {
-    return QMetaObject::invokeMethod(browser(), "open", Q_ARG(QVariant, folder),
-                                     Q_ARG(QVariant, true), Q_ARG(QVariant, QString())) &&
-           QTest::qWaitFor([] { return !model()->isRunning() && list()->hasActiveFocus(); });
-}
-void keys(const QString &sequence)
-{
-    QTest::keySequence(window(), QKeySequence(sequence, QKeySequence::PortableText));
+    return open(folder) && QTest::qWaitFor([] { return list()->hasActiveFocus(); });
 }
 QStringList names(const QString &folder)
 {
@@ -136,7 +117,7 @@ private Q_SLOTS:
             QVERIFY(m_box.write("src/" + QString::fromLatin1(name), QByteArray(1500, name[0])));
         QVERIFY(QDir().mkpath(m_src + "/sub") && QDir().mkpath(m_dst));
         m_scene = std::make_unique<RunningScene>(m_box);
-        QVERIFY(open(m_src));
+        QVERIFY(openFocused(m_src));
     }
     void cleanupTestCase() { m_scene.reset(); }
 
@@ -165,7 +146,7 @@ private Q_SLOTS:
         QVERIFY(data->data("x-special/gnome-copied-files").startsWith("copy\n"));
         QCOMPARE(data->data("application/x-kde-cutselection"), QByteArray("0"));
 
-        QVERIFY(open(m_dst));
+        QVERIFY(openFocused(m_dst));
         auto *paste = RunningScene::find<QObject>(browser(), "pasteCommand");
         QVERIFY(paste);
         QCOMPARE(paste->property("text").toString(), tr3("Browser", "Paste %n entries"));
@@ -218,7 +199,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, button);
         QFETCH(QString, outcome);
         QFETCH(QStringList, after);
-        QVERIFY(open(m_dst));
+        QVERIFY(openFocused(m_dst));
         QVERIFY(!panel()->isVisible());
         keys("Ctrl+V");
         QTRY_COMPARE(
@@ -240,7 +221,7 @@ private Q_SLOTS:
     // entry.
     void cutAndPaste()
     {
-        QVERIFY(open(m_src));
+        QVERIFY(openFocused(m_src));
         keys("Ctrl+A");
         // Four entries; the folder adds nothing to the size.
         QTRY_COMPARE(text("selectionStatus"), FolderStatus::selectionText(4, 4500));
@@ -251,7 +232,7 @@ private Q_SLOTS:
         QTRY_COMPARE(
             QGuiApplication::clipboard()->mimeData()->data("application/x-kde-cutselection"),
             QByteArray("1"));
-        QVERIFY(open(m_src + "/sub"));
+        QVERIFY(openFocused(m_src + "/sub"));
         keys("Ctrl+V");
         QTRY_COMPARE(names(m_src + "/sub"), QStringList{"c.txt"});
         QTRY_COMPARE(names(m_src), (QStringList{"a.txt", "b.txt", "sub"}));
@@ -263,7 +244,7 @@ private Q_SLOTS:
     // are copied.
     void drop()
     {
-        QVERIFY(open(m_src));
+        QVERIFY(openFocused(m_src));
         QTRY_VERIFY(row("sub"));
         auto *area = RunningScene::find<QObject>(row("sub"), "rowDrop");
         QVERIFY(area);
