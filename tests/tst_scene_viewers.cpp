@@ -116,7 +116,8 @@ private Q_SLOTS:
         // Long ones reach the view a piece at a time, and must arrive whole.
         QByteArray longText, longBinary;
         for (int i = 0; i < 3000; ++i)
-            longText += "line " + QByteArray::number(i) + " \xF0\x9F\x98\x80 with some words after it\n";
+            longText +=
+                "line " + QByteArray::number(i) + " \xF0\x9F\x98\x80 with some words after it\n";
         for (int i = 0; i < 100000; ++i)
             longBinary += char(i * 7 % 256);
         QTest::newRow("long text") << "long.txt" << longText << "textView";
