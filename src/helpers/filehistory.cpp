@@ -4,7 +4,7 @@
 #include "filesteps.h"
 #include "jobqueue.h"
 
-#include <algorithm>
+#include <QSet>
 
 namespace {
 
@@ -36,13 +36,17 @@ void FileHistory::follow(JobQueue *queue)
 {
     disconnect(m_following);
     m_following = connect(queue, &JobQueue::undoReady, this, [this](const Job::Undo &undo) {
+        // What lies inside a folder goes with it. Looked up by each
+        // folder above, not against every other entry: a tree holds many.
+        QSet<QString> all;
+        for (const Job::UndoStep &step : undo.steps)
+            all.insert(step.from);
         QStringList from, to;
         for (const Job::UndoStep &step : undo.steps) {
-            // What lies inside a folder goes with it.
-            const bool inside = std::any_of(
-                undo.steps.cbegin(), undo.steps.cend(), [&](const Job::UndoStep &other) {
-                    return step.from.startsWith(other.from + QLatin1Char('/'));
-                });
+            bool inside = false;
+            for (qsizetype at = step.from.lastIndexOf(QLatin1Char('/')); at > 0 && !inside;
+                 at = step.from.lastIndexOf(QLatin1Char('/'), at - 1))
+                inside = all.contains(step.from.left(at));
             // Removing a copy that replaced an entry would leave neither.
             if (inside || (undo.kind == Job::Copy && step.replaced))
                 continue;
