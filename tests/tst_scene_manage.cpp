@@ -216,6 +216,28 @@ private Q_SLOTS:
         QTRY_VERIFY(!panel()->isVisible());
     }
 
+    // Closing the window while a job runs asks first; staying keeps the
+    // window and the job, which can still be cancelled with nothing changed.
+    void leavingAsks()
+    {
+        QVERIFY(openFocused(m_dst));
+        const QStringList before = names(m_dst);
+        keys("Ctrl+V");
+        QTRY_COMPARE(shown("jobQuestion").size(), 1);
+        QVERIFY(!window()->close());
+        QQuickItem *stay = nullptr;
+        QTRY_VERIFY((stay = RunningScene::find(RunningScene::scene(), "leaveStay")) &&
+                    stay->isVisible());
+        QVERIFY(click({stay}));
+        QTRY_VERIFY(!stay->isVisible());
+        QVERIFY(window()->isVisible());
+        QVERIFY(click(inPanel("jobCancel")));
+        QTRY_COMPARE(inPanel("jobDismiss").size(), 1);
+        QCOMPARE(names(m_dst), before);
+        QVERIFY(click(inPanel("jobDismiss")));
+        QTRY_VERIFY(!panel()->isVisible());
+    }
+
     // Ctrl+X then Ctrl+V moves, and the clipboard is empty after: Paste is
     // off. Escape chooses nothing, and a command then acts on the current
     // entry.

@@ -222,9 +222,16 @@ Page {
                     browser.showEntryMenu(entry, at.x, at.y)
                 }
             }
-            StepBar {
+            // A trash, delete or restore, or what came of one: made with the first.
+            MadeLater {
                 Layout.fillWidth: true
-                steps: fileSteps
+                wanted: fileSteps.doing !== "" || fileSteps.notice !== ""
+                component: Component {
+                    StepBar {
+                        width: parent ? parent.width : 0
+                        steps: fileSteps
+                    }
+                }
             }
             // The view switched: the one shown takes the keyboard the other had.
             Connections {

@@ -25,6 +25,8 @@ ToolBar {
             lateTimer.restart()
         dismissed = ""
     }
+    // Made while a step already runs: it shows after the same moment.
+    Component.onCompleted: if (running) lateTimer.restart()
     Timer {
         id: lateTimer
         interval: 400

@@ -125,13 +125,21 @@ Page {
 
         // Copies started from the browser show their progress here; a view
         // shows them in its own frame.
-        CopyBar {
+        // Made with the first copy.
+        MadeLater {
             id: browserCopy
             objectName: "browserCopy"
             anchors.bottom: parent.bottom
             width: parent.width
+            height: implicitHeight
             visible: stack.depth === 1 && (sceneCopier.running || sceneCopier.result !== "")
-            copier: sceneCopier
+            wanted: visible
+            component: Component {
+                CopyBar {
+                    width: browserCopy.width
+                    copier: sceneCopier
+                }
+            }
         }
     }
 
