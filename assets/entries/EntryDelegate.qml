@@ -126,16 +126,17 @@ ItemDelegate {
                     color: row.ink
                     opacity: row.isReadable ? 1 : 0.6
                 }
+                // Hidden parts are left without words: laying words out costs.
                 Label {
                     visible: row.hasUndecodable
-                    text: "\u26A0"
+                    text: row.hasUndecodable ? "\u26A0" : ""
                     color: "#d9822b"
                     Accessible.name: qsTranslate("Browser", "This name is not valid UTF-8; its odd bytes show as %1").arg("\\xNN")
                 }
                 Label {
                     visible: row.isBrokenLink && !row.compact
                     Layout.fillWidth: true
-                    text: row.brokenText
+                    text: row.isBrokenLink && !row.compact ? row.brokenText : ""
                     elide: Text.ElideMiddle
                     font.italic: true
                     color: row.ink
@@ -143,7 +144,7 @@ ItemDelegate {
                 }
                 Label {
                     visible: !row.isReadable && !row.isBrokenLink
-                    text: qsTranslate("Browser", "no access")
+                    text: !row.isReadable && !row.isBrokenLink ? qsTranslate("Browser", "no access") : ""
                     font.italic: true
                     color: row.ink
                     opacity: 0.7
@@ -153,8 +154,9 @@ ItemDelegate {
                 objectName: "entryDetail"
                 visible: row.compact
                 Layout.fillWidth: true
-                text: row.isBrokenLink ? row.brokenText
-                                       : row.words.join([row.sizeText, row.dateText, row.kindText], " \u00B7 ")
+                text: !row.compact ? ""
+                      : row.isBrokenLink ? row.brokenText
+                      : row.words.join([row.sizeText, row.dateText, row.kindText], " \u00B7 ")
                 elide: Text.ElideRight
                 font.pixelSize: Services.ui.du(1.2)
                 color: row.ink

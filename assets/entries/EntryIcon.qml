@@ -121,7 +121,7 @@ Item {
         color: icon.kind === "brokenLink" ? "#c0392b" : "#d9822b"
         Text {
             anchors.centerIn: parent
-            text: icon.kind === "brokenLink" ? "\u2715" : "\u2197"
+            text: icon.kind === "brokenLink" ? "\u2715" : icon.kind === "link" ? "\u2197" : ""
             color: "white"
             font.pixelSize: parent.height * 0.8
             font.bold: true
