@@ -52,6 +52,8 @@ QtObject {
                     onClicked: question.accept()
                 }
             }
+            // Staying: the keyboard goes back to the page it left.
+            onRejected: guard.scene.forceActiveFocus()
             onAccepted: {
                 guard.leaving = true
                 JobQueue.cancelAll()
