@@ -4,9 +4,11 @@
 #include "foldermodel.h"
 #include "pathcodec.h"
 #include "scenefixture.h"
+#include "scratchmount.h"
 #include "shownnames.h"
 
 #include <QQuickWindow>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <dirent.h>
@@ -51,6 +53,35 @@ QString shown(const char *name)
     QObject *item = anywhere(name);
     return item && item->property("visible").toBool() ? item->property("text").toString()
                                                       : QString();
+}
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+// The Trash place, chosen among the places by the keyboard; its list, with
+// the keyboard.
+QQuickItem *openTrashPlace()
+{
+    keys("Ctrl+F6");
+    auto *places = RunningScene::find(browser(), "placesList");
+    if (!places || !QTest::qWaitFor([places] { return places->hasActiveFocus(); }))
+        return nullptr;
+    for (int i = 0; i < places->property("count").toInt(); ++i) {
+        QQuickItem *row = nullptr;
+        QMetaObject::invokeMethod(places, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, row),
+                                  Q_ARG(int, i));
+        if (row && row->property("path").toString() == QStringLiteral("trash:///"))
+            places->setProperty("currentIndex", i);
+    }
+    keys("Return");
+    if (!QTest::qWaitFor([] {
+            return RunningScene::current() &&
+                   RunningScene::current()->objectName() == QStringLiteral("trashPage");
+        }))
+        return nullptr;
+    auto *list = RunningScene::find(RunningScene::current(), "trashList");
+    return list && QTest::qWaitFor([list] { return list->hasActiveFocus(); }) ? list : nullptr;
 }
 
 } // namespace
@@ -181,6 +212,42 @@ private Q_SLOTS:
         QTRY_VERIFY(list()->isVisible() && list()->hasActiveFocus());
     }
 
+    // An entry made above the one being renamed moves its row or tile: the
+    // editor moves with it, and Enter still renames that entry.
+    void renameFollowsRow_data()
+    {
+        QTest::addColumn<QString>("viewKey");
+        QTest::newRow("list") << "Ctrl+1";
+        QTest::newRow("grid") << "Ctrl+2";
+    }
+    void renameFollowsRow()
+    {
+        QFETCH(QString, viewKey);
+        const QString folder = m_box.path("follow-" + QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(m_box.write(folder.mid(m_box.path().size() + 1) + "/b.txt", "b"));
+        QVERIFY(m_box.write(folder.mid(m_box.path().size() + 1) + "/c.txt", "c"));
+        QVERIFY(open(folder, folder + "/c.txt"));
+        keys(viewKey);
+        auto *view = RunningScene::find(browser(), viewKey == "Ctrl+1" ? "entryList" : "entryGrid");
+        QTRY_VERIFY(view && view->isVisible() && view->hasActiveFocus());
+        QTRY_COMPARE(currentName(), QStringLiteral("c.txt"));
+        keys("F2");
+        auto *editor = qobject_cast<QQuickItem *>(anywhere("renameEditor"));
+        QTRY_VERIFY(editor && editor->hasActiveFocus());
+        QVERIFY(m_box.write(folder.mid(m_box.path().size() + 1) + "/a.txt", "a"));
+        QTRY_COMPARE(view->property("count").toInt(), 3);
+        QTRY_VERIFY([&] {
+            auto *row = view->property("currentItem").value<QQuickItem *>();
+            return row && row->mapRectToScene(row->boundingRect())
+                              .contains(editor->mapToScene(editor->boundingRect().center()));
+        }());
+        type("d");
+        keys("Return");
+        QTRY_COMPARE(onDisk(folder), (QList<QByteArray>{"a.txt", "b.txt", "d.txt"}));
+        keys("Ctrl+1");
+        QTRY_VERIFY(list()->isVisible() && list()->hasActiveFocus());
+    }
+
     // Ctrl+Shift+N offers "New folder" selected; Enter makes it and chooses
     // it; the same name again is refused and says why. Undo takes the folder
     // back only while it is empty, and says why not.
@@ -301,27 +368,9 @@ private Q_SLOTS:
             keys("Delete");
             QTRY_VERIFY(!onDisk(folder).contains(name));
         }
-        // Chosen among the places by the keyboard.
-        keys("Ctrl+F6");
-        auto *places = RunningScene::find(browser(), "placesList");
-        QVERIFY(places);
-        QTRY_VERIFY(places->hasActiveFocus());
-        int trashRow = -1;
-        for (int i = 0; i < places->property("count").toInt() && trashRow < 0; ++i) {
-            QQuickItem *row = nullptr;
-            QMetaObject::invokeMethod(places, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, row),
-                                      Q_ARG(int, i));
-            if (row && row->property("path").toString() == QStringLiteral("trash:///"))
-                trashRow = i;
-        }
-        QVERIFY(trashRow >= 0);
-        places->setProperty("currentIndex", trashRow);
-        keys("Return");
-        QTRY_VERIFY(RunningScene::current() &&
-                    RunningScene::current()->objectName() == QStringLiteral("trashPage"));
-        auto *trashList = RunningScene::find(RunningScene::current(), "trashList");
+        auto *trashList = openTrashPlace();
+        QVERIFY(trashList);
         QTRY_COMPARE(trashList->property("count").toInt(), 3);
-        QTRY_VERIFY(trashList->hasActiveFocus());
         QQuickItem *shownRow = nullptr;
         for (int i = 0; i < 3 && !shownRow; ++i) {
             QQuickItem *row = nullptr;
@@ -363,6 +412,80 @@ private Q_SLOTS:
         keys("Return");
         QTRY_COMPARE(onDisk(m_trash + "/files"), QList<QByteArray>{});
         QTRY_VERIFY(RunningScene::find(RunningScene::current(), "trashEmptyText")->isVisible());
+        keys("Esc");
+        QTRY_COMPARE(RunningScene::current(), browser());
+    }
+
+    // Trashed by Delete and put back from the Trash place, checked on disk
+    // as other file managers read it: one name trashed twice keeps both, a
+    // volume of its own has its trash at its top, and a name taken again
+    // asks before the entry comes back beside it.
+    void trashAndRestore_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("onMount");
+        QTest::addColumn<bool>("retaken");
+        QTest::newRow("one name twice") << 2 << false << false;
+        QTest::newRow("another volume") << 1 << true << false;
+        QTest::newRow("name taken again") << 1 << false << true;
+    }
+    void trashAndRestore()
+    {
+        QFETCH(int, count);
+        QFETCH(bool, onMount);
+        QFETCH(bool, retaken);
+        const QString folder = m_box.path(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(QDir().mkpath(folder));
+        QString can = m_trash, why;
+        if (onMount && !mountScratch(folder, &why))
+            QSKIP(qPrintable(why));
+        const auto unmount =
+            qScopeGuard([&] { ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH); });
+        if (onMount)
+            can = folder + "/.Trash-" + QString::number(::getuid());
+        QVERIFY(QDir(m_trash).removeRecursively()); // only these are listed
+        QStringList paths, infos;
+        for (int i = 0; i < count; ++i) {
+            paths << folder + "/" + QString::number(i) + "/twin.txt";
+            QVERIFY(m_box.write(paths[i].mid(m_box.path().size() + 1), QByteArray::number(i)));
+            QVERIFY(open(FileActions::folderOf(paths[i]), paths[i]));
+            QTRY_COMPARE(currentName(), QStringLiteral("twin.txt"));
+            keys("Delete");
+            QTRY_VERIFY(!QFile::exists(paths[i]));
+            // Relative to the top of a volume of its own.
+            infos << "[Trash Info]\nPath=" +
+                         QUrl::toPercentEncoding(
+                             onMount ? paths[i].mid(folder.size() + 1) : paths[i], "/");
+        }
+        const QList<QByteArray> names = count == 1 ? QList<QByteArray>{"twin.txt"}
+                                                   : QList<QByteArray>{"twin.2.txt", "twin.txt"};
+        QTRY_COMPARE(onDisk(can + "/files"), names);
+        QStringList written;
+        for (const QByteArray &name : names) {
+            const QByteArray info = contentOf(can + "/info/" + name + ".trashinfo");
+            QVERIFY2(info.contains("\nDeletionDate="), info.constData());
+            written << QString::fromUtf8(info.left(info.indexOf("\nDeletionDate=")));
+        }
+        written.sort();
+        QCOMPARE(written, infos);
+        if (retaken)
+            QVERIFY(m_box.write(paths[0].mid(m_box.path().size() + 1), "new"));
+
+        auto *trashList = openTrashPlace();
+        QVERIFY(trashList);
+        QTRY_COMPARE(trashList->property("count").toInt(), count);
+        keys("Ctrl+A");
+        keys("Ctrl+Return");
+        if (retaken) {
+            QTRY_VERIFY(shown("askQuestion").contains("twin (2).txt"));
+            keys("Return");
+            QTRY_COMPARE(contentOf(folder + "/0/twin (2).txt"), QByteArray("0"));
+            QCOMPARE(contentOf(paths[0]), QByteArray("new"));
+        }
+        for (int i = 0; i < count && !retaken; ++i)
+            QTRY_COMPARE(contentOf(paths[i]), QByteArray::number(i));
+        QTRY_COMPARE(onDisk(can + "/files"), QList<QByteArray>{});
+        QCOMPARE(onDisk(can + "/info"), QList<QByteArray>{});
         keys("Esc");
         QTRY_COMPARE(RunningScene::current(), browser());
     }
@@ -432,6 +555,7 @@ private Q_SLOTS:
 
 int main(int argc, char **argv)
 {
+    enterMountNamespace(nullptr); // before any thread
     bb::cascades::Application app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     TestSceneFiles test;

@@ -6,14 +6,17 @@
 #include "foldermodel.h"
 #include "folderstatus.h"
 #include "job.h"
+#include "jobqueue.h"
 #include "scenefixture.h"
 #include "scenetools.h"
+#include "scratchmount.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QMimeData>
 #include <QQuickWindow>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <memory>
@@ -282,10 +285,48 @@ private Q_SLOTS:
         QTRY_COMPARE(names(m_src + "/sub"), (QStringList{"a.txt", "b.txt", "c.txt"}));
         QVERIFY(QFile::exists(m_src + "/b.txt"));
     }
+
+    // A move to another volume is taken back, and made again, by jobs of
+    // the panel.
+    void undoAcrossVolumes()
+    {
+        const QString volume = m_box.path("volume");
+        QString why;
+        QVERIFY(QDir().mkpath(volume));
+        if (!mountScratch(volume, &why))
+            QSKIP(qPrintable(why));
+        const auto unmount =
+            qScopeGuard([&] { ::umount2(QFile::encodeName(volume).constData(), MNT_DETACH); });
+        QVERIFY(m_box.write("src/far.txt", "far"));
+        QVERIFY(openFocused(m_src));
+        QTRY_VERIFY(row("far.txt"));
+        QVERIFY(
+            QMetaObject::invokeMethod(browser(), "select", Q_ARG(QVariant, m_src + "/far.txt")));
+        QTRY_COMPARE(currentName(), QStringLiteral("far.txt"));
+        keys("Ctrl+X");
+        QVERIFY(openFocused(volume));
+        JobQueue::instance()->dismissFinished(); // what the cases before left
+        QTRY_VERIFY(!panel()->isVisible());
+        const QString moved =
+            QCoreApplication::translate("Transfer", "Moved %n entries.", nullptr, 1);
+        for (const char *key : {"Ctrl+V", "Ctrl+Z", "Ctrl+Shift+Z"}) {
+            keys(QString::fromLatin1(key));
+            const bool there = key[5] != 'Z';
+            QTRY_COMPARE(names(volume), there ? QStringList{"far.txt"} : QStringList());
+            QFile file(there ? volume + "/far.txt" : m_src + "/far.txt");
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("far"));
+            QTRY_COMPARE(shown("jobTitle"), QStringList{moved});
+            QVERIFY(click(inPanel("jobDismiss")));
+            QTRY_VERIFY(!panel()->isVisible());
+        }
+        QVERIFY(!QFile::exists(m_src + "/far.txt"));
+    }
 };
 
 int main(int argc, char **argv)
 {
+    enterMountNamespace(nullptr); // before any thread
     bb::cascades::Application app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     TestSceneManage test;

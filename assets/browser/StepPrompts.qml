@@ -80,6 +80,11 @@ Item {
         function onCurrentMoved() { prompts.editor.place() }
     }
     Connections {
+        target: prompts.list
+        enabled: prompts.editor !== null
+        function onCurrentMoved() { prompts.editor.place() }
+    }
+    Connections {
         target: prompts.navigation
         function onLeaving() { prompts.stopEditing() }
     }

@@ -57,8 +57,14 @@ ListView {
     property alias typeAhead: typeAhead
     // Pictures show small thumbnails in place of their icons.
     property bool thumbnails: false
-    // Where the current row's name is drawn: the rename editor lies over it.
+    // Where the current row's name is drawn: the rename editor lies over it,
+    // and follows it when a row put in or taken out above moves it.
     readonly property Item currentName: (currentItem as EntryDelegate)?.nameItem ?? null
+    signal currentMoved()
+    Connections {
+        target: list.currentItem
+        function onYChanged() { list.currentMoved() }
+    }
 
     function activate(index) {
         if (index < 0 || index >= count)

@@ -3,6 +3,7 @@
 #include "fileprobe.h"
 #include "filesteps.h"
 #include "jobqueue.h"
+#include "transfer.h"
 
 #include <QSet>
 
@@ -34,8 +35,19 @@ FileHistory::FileHistory(QObject *parent) : QObject(parent)
 
 void FileHistory::follow(JobQueue *queue)
 {
-    disconnect(m_following);
-    m_following = connect(queue, &JobQueue::undoReady, this, [this](const Job::Undo &undo) {
+    for (const QMetaObject::Connection &connection : std::as_const(m_following))
+        disconnect(connection);
+    m_following.clear();
+    m_queue = queue;
+    if (!queue)
+        return;
+    m_following << connect(queue, &JobQueue::undoReady, this, [this](const Job::Undo &undo) {
+        // Replayed steps are steps of the history already.
+        if (undo.replay) {
+            if (undo.job == m_job)
+                m_jobMade += undo.steps;
+            return;
+        }
         // What lies inside a folder goes with it. Looked up by each
         // folder above, not against every other entry: a tree holds many.
         QSet<QString> all;
@@ -55,6 +67,19 @@ void FileHistory::follow(JobQueue *queue)
         }
         recordTransfers(undo.kind == Job::Move, from, to);
     });
+    m_following << connect(queue, &JobQueue::finished, this,
+                           [this](int id, Job::State, const QString &outcome) {
+                               if (id != m_job || !m_jobOver)
+                                   return;
+                               // What it made comes just after.
+                               QMetaObject::invokeMethod(
+                                   this,
+                                   [this, outcome, then = std::exchange(m_jobOver, {})] {
+                                       m_job = 0;
+                                       then(outcome);
+                                   },
+                                   Qt::QueuedConnection);
+                           });
 }
 
 FileHistory::~FileHistory() = default;
@@ -143,21 +168,62 @@ void FileHistory::run(bool undoing)
     FileProbe::runOffThread<FileResult>(
         this, [step, undoing] { return undoing ? step->undo() : step->redo(); },
         [this, step, undoing, text](const FileResult &result) {
-            m_busy = false;
-            if (result.ok()) {
-                if (undoing)
-                    m_stack.undo();
-                else
-                    m_stack.redo();
-            }
-            for (std::shared_ptr<FileStep> &waiting : m_waiting)
-                m_stack.push(new StepCommand(std::move(waiting)));
-            m_waiting.clear();
-            Q_EMIT changed();
-            const QString message =
-                result.ok() ? QString()
-                            : (undoing ? tr("Could not undo %1: %2") : tr("Could not redo %1: %2"))
-                                  .arg(text, result.message());
-            Q_EMIT finished(undoing, result.ok(), message, step->touched());
+            if (result.ok() && !step->handover().pairs.isEmpty())
+                handOver(undoing, text, step);
+            else
+                over(undoing, result.ok(), text, result.message(), step);
         });
+}
+
+void FileHistory::handOver(bool undoing, const QString &text, const std::shared_ptr<FileStep> &step)
+{
+    const auto settle = [this, step, undoing, text](const QList<Job::UndoStep> &made,
+                                                    const QString &why) {
+        FileProbe::runOffThread<bool>(
+            this, [step, made] { return step->settle(made); },
+            [this, step, undoing, text, why](bool done) { over(undoing, done, text, why, step); });
+    };
+    const FileStep::Handover &handover = step->handover();
+    if (!m_queue) {
+        settle(
+            {},
+            FileResult::failure(FileResult::CrossDevice, handover.pairs.first().first).message());
+        return;
+    }
+    QList<Transfer::Item> items;
+    for (const auto &[from, to] : handover.pairs)
+        items.append({from, FileActions::folderOf(to), FileActions::nameOf(to)});
+    m_jobMade.clear();
+    m_jobOver = [this, settle](const QString &outcome) {
+        settle(std::exchange(m_jobMade, {}), outcome);
+    };
+    m_job = m_queue->start(std::make_unique<Transfer>(handover.move ? Job::Move : Job::Copy, items),
+                           true);
+}
+
+void FileHistory::over(bool undoing, bool ok, const QString &text, const QString &why,
+                       const std::shared_ptr<FileStep> &step)
+{
+    m_busy = false;
+    if (ok) {
+        if (undoing)
+            m_stack.undo();
+        else
+            m_stack.redo();
+    } else if (step->text() != text) {
+        // Part of it was done: the step names what is left.
+        for (int i = 0; i < m_stack.count(); ++i) {
+            const auto *command = static_cast<const StepCommand *>(m_stack.command(i));
+            if (command->step() == step)
+                const_cast<StepCommand *>(command)->setText(step->text());
+        }
+    }
+    for (std::shared_ptr<FileStep> &waiting : m_waiting)
+        m_stack.push(new StepCommand(std::move(waiting)));
+    m_waiting.clear();
+    Q_EMIT changed();
+    const QString message =
+        ok ? QString()
+           : (undoing ? tr("Could not undo %1: %2") : tr("Could not redo %1: %2")).arg(text, why);
+    Q_EMIT finished(undoing, ok, message, step->touched());
 }

@@ -3,10 +3,14 @@
 
 #include "fileresult.h"
 
+#include "job.h"
+
 #include <QObject>
+#include <QPointer>
 #include <QUndoStack>
 #include <QtQml/qqmlregistration.h>
 
+#include <functional>
 #include <memory>
 
 class FileStep;
@@ -39,6 +43,8 @@ public:
 
     // Moves and copies that queue finishes become steps too: the entries the
     // person chose, each with what it held. Made to follow the program's queue.
+    // An undo or a redo that must move or copy to another volume runs there
+    // as a job of its own, with the questions of a paste.
     void follow(JobQueue *queue);
 
     // A step already made, to be undone later. Recorded once an undo or a
@@ -63,10 +69,19 @@ Q_SIGNALS:
 
 private:
     void run(bool undoing);
+    // Runs what a step left to the job engine, then lets the step settle.
+    void handOver(bool undoing, const QString &text, const std::shared_ptr<FileStep> &step);
+    void over(bool undoing, bool ok, const QString &text, const QString &why,
+              const std::shared_ptr<FileStep> &step);
     void recordTransfers(bool move, const QStringList &from, const QStringList &to);
 
     QUndoStack m_stack;
     QList<std::shared_ptr<FileStep>> m_waiting;
     bool m_busy = false;
-    QMetaObject::Connection m_following;
+    QPointer<JobQueue> m_queue;
+    QList<QMetaObject::Connection> m_following;
+    // The job an undo or a redo handed over, and what it has made so far.
+    int m_job = 0;
+    QList<Job::UndoStep> m_jobMade;
+    std::function<void(const QString &outcome)> m_jobOver;
 };

@@ -6,7 +6,7 @@
 #include "treewalk.h"
 
 #include <QCoreApplication>
-#include <QMutex>
+#include <QHash>
 
 #include <cerrno>
 
@@ -22,20 +22,8 @@ QString tr(const char *text, int n = -1)
     return QCoreApplication::translate("FileStep", text, nullptr, n);
 }
 
-QMutex &transferLock()
-{
-    static QMutex lock;
-    return lock;
-}
-
-FileStep::Transfer &transferHook()
-{
-    static FileStep::Transfer hook;
-    return hook;
-}
-
-// Moves the entry at from to to without replacing anything: a rename on one
-// volume, the job engine's move across volumes.
+// Moves the entry at from to to without replacing anything, by a rename:
+// CrossDevice where to lies on another volume.
 FileResult moveEntry(const QString &from, const QString &to)
 {
     Descriptor source(FileActions::openFolder(FileActions::folderOf(from)));
@@ -47,13 +35,16 @@ FileResult moveEntry(const QString &from, const QString &to)
     const int error =
         FileActions::renameNoReplace(source.get(), PathCodec::encode(FileActions::nameOf(from)),
                                      target.get(), PathCodec::encode(FileActions::nameOf(to)));
-    if (error == EXDEV) {
-        if (const FileStep::Transfer transfer = FileStep::transfer())
-            return transfer(from, to, true);
-    }
-    if (error)
-        return FileResult::fromErrno(error, error == EEXIST ? to : from);
-    return {};
+    return FileResult::fromErrno(error, error == EEXIST ? to : from);
+}
+
+// What a job made, by the entry it was made from.
+QHash<QString, Job::UndoStep> bySource(const QList<Job::UndoStep> &made)
+{
+    QHash<QString, Job::UndoStep> steps;
+    for (const Job::UndoStep &step : made)
+        steps.insert(step.from, step);
+    return steps;
 }
 
 class RenameStep : public FileStep
@@ -184,6 +175,40 @@ public:
     }
     FileResult undo() override { return go(true); }
     FileResult redo() override { return go(false); }
+    bool settle(const QList<Job::UndoStep> &made) override
+    {
+        const QHash<QString, Job::UndoStep> moved = bySource(made);
+        QList<qsizetype> left;
+        m_touched.clear();
+        for (qsizetype i = 0; i < m_moved.size(); ++i) {
+            if (m_handed.contains(i)) {
+                // Gone from where it was, and where the job put it: a name
+                // taken meanwhile may have made it "name (2)".
+                const auto it = moved.constFind(from(i));
+                if (it == moved.cend() || FileActions::identityOf(from(i)).valid) {
+                    left.append(i);
+                    continue;
+                }
+                to(i) = it->to;
+                if (!m_back)
+                    m_identities[i] = FileActions::identityOf(it->to);
+            }
+            m_touched.append(to(i));
+        }
+        m_handed.clear();
+        m_handover = {};
+        if (left.isEmpty())
+            return true;
+        Pairs pairs;
+        QList<FileActions::Identity> identities;
+        for (const qsizetype i : std::as_const(left)) {
+            pairs.append(m_moved[i]);
+            identities.append(m_identities[i]);
+        }
+        m_moved = pairs;
+        m_identities = identities;
+        return false;
+    }
     QString text() const override
     {
         if (m_moved.size() == 1)
@@ -192,42 +217,52 @@ public:
     }
 
 private:
+    QString &from(qsizetype i) { return m_back ? m_moved[i].second : m_moved[i].first; }
+    QString &to(qsizetype i) { return m_back ? m_moved[i].first : m_moved[i].second; }
+
     FileResult go(bool back)
     {
-        const auto from = [back](const QPair<QString, QString> &pair) {
-            return back ? pair.second : pair.first;
-        };
-        const auto to = [back](const QPair<QString, QString> &pair) {
-            return back ? pair.first : pair.second;
-        };
+        m_back = back;
+        m_handed.clear();
+        m_handover = {};
         for (qsizetype i = 0; i < m_moved.size(); ++i) {
-            const FileActions::Identity now = FileActions::identityOf(from(m_moved[i]));
+            const FileActions::Identity now = FileActions::identityOf(from(i));
             if (!now.valid)
-                return FileResult::failure(FileResult::Missing, from(m_moved[i]), ENOENT);
+                return FileResult::failure(FileResult::Missing, from(i), ENOENT);
             if (back && !now.sameEntry(m_identities[i]))
-                return FileResult::failure(FileResult::Changed, from(m_moved[i]));
-            if (FileActions::identityOf(to(m_moved[i])).valid)
-                return FileResult::failure(FileResult::Exists, to(m_moved[i]), EEXIST);
+                return FileResult::failure(FileResult::Changed, from(i));
+            if (FileActions::identityOf(to(i)).valid)
+                return FileResult::failure(FileResult::Exists, to(i), EEXIST);
         }
+        // A rename where one reaches; the rest goes to the job engine.
         for (qsizetype i = 0; i < m_moved.size(); ++i) {
-            const FileResult moved = moveEntry(from(m_moved[i]), to(m_moved[i]));
-            if (!moved.ok()) {
-                for (qsizetype j = 0; j < i; ++j)
-                    moveEntry(to(m_moved[j]), from(m_moved[j]));
+            const FileResult moved = moveEntry(from(i), to(i));
+            if (moved.error == FileResult::CrossDevice) {
+                m_handed.append(i);
+                m_handover.pairs.append({from(i), to(i)});
+            } else if (!moved.ok()) {
+                for (qsizetype j = 0; j < i; ++j) {
+                    if (!m_handed.contains(j))
+                        moveEntry(to(j), from(j));
+                }
+                m_handed.clear();
+                m_handover = {};
                 return moved;
             }
         }
+        m_handover.move = true;
+        if (!m_handed.isEmpty())
+            return {};
         m_touched.clear();
-        for (qsizetype i = 0; i < m_moved.size(); ++i) {
-            m_touched.append(to(m_moved[i]));
-            if (!back) // a move across volumes gave it a new inode
-                m_identities[i] = FileActions::identityOf(m_moved[i].second);
-        }
+        for (qsizetype i = 0; i < m_moved.size(); ++i)
+            m_touched.append(to(i));
         return {};
     }
 
     Pairs m_moved;
     QList<FileActions::Identity> m_identities; // where they went, after the move
+    bool m_back = false;                       // the last go() moved them back
+    QList<qsizetype> m_handed;                 // its entries left to the job engine
 };
 
 class CopyStep : public FileStep
@@ -241,6 +276,7 @@ public:
     // The copies go only if nothing in them changed since they were made.
     FileResult undo() override
     {
+        m_handover = {};
         for (qsizetype i = 0; i < m_copied.size(); ++i) {
             const QString &copy = m_copied[i].second;
             if (!FileActions::identityOf(copy).valid)
@@ -257,24 +293,42 @@ public:
             m_touched.append(pair.first);
         return {};
     }
+    // The copies are made again by the job engine.
     FileResult redo() override
     {
-        const Transfer transfer = FileStep::transfer();
+        m_handover = {};
         for (const auto &pair : std::as_const(m_copied)) {
-            if (!transfer)
-                return FileResult::failure(FileResult::Other, pair.second, ENOTSUP);
+            if (!FileActions::identityOf(pair.first).valid)
+                return FileResult::failure(FileResult::Missing, pair.first, ENOENT);
             if (FileActions::identityOf(pair.second).valid)
                 return FileResult::failure(FileResult::Exists, pair.second, EEXIST);
         }
+        m_handover.pairs = m_copied;
+        return {};
+    }
+    bool settle(const QList<Job::UndoStep> &made) override
+    {
+        const QHash<QString, Job::UndoStep> copies = bySource(made);
+        Pairs left;
         m_touched.clear();
         for (qsizetype i = 0; i < m_copied.size(); ++i) {
-            if (const FileResult copied = transfer(m_copied[i].first, m_copied[i].second, false);
-                !copied.ok())
-                return copied;
-            m_prints[i] = TreeWalk::fingerprint(m_copied[i].second);
-            m_touched.append(m_copied[i].second);
+            const auto it = copies.constFind(m_copied[i].first);
+            if (it == copies.cend() || !FileActions::identityOf(it->to).valid) {
+                left.append(m_copied[i]);
+                continue;
+            }
+            m_copied[i].second = it->to;
+            // A copy that replaced an entry is never taken back: that would
+            // leave neither.
+            m_prints[i] = it->replaced ? QByteArray() : TreeWalk::fingerprint(it->to);
+            m_touched.append(it->to);
         }
-        return {};
+        m_handover = {};
+        if (left.isEmpty())
+            return true;
+        m_copied = left;
+        m_prints = QList<QByteArray>(left.size());
+        return false;
     }
     QString text() const override
     {
@@ -290,18 +344,6 @@ private:
 };
 
 } // namespace
-
-void FileStep::setTransfer(Transfer transfer)
-{
-    QMutexLocker locker(&transferLock());
-    transferHook() = std::move(transfer);
-}
-
-FileStep::Transfer FileStep::transfer()
-{
-    QMutexLocker locker(&transferLock());
-    return transferHook();
-}
 
 std::shared_ptr<FileStep> FileStep::rename(const QString &from, const QString &to,
                                            const FileActions::Identity &renamed)

@@ -3,13 +3,13 @@
 
 #include "fileactions.h"
 #include "fileresult.h"
+#include "job.h"
 
 #include <QList>
 #include <QPair>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 
 // One step of the person's on the file system that can be taken back and
@@ -27,15 +27,25 @@ public:
     // The entries to show selected after the last undo() or redo().
     QStringList touched() const { return m_touched; }
 
-    // Moves or copies one entry across volumes, for undoing and redoing
-    // moves and copies; the job engine provides it. Without it such a step
-    // cannot be replayed.
-    using Transfer = std::function<FileResult(const QString &from, const QString &to, bool move)>;
-    static void setTransfer(Transfer transfer);
-    static Transfer transfer();
-
     // Pairs are (where it was, where it went).
     using Pairs = QList<QPair<QString, QString>>;
+
+    // What the last undo() or redo() leaves to the job engine: entries to
+    // move or copy to another volume, with the questions of a paste. The
+    // step is over once settle() has seen what that job made.
+    struct Handover
+    {
+        Pairs pairs;
+        bool move = false;
+    };
+    const Handover &handover() const { return m_handover; }
+    // After the job: true when all was done. Else the step keeps only what
+    // is still to do, to be tried again, and text() says so.
+    virtual bool settle(const QList<Job::UndoStep> &made)
+    {
+        Q_UNUSED(made);
+        return true;
+    }
 
     static std::shared_ptr<FileStep> rename(const QString &from, const QString &to,
                                             const FileActions::Identity &renamed);
@@ -51,4 +61,5 @@ public:
 
 protected:
     QStringList m_touched;
+    Handover m_handover;
 };

@@ -117,6 +117,8 @@ struct Undo
     QString destination;
     // In the order they were done: a folder before what was put into it.
     QList<UndoStep> steps;
+    // An undo or a redo replayed by a job: a step of no history of its own.
+    bool replay = false;
 };
 
 // What a finished job did, for its result line.

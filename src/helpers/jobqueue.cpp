@@ -57,6 +57,7 @@ struct JobQueue::Entry
     qint64 itemsTotal = 0;
     bool counted = false;
     bool apart = false;
+    bool replay = false;
     double rate = 0;
     qint64 secondsLeft = -1;
     QVariantMap question;
@@ -98,10 +99,11 @@ JobQueue *JobQueue::create(QQmlEngine *, QJSEngine *)
     return queue;
 }
 
-int JobQueue::start(std::unique_ptr<Job::Worker> worker)
+int JobQueue::start(std::unique_ptr<Job::Worker> worker, bool replay)
 {
     auto entry = std::make_unique<Entry>();
     entry->id = m_nextId++;
+    entry->replay = replay;
     entry->kind = worker->kind();
     entry->title = worker->title();
     entry->destination = worker->destination();
@@ -441,6 +443,7 @@ void JobQueue::onFinished(int id)
         undo.job = id;
         undo.kind = entry.kind;
         undo.destination = entry.destination;
+        undo.replay = entry.replay;
         Q_EMIT undoReady(undo);
     }
 }

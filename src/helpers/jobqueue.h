@@ -58,8 +58,9 @@ public:
     static JobQueue *instance();
     static JobQueue *create(QQmlEngine *, QJSEngine *);
 
-    // Starts a job at once on a thread of its own; its id.
-    int start(std::unique_ptr<Job::Worker> worker);
+    // Starts a job at once on a thread of its own; its id. A replay is an
+    // undo or a redo that the history hands over: its undoReady() says so.
+    int start(std::unique_ptr<Job::Worker> worker, bool replay = false);
 
     // Copies or moves entries (paths) into a folder, merging folders and
     // asking about names that are taken.
