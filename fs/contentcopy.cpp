@@ -21,9 +21,12 @@ namespace {
 // progress bar moves and a cancel is quick.
 constexpr qint64 PieceSize = 1024 * 1024;
 // A large file is sent to the disk a window at a time while the rest is
-// copied, so that the disk works while the copy goes on and the last sync
-// finds little left to write. Nothing waits for it here.
+// copied, so that the disk works while the copy goes on. The copy waits
+// once more than a few windows are on their way: its progress is then what
+// the disk took, and the last sync finds little left to write, so that a
+// progress bar never stands still at its end.
 constexpr qint64 WindowSize = 16 * 1024 * 1024;
+constexpr qint64 InFlight = 3 * WindowSize;
 
 // One file's copy under way.
 struct Run
@@ -42,7 +45,38 @@ struct Run
     QByteArray buffer;
     qint64 written = 0; // the end of what was written
     qint64 sent = 0;    // what lies before is on its way to the disk
+    qint64 settled = 0; // what lies before is on the disk
+    qint64 told = 0;    // the progress told, which never goes back
 };
+
+// Tells how far the copy got: where large files are sent to the disk, what
+// the disk took, else what was written.
+bool tell(Run &run)
+{
+    const qint64 done = run.writeBehind && run.sent > 0 ? run.settled : run.written;
+    run.told = qMax(run.told, done);
+    return !run.progress || run.progress(run.told);
+}
+
+// Waits until what was written before end is on the disk; 0 or an errno,
+// which fails the copy as a failed write would.
+int settle(Run &run, qint64 end)
+{
+    constexpr unsigned flags =
+        SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER;
+    while (run.settled < end) {
+        const qint64 next = qMin(end, run.settled + WindowSize);
+        if (::sync_file_range(run.to, run.settled, next - run.settled, flags) != 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        run.settled = next;
+        if (next < end && !tell(run))
+            return ECANCELED;
+    }
+    return 0;
+}
 
 // Sends what was written since the last window on its way to the disk; 0
 // or an errno, which fails the copy as a failed write would.
@@ -58,6 +92,18 @@ int sendBehind(Run &run)
         run.writeBehind = false; // the last sync does it all
         return 0;
     }
+    run.sent = run.written;
+    return settle(run, run.sent - InFlight);
+}
+
+// At the end of a large file: the rest on the disk a window at a time, each
+// one told, before the sync that makes the file durable.
+int settleAll(Run &run)
+{
+    if (!run.writeBehind || run.sent == 0)
+        return 0;
+    if (const int error = settle(run, run.written))
+        return error;
     run.sent = run.written;
     return 0;
 }
@@ -113,7 +159,7 @@ int copyRange(Run &run, qint64 offset, qint64 length, qint64 *end)
         run.written = offset;
         if (const int error = sendBehind(run))
             return error;
-        if (run.progress && !run.progress(offset))
+        if (!tell(run))
             return ECANCELED;
     }
     *end = offset;
@@ -169,6 +215,8 @@ int copyContent(int from, const struct stat &before, int to, Channel *channel,
     // is no free step (some file systems trim it), so it is left out.
     if (run.written < size && ::ftruncate(to, size) != 0)
         return errno;
+    if (const int error = settleAll(run))
+        return error;
     if (progress && !progress(size))
         return ECANCELED;
     return 0;
@@ -179,14 +227,16 @@ QByteArray hiddenName()
     return ".vantrel-copy-" + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
 }
 
-int createTemporary(int folder, mode_t mode, Temporary *file)
+int createTemporary(int folder, mode_t mode, Temporary *file, bool hidden)
 {
     file->name.clear();
-    file->fd.reset(::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
-    if (file->fd.isOpen())
-        return 0;
-    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
-        return errno;
+    if (!hidden) {
+        file->fd.reset(::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
+        if (file->fd.isOpen())
+            return 0;
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+            return errno;
+    }
     // No nameless files here: a hidden name that nobody else uses.
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QByteArray name = hiddenName();

@@ -47,8 +47,10 @@ struct Temporary
 };
 
 // Opens a temporary file of that mode (the umask applies) in folder; 0 or
-// an errno.
-int createTemporary(int folder, mode_t mode, Temporary *file);
+// an errno. Hidden, it is made under a hidden name at once: the cheaper
+// way in a folder nobody sees yet, as a file system keeps a nameless file
+// on a list it must journal.
+int createTemporary(int folder, mode_t mode, Temporary *file, bool hidden = false);
 // Gives the unnamed file open as fd a hidden name in folder.
 int nameTemporary(int folder, int fd, QByteArray *name);
 // A hidden name for something being made in a folder.

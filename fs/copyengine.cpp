@@ -313,7 +313,8 @@ struct CopyEngine::Walk
         }
         Temporary temp;
         // The kernel masks the mode with the umask, as for any new file.
-        if (const int error = ContentCopy::createTemporary(folder, status.st_mode & 0777, &temp))
+        if (const int error =
+                ContentCopy::createTemporary(folder, status.st_mode & 0777, &temp, fresh))
             return error;
         const auto discard = [&](int error) {
             temp.fd.reset();

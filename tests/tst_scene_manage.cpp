@@ -185,23 +185,26 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("button");
         QTest::addColumn<QString>("outcome");
         QTest::addColumn<QStringList>("after");
+        QTest::addColumn<bool>("showOffered"); // the way to what was put there
         QTest::newRow("cancel")
             << QByteArray("jobCancel")
             << QCoreApplication::translate(
                    "Transfer", "Cancelled after copying %n of %1; nothing was left half done.",
                    nullptr, 0)
                    .arg(3)
-            << QStringList{"a.txt", "b.txt", "c.txt"};
+            << QStringList{"a.txt", "b.txt", "c.txt"} << false;
         QTest::newRow("keep both for all")
             << "jobAnswer" + QByteArray::number(Job::KeepBoth)
             << tr3("Transfer", "Copied %n entries.")
-            << QStringList{"a (2).txt", "a.txt", "b (2).txt", "b.txt", "c (2).txt", "c.txt"};
+            << QStringList{"a (2).txt", "a.txt", "b (2).txt", "b.txt", "c (2).txt", "c.txt"}
+            << true;
     }
     void pasteAsks()
     {
         QFETCH(QByteArray, button);
         QFETCH(QString, outcome);
         QFETCH(QStringList, after);
+        QFETCH(bool, showOffered);
         QVERIFY(openFocused(m_dst));
         QVERIFY(!panel()->isVisible());
         keys("Ctrl+V");
@@ -215,6 +218,7 @@ private Q_SLOTS:
         QVERIFY(click(inPanel(button.constData())));
         QTRY_COMPARE(shown("jobTitle"), QStringList{outcome});
         QCOMPARE(names(m_dst), after);
+        QCOMPARE(inPanel("jobShow").size(), showOffered ? 1 : 0);
         QVERIFY(click(inPanel("jobDismiss")));
         QTRY_VERIFY(!panel()->isVisible());
     }

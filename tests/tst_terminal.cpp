@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "folderstatus.h"
 #include "pathcodec.h"
+#include "scenetools.h"
 #include "terminal.h"
 
 #include <QLocale>
@@ -97,8 +98,10 @@ private Q_SLOTS:
         QCOMPARE(FolderStatus::countText(1204, 3), many + " entries, 3 hidden");
         QCOMPARE(FolderStatus::countText(1, 1), "1 entry, 1 hidden");
         QCOMPARE(FolderStatus::selectionText(0, 0), QString());
+        // Sizes in the units the list and the jobs panel write: "2 kB", never "2 KiB".
         QCOMPARE(FolderStatus::selectionText(2, 2048),
-                 "2 selected (" + QLocale().formattedDataSize(2048) + ")");
+                 "2 selected (" + SceneTools().formatSize(2048) + ")");
+        QVERIFY(!FolderStatus::selectionText(2, 2048).contains(QLatin1String("KiB")));
 
         // The free space of the folder's volume, read and kept current.
         QTemporaryDir dir;
@@ -110,7 +113,7 @@ private Q_SLOTS:
         QVERIFY(::statvfs(QFile::encodeName(dir.path()).constData(), &volume) == 0);
         QCOMPARE(status.bytesTotal(), qint64(volume.f_blocks) * qint64(volume.f_frsize));
         QVERIFY(status.bytesFree() > 0);
-        QVERIFY(status.freeText().contains(QLocale().formattedDataSize(status.bytesFree())));
+        QVERIFY(status.freeText().contains(SceneTools().formatSize(double(status.bytesFree()))));
         status.setFolder(dir.filePath("gone"));
         QVERIFY(changed.wait(5000));
         QCOMPARE(status.bytesFree(), -1);

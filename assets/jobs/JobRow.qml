@@ -26,6 +26,7 @@ Pane {
     required property string outcome
     required property string destination
     required property bool apart
+    required property int handled
 
     // The folder a finished job put its entries in is to be shown.
     signal showRequested(string folder)
@@ -77,7 +78,8 @@ Pane {
             }
             Button {
                 objectName: "jobShow"
-                visible: row.over && row.state !== Job.Failed && row.destination !== ""
+                // Nothing to see where nothing was put, as after a cancel at once.
+                visible: row.over && row.handled > 0 && row.destination !== ""
                 text: qsTranslate("Jobs", "Show")
                 focusPolicy: Qt.NoFocus
                 onClicked: row.showRequested(row.destination)

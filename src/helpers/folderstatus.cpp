@@ -2,8 +2,7 @@
 #include "folderstatus.h"
 
 #include "pathcodec.h"
-
-#include <QLocale>
+#include "scenetools.h"
 
 #include <mutex>
 #include <sys/statvfs.h>
@@ -47,7 +46,7 @@ void FolderStatus::setFolder(const QString &folder)
 
 QString FolderStatus::freeText() const
 {
-    return m_free < 0 ? QString() : tr("%1 free").arg(QLocale().formattedDataSize(m_free));
+    return m_free < 0 ? QString() : tr("%1 free").arg(SceneTools::sizeText(double(m_free)));
 }
 
 QString FolderStatus::countText(int shown, int hidden)
@@ -61,7 +60,7 @@ QString FolderStatus::selectionText(int count, qint64 bytes)
     if (count <= 0)
         return QString();
     const QString selected = tr("%Ln selected", nullptr, count);
-    return bytes > 0 ? tr("%1 (%2)").arg(selected, QLocale().formattedDataSize(bytes)) : selected;
+    return bytes > 0 ? tr("%1 (%2)").arg(selected, SceneTools::sizeText(double(bytes))) : selected;
 }
 
 void FolderStatus::refresh()

@@ -60,6 +60,7 @@ struct JobQueue::Entry
     bool replay = false;
     double rate = 0;
     qint64 secondsLeft = -1;
+    int handled = 0;
     QVariantMap question;
     QElapsedTimer clock;
     std::deque<std::pair<qint64, qint64>> samples; // (ms, amount done)
@@ -313,6 +314,8 @@ QVariant JobQueue::data(const QModelIndex &index, int role) const
         return entry.destination;
     case ApartRole:
         return entry.apart;
+    case HandledRole:
+        return entry.handled;
     }
     return QVariant();
 }
@@ -336,6 +339,7 @@ QHash<int, QByteArray> JobQueue::roleNames() const
         {OutcomeRole, "outcome"},
         {DestinationRole, "destination"},
         {ApartRole, "apart"},
+        {HandledRole, "handled"},
     };
 }
 
@@ -433,9 +437,10 @@ void JobQueue::onFinished(int id)
     else
         entry.state = Job::Done;
     entry.outcome = shared.worker->outcome(entry.state, summary);
+    entry.handled = summary.items;
     entry.question.clear();
     entry.secondsLeft = -1;
-    changed(row, {StateRole, QuestionRole, OutcomeRole, SecondsLeftRole});
+    changed(row, {StateRole, QuestionRole, OutcomeRole, SecondsLeftRole, HandledRole});
     setActive(m_active - 1);
     Q_EMIT finished(id, entry.state, entry.outcome);
     if (!shared.undo.steps.isEmpty()) {

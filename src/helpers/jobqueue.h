@@ -46,6 +46,7 @@ public:
         OutcomeRole,     // what it did or why it stopped, once over
         DestinationRole, // the folder to show
         ApartRole,       // shown by a bar of its own, not by the jobs panel
+        HandledRole,     // items handled in full, once over: 0 when nothing was done
     };
     Q_ENUM(Role)
 

@@ -22,17 +22,17 @@ namespace {
 };
 } // namespace
 
-QString SceneTools::formatSize(double bytes) const
+QString SceneTools::sizeText(double bytes)
 {
     if (!(bytes >= 0))
         return QString();
     // Whole bytes need no decimal, and a plural form; larger units get one.
     if (bytes < 1000)
-        return formatBytes(bytes);
+        return bytesText(bytes);
     return QLocale().formattedDataSize(qint64(bytes), 1, QLocale::DataSizeSIFormat);
 }
 
-QString SceneTools::formatBytes(double bytes) const
+QString SceneTools::bytesText(double bytes)
 {
     if (!(bytes >= 0))
         return QString();

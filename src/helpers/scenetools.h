@@ -18,11 +18,13 @@ public:
     explicit SceneTools(QObject *parent = nullptr) : QObject(parent) {}
 
     // "1.5 kB" in decimal units and the locale's digits; empty for a negative size.
-    // Below 1000 bytes, formatBytes().
-    Q_INVOKABLE QString formatSize(double bytes) const;
+    // Below 1000 bytes, formatBytes(). Every size the program shows is written so.
+    Q_INVOKABLE QString formatSize(double bytes) const { return sizeText(bytes); }
+    static QString sizeText(double bytes);
     // "1 byte", "1,234,567 bytes": the exact count in the locale's digits,
     // with the plural form its language takes; empty for a negative size.
-    Q_INVOKABLE QString formatBytes(double bytes) const;
+    Q_INVOKABLE QString formatBytes(double bytes) const { return bytesText(bytes); }
+    static QString bytesText(double bytes);
     // A time of day, and a date with its time, in the locale's short forms,
     // never with seconds (the C locale's short forms have them).
     Q_INVOKABLE QString shortTime(const QDateTime &when) const;

@@ -6,12 +6,12 @@
 #include "mounts.h"
 #include "pathcodec.h"
 #include "paths.h"
+#include "scenetools.h"
 #include "shownnames.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
-#include <QLocale>
 #include <QSet>
 #include <QSocketNotifier>
 #include <QStandardPaths>
@@ -292,7 +292,7 @@ void Places::updateVolumes()
 
 QString Places::freeText(qint64 free)
 {
-    return free < 0 ? QString() : tr("%1 free").arg(QLocale().formattedDataSize(free));
+    return free < 0 ? QString() : tr("%1 free").arg(SceneTools::sizeText(double(free)));
 }
 
 void Places::recheck()
