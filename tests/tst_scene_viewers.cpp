@@ -158,6 +158,9 @@ private Q_SLOTS:
             QCOMPARE(loader->isBinary(), binary);
             QTRY_COMPARE(area->property("text").toString(),
                          binary ? TextLoader::hexDump(content) : QString::fromUtf8(content));
+            // However long the text, it opens at its first line.
+            QCOMPARE(area->property("cursorPosition").toInt(), 0);
+            QCOMPARE(RunningScene::find(page, "textScroll")->property("contentY").toReal(), 0.0);
             QCOMPARE(page->property("note").toString().isEmpty(), content.isNull());
             QCOMPARE(area->isVisible(), !content.isNull());
             QCOMPARE(RunningScene::find(page, "textMessage")->isVisible(), content.isNull());

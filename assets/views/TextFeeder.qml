@@ -33,7 +33,11 @@ Timer {
             else if (text.charCodeAt(end) >= 0xDC00 && text.charCodeAt(end) <= 0xDFFF)
                 --end
         }
+        // Text added at the cursor would carry it, and the view, to the end.
+        const cursor = area.cursorPosition
+        const anchor = cursor === area.selectionStart ? area.selectionEnd : area.selectionStart
         area.insert(area.length, text.slice(fed, end))
+        area.select(anchor, cursor)
         fed = end
     }
 }

@@ -177,6 +177,7 @@ ViewerPage {
 
     Flickable {
         id: flick
+        objectName: "textScroll"
         anchors.top: findBar.bottom
         anchors.left: parent.left
         anchors.right: parent.right
