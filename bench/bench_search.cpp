@@ -8,7 +8,8 @@
 //   bench_search --runs N   runs of each (5 by default)
 //
 // fdfind (Debian's fd-find) is timed beside them when it is installed. The
-// first result's delay is from the walk finding it to the model showing it.
+// first result's delay is from the walk finding it to the model showing it;
+// a 10 ms heartbeat on the thread the model lives on gives the longest stall.
 // Targets are judged on the best run, the least disturbed by other work;
 // medians beside.
 #include "benchsupport.h"
@@ -168,5 +169,7 @@ int main(int argc, char **argv)
                 ratio <= 1.0 ? "pass" : "FAIL");
     std::printf("  first result within 100 ms of being found: %.1f ms  %s\n", delay,
                 delay >= 0 && delay <= 100 ? "pass" : "FAIL");
+    const double gap = best["search: longest UI gap"];
+    std::printf("  no UI gap over 100 ms: %.1f ms  %s\n", gap, gap <= 100 ? "pass" : "FAIL");
     return 0;
 }

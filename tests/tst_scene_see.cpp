@@ -163,14 +163,19 @@ private Q_SLOTS:
     }
 
     // Ctrl+2 shows the grid, drawing a picture's thumbnail in its tile, and
-    // the choice is kept; Ctrl+1 brings the list back.
+    // the choice is kept; Ctrl+1 brings the list back. Tiles are reused as
+    // the grid scrolls: the picture's tile, reached by End, shows its own
+    // name and thumbnail, and a tile reused at the top shows no picture.
     void gridThumbnail()
     {
         QTemporaryDir files;
         QImage photo(900, 600, QImage::Format_RGB32);
         photo.fill(QColor(200, 30, 40));
-        QVERIFY(photo.save(files.filePath(QStringLiteral("red.png")), "PNG"));
+        QVERIFY(photo.save(files.filePath(QStringLiteral("zz red.png")), "PNG"));
         QVERIFY(QDir(files.path()).mkdir(QStringLiteral("folder")));
+        for (int i = 0; i < 120; ++i)
+            QVERIFY(makeFile(
+                files.filePath(QStringLiteral("note %1.txt").arg(i, 3, 10, QLatin1Char('0')))));
         QVERIFY(open(files.path()));
         browser()->forceActiveFocus();
         keys(QStringLiteral("Ctrl+2"));
@@ -180,15 +185,33 @@ private Q_SLOTS:
         QVERIFY(!RunningScene::find(browser(), "entryList")->isVisible());
         QTRY_COMPARE(storedSetting(m_box, QStringLiteral("viewMode")), QStringLiteral("grid"));
 
+        keys(QStringLiteral("End"));
+        const int last = grid->property("count").toInt() - 1;
+        QCOMPARE(last, 121);
         QQuickItem *thumb = nullptr;
-        QTRY_VERIFY((thumb = RunningScene::find(itemAt(grid, 1), "thumbnail")) &&
+        QTRY_VERIFY((thumb = RunningScene::find(itemAt(grid, last), "thumbnail")) &&
                     thumb->property("status").toInt() == 1);
+        QCOMPARE(RunningScene::find(itemAt(grid, last), "entryName")->property("text").toString(),
+                 QStringLiteral("zz red.png"));
+        const QUrl redSource = thumb->property("source").toUrl();
         const QImage grab = grid->window()->grabWindow();
         const QPointF middle = thumb->mapToScene(QPointF(thumb->width() / 2, thumb->height() / 2));
         const QColor seen = grab.pixelColor((middle * grab.devicePixelRatio()).toPoint());
         QVERIFY2(qAbs(seen.red() - 200) < 16 && qAbs(seen.green() - 30) < 16 &&
                      qAbs(seen.blue() - 40) < 16,
                  qPrintable(seen.name()));
+
+        keys(QStringLiteral("Home"));
+        QTRY_VERIFY(itemAt(grid, 1) && !itemAt(grid, last));
+        QTest::qWait(100); // a stale thumbnail would be drawn by now
+        for (int row = 0; row < 12; ++row) {
+            QQuickItem *tile = itemAt(grid, row);
+            QQuickItem *shown = RunningScene::find(tile, "thumbnail");
+            QVERIFY(tile && shown);
+            QVERIFY(shown->property("source").toUrl() != redSource);
+            if (shown->property("source").toUrl().isEmpty())
+                QVERIFY(!tile->property("thumbnailReady").toBool());
+        }
 
         keys(QStringLiteral("Ctrl+1"));
         QTRY_VERIFY(RunningScene::find(browser(), "entryList")->isVisible());

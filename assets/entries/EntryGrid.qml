@@ -47,6 +47,9 @@ GridView {
     keyNavigationEnabled: true
     highlightMoveDuration: 0
     cacheBuffer: cellHeight * 2
+    // Tiles scrolled away are kept and filled anew: making them is what a
+    // scroll would otherwise spend its frames on.
+    reuseItems: true
     boundsBehavior: Flickable.StopAtBounds
     ScrollBar.vertical: ScrollBar { }
     Accessible.role: Accessible.List
@@ -122,7 +125,13 @@ GridView {
         onNameItemChanged: tellName()
         onXChanged: if (isCurrent && entries) entries.currentMoved()
         onYChanged: if (isCurrent && entries) entries.currentMoved()
-        Component.onDestruction: if (entries && entries.currentName === nameItem) entries.currentName = null
+        function forgetName() {
+            if (entries && entries.currentName === nameItem)
+                entries.currentName = null
+        }
+        Component.onDestruction: forgetName()
+        GridView.onPooled: forgetName()
+        GridView.onReused: tellName()
         // Depends on the selection's count so that it is read again on a change.
         readonly property bool chosen: GridView.isCurrentItem
                                        || (tileItem.entries.selection.count > 0 && tileItem.entries.selection.isSelected(tileItem.index))
