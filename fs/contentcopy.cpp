@@ -8,10 +8,14 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <condition_variable>
 #include <cstdio>
 #include <fcntl.h>
 #include <limits>
+#include <memory>
+#include <mutex>
 #include <sys/stat.h>
+#include <thread>
 
 namespace ContentCopy {
 
@@ -27,6 +31,65 @@ constexpr qint64 PieceSize = 1024 * 1024;
 // progress bar never stands still at its end.
 constexpr qint64 WindowSize = 16 * 1024 * 1024;
 constexpr qint64 InFlight = 3 * WindowSize;
+// A disk may keep what it took in a cache of its own (a virtual disk keeps
+// it in its host's memory), which only a sync empties. One now and then,
+// beside the copy, keeps the last one short.
+constexpr qint64 FlushEvery = 4 * WindowSize;
+
+// Empties the disk's cache of one file on a thread of its own, so that the
+// copy goes on meanwhile.
+class Flusher
+{
+public:
+    explicit Flusher(int fd) : m_fd(fd), m_thread([this] { loop(); }) {}
+    ~Flusher()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+    }
+
+    // Asks for what lies before end to be flushed, and waits while more
+    // than behind is still to flush; 0 or the errno of a failed flush.
+    int flush(qint64 end, qint64 behind)
+    {
+        std::unique_lock lock(m_mutex);
+        m_wanted = qMax(m_wanted, end);
+        m_changed.notify_all();
+        m_changed.wait(lock, [&] { return m_error != 0 || m_flushed >= m_wanted - behind; });
+        return m_error;
+    }
+
+private:
+    void loop()
+    {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            m_changed.wait(lock, [&] { return m_stop || m_wanted > m_flushed; });
+            if (m_stop)
+                return;
+            const qint64 end = m_wanted;
+            lock.unlock();
+            const int error = ::fdatasync(m_fd) == 0 || errno == EINVAL ? 0 : errno;
+            lock.lock();
+            m_error = m_error ? m_error : error;
+            m_flushed = end;
+            m_changed.notify_all();
+        }
+    }
+
+    const int m_fd;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    qint64 m_wanted = 0;
+    qint64 m_flushed = 0;
+    int m_error = 0;
+    bool m_stop = false;
+    std::thread m_thread;
+};
 
 // One file's copy under way.
 struct Run
@@ -46,7 +109,10 @@ struct Run
     qint64 written = 0; // the end of what was written
     qint64 sent = 0;    // what lies before is on its way to the disk
     qint64 settled = 0; // what lies before is on the disk
+    qint64 flushed = 0; // what lies before is asked to leave the disk's cache
     qint64 told = 0;    // the progress told, which never goes back
+    // Started by the first flush.
+    std::unique_ptr<Flusher> flusher;
 };
 
 // Tells how far the copy got: where large files are sent to the disk, what
@@ -72,6 +138,13 @@ int settle(Run &run, qint64 end)
             return errno;
         }
         run.settled = next;
+        if (run.settled - run.flushed >= FlushEvery) {
+            if (!run.flusher)
+                run.flusher = std::make_unique<Flusher>(run.to);
+            if (const int error = run.flusher->flush(run.settled, FlushEvery))
+                return error;
+            run.flushed = run.settled;
+        }
         if (next < end && !tell(run))
             return ECANCELED;
     }
