@@ -178,7 +178,9 @@ int settleAll(Run &run)
     if (const int error = settle(run, run.written))
         return error;
     run.sent = run.written;
-    return 0;
+    // Waited for here, not left to the caller's sync: a failed write is
+    // told once per open file, and the flush may have been told it.
+    return run.flusher ? run.flusher->flush(run.written, 0) : 0;
 }
 
 // Copies [offset, offset + length) in pieces; 0 or an errno. Gives back in
