@@ -15,11 +15,13 @@ Item {
     required property EntrySelection selection
     required property EntryList list
     // Null until the grid is first shown.
-    required property EntryGrid grid
+    required property var grid
     readonly property bool gridShown: grid !== null && grid.visible
-    property AskDialog asker: null
-    property NameDialog nameDialog: null
-    property RenameEditor editor: null
+    // Each made when first needed, named by address: none of their files
+    // is read before that.
+    property var asker: null
+    property var nameDialog: null
+    property var editor: null
     readonly property bool editing: editor !== null && editor.visible
 
     // A dialog or the editor closed: the keyboard goes back to the entries.
@@ -28,12 +30,16 @@ Item {
     // from: the item with the keyboard when asked.
     function ask(question, confirm, then, from) {
         if (!asker)
-            asker = askComponent.createObject(prompts)
+            asker = create("../common/AskDialog.qml", {})
         asker.ask(question, confirm, then, from)
     }
     function askName() {
-        if (!nameDialog)
-            nameDialog = nameComponent.createObject(prompts)
+        if (!nameDialog) {
+            const dialog = create("NameDialog.qml", { operations: prompts.operations })
+            dialog.submitted.connect((name) => prompts.operations.makeFolder(prompts.navigation.folder, name))
+            dialog.closed.connect(prompts.closed)
+            nameDialog = dialog
+        }
         nameDialog.start()
     }
     function closeName() {
@@ -42,8 +48,17 @@ Item {
     }
     // The name of the entry at path made editable on its row.
     function edit(path, name) {
-        if (!editor)
-            editor = editorComponent.createObject(prompts)
+        if (!editor) {
+            const made = create("../entries/RenameEditor.qml", {
+                view: Qt.binding(() => prompts.gridShown ? prompts.grid : prompts.list),
+                nameItem: Qt.binding(() => prompts.gridShown ? prompts.grid.currentName : prompts.list.currentName),
+                wide: Qt.binding(() => !prompts.gridShown),
+                operations: prompts.operations
+            })
+            made.submitted.connect((path, name) => prompts.operations.rename(path, name))
+            made.closed.connect(prompts.closed)
+            editor = made
+        }
         editor.start(path, name)
     }
     function stopEditing() {
@@ -51,28 +66,8 @@ Item {
             editor.stop()
     }
 
-    Component {
-        id: askComponent
-        AskDialog { }
-    }
-    Component {
-        id: nameComponent
-        NameDialog {
-            operations: prompts.operations
-            onSubmitted: (name) => prompts.operations.makeFolder(prompts.navigation.folder, name)
-            onClosed: prompts.closed()
-        }
-    }
-    Component {
-        id: editorComponent
-        RenameEditor {
-            view: prompts.gridShown ? prompts.grid : prompts.list
-            nameItem: prompts.gridShown ? prompts.grid.currentName : prompts.list.currentName
-            wide: !prompts.gridShown
-            operations: prompts.operations
-            onSubmitted: (path, name) => prompts.operations.rename(path, name)
-            onClosed: prompts.closed()
-        }
+    function create(file, properties) {
+        return Qt.createComponent(Qt.resolvedUrl(file)).createObject(prompts, properties)
     }
     Connections {
         target: prompts.grid
