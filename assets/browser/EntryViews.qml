@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
+import Vantrel
 import Vantrel.Scene
 
 // The folder's entries as a list or a grid, or what a search below it has
@@ -14,9 +16,8 @@ ColumnLayout {
     required property FilterBar filterBar
     required property string folder
     readonly property alias list: list
-    // Named by address: neither file is read before it is first shown.
-    property var results: null
-    property GridView grid: null
+    property SearchResults results: null
+    property EntryGrid grid: null
     readonly property bool searching: filterBar.below && filterBar.text !== ""
     readonly property bool gridShown: !searching && kept.viewMode === "grid"
     // The list or the grid, whichever shows the folder.
@@ -73,39 +74,43 @@ ColumnLayout {
     }
 
     function make() {
-        if (searching && !results) {
-            const found = create("../search/SearchResults.qml", resultsPlace, {
-                active: Qt.binding(() => views.searching),
-                folder: Qt.binding(() => views.folder),
-                query: Qt.binding(() => views.filterBar.text),
-                showHidden: Qt.binding(() => views.kept.showHidden),
-                contents: Qt.binding(() => views.filterBar.contents),
-                crossFileSystems: Qt.binding(() => views.filterBar.crossFileSystems)
-            })
-            found.contextMenuRequested.connect((entry, x, y) => views.menuRequested(entry, found, x, y))
-            found.openRequested.connect(views.openRequested)
-            found.showRequested.connect(views.showRequested)
-            found.closeRequested.connect(() => {
-                views.filterBar.clear()
-                list.forceActiveFocus()
-            })
-            results = found
-        }
-        if (gridShown && !grid) {
-            const made = create("../entries/EntryGrid.qml", gridPlace, { selection: views.navigation.selection })
-            made.activated.connect((index) => views.openRequested(views.navigation.model.get(index)))
-            made.contextMenuRequested.connect(
-                (index, x, y) => views.menuRequested(views.navigation.model.get(index), made, x, y))
-            grid = made
-        }
-    }
-    // Fills place.
-    function create(file, place, properties) {
-        const item = Qt.createComponent(Qt.resolvedUrl(file)).createObject(place, properties) as Item
-        item.anchors.fill = place
-        return item
+        if (searching && !results)
+            results = resultsComponent.createObject(resultsPlace)
+        if (gridShown && !grid)
+            grid = gridComponent.createObject(gridPlace)
     }
     onSearchingChanged: make()
     onGridShownChanged: make()
     Component.onCompleted: make()
+
+    Component {
+        id: resultsComponent
+        SearchResults {
+            id: found
+            anchors.fill: parent
+            active: views.searching
+            folder: views.folder
+            query: views.filterBar.text
+            showHidden: views.kept.showHidden
+            contents: views.filterBar.contents
+            crossFileSystems: views.filterBar.crossFileSystems
+            onContextMenuRequested: (entry, x, y) => views.menuRequested(entry, found, x, y)
+            onOpenRequested: (entry) => views.openRequested(entry)
+            onShowRequested: (entry) => views.showRequested(entry)
+            onCloseRequested: {
+                views.filterBar.clear()
+                list.forceActiveFocus()
+            }
+        }
+    }
+    Component {
+        id: gridComponent
+        EntryGrid {
+            id: grid
+            anchors.fill: parent
+            selection: views.navigation.selection
+            onActivated: (index) => views.openRequested(views.navigation.model.get(index))
+            onContextMenuRequested: (index, x, y) => views.menuRequested(views.navigation.model.get(index), grid, x, y)
+        }
+    }
 }

@@ -14,7 +14,7 @@ Item {
     required property Navigation navigation
     required property EntryList list
     // Null until the grid is first shown.
-    required property GridView grid
+    required property EntryGrid grid
     readonly property bool gridShown: grid !== null && grid.visible
     // The list or the grid, whichever is shown.
     readonly property Flickable view: gridShown ? grid : list

@@ -15,13 +15,11 @@ Item {
     required property EntrySelection selection
     required property EntryList list
     // Null until the grid is first shown.
-    required property var grid
+    required property EntryGrid grid
     readonly property bool gridShown: grid !== null && grid.visible
-    // Each made when first needed, named by address: none of their files
-    // is read before that.
-    property var asker: null
-    property var nameDialog: null
-    property var editor: null
+    property AskDialog asker: null
+    property NameDialog nameDialog: null
+    property RenameEditor editor: null
     readonly property bool editing: editor !== null && editor.visible
 
     // A dialog or the editor closed: the keyboard goes back to the entries.
@@ -30,16 +28,12 @@ Item {
     // from: the item with the keyboard when asked.
     function ask(question, confirm, then, from) {
         if (!asker)
-            asker = create("../common/AskDialog.qml", {})
+            asker = askComponent.createObject(prompts)
         asker.ask(question, confirm, then, from)
     }
     function askName() {
-        if (!nameDialog) {
-            const dialog = create("NameDialog.qml", { operations: prompts.operations })
-            dialog.submitted.connect((name) => prompts.operations.makeFolder(prompts.navigation.folder, name))
-            dialog.closed.connect(prompts.closed)
-            nameDialog = dialog
-        }
+        if (!nameDialog)
+            nameDialog = nameComponent.createObject(prompts)
         nameDialog.start()
     }
     function closeName() {
@@ -48,17 +42,8 @@ Item {
     }
     // The name of the entry at path made editable on its row.
     function edit(path, name) {
-        if (!editor) {
-            const made = create("../entries/RenameEditor.qml", {
-                view: Qt.binding(() => prompts.gridShown ? prompts.grid : prompts.list),
-                nameItem: Qt.binding(() => prompts.gridShown ? prompts.grid.currentName : prompts.list.currentName),
-                wide: Qt.binding(() => !prompts.gridShown),
-                operations: prompts.operations
-            })
-            made.submitted.connect((path, name) => prompts.operations.rename(path, name))
-            made.closed.connect(prompts.closed)
-            editor = made
-        }
+        if (!editor)
+            editor = editorComponent.createObject(prompts)
         editor.start(path, name)
     }
     function stopEditing() {
@@ -66,8 +51,28 @@ Item {
             editor.stop()
     }
 
-    function create(file, properties) {
-        return Qt.createComponent(Qt.resolvedUrl(file)).createObject(prompts, properties)
+    Component {
+        id: askComponent
+        AskDialog { }
+    }
+    Component {
+        id: nameComponent
+        NameDialog {
+            operations: prompts.operations
+            onSubmitted: (name) => prompts.operations.makeFolder(prompts.navigation.folder, name)
+            onClosed: prompts.closed()
+        }
+    }
+    Component {
+        id: editorComponent
+        RenameEditor {
+            view: prompts.gridShown ? prompts.grid : prompts.list
+            nameItem: prompts.gridShown ? prompts.grid.currentName : prompts.list.currentName
+            wide: !prompts.gridShown
+            operations: prompts.operations
+            onSubmitted: (path, name) => prompts.operations.rename(path, name)
+            onClosed: prompts.closed()
+        }
     }
     Connections {
         target: prompts.grid
