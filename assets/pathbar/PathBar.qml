@@ -23,8 +23,7 @@ Item {
     // The folders that complete the typed path, and the list under the
     // field that offers them, made when first there is one to offer.
     property var offered: []
-    // Named by address, so that its file is not read before it is needed.
-    property var completion: null
+    property PathCompletion completion: null
     readonly property int chosen: completion ? completion.currentIndex : -1
 
     // Asks the browser to open folder and select the entry select in it.
@@ -94,7 +93,7 @@ Item {
         offered = suggestions
         const shown = suggestions.length > 0 && field.activeFocus && editing
         if (shown && !completion)
-            makeCompletion()
+            completion = completionComponent.createObject(bar)
         if (completion) {
             completion.currentIndex = -1
             if (shown)
@@ -194,17 +193,18 @@ Item {
         }
     }
 
-    function makeCompletion() {
-        completion = Qt.createComponent(Qt.resolvedUrl("PathCompletion.qml")).createObject(bar, {
-            y: Qt.binding(() => field.height),
-            width: Qt.binding(() => field.width),
-            suggestions: Qt.binding(() => bar.offered)
-        })
-        completion.picked.connect((text) => {
-            field.text = text
-            field.forceActiveFocus()
-            bar.suggest()
-        })
+    Component {
+        id: completionComponent
+        PathCompletion {
+            y: field.height
+            width: field.width
+            suggestions: bar.offered
+            onPicked: (text) => {
+                field.text = text
+                field.forceActiveFocus()
+                bar.suggest()
+            }
+        }
     }
     Connections {
         target: PathTools
