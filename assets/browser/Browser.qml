@@ -227,12 +227,8 @@ Page {
             MadeLater {
                 Layout.fillWidth: true
                 wanted: fileSteps.doing !== "" || fileSteps.notice !== ""
-                component: Component {
-                    StepBar {
-                        width: parent ? parent.width : 0
-                        steps: fileSteps
-                    }
-                }
+                source: Qt.resolvedUrl("../jobs/StepBar.qml")
+                properties: ({ steps: fileSteps })
             }
             // The view switched: the one shown takes the keyboard the other had.
             Connections {

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-pragma ComponentBehavior: Bound
 import QtQuick
 import Vantrel.Scene
 
@@ -19,8 +18,10 @@ Item {
     required property bool active
     required property BrowserBar bar
     required property FilterBar filterBar
-    property BrowserMenu menu: null
-    property EntryMenu entryMenu: null
+    // Made when first shown; named by address, so that their files, and
+    // the menu types they use, are not read before that.
+    property var menu: null
+    property var entryMenu: null
 
     // A menu closed; entryMenuClosed after the entry's.
     signal menuClosed()
@@ -47,42 +48,31 @@ Item {
 
     // The ⋮ menu under button, its first entry chosen.
     function showMenu(button) {
-        if (!menu)
-            menu = menuComponent.createObject(menus.parent)
+        if (!menu) {
+            menu = make("BrowserMenu.qml", {
+                navigation: menus.navigation, steps: menus.steps, choices: menus.choices,
+                kept: menus.kept, filterCommand: menus.filterCommand,
+                aboutCommand: menus.aboutCommand, see: menus.see, manage: menus.manage
+            })
+            menu.closed.connect(menus.menuClosed)
+        }
         menu.popup(button, 0, button.height)
         menu.currentIndex = 0
     }
     // The menu of an entry (FolderModel.get or SearchModel.get) at x, y in item.
     function showEntryMenu(entry, item, x, y) {
-        if (!entryMenu)
-            entryMenu = entryMenuComponent.createObject(menus.parent)
+        if (!entryMenu) {
+            entryMenu = make("EntryMenu.qml", {
+                objectName: "entryMenu", commands: menus.commands, steps: menus.steps,
+                manage: menus.manage
+            })
+            entryMenu.closed.connect(menus.entryMenuClosed)
+        }
         commands.menuEntry = entry
         entryMenu.popup(item, x, y)
         entryMenu.currentIndex = 0
     }
-
-    Component {
-        id: menuComponent
-        BrowserMenu {
-            navigation: menus.navigation
-            steps: menus.steps
-            choices: menus.choices
-            kept: menus.kept
-            filterCommand: menus.filterCommand
-            aboutCommand: menus.aboutCommand
-            see: menus.see
-            manage: menus.manage
-            onClosed: menus.menuClosed()
-        }
-    }
-    Component {
-        id: entryMenuComponent
-        EntryMenu {
-            objectName: "entryMenu"
-            commands: menus.commands
-            steps: menus.steps
-            manage: menus.manage
-            onClosed: menus.entryMenuClosed()
-        }
+    function make(file, properties) {
+        return Qt.createComponent(Qt.resolvedUrl(file)).createObject(menus.parent, properties)
     }
 }

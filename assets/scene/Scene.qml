@@ -15,6 +15,10 @@ Page {
     title: stack.currentItem ? (stack.currentItem as Controls.Page).title : ""
 
     readonly property Browser browser: browserPage
+    // The view on top, if it is one; untyped, so that the views' common
+    // type is not read before the first is opened.
+    readonly property var shownView: stack.currentItem && "goToRequested" in stack.currentItem
+                                     ? stack.currentItem : null
 
     // Opens path on top of the browser. how: "auto" lets the content decide,
     // "external" hands it to the desktop, "text" and "hex" show it so,
@@ -86,9 +90,13 @@ Page {
         anchors.fill: parent
         padding: 0
 
-        NoticeBar {
+        // What the settings store could not do, said once.
+        MadeLater {
             id: notice
             width: parent.width
+            wanted: SettingsNotices.writeFailure !== "" || SettingsNotices.keptAsidePath !== ""
+                    || SettingsNotices.unreadableReason !== ""
+            source: Qt.resolvedUrl("../common/NoticeBar.qml")
         }
 
         Controls.StackView {
@@ -96,7 +104,7 @@ Page {
             objectName: "stack"
             anchors.left: parent.left
             anchors.right: parent.right
-            anchors.top: notice.visible ? notice.bottom : parent.top
+            anchors.top: notice.bottom
             anchors.bottom: parent.bottom
             anchors.bottomMargin: (browserCopy.visible ? browserCopy.height : 0) + jobs.height
             focus: true
@@ -112,15 +120,21 @@ Page {
         }
 
         // Every copy and move, with its progress, question and result.
-        JobsPanel {
+        // Made with the first job.
+        MadeLater {
             id: jobs
+            objectName: "jobsPanel"
             anchors.bottom: browserCopy.visible ? browserCopy.top : parent.bottom
             width: parent.width
             height: implicitHeight
-            onShowRequested: (folder) => {
+            visible: JobQueue.panelCount > 0
+            wanted: visible
+            source: Qt.resolvedUrl("../jobs/JobsPanel.qml")
+            properties: ({ objectName: "jobRows" })
+            onMade: (panel) => panel.showRequested.connect((folder) => {
                 stack.pop(null)
                 root.browser.open(folder, true, "")
-            }
+            })
         }
 
         // Copies started from the browser show their progress here; a view
@@ -134,19 +148,15 @@ Page {
             height: implicitHeight
             visible: stack.depth === 1 && (sceneCopier.running || sceneCopier.result !== "")
             wanted: visible
-            component: Component {
-                CopyBar {
-                    width: browserCopy.width
-                    copier: sceneCopier
-                }
-            }
+            source: Qt.resolvedUrl("../jobs/CopyBar.qml")
+            properties: ({ copier: sceneCopier })
         }
     }
 
     // A view asks for its file to be shown another way, or for a folder
     // with an entry chosen in it (a link's target).
     Connections {
-        target: stack.currentItem as ViewerPage
+        target: root.shownView
         ignoreUnknownSignals: true
         function onGoToRequested(folder, select) {
             stack.pop(null)
@@ -180,7 +190,7 @@ Page {
     TapHandler {
         acceptedButtons: Qt.BackButton | Qt.ForwardButton
         onTapped: (point, button) => {
-            const view = stack.currentItem as ViewerPage
+            const view = root.shownView
             if (button === Qt.ForwardButton)
                 root.browser.navigation.forward.trigger()
             else if (view)
