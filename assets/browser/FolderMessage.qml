@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -38,11 +39,17 @@ ColumnLayout {
         opacity: 0.75
         font.pixelSize: Services.ui.du(1.6)
     }
-    CommandButton {
-        objectName: "goneUp"
+    // Made for a folder gone while open.
+    MadeLater {
         Layout.alignment: Qt.AlignHCenter
-        visible: message.model.status === FolderModel.Gone
-        command: message.navigation.up
-        focusPolicy: Qt.TabFocus
+        wanted: message.model.status === FolderModel.Gone
+        visible: wanted
+        component: Component {
+            CommandButton {
+                objectName: "goneUp"
+                command: message.navigation.up
+                focusPolicy: Qt.TabFocus
+            }
+        }
     }
 }

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import Vantrel.Scene
 
 // Turns busy only after work has gone on for a moment, so quick work
-// never flickers it.
-BusyIndicator {
+// never flickers it. The spinner is made the first time it turns, as most
+// marks never do.
+Item {
     id: mark
     property bool busy: false
-    running: false
+    property bool running: false
     visible: running
     onBusyChanged: if (!busy) running = false
 
@@ -16,5 +18,15 @@ BusyIndicator {
         interval: 200
         running: mark.busy
         onTriggered: mark.running = true
+    }
+    MadeLater {
+        anchors.fill: parent
+        wanted: mark.running
+        component: Component {
+            BusyIndicator {
+                anchors.fill: parent
+                running: mark.running
+            }
+        }
     }
 }

@@ -36,13 +36,18 @@ DropArea {
             drop.accept(modifiers & Qt.ControlModifier ? Qt.CopyAction : Qt.MoveAction)
     }
 
-    SystemPalette { id: colors }
-    Rectangle {
+    // The frame is made while something is held over it.
+    Loader {
         anchors.fill: parent
-        visible: area.containsDrag
-        color: "transparent"
-        border.color: colors.highlight
-        border.width: Math.max(2, Services.ui.du(0.25))
-        radius: Services.ui.du(0.4)
+        active: area.containsDrag
+        sourceComponent: Component {
+            Rectangle {
+                SystemPalette { id: colors }
+                color: "transparent"
+                border.color: colors.highlight
+                border.width: Math.max(2, Services.ui.du(0.25))
+                radius: Services.ui.du(0.4)
+            }
+        }
     }
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.impl
 import Vantrel
@@ -47,84 +48,99 @@ Item {
         sourceSize.height: icon.height
     }
 
-    Item {
+    // Drawn only where the theme has no icon; most rows never need it.
+    // A folder: a tab above a body.
+    MadeLater {
         anchors.fill: parent
-        visible: !icon.themed
-
-        // Folder: a tab above a body.
-        Rectangle {
-            visible: icon.folderShape
-            x: icon.width * 0.08
-            y: icon.height * 0.16
-            width: icon.width * 0.4
-            height: icon.height * 0.2
-            radius: width / 8
-            color: Qt.darker(icon.accent, 1.2)
-        }
-        Rectangle {
-            visible: icon.folderShape
-            x: icon.width * 0.08
-            y: icon.height * 0.28
-            width: icon.width * 0.84
-            height: icon.height * 0.56
-            radius: width / 10
-            color: icon.accent
-        }
-
-        // Anything else: a sheet with lines, a picture or a glyph.
-        Rectangle {
-            visible: !icon.folderShape
-            x: icon.width * 0.2
-            y: icon.height * 0.08
-            width: icon.width * 0.6
-            height: icon.height * 0.84
-            radius: width / 10
-            color: "transparent"
-            border.color: icon.ink
-            border.width: Math.max(Services.ui.du(0.1), icon.width / 16)
-
-            Column {
-                visible: icon.kind === "text" || icon.kind === "file" || icon.kind === "link"
-                anchors.centerIn: parent
-                spacing: parent.height * 0.12
-                Rectangle { width: icon.width * 0.34; height: icon.lineHeight; color: icon.ink }
-                Rectangle { width: icon.width * 0.34; height: icon.lineHeight; color: icon.ink }
-                Rectangle { width: icon.width * 0.34; height: icon.lineHeight; color: icon.ink }
+        wanted: !icon.themed && icon.folderShape
+        visible: wanted
+        component: Component {
+            Item {
+                anchors.fill: parent
+                Rectangle {
+                    x: icon.width * 0.08
+                    y: icon.height * 0.16
+                    width: icon.width * 0.4
+                    height: icon.height * 0.2
+                    radius: width / 8
+                    color: Qt.darker(icon.accent, 1.2)
+                }
+                Rectangle {
+                    x: icon.width * 0.08
+                    y: icon.height * 0.28
+                    width: icon.width * 0.84
+                    height: icon.height * 0.56
+                    radius: width / 10
+                    color: icon.accent
+                }
             }
+        }
+    }
+    // Anything else: a sheet with lines, a picture or a glyph.
+    MadeLater {
+        anchors.fill: parent
+        wanted: !icon.themed && !icon.folderShape
+        visible: wanted
+        component: Component {
             Rectangle {
-                visible: icon.kind === "image"
-                anchors.centerIn: parent
-                width: parent.width * 0.62
-                height: parent.height * 0.45
+                x: icon.width * 0.2
+                y: icon.height * 0.08
+                width: icon.width * 0.6
+                height: icon.height * 0.84
                 radius: width / 10
-                color: icon.accent
-            }
-            Text {
-                visible: text !== ""
-                anchors.centerIn: parent
-                text: icon.glyphs[icon.kind] || ""
-                color: icon.ink
-                font.pixelSize: parent.height * 0.55
-                font.bold: true
+                color: "transparent"
+                border.color: icon.ink
+                border.width: Math.max(Services.ui.du(0.1), icon.width / 16)
+
+                Column {
+                    visible: icon.kind === "text" || icon.kind === "file" || icon.kind === "link"
+                    anchors.centerIn: parent
+                    spacing: parent.height * 0.12
+                    Rectangle { width: icon.width * 0.34; height: icon.lineHeight; color: icon.ink }
+                    Rectangle { width: icon.width * 0.34; height: icon.lineHeight; color: icon.ink }
+                    Rectangle { width: icon.width * 0.34; height: icon.lineHeight; color: icon.ink }
+                }
+                Rectangle {
+                    visible: icon.kind === "image"
+                    anchors.centerIn: parent
+                    width: parent.width * 0.62
+                    height: parent.height * 0.45
+                    radius: width / 10
+                    color: icon.accent
+                }
+                Text {
+                    visible: text !== ""
+                    anchors.centerIn: parent
+                    text: icon.glyphs[icon.kind] || ""
+                    color: icon.ink
+                    font.pixelSize: parent.height * 0.55
+                    font.bold: true
+                }
             }
         }
     }
 
     // Link: an arrow badge in the corner; red and crossed when it leads nowhere.
-    Rectangle {
-        visible: icon.kind === "link" || icon.kind === "brokenLink"
+    MadeLater {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         width: icon.width * 0.5
         height: width
-        radius: width / 2
-        color: icon.kind === "brokenLink" ? "#c0392b" : "#d9822b"
-        Text {
-            anchors.centerIn: parent
-            text: icon.kind === "brokenLink" ? "\u2715" : icon.kind === "link" ? "\u2197" : ""
-            color: "white"
-            font.pixelSize: parent.height * 0.8
-            font.bold: true
+        wanted: icon.kind === "link" || icon.kind === "brokenLink"
+        visible: wanted
+        component: Component {
+            Rectangle {
+                anchors.fill: parent
+                radius: width / 2
+                color: icon.kind === "brokenLink" ? "#c0392b" : "#d9822b"
+                Text {
+                    anchors.centerIn: parent
+                    text: icon.kind === "brokenLink" ? "\u2715" : icon.kind === "link" ? "\u2197" : ""
+                    color: "white"
+                    font.pixelSize: parent.height * 0.8
+                    font.bold: true
+                }
+            }
         }
     }
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.impl
@@ -89,13 +90,20 @@ ItemDelegate {
             sourceSize.height: Services.ui.du(2)
             color: row.ink
         }
-        EntryIcon {
-            visible: !row.themed
+        // Drawn only where the theme has no icon for the place.
+        MadeLater {
+            wanted: !row.themed
+            visible: wanted
             Layout.preferredWidth: Services.ui.du(2)
             Layout.preferredHeight: Services.ui.du(2)
-            kind: "folder"
-            accent: row.highlighted ? row.palette.highlightedText : row.palette.highlight
-            ink: row.ink
+            component: Component {
+                EntryIcon {
+                    anchors.fill: parent
+                    kind: "folder"
+                    accent: row.highlighted ? row.palette.highlightedText : row.palette.highlight
+                    ink: row.ink
+                }
+            }
         }
         ColumnLayout {
             Layout.fillWidth: true
@@ -118,23 +126,36 @@ ItemDelegate {
                 opacity: 0.7
             }
         }
-        BusyMark {
-            objectName: "placeWaiting"
-            busy: row.waiting
-            visible: row.waiting
+        // Made for a place that keeps it waiting, which few ever do.
+        MadeLater {
+            wanted: row.waiting
+            visible: wanted
             Layout.preferredWidth: Services.ui.du(1.6)
             Layout.preferredHeight: Services.ui.du(1.6)
+            component: Component {
+                BusyMark {
+                    objectName: "placeWaiting"
+                    anchors.fill: parent
+                    busy: row.waiting
+                }
+            }
         }
-        ToolButton {
-            objectName: "removeBookmark"
-            visible: row.section === "bookmarks" && (!row.exists || row.hovered || row.highlighted)
-            text: row.exists ? "\u00D7" : qsTr("Remove")
-            focusPolicy: Qt.NoFocus
-            padding: Services.ui.du(0.3)
-            Accessible.name: qsTr("Remove bookmark %1").arg(row.name)
-            ToolTip.visible: hovered
-            ToolTip.text: qsTr("Removes this bookmark (Delete)")
-            onClicked: row.removeRequested()
+        // Only bookmarks can be removed.
+        MadeLater {
+            wanted: row.section === "bookmarks"
+            visible: wanted && (!row.exists || row.hovered || row.highlighted)
+            component: Component {
+                ToolButton {
+                    objectName: "removeBookmark"
+                    text: row.exists ? "\u00D7" : qsTr("Remove")
+                    focusPolicy: Qt.NoFocus
+                    padding: Services.ui.du(0.3)
+                    Accessible.name: qsTr("Remove bookmark %1").arg(row.name)
+                    ToolTip.visible: hovered
+                    ToolTip.text: qsTr("Removes this bookmark (Delete)")
+                    onClicked: row.removeRequested()
+                }
+            }
         }
     }
 }
