@@ -17,9 +17,11 @@ Item {
     // Null until the grid is first shown.
     required property EntryGrid grid
     readonly property bool gridShown: grid !== null && grid.visible
-    property AskDialog asker: null
-    property NameDialog nameDialog: null
-    property RenameEditor editor: null
+    // Made from their files when first needed, and untyped, so that none of
+    // them, nor the dialogs and fields they are made of, is read before.
+    property var asker: null
+    property var nameDialog: null
+    property var editor: null
     readonly property bool editing: editor !== null && editor.visible
 
     // A dialog or the editor closed: the keyboard goes back to the entries.
@@ -27,53 +29,44 @@ Item {
 
     // from: the item with the keyboard when asked.
     function ask(question, confirm, then, from) {
-        if (!asker)
-            asker = askComponent.createObject(prompts)
-        asker.ask(question, confirm, then, from)
+        if (!prompts.asker)
+            prompts.asker = prompts.make("../common/AskDialog.qml", {})
+        prompts.asker.ask(question, confirm, then, from)
     }
     function askName() {
-        if (!nameDialog)
-            nameDialog = nameComponent.createObject(prompts)
-        nameDialog.start()
+        if (!prompts.nameDialog) {
+            prompts.nameDialog = prompts.make("NameDialog.qml", { operations: prompts.operations })
+            prompts.nameDialog.submitted.connect(
+                (name) => prompts.operations.makeFolder(prompts.navigation.folder, name))
+            prompts.nameDialog.closed.connect(prompts.closed)
+        }
+        prompts.nameDialog.start()
     }
     function closeName() {
-        if (nameDialog)
-            nameDialog.close()
+        if (prompts.nameDialog)
+            prompts.nameDialog.close()
     }
     // The name of the entry at path made editable on its row.
     function edit(path, name) {
-        if (!editor)
-            editor = editorComponent.createObject(prompts)
-        editor.start(path, name)
+        if (!prompts.editor) {
+            prompts.editor = prompts.make("../entries/RenameEditor.qml", { operations: prompts.operations })
+            prompts.editor.view = Qt.binding(() => prompts.gridShown ? prompts.grid : prompts.list)
+            prompts.editor.nameItem = Qt.binding(
+                () => prompts.gridShown ? prompts.grid.currentName : prompts.list.currentName)
+            prompts.editor.wide = Qt.binding(() => !prompts.gridShown)
+            prompts.editor.submitted.connect((path, name) => prompts.operations.rename(path, name))
+            prompts.editor.closed.connect(prompts.closed)
+        }
+        prompts.editor.start(path, name)
     }
     function stopEditing() {
-        if (editor)
-            editor.stop()
+        if (prompts.editor)
+            prompts.editor.stop()
+    }
+    function make(file, properties) {
+        return Qt.createComponent(Qt.resolvedUrl(file)).createObject(prompts, properties)
     }
 
-    Component {
-        id: askComponent
-        AskDialog { }
-    }
-    Component {
-        id: nameComponent
-        NameDialog {
-            operations: prompts.operations
-            onSubmitted: (name) => prompts.operations.makeFolder(prompts.navigation.folder, name)
-            onClosed: prompts.closed()
-        }
-    }
-    Component {
-        id: editorComponent
-        RenameEditor {
-            view: prompts.gridShown ? prompts.grid : prompts.list
-            nameItem: prompts.gridShown ? prompts.grid.currentName : prompts.list.currentName
-            wide: !prompts.gridShown
-            operations: prompts.operations
-            onSubmitted: (path, name) => prompts.operations.rename(path, name)
-            onClosed: prompts.closed()
-        }
-    }
     Connections {
         target: prompts.grid
         enabled: prompts.editor !== null

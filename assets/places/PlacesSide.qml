@@ -16,8 +16,9 @@ Item {
     // The folder the browser shows, marked among the places.
     required property string folder
     readonly property bool beside: !narrow && pane.shown
-    // Made when the window is first narrow.
-    property Drawer drawer: null
+    // Made when the window is first narrow; untyped, so that its type is
+    // not read before.
+    property var drawer: null
 
     // A place was chosen: the browser is to open it.
     signal chosen(string path)
@@ -69,7 +70,8 @@ Item {
 
     function makeDrawer() {
         if (narrow && !drawer)
-            drawer = drawerComponent.createObject(side)
+            drawer = Qt.createComponent(Qt.resolvedUrl("PlacesDrawer.qml"))
+                     .createObject(side, { side: side, pane: pane })
     }
     onNarrowChanged: {
         closeDrawer()
@@ -85,19 +87,6 @@ Item {
         color: side.palette.mid
     }
 
-    Component {
-        id: drawerComponent
-        Drawer {
-            objectName: "placesDrawer"
-            edge: Qt.LeftEdge
-            width: Math.min(side.Window.width * 0.8, Services.ui.du(28))
-            height: side.Window.height
-            interactive: side.narrow && side.active
-            focus: true
-            onOpened: pane.list.forceActiveFocus()
-            onClosed: if (side.active) side.done()
-        }
-    }
 
     PlacesPane {
         id: pane
