@@ -23,7 +23,9 @@ Item {
     // The folders that complete the typed path, and the list under the
     // field that offers them, made when first there is one to offer.
     property var offered: []
-    property PathCompletion completion: null
+    // Made from its file with the first suggestions; untyped, so that
+    // neither it nor the popup it is is read before.
+    property var completion: null
     readonly property int chosen: completion ? completion.currentIndex : -1
 
     // Asks the browser to open folder and select the entry select in it.
@@ -93,7 +95,7 @@ Item {
         offered = suggestions
         const shown = suggestions.length > 0 && field.activeFocus && editing
         if (shown && !completion)
-            completion = completionComponent.createObject(bar)
+            makeCompletion()
         if (completion) {
             completion.currentIndex = -1
             if (shown)
@@ -105,6 +107,19 @@ Item {
             tabPending = false
             complete()
         }
+    }
+
+    function makeCompletion() {
+        const made = Qt.createComponent(Qt.resolvedUrl("PathCompletion.qml")).createObject(bar)
+        made.y = Qt.binding(() => field.height)
+        made.width = Qt.binding(() => field.width)
+        made.suggestions = Qt.binding(() => bar.offered)
+        made.picked.connect((text) => {
+            field.text = text
+            field.forceActiveFocus()
+            bar.suggest()
+        })
+        completion = made
     }
 
     // Tab: the chosen suggestion, else the part all suggestions share.
@@ -193,19 +208,6 @@ Item {
         }
     }
 
-    Component {
-        id: completionComponent
-        PathCompletion {
-            y: field.height
-            width: field.width
-            suggestions: bar.offered
-            onPicked: (text) => {
-                field.text = text
-                field.forceActiveFocus()
-                bar.suggest()
-            }
-        }
-    }
     Connections {
         target: PathTools
         function onCompleted(typed, base, completions) {
