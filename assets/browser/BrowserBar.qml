@@ -2,7 +2,6 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
-import Vantrel
 import Vantrel.Scene
 
 // The browser's tool bar: places, Back, Forward, Up, Home, the folder's path,

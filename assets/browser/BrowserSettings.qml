@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQml
-import Vantrel
 import Vantrel.Scene
 
 // The browser's choices kept in the settings between runs: sort key, order,

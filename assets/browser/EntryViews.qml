@@ -2,7 +2,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
-import Vantrel
 import Vantrel.Scene
 
 // The folder's entries as a list or a grid, or what a search below it has

@@ -2,9 +2,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Layouts
-import Vantrel
-import Vantrel.Scene
 
 // The field that narrows the listing to names holding the typed text,
 // with how many of the entries it lets through.

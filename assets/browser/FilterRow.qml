@@ -3,7 +3,6 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
-import Vantrel
 import Vantrel.Scene
 
 // The filter bar's field, count and search switches, made when the bar

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQml
-import Vantrel.Scene
 
 // The folders left behind (Back) and those gone back from (Forward).
 QtObject {

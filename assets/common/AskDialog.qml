@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Layouts
-import Vantrel
 import Vantrel.Scene
 
 // A question before something that cannot be taken back: Enter confirms,

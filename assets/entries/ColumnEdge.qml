@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
-import Vantrel
 import Vantrel.Scene
 
 // The grip at the right edge of a column name: dragged, the column follows

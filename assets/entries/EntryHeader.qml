@@ -3,7 +3,6 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
-import Vantrel
 import Vantrel.Scene
 
 // The column names above the listing; a click sorts by that column, a

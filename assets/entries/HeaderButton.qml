@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
-import Vantrel.Scene
 
 // One column name above the listing: bold with an arrow when the listing
 // is sorted by it.

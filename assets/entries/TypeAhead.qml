@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
-import Vantrel.Scene
 
 // Letters typed in quick succession name the entry to jump to; what was
 // typed stays on show for a moment, and says so when nothing matches.

@@ -2,7 +2,6 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
-import Vantrel
 import Vantrel.Scene
 
 // A trash, delete or restore under way (shown after a moment) with its

@@ -2,7 +2,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
-import Vantrel
 import Vantrel.Scene
 
 // The folders that complete a typed path, under the field. The field keeps

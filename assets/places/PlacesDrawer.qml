@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
-import Vantrel
 import Vantrel.Scene
 
 // The places sliding in over the listing in a narrow window; made when the

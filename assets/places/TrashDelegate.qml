@@ -2,7 +2,6 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
-import Vantrel
 import Vantrel.Scene
 
 // One entry of the trash: its name, where it came from and when it was
