@@ -17,7 +17,7 @@ ToolBar {
     property bool contents: false
     property bool crossFileSystems: false
     // The field, made with the switches when the bar first shows; untyped,
-    // so that neither is read before.
+    // so that their file and the controls in it are not read before.
     property var field: null
 
     // Escape, Enter or Down: the list is to have the keyboard again.

@@ -126,19 +126,12 @@ ItemDelegate {
                 opacity: 0.7
             }
         }
-        // Made for a place that keeps it waiting, which few ever do.
-        MadeLater {
-            wanted: row.waiting
-            visible: wanted
+        BusyMark {
+            objectName: "placeWaiting"
+            busy: row.waiting
+            visible: row.waiting
             Layout.preferredWidth: Services.ui.du(1.6)
             Layout.preferredHeight: Services.ui.du(1.6)
-            component: Component {
-                BusyMark {
-                    objectName: "placeWaiting"
-                    anchors.fill: parent
-                    busy: row.waiting
-                }
-            }
         }
         // Only bookmarks can be removed.
         MadeLater {
