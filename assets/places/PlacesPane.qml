@@ -4,15 +4,13 @@ import Vantrel
 import Vantrel.Scene
 
 // The places beside the listing: standard folders, the root, volumes and the
-// person's bookmarks, which it keeps in the settings along with whether the
-// pane is shown.
+// person's bookmarks, which it keeps in the settings.
 FocusScope {
     id: pane
     objectName: "placesPane"
 
     // The folder the browser shows, marked in the list.
     property string folder: ""
-    property bool shown: true
     property alias places: places
     property alias list: list
 
@@ -52,13 +50,10 @@ FocusScope {
 
     property bool restored: false
     Component.onCompleted: {
-        const stored = Services.settings.value("placesShown", true)
-        shown = typeof stored === "boolean" ? stored : true
         places.bookmarks = storedBookmarks()
         restored = true
         follow()
     }
-    onShownChanged: if (restored) Services.settings.setValue("placesShown", shown)
     onFolderChanged: follow()
 
     Places {

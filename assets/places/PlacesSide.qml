@@ -13,7 +13,13 @@ Item {
     required property bool narrow
     // The folder the browser shows, marked among the places.
     required property string folder
-    readonly property bool beside: !narrow && pane.shown
+    // Whether the pane shows beside the listing, kept in the settings. Kept
+    // here, so that the first frame keeps the pane's room before it is made.
+    property bool shown: true
+    readonly property bool beside: !narrow && shown
+    // The pane, made over the frames after the first (untyped, so that it is
+    // not even read before); made at once when a command needs it sooner.
+    readonly property var pane: paneLoader.item
     // Made when the window is first narrow; untyped, so that its type is
     // not read before.
     property var drawer: null
@@ -26,7 +32,12 @@ Item {
     signal done()
 
     function recheck() {
-        pane.places.recheck()
+        if (side.pane)
+            side.pane.places.recheck()
+    }
+    function madePane() {
+        paneLoader.asynchronous = false
+        return paneLoader.item
     }
     function closeDrawer() {
         if (side.drawer)
@@ -38,8 +49,8 @@ Item {
         enabled: side.active
         onTriggered: {
             if (!side.narrow) {
-                pane.shown = !pane.shown
-                if (!pane.shown)
+                side.shown = !side.shown
+                if (!side.shown)
                     side.done()
             } else if (side.drawer.opened) {
                 side.drawer.close()
@@ -55,27 +66,34 @@ Item {
             if (side.narrow) {
                 side.drawer.open()
             } else {
-                pane.shown = true
-                pane.list.forceActiveFocus()
+                side.shown = true
+                side.madePane().list.forceActiveFocus()
             }
         }
     }
     readonly property Command bookmarkCommand: Command {
         info: Commands.bookmark
         enabled: side.active
-        onTriggered: pane.addBookmark(side.folder)
+        onTriggered: side.madePane().addBookmark(side.folder)
     }
 
     function makeDrawer() {
         if (narrow && !drawer)
             drawer = Qt.createComponent(Qt.resolvedUrl("PlacesDrawer.qml"))
-                     .createObject(side, { side: side, pane: pane })
+                     .createObject(side, { side: side, pane: side.madePane() })
     }
     onNarrowChanged: {
         closeDrawer()
         makeDrawer()
     }
-    Component.onCompleted: makeDrawer()
+    property bool restored: false
+    Component.onCompleted: {
+        const stored = Services.settings.value("placesShown", true)
+        shown = typeof stored === "boolean" ? stored : true
+        restored = true
+        makeDrawer()
+    }
+    onShownChanged: if (restored) Services.settings.setValue("placesShown", shown)
 
     Rectangle {
         anchors.right: parent.right
@@ -85,23 +103,27 @@ Item {
         color: side.palette.mid
     }
 
-
-    PlacesPane {
-        id: pane
+    Loader {
+        id: paneLoader
         parent: side.narrow && side.drawer ? side.drawer.contentItem as Item : side
         anchors.fill: parent
         anchors.rightMargin: side.narrow ? 0 : Services.ui.du(0.1)
         visible: side.narrow || side.beside
-        folder: side.folder
-        onChosen: (path) => {
-            if (path === pane.places.trashPath)
+        asynchronous: true
+        source: Qt.resolvedUrl("PlacesPane.qml")
+        onLoaded: paneLoader.item.folder = Qt.binding(() => side.folder)
+    }
+    Connections {
+        target: side.pane
+        function onChosen(path) {
+            if (path === side.pane.places.trashPath)
                 side.trashChosen()
             else
                 side.chosen(path)
             side.closeDrawer()
             side.done()
         }
-        onDone: {
+        function onDone() {
             side.closeDrawer()
             side.done()
         }

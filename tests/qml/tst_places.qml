@@ -20,8 +20,9 @@ Item {
         readonly property Item stack: scene ? findChild(scene, "stack") : null
         readonly property Item browser: stack ? stack.get(0) : null
         readonly property Item list: browser ? browser.list : null
-        readonly property Item pane: scene ? findChild(scene, "placesPane") : null
-        readonly property Item places: scene ? findChild(scene, "placesList") : null
+        // Made in the frames after the first: found once there.
+        property Item pane: null
+        property Item places: null
         readonly property Item bar: scene ? findChild(scene, "pathBar") : null
         readonly property Item field: scene ? findChild(scene, "pathField") : null
 
@@ -42,6 +43,12 @@ Item {
             scene.forceActiveFocus()
             waitForRendering(scene, 300)
             tryVerify(() => list.activeFocus)
+            pane = null
+            tryVerify(() => (pane = findChild(scene, "placesPane")) && pane.restored, 5000, "the places are made")
+            places = findChild(scene, "placesList")
+            // Every row, which the pane makes over the frames it is made in.
+            const laidOut = () => places.count > 0 && [...Array(places.count).keys()].every(i => places.itemAtIndex(i))
+            tryVerify(laidOut, 5000, "the places are laid out")
         }
 
         function cleanup() {

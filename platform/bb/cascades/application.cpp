@@ -45,6 +45,11 @@ void Application::setScene(AbstractPane *scene)
         connect(m_window, &QQuickWindow::widthChanged, this, &Application::fitScene);
         connect(m_window, &QQuickWindow::heightChanged, this, &Application::fitScene);
     }
+    // What the scene makes over the frames after its first is made in the
+    // window's idle time.
+    if (QQmlEngine *engine = scene ? qmlEngine(scene) : nullptr;
+        engine && !engine->incubationController())
+        engine->setIncubationController(m_window->incubationController());
     if (m_scene && m_scene != scene)
         delete m_scene;
     m_scene = scene;
