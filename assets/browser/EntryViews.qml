@@ -6,7 +6,8 @@ import Vantrel.Scene
 
 // The folder's entries as a list or a grid, or what a search below it has
 // found. The first frame shows one of them: the grid and the search results
-// are made when first shown, and are null till then.
+// are read and made when first shown, and are null till then (untyped, so
+// that neither file is read before).
 ColumnLayout {
     id: views
 
@@ -15,8 +16,8 @@ ColumnLayout {
     required property FilterBar filterBar
     required property string folder
     readonly property alias list: list
-    property SearchResults results: null
-    property EntryGrid grid: null
+    property var results: null
+    property var grid: null
     readonly property bool searching: filterBar.below && filterBar.text !== ""
     readonly property bool gridShown: !searching && kept.viewMode === "grid"
     // The list or the grid, whichever shows the folder.
@@ -74,42 +75,39 @@ ColumnLayout {
 
     function make() {
         if (searching && !results)
-            results = resultsComponent.createObject(resultsPlace)
+            results = makeResults()
         if (gridShown && !grid)
-            grid = gridComponent.createObject(gridPlace)
+            grid = makeGrid()
     }
     onSearchingChanged: make()
     onGridShownChanged: make()
     Component.onCompleted: make()
 
-    Component {
-        id: resultsComponent
-        SearchResults {
-            id: found
-            anchors.fill: parent
-            active: views.searching
-            folder: views.folder
-            query: views.filterBar.text
-            showHidden: views.kept.showHidden
-            contents: views.filterBar.contents
-            crossFileSystems: views.filterBar.crossFileSystems
-            onContextMenuRequested: (entry, x, y) => views.menuRequested(entry, found, x, y)
-            onOpenRequested: (entry) => views.openRequested(entry)
-            onShowRequested: (entry) => views.showRequested(entry)
-            onCloseRequested: {
-                views.filterBar.clear()
-                list.forceActiveFocus()
-            }
-        }
+    function makeResults() {
+        const found = Qt.createComponent(Qt.resolvedUrl("../search/SearchResults.qml")).createObject(resultsPlace)
+        found.anchors.fill = resultsPlace
+        found.active = Qt.binding(() => views.searching)
+        found.folder = Qt.binding(() => views.folder)
+        found.query = Qt.binding(() => views.filterBar.text)
+        found.showHidden = Qt.binding(() => views.kept.showHidden)
+        found.contents = Qt.binding(() => views.filterBar.contents)
+        found.crossFileSystems = Qt.binding(() => views.filterBar.crossFileSystems)
+        found.contextMenuRequested.connect((entry, x, y) => views.menuRequested(entry, found, x, y))
+        found.openRequested.connect((entry) => views.openRequested(entry))
+        found.showRequested.connect((entry) => views.showRequested(entry))
+        found.closeRequested.connect(() => {
+            views.filterBar.clear()
+            list.forceActiveFocus()
+        })
+        return found
     }
-    Component {
-        id: gridComponent
-        EntryGrid {
-            id: grid
-            anchors.fill: parent
-            selection: views.navigation.selection
-            onActivated: (index) => views.openRequested(views.navigation.model.get(index))
-            onContextMenuRequested: (index, x, y) => views.menuRequested(views.navigation.model.get(index), grid, x, y)
-        }
+    function makeGrid() {
+        const made = Qt.createComponent(Qt.resolvedUrl("../entries/EntryGrid.qml"))
+                     .createObject(gridPlace, { selection: views.navigation.selection })
+        made.anchors.fill = gridPlace
+        made.activated.connect((index) => views.openRequested(views.navigation.model.get(index)))
+        made.contextMenuRequested.connect(
+            (index, x, y) => views.menuRequested(views.navigation.model.get(index), made, x, y))
+        return made
     }
 }

@@ -12,8 +12,9 @@ Item {
     required property bool active
     required property Navigation navigation
     required property EntryList list
-    // Null until the grid is first shown.
-    required property EntryGrid grid
+    // Null until the grid is first shown; untyped, so that it is not read
+    // before.
+    required property var grid
     readonly property bool gridShown: grid !== null && grid.visible
     // The list or the grid, whichever is shown.
     readonly property Flickable view: gridShown ? grid : list

@@ -14,8 +14,9 @@ Item {
     required property Navigation navigation
     required property EntrySelection selection
     required property EntryList list
-    // Null until the grid is first shown.
-    required property EntryGrid grid
+    // Null until the grid is first shown; untyped, so that it is not read
+    // before.
+    required property var grid
     readonly property bool gridShown: grid !== null && grid.visible
     // Made from their files when first needed, and untyped, so that none of
     // them, nor the dialogs and fields they are made of, is read before.
