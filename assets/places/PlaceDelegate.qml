@@ -41,7 +41,10 @@ ItemDelegate {
     topPadding: bottomPadding + topInset
     ToolTip.visible: hovered && ToolTip.text !== ""
     ToolTip.delay: 600
-    ToolTip.text: exists ? path : qsTr("%1 no longer exists").arg(path)
+    // Where the place is, written as the path bar writes it; the Trash has
+    // no folder to show.
+    readonly property string where: path.startsWith("/") ? PathTools.shownPath(PathTools.clean(path)) : path
+    ToolTip.text: exists ? where : qsTr("%1 no longer exists").arg(where)
     Accessible.name: name
     Accessible.description: {
         if (waiting)

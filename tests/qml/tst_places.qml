@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
+import QtQuick.Controls
 import QtTest
 import Vantrel
 
@@ -155,6 +156,19 @@ Item {
             })
             return shown.sort((a, b) => a.y - b.y).map(h => h.text)
         }
+        // A place's tip says where it is as the path bar writes it.
+        function test_tip_data() {
+            return [
+                { tag: "a bookmark", stored: ["alpha"], name: "alpha" },
+                { tag: "a gone one", stored: ["gone"], name: "gone", gone: true },
+            ]
+        }
+        function test_tip(data) {
+            start({ bookmarks: data.stored.map(b => here(b) + "/") })
+            const tip = bookmarkRow(data.name).row.ToolTip.text
+            compare(tip, data.gone ? qsTranslate("PlaceDelegate", "%1 no longer exists").arg(here(data.name)) : here(data.name))
+        }
+
         function test_headings_data() {
             return [
                 { tag: "no bookmark", stored: [], steps: [], sections: ["places"] },
