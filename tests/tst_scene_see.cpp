@@ -379,6 +379,13 @@ private Q_SLOTS:
         QVERIFY2(qAbs(seen.red() - colour.red()) < 16 && qAbs(seen.green() - colour.green()) < 16 &&
                      qAbs(seen.blue() - colour.blue()) < 16,
                  qPrintable(seen.name()));
+
+        // Behind the grid, the list asks for no thumbnail; back, it draws it again.
+        keys(QStringLiteral("Ctrl+2"));
+        QTRY_VERIFY(!list->isVisible());
+        QTRY_VERIFY(thumb->property("source").toString().isEmpty());
+        keys(QStringLiteral("Ctrl+1"));
+        QTRY_VERIFY(thumb->isVisible());
     }
 
     // With the switch for contents on, a file whose text (not its name)

@@ -47,7 +47,8 @@ ColumnLayout {
         Layout.fillHeight: true
         visible: !views.searching && views.kept.viewMode !== "grid"
         selection: views.navigation.selection
-        thumbnails: views.kept.listThumbnails
+        // A hidden view asks for no thumbnails.
+        thumbnails: views.kept.listThumbnails && list.visible
         keptName: views.kept.nameColumn > 0 ? Services.ui.du(views.kept.nameColumn) : 0
         keptSize: Services.ui.du(views.kept.sizeColumn)
         keptDate: Services.ui.du(views.kept.dateColumn)
@@ -105,6 +106,7 @@ ColumnLayout {
         const made = Qt.createComponent(Qt.resolvedUrl("../entries/EntryGrid.qml"))
                      .createObject(gridPlace, { selection: views.navigation.selection })
         made.anchors.fill = gridPlace
+        made.thumbnails = Qt.binding(() => views.gridShown)
         made.activated.connect((index) => views.openRequested(views.navigation.model.get(index)))
         made.contextMenuRequested.connect(
             (index, x, y) => views.menuRequested(views.navigation.model.get(index), made, x, y))
