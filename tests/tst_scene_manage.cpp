@@ -205,6 +205,17 @@ private Q_SLOTS:
         QFETCH(QString, outcome);
         QFETCH(QStringList, after);
         QFETCH(bool, showOffered);
+        // Of its own: the three files copied, and already in the folder.
+        for (const QString &name : names(m_dst))
+            QVERIFY(QFile::remove(m_dst + "/" + name));
+        QList<QUrl> copied;
+        for (const char *name : {"a.txt", "b.txt", "c.txt"}) {
+            QVERIFY(m_box.write("dst/" + QString::fromLatin1(name), QByteArray(1500, name[0])));
+            copied << QUrl::fromLocalFile(m_src + "/" + QString::fromLatin1(name));
+        }
+        auto *data = new QMimeData;
+        data->setUrls(copied);
+        QGuiApplication::clipboard()->setMimeData(data);
         QVERIFY(openFocused(m_dst));
         QVERIFY(!panel()->isVisible());
         keys("Ctrl+V");
