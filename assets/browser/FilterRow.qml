@@ -70,7 +70,7 @@ RowLayout {
         focusPolicy: Qt.NoFocus
         Accessible.description: qsTranslate("Search", "Also searches the drives and file systems mounted below this folder")
     }
-    ToolButton {
+    FlatToolButton {
         text: "\u2715"
         focusPolicy: Qt.NoFocus
         Accessible.name: qsTranslate("Browser", "Clear the filter")

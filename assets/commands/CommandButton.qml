@@ -8,7 +8,7 @@ import Vantrel.Scene
 
 // A tool button for a command: the theme's icon or a drawn glyph, the words
 // unless space is short, and the keys in the tool tip.
-ToolButton {
+FlatToolButton {
     id: button
     required property Command command
     // Only the icon, when the bar is narrow.

@@ -36,7 +36,7 @@ ToolBar {
             wrapMode: Text.Wrap
             Accessible.role: Accessible.AlertMessage
         }
-        ToolButton {
+        FlatToolButton {
             objectName: "noticeClose"
             text: "\u2715"
             focusPolicy: Qt.NoFocus

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
+import Vantrel.Scene
 
 // One column name above the listing: bold with an arrow when the listing
 // is sorted by it.
-ToolButton {
+FlatToolButton {
     id: column
     required property string key
     property bool chosen: false

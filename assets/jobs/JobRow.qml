@@ -92,7 +92,7 @@ Pane {
                 focusPolicy: Qt.NoFocus
                 onClicked: JobQueue.cancel(row.jobId)
             }
-            ToolButton {
+            FlatToolButton {
                 objectName: "jobDismiss"
                 visible: row.over
                 text: "\u2715"

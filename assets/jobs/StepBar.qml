@@ -54,13 +54,13 @@ ToolBar {
             text: bar.running ? bar.steps.doing : bar.steps.notice
             Accessible.role: Accessible.AlertMessage
         }
-        ToolButton {
+        FlatToolButton {
             objectName: "stepCancel"
             visible: bar.running
             text: qsTranslate("Files", "Cancel")
             onClicked: bar.steps.operations.cancel(bar.steps.request)
         }
-        ToolButton {
+        FlatToolButton {
             objectName: "stepClose"
             visible: !bar.running
             text: "\u2715"

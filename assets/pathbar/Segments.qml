@@ -63,7 +63,7 @@ Item {
     Row {
         id: row
         anchors.verticalCenter: parent.verticalCenter
-        ToolButton {
+        FlatToolButton {
             id: ellipsis
             objectName: "pathEllipsis"
             visible: segments.cut
@@ -94,7 +94,7 @@ Item {
                     text: "/"
                     opacity: 0.5
                 }
-                ToolButton {
+                FlatToolButton {
                     objectName: "segment" + segment.index
                     text: segment.modelData.name
                     font.bold: segment.index === repeater.count - 1

@@ -141,7 +141,7 @@ ItemDelegate {
             wanted: row.section === "bookmarks"
             visible: wanted && (!row.exists || row.hovered || row.highlighted)
             component: Component {
-                ToolButton {
+                FlatToolButton {
                     objectName: "removeBookmark"
                     text: row.exists ? "\u00D7" : qsTr("Remove")
                     focusPolicy: Qt.NoFocus

@@ -8,6 +8,8 @@ import Vantrel.Scene
 TestCase {
     id: testCase
     name: "Commands"
+    width: 200
+    height: 100
     when: windowShown
 
     Component {
@@ -15,6 +17,7 @@ TestCase {
         Command { }
     }
     SignalSpy { id: spy; signalName: "triggered" }
+    ServicesFromContext { }
 
     // One row per key, read from the declarations themselves.
     function test_keys_data() {
@@ -39,5 +42,25 @@ TestCase {
         command.enabled = false
         keySequence(data.key)
         compare(spy.count, 1)
+    }
+
+    Component {
+        id: buttonComponent
+        FlatToolButton { text: "Go"; width: 120; height: 40 }
+    }
+
+    // A tool button is bare at rest and draws its panel while pressed.
+    function test_flatPanel() {
+        // In the window itself: the test case is an item never shown.
+        const button = createTemporaryObject(buttonComponent, testCase.Window.contentItem)
+        const edge = () => grabImage(button).pixel(2, button.height / 2)
+        const rest = edge()
+        mousePress(button, button.width / 2, button.height / 2)
+        tryVerify(() => button.down)
+        waitForRendering(button)
+        verify(!Qt.colorEqual(edge(), rest), "a panel is drawn under the pressed button")
+        mouseRelease(button, button.width / 2, button.height / 2)
+        waitForRendering(button)
+        verify(Qt.colorEqual(edge(), rest))
     }
 }
