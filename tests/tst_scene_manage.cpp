@@ -10,6 +10,7 @@
 #include "scenefixture.h"
 #include "scenetools.h"
 #include "scratchmount.h"
+#include "shownnames.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -100,6 +101,41 @@ QRgb drawn(QQuickItem *row)
     const qreal ratio = picture.devicePixelRatio();
     return picture.pixel(int(at.x() * ratio), int(at.y() * ratio));
 }
+
+// A move held at two steps until the test lets it go: at an entry, then
+// waiting for the disk, as onto a slow stick.
+class HeldMove : public Job::Worker
+{
+public:
+    HeldMove(const QString &path, const std::atomic_int *step) : m_path(path), m_step(step) {}
+    Job::Kind kind() const override { return Job::Move; }
+    int itemCount() const override { return 1; }
+    QString title() const override { return QStringLiteral("held"); }
+    QString outcome(Job::State, const Job::Summary &) const override
+    {
+        return QStringLiteral("let go");
+    }
+    void count(Job::Control &control, int) const override { control.addToTotal(3, 1); }
+    void run(Job::Control &control, int) override
+    {
+        control.setCurrent(m_path);
+        waitFor(1);
+        control.addDone(3, 1);
+        control.setFlushing(true);
+        waitFor(2);
+        control.setFlushing(false);
+        control.itemDone();
+    }
+
+private:
+    void waitFor(int step) const
+    {
+        while (*m_step < step)
+            QThread::msleep(5);
+    }
+    QString m_path;
+    const std::atomic_int *m_step;
+};
 
 } // namespace
 
@@ -336,6 +372,26 @@ private Q_SLOTS:
             QTRY_VERIFY(!panel()->isVisible());
         }
         QVERIFY(!QFile::exists(m_src + "/far.txt"));
+    }
+
+    // A job's row names the entry it is at, and says when it waits for the
+    // disk rather than seeming stuck.
+    void heldAtTheDisk()
+    {
+        JobQueue::instance()->dismissFinished();
+        std::atomic_int step{0};
+        const auto letGo = qScopeGuard([&] { step = 2; });
+        const QString path = m_src + "/a.txt";
+        JobQueue::instance()->start(std::make_unique<HeldMove>(path, &step));
+        QTRY_COMPARE(shown("jobCurrent"), QStringList{ShownNames::path(path)});
+        QVERIFY(!shown("jobDetail").join("").contains(QString::fromUtf8("\u2026")));
+        step = 1;
+        const QString writing = QCoreApplication::translate("Jobs", "writing to disk\u2026");
+        QTRY_VERIFY(shown("jobDetail").join("").endsWith(writing));
+        QCOMPARE(shown("jobCurrent"), QStringList());
+        step = 2;
+        QTRY_COMPARE(shown("jobTitle"), QStringList{"let go"});
+        QVERIFY(click(inPanel("jobDismiss")));
     }
 };
 

@@ -1267,6 +1267,10 @@ weitergegeben.</translation>
             <translation>wird gezählt…</translation>
         </message>
         <message>
+            <source>writing to disk…</source>
+            <translation>wird auf die Platte geschrieben…</translation>
+        </message>
+        <message>
             <source>folder</source>
             <translation>Ordner</translation>
         </message>

@@ -1266,6 +1266,10 @@ Las opciones propias de Qt (-platform NOMBRE, -reverse y otras) se pasan a Qt.</
             <translation>contando…</translation>
         </message>
         <message>
+            <source>writing to disk…</source>
+            <translation>escribiendo en el disco…</translation>
+        </message>
+        <message>
             <source>folder</source>
             <translation>carpeta</translation>
         </message>

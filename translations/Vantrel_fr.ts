@@ -1267,6 +1267,10 @@ Les options propres à Qt (-platform NOM, -reverse et d’autres) sont transmise
             <translation>décompte…</translation>
         </message>
         <message>
+            <source>writing to disk…</source>
+            <translation>écriture sur le disque…</translation>
+        </message>
+        <message>
             <source>folder</source>
             <translation>dossier</translation>
         </message>

@@ -15,6 +15,7 @@ Pane {
     required property int state
     required property string title
     required property string current
+    required property bool flushing
     required property double bytesDone
     required property double bytesTotal
     required property int itemsDone
@@ -113,6 +114,13 @@ Pane {
             value: row.bytesTotal > 0 ? row.bytesDone : row.itemsDone
         }
         Label {
+            objectName: "jobCurrent"
+            Layout.fillWidth: true
+            visible: !row.over && !row.flushing && row.current !== ""
+            elide: Text.ElideMiddle
+            text: PathTools.shownPath(row.current)
+        }
+        Label {
             objectName: "jobDetail"
             Layout.fillWidth: true
             visible: !row.over
@@ -124,6 +132,10 @@ Pane {
                     parts.push(qsTranslate("Jobs", "%1 of %2").arg(SceneTools.formatSize(row.bytesDone))
                                .arg(SceneTools.formatSize(row.bytesTotal)))
                 parts.push(qsTranslate("Jobs", "%1 of %n entries", "", row.itemsTotal).arg(row.itemsDone))
+                // No byte moves while the disk catches up, which on a slow
+                // stick can take a while.
+                if (row.flushing)
+                    return parts.concat(qsTranslate("Jobs", "writing to disk\u2026")).join(" \u00B7 ")
                 if (row.rate > 0 && row.bytesTotal > 0)
                     parts.push(qsTranslate("Jobs", "%1/s").arg(SceneTools.formatSize(row.rate)))
                 const left = row.timeText(row.secondsLeft)

@@ -136,6 +136,11 @@ void Control::setCurrent(const QString &path)
     m_shared.current = path;
 }
 
+void Control::setFlushing(bool flushing)
+{
+    m_shared.flushing = flushing;
+}
+
 Choice Control::ask(const Question &question)
 {
     if (isCancelled())

@@ -147,6 +147,9 @@ public:
     void addToTotal(qint64 bytes, qint64 items);
     void addDone(qint64 bytes, qint64 items);
     void setCurrent(const QString &path);
+    // Waiting for the disk to hold what was written: no bytes move meanwhile,
+    // and the person is told why.
+    void setFlushing(bool flushing);
     // Asks the person and waits. Remembers an answer given "for all" (per
     // kind of question, and per reason for failures) and gives it again
     // without asking; Cancel once the job is cancelled.

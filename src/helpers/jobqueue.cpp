@@ -50,6 +50,7 @@ struct JobQueue::Entry
     QString title;
     QString destination;
     QString current;
+    bool flushing = false;
     QString outcome;
     qint64 bytesDone = 0;
     qint64 bytesTotal = 0;
@@ -292,6 +293,8 @@ QVariant JobQueue::data(const QModelIndex &index, int role) const
         return int(entry.state);
     case CurrentRole:
         return entry.current;
+    case FlushingRole:
+        return entry.flushing;
     case BytesDoneRole:
         return double(entry.bytesDone);
     case BytesTotalRole:
@@ -340,6 +343,7 @@ QHash<int, QByteArray> JobQueue::roleNames() const
         {DestinationRole, "destination"},
         {ApartRole, "apart"},
         {HandledRole, "handled"},
+        {FlushingRole, "flushing"},
     };
 }
 
@@ -361,6 +365,7 @@ void JobQueue::updateProgress(Entry &entry, qint64 now)
     const qint64 bytesDone = shared.bytesDone, bytesTotal = shared.bytesTotal;
     const qint64 itemsDone = shared.itemsDone, itemsTotal = shared.itemsTotal;
     const bool counted = shared.counted;
+    const bool flushing = shared.flushing;
     QString current;
     {
         std::lock_guard lock(entry.shared->mutex);
@@ -397,6 +402,7 @@ void JobQueue::updateProgress(Entry &entry, qint64 now)
     update(entry.rate, rate, RateRole);
     update(entry.secondsLeft, secondsLeft, SecondsLeftRole);
     update(entry.current, current, CurrentRole);
+    update(entry.flushing, flushing, FlushingRole);
     if (!roles.isEmpty())
         changed(rowOf(entry.id), roles);
 }

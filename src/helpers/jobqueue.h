@@ -47,6 +47,7 @@ public:
         DestinationRole, // the folder to show
         ApartRole,       // shown by a bar of its own, not by the jobs panel
         HandledRole,     // items handled in full, once over: 0 when nothing was done
+        FlushingRole,    // waiting for the disk to hold the copies
     };
     Q_ENUM(Role)
 

@@ -26,6 +26,7 @@ struct Shared
     std::atomic_bool counted{false};
     std::atomic_bool cancel{false};
     std::atomic_bool over{false}; // the work is over; a count still going stops
+    std::atomic_bool flushing{false};
 
     std::mutex mutex; // guards what follows down to the worker's own part
     std::condition_variable answered;

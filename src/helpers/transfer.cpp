@@ -652,12 +652,14 @@ void Transfer::flush(Job::Control &control)
 {
     // Only once the copies and their names are on disk may the sources go.
     bool durable = true;
+    control.setFlushing(!m_toSync.empty());
     for (const auto &[device, folder] : m_toSync) {
         Descriptor fd(
             ::open(PathCodec::encode(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (!fd.isOpen() || ::syncfs(fd.get()) != 0)
             durable = false;
     }
+    control.setFlushing(false);
     m_toSync.clear();
     for (const Pending &pending : m_pending) {
         struct stat copy, now;
