@@ -6,6 +6,7 @@
 
 #include <bb/cascades/Application>
 
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -41,6 +42,8 @@ int main(int argc, char **argv)
     QDir::setCurrent(sandbox.path());
 
     bb::cascades::Application app(argc, argv);
+    // The pointer away from the window: no hover, no tool tip in the picture.
+    QCursor::setPos(-100, -100);
     ApplicationUI appui;
     QQuickWindow *window = bb::cascades::Application::instance()->window();
     if (!window)
