@@ -229,6 +229,37 @@ private Q_SLOTS:
         switchTo(QStringLiteral("de_DE"));
     }
 
+    // English ships only its plural forms: one entry is never "1 entries".
+    void englishCounts_data()
+    {
+        QTest::addColumn<QString>("context");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("one");
+        QTest::newRow("files") << "Files"
+                               << "%n files"
+                               << "1 file";
+        QTest::newRow("deleted") << "Files"
+                                 << "%n entries deleted"
+                                 << "1 entry deleted";
+        QTest::newRow("undo step") << "FileStep"
+                                   << "trash %n entries"
+                                   << "trash 1 entry";
+        QTest::newRow("lines") << "TextView"
+                               << "%n long line(s) broken for display"
+                               << "1 long line broken for display";
+    }
+    void englishCounts()
+    {
+        QFETCH(QString, context);
+        QFETCH(QString, source);
+        QFETCH(QString, one);
+        QTranslator english;
+        QVERIFY(english.load(Shipped + "en.qm"));
+        const QString shown = english.translate(qPrintable(context), qPrintable(source), nullptr, 1)
+                                  .replace(QLatin1String("%n"), QLatin1String("1"));
+        QCOMPARE(shown, one);
+    }
+
 private:
     static QStringList placeNames(const Places &model)
     {

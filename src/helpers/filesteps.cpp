@@ -17,11 +17,6 @@ QString shown(const QString &path)
     return PathCodec::shown(FileActions::nameOf(path));
 }
 
-QString tr(const char *text, int n = -1)
-{
-    return QCoreApplication::translate("FileStep", text, nullptr, n);
-}
-
 // Moves the entry at from to to without replacing anything, by a rename:
 // CrossDevice where to lies on another volume.
 FileResult moveEntry(const QString &from, const QString &to)
@@ -49,6 +44,8 @@ QHash<QString, Job::UndoStep> bySource(const QList<Job::UndoStep> &made)
 
 class RenameStep : public FileStep
 {
+    Q_DECLARE_TR_FUNCTIONS(FileStep)
+
 public:
     RenameStep(const QString &from, const QString &to, const FileActions::Identity &identity)
         : m_from(from), m_to(to), m_identity(identity)
@@ -76,6 +73,8 @@ private:
 
 class NewFolderStep : public FileStep
 {
+    Q_DECLARE_TR_FUNCTIONS(FileStep)
+
 public:
     NewFolderStep(const QString &path, const FileActions::Identity &identity)
         : m_path(path), m_identity(identity)
@@ -101,6 +100,8 @@ private:
 
 class TrashStep : public FileStep
 {
+    Q_DECLARE_TR_FUNCTIONS(FileStep)
+
 public:
     TrashStep(const Pairs &trashed, bool restoring) : m_trashed(trashed), m_restoring(restoring) {}
     FileResult undo() override { return m_restoring ? trashAll() : restoreAll(); }
@@ -110,8 +111,8 @@ public:
         if (m_trashed.size() == 1)
             return (m_restoring ? tr("restore “%1”") : tr("trash “%1”"))
                 .arg(shown(m_trashed.first().first));
-        return m_restoring ? tr("restore %n entries", int(m_trashed.size()))
-                           : tr("trash %n entries", int(m_trashed.size()));
+        return m_restoring ? tr("restore %n entries", nullptr, int(m_trashed.size()))
+                           : tr("trash %n entries", nullptr, int(m_trashed.size()));
     }
 
 private:
@@ -167,6 +168,8 @@ QString folderShown(const FileStep::Pairs &pairs)
 
 class MoveStep : public FileStep
 {
+    Q_DECLARE_TR_FUNCTIONS(FileStep)
+
 public:
     explicit MoveStep(const Pairs &moved) : m_moved(moved)
     {
@@ -213,7 +216,8 @@ public:
     {
         if (m_moved.size() == 1)
             return tr("move “%1” to “%2”").arg(shown(m_moved.first().first), folderShown(m_moved));
-        return tr("move %n entries to “%1”", int(m_moved.size())).arg(folderShown(m_moved));
+        return tr("move %n entries to “%1”", nullptr, int(m_moved.size()))
+            .arg(folderShown(m_moved));
     }
 
 private:
@@ -267,6 +271,8 @@ private:
 
 class CopyStep : public FileStep
 {
+    Q_DECLARE_TR_FUNCTIONS(FileStep)
+
 public:
     explicit CopyStep(const Pairs &copied) : m_copied(copied)
     {
@@ -335,7 +341,8 @@ public:
         if (m_copied.size() == 1)
             return tr("copy “%1” to “%2”")
                 .arg(shown(m_copied.first().first), folderShown(m_copied));
-        return tr("copy %n entries to “%1”", int(m_copied.size())).arg(folderShown(m_copied));
+        return tr("copy %n entries to “%1”", nullptr, int(m_copied.size()))
+            .arg(folderShown(m_copied));
     }
 
 private:
