@@ -238,15 +238,9 @@ private Q_SLOTS:
         QTest::newRow("files") << "Files"
                                << "%n files"
                                << "1 file";
-        QTest::newRow("deleted") << "Files"
-                                 << "%n entries deleted"
-                                 << "1 entry deleted";
         QTest::newRow("undo step") << "FileStep"
                                    << "trash %n entries"
                                    << "trash 1 entry";
-        QTest::newRow("lines") << "TextView"
-                               << "%n long line(s) broken for display"
-                               << "1 long line broken for display";
     }
     void englishCounts()
     {

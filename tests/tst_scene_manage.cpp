@@ -102,39 +102,29 @@ QRgb drawn(QQuickItem *row)
     return picture.pixel(int(at.x() * ratio), int(at.y() * ratio));
 }
 
-// A move held at two steps until the test lets it go: at an entry, then
-// waiting for the disk, as onto a slow stick.
-class HeldMove : public Job::Worker
+// A move held until the test lets it go: at an entry, then waiting for the
+// disk, as onto a slow stick.
+struct HeldMove : Job::Worker
 {
-public:
-    HeldMove(const QString &path, const std::atomic_int *step) : m_path(path), m_step(step) {}
+    HeldMove(const QString &path, const std::atomic_int *step) : path(path), step(step) {}
     Job::Kind kind() const override { return Job::Move; }
     int itemCount() const override { return 1; }
     QString title() const override { return QStringLiteral("held"); }
-    QString outcome(Job::State, const Job::Summary &) const override
-    {
-        return QStringLiteral("let go");
-    }
+    QString outcome(Job::State, const Job::Summary &) const override { return "let go"; }
     void count(Job::Control &control, int) const override { control.addToTotal(3, 1); }
     void run(Job::Control &control, int) override
     {
-        control.setCurrent(m_path);
-        waitFor(1);
-        control.addDone(3, 1);
+        control.setCurrent(path);
+        while (*step < 1)
+            QThread::msleep(5);
         control.setFlushing(true);
-        waitFor(2);
+        while (*step < 2)
+            QThread::msleep(5);
         control.setFlushing(false);
         control.itemDone();
     }
-
-private:
-    void waitFor(int step) const
-    {
-        while (*m_step < step)
-            QThread::msleep(5);
-    }
-    QString m_path;
-    const std::atomic_int *m_step;
+    const QString path;
+    const std::atomic_int *step;
 };
 
 } // namespace
