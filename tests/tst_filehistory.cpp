@@ -109,7 +109,7 @@ QString tst_FileHistory::step(bool undo)
 {
     QSignalSpy finished(m_history.get(), &FileHistory::finished);
     undo ? m_history->undo() : m_history->redo();
-    if (!finished.wait(10000))
+    if (!finished.wait(120000)) // a move back to the disk waits for its syncfs
         return "(no answer)";
     return finished.first().at(2).toString();
 }
