@@ -7,8 +7,8 @@
 //   bench_startup [runs]      default: 7 runs of each
 //
 // Each run is a new process of this program (--child vantrel) or of
-// bench_startup_bare, given the moment it was started; it prints how long it
-// took until a timer posted before the event loop fired.
+// bench_startup_bare, the two in turn, given the moment it was started; it
+// prints how long it took until a timer posted before the event loop fired.
 #include "applicationui.h"
 
 #include <bb/cascades/Application>
@@ -86,22 +86,37 @@ double startOnce(const QString &program, const QStringList &arguments, const QSt
     return ok ? ms : -1;
 }
 
-// Warm: one start fills the cache, then the runs use it. Cold: every run
-// starts with a cache folder of its own, empty.
-Series measure(const QString &program, const QStringList &arguments, const QString &root,
-               const QString &workingDirectory, bool warm, int runs)
+struct Program
 {
-    Series series;
-    const QString warmCache = root + QStringLiteral("/cache-warm");
-    if (warm)
-        startOnce(program, arguments, warmCache, workingDirectory);
-    for (int run = 0; run < runs; ++run) {
-        const QString cache = warm ? warmCache : root + QStringLiteral("/cache-cold-%1").arg(run);
-        const double ms = startOnce(program, arguments, cache, workingDirectory);
-        if (ms >= 0)
-            series.ms.push_back(ms);
+    QString path;
+    QStringList arguments;
+    QString root; // its caches
+    QString workingDirectory;
+};
+
+// Warm: one start of each fills its cache, then the runs use it. Cold: every
+// run starts with a cache folder of its own, empty. The programs take turns,
+// so that a moment when the machine is busier weighs on both alike.
+void measure(const Program (&programs)[2], bool warm, int runs, Series (&series)[2])
+{
+    const auto cacheOf = [warm](const Program &program, int run) {
+        return warm ? program.root + QStringLiteral("/cache-warm")
+                    : program.root + QStringLiteral("/cache-cold-%1").arg(run);
+    };
+    if (warm) {
+        for (const Program &program : programs)
+            startOnce(program.path, program.arguments, cacheOf(program, 0),
+                      program.workingDirectory);
     }
-    return series;
+    for (int run = 0; run < runs; ++run) {
+        for (int who = 0; who < 2; ++who) {
+            const Program &program = programs[who];
+            const double ms = startOnce(program.path, program.arguments, cacheOf(program, run),
+                                        program.workingDirectory);
+            if (ms >= 0)
+                series[who].ms.push_back(ms);
+        }
+    }
 }
 
 // A sandbox as the program expects, showing a folder of 30 files at start,
@@ -159,9 +174,13 @@ int main(int argc, char **argv)
         const QString vantrelRoot = root.path() + QStringLiteral("/vantrel%1").arg(warm);
         QDir().mkpath(bareRoot);
         QDir().mkpath(vantrelRoot);
-        figures[0][1 - warm] = measure(bare, {}, bareRoot, bareRoot, warm, runs);
-        figures[1][1 - warm] = measure(self, {QStringLiteral("--child"), QStringLiteral("vantrel")},
-                                       vantrelRoot, sandbox, warm, runs);
+        const Program programs[2] = {
+            {bare, {}, bareRoot, bareRoot},
+            {self, {QStringLiteral("--child"), QStringLiteral("vantrel")}, vantrelRoot, sandbox}};
+        Series series[2];
+        measure(programs, warm, runs, series);
+        figures[0][1 - warm] = series[0];
+        figures[1][1 - warm] = series[1];
     }
     const char *names[] = {"bare window", "Vantrel"};
     for (int who = 0; who < 2; ++who) {
