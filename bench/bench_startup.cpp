@@ -63,29 +63,6 @@ struct Series
     }
 };
 
-// One start in a fresh process; -1 when it failed.
-double startOnce(const QString &program, const QStringList &arguments, const QString &cache,
-                 const QString &workingDirectory)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
-    environment.remove(QStringLiteral("QML_DISABLE_DISK_CACHE"));
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(workingDirectory);
-    process.setProcessChannelMode(QProcess::SeparateChannels);
-    const qint64 started = monotonicNs();
-    process.start(program, QStringList(arguments) << QString::number(started));
-    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-        std::fprintf(stderr, "%s failed: %s\n", qPrintable(program),
-                     process.readAllStandardError().constData());
-        return -1;
-    }
-    bool ok = false;
-    const double ms = process.readAllStandardOutput().trimmed().split('\n').last().toDouble(&ok);
-    return ok ? ms : -1;
-}
-
 struct Program
 {
     QString path;
@@ -93,6 +70,28 @@ struct Program
     QString root; // its caches
     QString workingDirectory;
 };
+
+// One start in a fresh process; -1 when it failed.
+double startOnce(const Program &program, const QString &cache)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
+    environment.remove(QStringLiteral("QML_DISABLE_DISK_CACHE"));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(program.workingDirectory);
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    const qint64 started = monotonicNs();
+    process.start(program.path, QStringList(program.arguments) << QString::number(started));
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        std::fprintf(stderr, "%s failed: %s\n", qPrintable(program.path),
+                     process.readAllStandardError().constData());
+        return -1;
+    }
+    bool ok = false;
+    const double ms = process.readAllStandardOutput().trimmed().split('\n').last().toDouble(&ok);
+    return ok ? ms : -1;
+}
 
 // Warm: one start of each fills its cache, then the runs use it. Cold: every
 // run starts with a cache folder of its own, empty. The programs take turns,
@@ -105,14 +104,12 @@ void measure(const Program (&programs)[2], bool warm, int runs, Series (&series)
     };
     if (warm) {
         for (const Program &program : programs)
-            startOnce(program.path, program.arguments, cacheOf(program, 0),
-                      program.workingDirectory);
+            startOnce(program, cacheOf(program, 0));
     }
     for (int run = 0; run < runs; ++run) {
         for (int who = 0; who < 2; ++who) {
             const Program &program = programs[who];
-            const double ms = startOnce(program.path, program.arguments, cacheOf(program, run),
-                                        program.workingDirectory);
+            const double ms = startOnce(program, cacheOf(program, run));
             if (ms >= 0)
                 series[who].ms.push_back(ms);
         }
