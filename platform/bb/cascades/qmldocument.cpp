@@ -6,10 +6,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QQmlAbstractUrlInterceptor>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QTextLayout>
 #include <QtQml>
 
 // Made by the build from the types the platform declares for QML.
@@ -63,6 +65,17 @@ void registerPlatformTypes()
     // Registered at once: types a shell registers under the same module
     // name beforehand would otherwise hide the module's own.
     qml_register_types_bb_cascades();
+}
+
+// The first text laid out reads the font database and makes the font's
+// engine, which on a desktop takes longer than anything else in the first
+// frame. Done here, it overlaps the loader thread reading the scene.
+void prepareText()
+{
+    QTextLayout layout(QStringLiteral("Vantrel"), QGuiApplication::font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
 }
 
 void warnAll(const QList<QQmlError> &errors)
@@ -140,6 +153,11 @@ bool QmlDocument::load()
             qWarning().noquote() << m_url.toString() << ": address outside the assets folder";
             return false;
         }
+        // Started on the loader thread; the synchronous load below then
+        // only waits for what is left of it.
+        QQmlComponent early(defaultDeclarativeEngine(), file, QQmlComponent::Asynchronous);
+        if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+            prepareText();
         m_component->loadUrl(file);
     }
     warnAll(m_component->errors());
