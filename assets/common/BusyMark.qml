@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls
 import Vantrel.Scene
 
 // Turns busy only after work has gone on for a moment, so quick work
@@ -22,11 +20,7 @@ Item {
     MadeLater {
         anchors.fill: parent
         wanted: mark.running
-        component: Component {
-            BusyIndicator {
-                anchors.fill: parent
-                running: mark.running
-            }
-        }
+        source: Qt.resolvedUrl("Spinner.qml")
+        onMade: (spinner) => spinner.running = Qt.binding(() => mark.running)
     }
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls
 import QtQuick.Layouts
 import Vantrel
 import Vantrel.Scene
@@ -19,7 +18,9 @@ Item {
     // Why the typed path led nowhere, shown under the field.
     property string message: ""
     readonly property string shownPath: folder === "//" ? "/" : folder
-    property alias field: field
+    // The TextField, once made (edit() makes it); untyped, so that the
+    // style's field is not read before.
+    property var field: null
     // The folders that complete the typed path, and the list under the
     // field that offers them, made when first there is one to offer.
     property var offered: []
@@ -33,11 +34,13 @@ Item {
     // The keyboard goes back to the listing.
     signal done()
 
-    implicitHeight: editing ? column.implicitHeight : field.implicitHeight
+    implicitHeight: editing ? editor.implicitHeight
+                            : Math.max(segments.implicitHeight, field ? field.implicitHeight : 0)
     Layout.fillWidth: true
     Accessible.name: qsTr("Path: %1").arg(PathTools.shownPath(shownPath))
 
     function edit() {
+        editor.make()
         if (!editing) {
             field.text = shownPath
             message = ""
@@ -89,7 +92,7 @@ Item {
     // completes once they do.
     property string suggestedFor: ""
     property bool tabPending: false
-    readonly property bool settled: !resolving && (!editing || suggestedFor === field.text)
+    readonly property bool settled: !resolving && (!editing || (field !== null && suggestedFor === field.text))
     function offer(suggestions) {
         suggestedFor = field.text
         offered = suggestions
@@ -156,66 +159,27 @@ Item {
         onEmptyClicked: bar.edit()
     }
 
-    ColumnLayout {
-        id: column
+    // The field is made the first time a path is typed: most starts
+    // never type one, and the field is the only one the first frame would read.
+    MadeLater {
+        id: editor
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
         visible: bar.editing
-        spacing: 0
-
-        TextField {
-            id: field
-            objectName: "pathField"
-            Layout.fillWidth: true
-            selectByMouse: true
-            inputMethodHints: Qt.ImhNoAutoUppercase | Qt.ImhNoPredictiveText
-            Accessible.name: qsTr("Folder or file to go to")
-            onTextEdited: { bar.message = ""; bar.suggest() }
-            onActiveFocusChanged: if (!activeFocus && bar.editing && !(bar.completion && bar.completion.choosing)) {
-                bar.editing = false
-                bar.message = ""
-                bar.closeSuggestions()
-            }
-
-            Keys.onPressed: (event) => {
-                if (event.key === Qt.Key_Escape)
-                    bar.cancel()
-                else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
-                    if (bar.chosen >= 0)
-                        text = bar.offered[bar.chosen]
-                    bar.go()
-                } else if (event.key === Qt.Key_Tab)
-                    bar.complete()
-                else if (event.key === Qt.Key_Down && bar.completion && bar.completion.opened)
-                    bar.completion.currentIndex = Math.min(bar.chosen + 1, bar.completion.count - 1)
-                else if (event.key === Qt.Key_Up && bar.completion && bar.completion.opened)
-                    bar.completion.currentIndex = Math.max(bar.chosen - 1, -1)
-                else
-                    return
-                event.accepted = true
-            }
-        }
-        Label {
-            objectName: "pathMessage"
-            Layout.fillWidth: true
-            visible: text !== ""
-            text: bar.message
-            elide: Text.ElideMiddle
-            color: "#c0392b"
-            Accessible.role: Accessible.AlertMessage
-            Accessible.name: text
-        }
+        source: Qt.resolvedUrl("PathField.qml")
+        properties: ({ bar: bar })
+        onMade: (made) => bar.field = made.field
     }
 
     Connections {
         target: PathTools
         function onCompleted(typed, base, completions) {
-            if (bar.editing && typed === field.text && base === bar.shownPath)
+            if (bar.editing && typed === bar.field.text && base === bar.shownPath)
                 bar.offer(completions)
         }
         function onResolved(typed, base, where) {
-            if (bar.resolving && typed === field.text && base === bar.shownPath)
+            if (bar.resolving && typed === bar.field.text && base === bar.shownPath)
                 bar.arrive(where)
         }
     }
