@@ -3,6 +3,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import Vantrel
 import Vantrel.Scene
 
 // What the application is, with one of its app images and the keys it knows.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
+import Vantrel
 import Vantrel.Scene
 
 // The browser's menu: going home and reloading, the sort key, folders first

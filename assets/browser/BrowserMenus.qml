@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
+import Vantrel
 import Vantrel.Scene
 
 // The browser's ⋮ menu with the commands on the browser's own parts, and

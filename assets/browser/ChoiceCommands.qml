@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQml
+import Vantrel
 import Vantrel.Scene
 
 // The commands that change a choice the browser keeps: sort key, order,

@@ -3,6 +3,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import Vantrel
 import Vantrel.Scene
 
 // The filter bar's field, count and search switches, made when the bar

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Controls
-import Vantrel.Scene
+import Vantrel
 
 // A command where it acts: its words, keys and icon come from its
 // declaration in Commands; whether it applies and what it does are bound by

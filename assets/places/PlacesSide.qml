@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 pragma ComponentBehavior: Bound
 import QtQuick
+import Vantrel
 import Vantrel.Scene
 
 // The places beside the listing, or in a drawer that slides in over it in a

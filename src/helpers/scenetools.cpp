@@ -72,7 +72,7 @@ QString SceneTools::shortDateTime(const QDateTime &when) const
                : QString();
 }
 
-QString SceneTools::keyText(const QStringList &sequences) const
+QString SceneTools::sequencesText(const QStringList &sequences)
 {
     QStringList shown;
     for (const QString &sequence : sequences)

@@ -31,7 +31,11 @@ public:
     Q_INVOKABLE QString shortDateTime(const QDateTime &when) const;
     // Key sequences in portable form ("Alt+Left") as the desktop shows them,
     // joined by commas.
-    Q_INVOKABLE QString keyText(const QStringList &sequences) const;
+    Q_INVOKABLE QString keyText(const QStringList &sequences) const
+    {
+        return sequencesText(sequences);
+    }
+    static QString sequencesText(const QStringList &sequences);
     // Whether a key pressed with modifiers is one of the sequences (portable form).
     Q_INVOKABLE bool matches(const QStringList &sequences, int key, int modifiers) const;
     // Whether the desktop's icon theme has an icon of that name.

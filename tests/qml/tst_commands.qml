@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtTest
+import Vantrel
 import Vantrel.Scene
 
 // Every key of every declared command reaches a command bound to it, and
