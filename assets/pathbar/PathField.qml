@@ -19,7 +19,7 @@ ColumnLayout {
         Layout.fillWidth: true
         selectByMouse: true
         inputMethodHints: Qt.ImhNoAutoUppercase | Qt.ImhNoPredictiveText
-        Accessible.name: qsTr("Folder or file to go to")
+        Accessible.name: qsTranslate("PathBar", "Folder or file to go to")
         onTextEdited: { column.bar.message = ""; column.bar.suggest() }
         onActiveFocusChanged: if (!activeFocus && column.bar.editing
                                   && !(column.bar.completion && column.bar.completion.choosing)) {
