@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
-import QtQuick.Controls
+import QtQuick.Templates as T
 import Vantrel
 
 // A command where it acts: its words, keys and icon come from its
 // declaration in Commands; whether it applies and what it does are bound by
 // the page that carries it out. Its keys reach it while it is enabled.
-Action {
+// The template itself: the style's Action adds nothing but a file to read.
+T.Action {
     id: command
     required property CommandInfo info
     readonly property string tip: info.tip
