@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFont>
 #include <QGuiApplication>
 #include <QQmlAbstractUrlInterceptor>
 #include <QQmlComponent>
@@ -69,13 +70,18 @@ void registerPlatformTypes()
 
 // The first text laid out reads the font database and makes the font's
 // engine, which on a desktop takes longer than anything else in the first
-// frame. Done here, it overlaps the loader thread reading the scene.
+// frame; the bold face, for headings and what is current, is an engine of
+// its own. Done here, both overlap the loader thread reading the scene.
 void prepareText()
 {
-    QTextLayout layout(QStringLiteral("Vantrel"), QGuiApplication::font());
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
+    QFont font = QGuiApplication::font();
+    for (const bool bold : {false, true}) {
+        font.setBold(bold);
+        QTextLayout layout(QStringLiteral("Vantrel"), font);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+    }
 }
 
 void warnAll(const QList<QQmlError> &errors)
