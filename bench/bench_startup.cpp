@@ -8,7 +8,9 @@
 //
 // Each run is a new process of this program (--child vantrel) or of
 // bench_startup_bare, the two in turn, given the moment it was started; it
-// prints how long it took until a timer posted before the event loop fired.
+// prints how long it took until a timer posted before the event loop fired,
+// and how many page faults the process had taken by then: on a virtual
+// machine each costs microseconds, and every fresh page of memory is one.
 #include "applicationui.h"
 
 #include <bb/cascades/Application>
@@ -22,6 +24,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -37,6 +41,12 @@ qint64 monotonicNs()
     return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
+long pageFaults()
+{
+    rusage usage;
+    return ::getrusage(RUSAGE_SELF, &usage) == 0 ? usage.ru_minflt + usage.ru_majflt : -1;
+}
+
 // The child: the shell as main() starts it, in the working directory given.
 int runVantrel(int argc, char **argv, qint64 startedNs)
 {
@@ -44,23 +54,25 @@ int runVantrel(int argc, char **argv, qint64 startedNs)
     bb::cascades::Application app(argc, argv);
     ApplicationUI appui;
     QTimer::singleShot(0, &app, [&] {
-        std::printf("%.3f\n", (monotonicNs() - startedNs) / 1e6);
+        std::printf("%.3f %ld\n", (monotonicNs() - startedNs) / 1e6, pageFaults());
         std::fflush(stdout);
         app.quit();
     });
     return bb::cascades::Application::exec();
 }
 
+double medianOf(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? -1 : values[values.size() / 2];
+}
+
 struct Series
 {
     std::vector<double> ms;
+    std::vector<double> faults;
     double best() const { return ms.empty() ? -1 : *std::min_element(ms.begin(), ms.end()); }
-    double median() const
-    {
-        std::vector<double> sorted = ms;
-        std::sort(sorted.begin(), sorted.end());
-        return sorted.empty() ? -1 : sorted[sorted.size() / 2];
-    }
+    double median() const { return medianOf(ms); }
 };
 
 struct Program
@@ -71,8 +83,8 @@ struct Program
     QString workingDirectory;
 };
 
-// One start in a fresh process; -1 when it failed.
-double startOnce(const Program &program, const QString &cache)
+// One start in a fresh process, added to series when it did not fail.
+void startOnce(const Program &program, const QString &cache, Series *series = nullptr)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -86,11 +98,17 @@ double startOnce(const Program &program, const QString &cache)
     if (!process.waitForFinished(60000) || process.exitCode() != 0) {
         std::fprintf(stderr, "%s failed: %s\n", qPrintable(program.path),
                      process.readAllStandardError().constData());
-        return -1;
+        return;
     }
+    const QList<QByteArray> figures =
+        process.readAllStandardOutput().trimmed().split('\n').last().split(' ');
     bool ok = false;
-    const double ms = process.readAllStandardOutput().trimmed().split('\n').last().toDouble(&ok);
-    return ok ? ms : -1;
+    const double ms = figures.first().toDouble(&ok);
+    if (!series || !ok)
+        return;
+    series->ms.push_back(ms);
+    if (const double faults = figures.last().toDouble(&ok); ok && figures.size() == 2)
+        series->faults.push_back(faults);
 }
 
 // Warm: one start of each fills its cache, then the runs use it. Cold: every
@@ -109,9 +127,7 @@ void measure(const Program (&programs)[2], bool warm, int runs, Series (&series)
     for (int run = 0; run < runs; ++run) {
         for (int who = 0; who < 2; ++who) {
             const Program &program = programs[who];
-            const double ms = startOnce(program, cacheOf(program, run));
-            if (ms >= 0)
-                series[who].ms.push_back(ms);
+            startOnce(program, cacheOf(program, run), &series[who]);
         }
     }
 }
@@ -184,6 +200,10 @@ int main(int argc, char **argv)
         std::printf("%-14s %9.1f / %-8.1f %9.1f / %-8.1f\n", names[who], figures[who][0].best(),
                     figures[who][0].median(), figures[who][1].best(), figures[who][1].median());
     }
+    std::printf("%-14s %20.0f %20.0f   page faults by then (median)\n", "bare window",
+                medianOf(figures[0][0].faults), medianOf(figures[0][1].faults));
+    std::printf("%-14s %20.0f %20.0f\n", "Vantrel", medianOf(figures[1][0].faults),
+                medianOf(figures[1][1].faults));
     const double targets[] = {1.3, 1.6};
     const char *cases[] = {"warm", "empty"};
     bool met = true;
