@@ -4,7 +4,7 @@
 # missing, and lays out the handset's shared storage that copies go to.
 set -eu
 
-packages="cmake ninja-build g++ make libgl-dev
+packages="cmake ninja-build g++ libgl-dev
 qt6-base-dev qt6-declarative-dev qt6-declarative-dev-tools qt6-tools-dev
 qt6-l10n-tools qt6-image-formats-plugins qml6-module-qtqml qml6-module-qtqml-models
 qml6-module-qtqml-workerscript qml6-module-qtquick qml6-module-qtquick-controls
